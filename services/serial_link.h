@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace ksy {
+
+// The decoder's serial port: 9600 baud 8N1, no flow control, DTR and RTS
+// raised. Reads never block (they return what is queued), writes give up after
+// about 100 ms and then report 0 bytes written.
+class SerialLink {
+public:
+    virtual ~SerialLink() = default;
+    // True on success. Opening closes any port that was open before.
+    virtual bool open(const std::string& portName) = 0;
+    // Number of bytes written; 0 when the write could not complete.
+    virtual int write(const std::uint8_t* data, std::size_t size) = 0;
+    // Copies at most maxBytes queued bytes into buffer; returns the count
+    // (0 when nothing is queued or the port is not open).
+    virtual int read(std::uint8_t* buffer, std::size_t maxBytes) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+};
+
+} // namespace ksy
