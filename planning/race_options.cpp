@@ -1,12 +1,10 @@
 #include "planning/race_options.h"
 
-#include "storage/encoding.h"
+#include "storage/char_source.h"
+#include "storage/field_reader.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cstdint>
-#include <limits>
 #include <utility>
 
 namespace ksy {
@@ -59,59 +57,6 @@ constexpr std::array<std::pair<LapsEnd, std::string_view>, 3> kLapsEnd = {{
     {LapsEnd::AllLaps, "FINTOURFaireTousLesTours"},
 }};
 
-// Reads the data line with the file's field conventions: a text field ends at
-// TAB, LF or the end; an integer is read like "%d\t" (white space skipped on
-// both sides, across line ends). A malformed integer consumes nothing.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text) : text_(text) {}
-
-    std::string_view text()
-    {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != '\t' && text_[pos_] != '\n')
-            ++pos_;
-        const std::string_view field = text_.substr(start, pos_ - start);
-        if (pos_ < text_.size())
-            ++pos_; // the terminator is consumed
-        return field;
-    }
-
-    std::optional<int> integer()
-    {
-        skipSpace();
-        std::size_t end = pos_;
-        if (end < text_.size() && (text_[end] == '-' || text_[end] == '+'))
-            ++end;
-        const std::size_t digits = end;
-        while (end < text_.size() && text_[end] >= '0' && text_[end] <= '9')
-            ++end;
-        if (end == digits)
-            return std::nullopt;
-        std::int64_t value = 0;
-        const char* first = text_.data() + pos_ + (text_[pos_] == '+' ? 1 : 0);
-        const auto [ptr, ec] = std::from_chars(first, text_.data() + end, value);
-        pos_ = end;
-        skipSpace();
-        if (ec != std::errc() || value < std::numeric_limits<int>::min() ||
-            value > std::numeric_limits<int>::max())
-            return std::nullopt;
-        return static_cast<int>(value);
-    }
-
-private:
-    void skipSpace()
-    {
-        while (pos_ < text_.size() &&
-               (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n' ||
-                text_[pos_] == '\r' || text_[pos_] == '\v' || text_[pos_] == '\f'))
-            ++pos_;
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
-
 template <typename E>
 void assign(E& field, std::optional<E> value)
 {
@@ -156,11 +101,6 @@ std::string_view activeEndKeyword(const RaceOptions& o)
     return o.durationMode == DurationMode::Time ? keyword(o.timedEnd) : keyword(o.lapsEnd);
 }
 
-std::string raceOptionsTitle(int category)
-{
-    return cp1252("Catégorie") + std::to_string(category) + cp1252("QualifsParamètres");
-}
-
 std::string formatRaceOptionsLine(const RaceOptions& o)
 {
     std::string line;
@@ -182,19 +122,32 @@ std::string formatRaceOptionsLine(const RaceOptions& o)
     return line;
 }
 
+void readRaceOptionsFields(FieldReader& in, RaceOptions& o)
+{
+    // Widths of the record's keyword arrays, terminator included.
+    assign(o.ranking, rankingModeFromKeyword(in.readText(24)));
+    assign(o.durationMode, durationModeFromKeyword(in.readText(17)));
+    int value = 0;
+    auto number = [&in, &value]() -> std::optional<int> {
+        if (in.readInt(value))
+            return value;
+        return std::nullopt;
+    };
+    assignInt(o.minutes, number(), kMinHeatMinutes, kMaxHeatMinutes);
+    assignInt(o.laps, number(), kMinHeatLaps, kMaxHeatLaps);
+    assignInt(o.countdownSeconds, number(), 0, kMaxCountdownSeconds);
+    assignInt(o.restMinutes, number(), 0, kMaxRestMinutes);
+    assign(o.start, startTypeFromKeyword(in.readText(23)));
+    assign(o.order, startOrderFromKeyword(in.readText(23)));
+    assign(o.timedEnd, timedEndFromKeyword(in.readText(22)));
+    assign(o.lapsEnd, lapsEndFromKeyword(in.readText(26)));
+}
+
 void parseRaceOptionsLine(std::string_view body, RaceOptions& o)
 {
-    LineReader in(body);
-    assign(o.ranking, rankingModeFromKeyword(in.text()));
-    assign(o.durationMode, durationModeFromKeyword(in.text()));
-    assignInt(o.minutes, in.integer(), kMinHeatMinutes, kMaxHeatMinutes);
-    assignInt(o.laps, in.integer(), kMinHeatLaps, kMaxHeatLaps);
-    assignInt(o.countdownSeconds, in.integer(), 0, kMaxCountdownSeconds);
-    assignInt(o.restMinutes, in.integer(), 0, kMaxRestMinutes);
-    assign(o.start, startTypeFromKeyword(in.text()));
-    assign(o.order, startOrderFromKeyword(in.text()));
-    assign(o.timedEnd, timedEndFromKeyword(in.text()));
-    assign(o.lapsEnd, lapsEndFromKeyword(in.text()));
+    StringSource source(body);
+    FieldReader in(source);
+    readRaceOptionsFields(in, o);
 }
 
 std::string raceOptionsIoMessage(RaceOptionsIo result)

@@ -4,6 +4,7 @@
 // the section "Catégorie%dQualifsParamètres" as one line of ten TAB-terminated
 // fields; the heat run, the starting grids and the options dialog all read it
 // through readRaceOptions().
+#include "storage/section_titles.h"
 #include "storage/work_folder.h"
 
 #include <optional>
@@ -68,17 +69,19 @@ std::optional<LapsEnd> lapsEndFromKeyword(std::string_view text);
 // Keyword of the end rule that applies in the options' duration mode.
 std::string_view activeEndKeyword(const RaceOptions& options);
 
-// Section title "Catégorie%dQualifsParamètres" in Windows-1252 bytes.
-std::string raceOptionsTitle(int category);
-inline constexpr int kRaceOptionsReserve = 80;
+// The section title and its reserve are raceOptionsTitle() and
+// kRaceOptionsReserve of storage/section_titles.h.
 
 // The data line: the ten fields each followed by TAB, then LF.
 std::string formatRaceOptionsLine(const RaceOptions& options);
+
+class FieldReader;
 
 // Reads the data line from the start of the section body. A field that is
 // missing, malformed or holds an unknown keyword keeps the value it has in
 // `into`; numbers are brought back into their bounds, since a hand-edited file
 // with, say, 200 laps would otherwise overrun the 150-lap tables.
+void readRaceOptionsFields(FieldReader& in, RaceOptions& into);
 void parseRaceOptionsLine(std::string_view body, RaceOptions& into);
 
 enum class RaceOptionsIo {
