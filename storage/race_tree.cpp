@@ -2,16 +2,13 @@
 
 #include "storage/encoding.h"
 
+#include <algorithm>
+
 namespace ksy {
 
-int heatFlagIndex(int category, int round, int heat)
+std::vector<RaceTreeItem> categoryTreeItems(const Race& race, int number)
 {
-    return 203 * (category - 1) + 20 * (round - 1) + (heat - 1);
-}
-
-std::vector<RaceTreeItem> categoryTreeItems(int number, const RaceTreeCategory& category,
-                                            const std::vector<int>& heatFlags)
-{
+    const CategoryRecord& category = race.category(number);
     const int k = 10000 * number;
     std::vector<RaceTreeItem> items;
     auto add = [&items](int code, std::string text, int image, int parent) {
@@ -23,43 +20,40 @@ std::vector<RaceTreeItem> categoryTreeItems(int number, const RaceTreeCategory& 
 
     const int pilots = add(k + 1000, "Pilotes (" + std::to_string(category.participants) + ")",
                            treeimage::Participants, cat);
-    for (std::size_t j = 0; j < category.participantNames.size() && j < kMaxParticipants; ++j) {
-        const std::string& name = category.participantNames[j];
-        if (name.empty())
-            break;
-        add(k + 1001 + static_cast<int>(j), cp1252ToUtf8(name), treeimage::Participants, pilots);
-    }
+    // The names stop at the first empty one.
+    const std::vector<std::string> names = race.participants.listed(number);
+    for (std::size_t j = 0; j < names.size() && j < kMaxParticipants; ++j)
+        add(k + 1001 + static_cast<int>(j), cp1252ToUtf8(names[j]), treeimage::Participants, pilots);
 
-    const int race = add(k + 3000, "Course", treeimage::Race, cat);
-    add(k + 3010, "Paramètres", treeimage::RaceOptions, race);
-    add(k + 3020, "Répartition", treeimage::HeatComposition, race);
-    for (int r = 1; r <= category.rounds; ++r) {
+    const int raceItem = add(k + 3000, "Course", treeimage::Race, cat);
+    add(k + 3010, "Paramètres", treeimage::RaceOptions, raceItem);
+    add(k + 3020, "Répartition", treeimage::HeatComposition, raceItem);
+    const int rounds = std::clamp(category.rounds, 0, kMaxRounds);
+    const int heats = std::clamp(category.heatsPerRound, 0, kMaxHeatsPerRound);
+    for (int r = 1; r <= rounds; ++r) {
         const int round = add(k + 3000 + 100 * r, "Manche" + std::to_string(r), treeimage::Race,
-                              race);
-        for (int h = 1; h <= category.heatsPerRound; ++h) {
-            const auto index = static_cast<std::size_t>(heatFlagIndex(number, r, h));
-            const bool stored = index < heatFlags.size() && heatFlags[index] == 1;
+                              raceItem);
+        for (int h = 1; h <= heats; ++h) {
+            const bool stored = race.heatFlags.get(number, r, h) == 1;
             add(k + 3000 + 100 * r + h, "Série" + std::to_string(h),
                 stored ? treeimage::HeatWithResults : treeimage::Heat, round);
         }
     }
-    const int rankings = add(k + 3950, "Classements", treeimage::Ranking, race);
-    for (int r = 1; r <= category.rounds; ++r)
+    const int rankings = add(k + 3950, "Classements", treeimage::Ranking, raceItem);
+    for (int r = 1; r <= rounds; ++r)
         add(k + 3950 + r, "Classement M" + std::to_string(r), treeimage::Ranking, rankings);
-    if (category.rounds > 0)
+    if (rounds > 0)
         add(k + 3990, "Classement Global", treeimage::Ranking, rankings);
     return items;
 }
 
-std::vector<RaceTreeItem> buildRaceTree(const RaceTreeInput& race)
+std::vector<RaceTreeItem> buildRaceTree(const Race& race)
 {
     std::vector<RaceTreeItem> items = {{kTrackCode, "Piste", treeimage::Track, -1, false}};
-    int number = 0;
-    for (const RaceTreeCategory& category : race.categories) {
-        if (++number > kMaxCategories)
-            break;
+    const int count = std::min(race.categoryCount(), kMaxCategories);
+    for (int number = 1; number <= count; ++number) {
         const int offset = static_cast<int>(items.size());
-        for (RaceTreeItem item : categoryTreeItems(number, category, race.heatFlags)) {
+        for (RaceTreeItem item : categoryTreeItems(race, number)) {
             if (item.parent >= 0)
                 item.parent += offset;
             items.push_back(std::move(item));

@@ -2,26 +2,12 @@
 // The rules of the race tree, without any widget: which items the tree holds
 // for a race, their selection codes, texts and images, what kind of item a
 // code stands for and which context menu it offers.
+#include "storage/race_model.h"
+
 #include <string>
 #include <vector>
 
 namespace ksy {
-
-// What the tree needs of one category (names as read from the race file,
-// Windows-1252 bytes).
-struct RaceTreeCategory {
-    std::string name;
-    int participants = 0;
-    int rounds = 0;
-    int heatsPerRound = 0;
-    std::vector<std::string> participantNames;
-};
-
-struct RaceTreeInput {
-    std::vector<RaceTreeCategory> categories; // category 1 first, at most 9
-    // The heat flags of the race file (203 a category); missing entries read 0.
-    std::vector<int> heatFlags;
-};
 
 // Image indexes of the tree's image list (icon resource 19 + index).
 namespace treeimage {
@@ -45,21 +31,14 @@ struct RaceTreeItem {
     bool bold = false; // categories
 };
 
-inline constexpr int kMaxCategories = 9;
-inline constexpr int kMaxParticipants = 200;
-inline constexpr int kCategoryNameLength = 53;
 inline constexpr int kTrackCode = 1000;
 
 // Every item of the race, parents before their children, siblings in order.
-std::vector<RaceTreeItem> buildRaceTree(const RaceTreeInput& race);
+std::vector<RaceTreeItem> buildRaceTree(const Race& race);
 
 // The items of category number (1 to 9), parents first; parent indexes are
 // relative to the returned list (-1 for the category item itself).
-std::vector<RaceTreeItem> categoryTreeItems(int number, const RaceTreeCategory& category,
-                                            const std::vector<int>& heatFlags);
-
-// Index of a heat's flag: 203 per category, 20 per round.
-int heatFlagIndex(int category, int round, int heat);
+std::vector<RaceTreeItem> categoryTreeItems(const Race& race, int number);
 
 // The code with the category taken out: category items read as category 1
 // (10000 ...); the track's code is left as it is.

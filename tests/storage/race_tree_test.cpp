@@ -15,7 +15,8 @@ const RaceTreeItem* find(const std::vector<RaceTreeItem>& items, int code)
 
 TEST(RaceTree, NewRaceHoldsTrackAndOneCategoryWithItsFixedItems)
 {
-    const RaceTreeInput race{{{"CATEGORIE 1", 0, 0, 0, {}}}, {}};
+    Race race;
+    race.resetToNew();
     const auto items = buildRaceTree(race);
     ASSERT_EQ(items.size(), 7u);
     const int codes[] = {1000, 10000, 11000, 13000, 13010, 13020, 13950};
@@ -36,13 +37,19 @@ TEST(RaceTree, NewRaceHoldsTrackAndOneCategoryWithItsFixedItems)
 
 TEST(RaceTree, CategoryWithParticipantsRoundsHeatsAndFlags)
 {
-    RaceTreeCategory first{"Juniors", 3, 1, 1, {"A", "B", "C"}};
+    Race race;
+    race.header.categories.count = 2;
+    race.category(1) = {"Juniors", 3, 0, 0, 1, 1, 0};
+    for (int j = 0; j < 3; ++j)
+        race.participants.setName(1, j, std::string(1, static_cast<char>('A' + j)));
     // An empty name in the middle hides everyone after it; names are
     // Windows-1252 bytes and are shown in UTF-8.
-    RaceTreeCategory second{"Cat\xE9gorie \xFF", 4, 2, 3, {"L\xE9o", "", "Hidden", "X"}};
-    std::vector<int> flags(9 * 203, 0);
-    flags[heatFlagIndex(2, 2, 3)] = 1;
-    const auto items = buildRaceTree({{first, second}, flags});
+    race.category(2) = {"Cat\xE9gorie \xFF", 4, 1, 0, 2, 3, 0};
+    race.participants.setName(2, 0, "L\xE9o");
+    race.participants.setName(2, 2, "Hidden");
+    race.participants.setName(2, 3, "X");
+    race.heatFlags.set(2, 2, 3, true);
+    const auto items = buildRaceTree(race);
 
     const RaceTreeItem* cat2 = find(items, 20000);
     ASSERT_NE(cat2, nullptr);
@@ -85,13 +92,6 @@ TEST(RaceTree, CategoryWithParticipantsRoundsHeatsAndFlags)
                                        23101, 23102, 23103, 23200, 23201, 23202, 23203,
                                        23950, 23951, 23952, 23990};
     EXPECT_EQ(order, expected);
-}
-
-TEST(RaceTree, HeatFlagIndexOfTheLastHeatOfTheLastCategory)
-{
-    EXPECT_EQ(heatFlagIndex(9, 9, 20), 1803);
-    EXPECT_EQ(heatFlagIndex(1, 1, 1), 0);
-    EXPECT_EQ(heatFlagIndex(2, 1, 1), 203);
 }
 
 TEST(RaceTree, CodesAreRecognisedOnTheirNormalisedValue)
@@ -144,14 +144,23 @@ TEST(RaceTree, ContextMenuBelongsToTheItemKindAndNeedsParticipantsForPlanning)
     EXPECT_FALSE(canRenameItem(91000));
 }
 
-TEST(RaceTree, NineCategoriesAtMost)
+TEST(RaceTree, CountsBeyondTheirLimitsAreBounded)
 {
-    RaceTreeInput race;
-    race.categories.assign(10, RaceTreeCategory{"C", 0, 0, 0, {}});
+    // A damaged header must not make the tree invent a tenth category or
+    // a 21st heat.
+    Race race;
+    race.resetToNew();
+    race.header.categories.count = 12;
+    race.category(1).rounds = 11;
+    race.category(1).heatsPerRound = 25;
     const auto items = buildRaceTree(race);
     EXPECT_NE(find(items, 90000), nullptr);
-    for (const auto& item : items)
+    EXPECT_NE(find(items, 13920), nullptr);
+    EXPECT_EQ(find(items, 13921), nullptr);
+    for (const auto& item : items) {
         EXPECT_LT(item.code, 100000);
+        EXPECT_LE(normalisedSelectionCode(item.code), 13990);
+    }
 }
 
 } // namespace
