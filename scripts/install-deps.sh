@@ -14,6 +14,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # regenerating the shipped data (voices, images) and looking at output
   espeak-ng sox imagemagick poppler-utils
+  # typesetting the help guide (PDF)
+  groff
 )
 
 missing=()
