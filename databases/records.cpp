@@ -1,0 +1,10 @@
+#include "databases/records.h"
+
+namespace ksy {
+
+LapRecordParts splitLapRecord(std::int32_t ms)
+{
+    return {ms / 3600000, ms % 3600000 / 60000, ms % 60000 / 1000, ms % 1000};
+}
+
+} // namespace ksy
