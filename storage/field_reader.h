@@ -38,12 +38,16 @@ public:
     // Reads and drops count fields ended by TAB or LF.
     void skipFields(int count);
 
+    // What ended the last text field: '\t', '\n' or CharSource::kEnd.
+    int lastTerminator() const { return terminator_; }
+
     // Whether the source is at its end (consumes nothing).
     bool atEnd();
     CharSource& source() { return in_; }
 
 private:
     CharSource& in_;
+    int terminator_ = CharSource::kEnd;
 };
 
 } // namespace ksy

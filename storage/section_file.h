@@ -1,6 +1,7 @@
 #pragma once
 #include "storage/char_source.h"
 #include "storage/field_writer.h"
+#include "storage/file_stream.h"
 
 #include <filesystem>
 #include <functional>
@@ -60,6 +61,15 @@ using BodyWriter = std::function<void(FieldWriter&)>;
 // "Erreur" box; CannotOpen is always left to the caller.
 RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_view title,
     int reserve, const BodyWriter& body, Prompts* prompts = nullptr);
+
+// The in-place rewrite of one body area whose body starts at bodyStart of an
+// open file (the race header's area starts at 0). The area that exists there
+// runs to the empty line before the next section title, or to the end of the
+// file; it is filled with its filler and the body goes over its start. It
+// grows when the body (and its final LF) would not fit, never shrinks, and
+// gets at least 2 * reserve + 1 bytes when nothing follows it. False when the
+// file could not be written.
+bool rewriteArea(FileStream& file, long bodyStart, int reserve, std::string_view body);
 
 // The "Erreur" text (UTF-8) shown when a section is not found after its
 // creation, chosen by the family of the title (Windows-1252).

@@ -1,0 +1,184 @@
+#include "storage/race_file.h"
+
+#include "storage/field_reader.h"
+#include "storage/file_stream.h"
+#include "storage/section_titles.h"
+
+#include <algorithm>
+
+namespace ksy {
+namespace {
+
+std::string heatFlagsBody(const HeatFlags& flags)
+{
+    FieldWriter w;
+    for (int i = 0; i < HeatFlags::kCount; ++i)
+        w.integer(flags.at(i));
+    w.endLine();
+    return w.take();
+}
+
+void readHeatFlags(CharSource& in, HeatFlags& flags)
+{
+    if (!findSectionBody(in, heatFlagsTitle())) return;
+    FieldReader r(in);
+    for (int i = 0; i < HeatFlags::kCount; ++i) {
+        int value = flags.at(i);
+        r.readInt(value);
+        flags.setAt(i, value);
+    }
+}
+
+void readTrackName(CharSource& in, std::string& trackName)
+{
+    if (!findSectionBody(in, trackSectionTitle())) return;
+    FieldReader r(in);
+    r.readText(50); // race name
+    r.readText(50); // organising club
+    trackName = r.readText(40);
+}
+
+void readParticipantNames(CharSource& in, int category, ParticipantNames& names)
+{
+    if (!findSectionBody(in, participantListTitle(category))) return;
+    FieldReader r(in);
+    for (int j = 0; j < kMaxParticipants; ++j) {
+        r.skipEmptyLines();
+        if (r.atEnd()) return;
+        const std::string name = r.readText(kParticipantNameWidth);
+        if (name.empty()) return; // the tree lists the names before the first empty one
+        names.setName(category, j, name);
+        if (r.lastTerminator() == '\t') r.skipLine(); // transponder and frequencies
+    }
+}
+
+} // namespace
+
+void readRaceHeader(CharSource& in, RaceHeader& header)
+{
+    in.rewind();
+    FieldReader r(in);
+    r.readInt(header.selection);
+    auto& table = header.categories;
+    r.readInt(table.count);
+    if (table.count < 1) return;
+    // Nine slots exist; a larger count can only come from a damaged file.
+    table.count = std::min(table.count, kMaxCategories);
+    for (int c = 1; c <= table.count; ++c) {
+        auto& record = table.category(c);
+        record.name = r.readText(kCategoryNameWidth);
+        r.readInt(record.participants);
+        r.readInt(record.resultsStored);
+        r.readInt(record.globalRankingStored);
+        r.readInt(record.rounds);
+        r.readInt(record.heatsPerRound);
+        r.readInt(record.reserved);
+    }
+}
+
+bool readRaceHeader(const std::filesystem::path& file, RaceHeader& header)
+{
+    auto f = FileStream::open(file, OpenMode::Update);
+    if (!f) return false;
+    readRaceHeader(*f, header);
+    return true;
+}
+
+std::string raceHeaderBody(const RaceHeader& header)
+{
+    FieldWriter w;
+    const auto& table = header.categories;
+    w.integer(header.selection).integer(table.count);
+    for (int c = 1; c <= std::clamp(table.count, 0, kMaxCategories); ++c) {
+        const auto& record = table.category(c);
+        w.text(record.name, kCategoryNameWidth);
+        w.integer(record.participants).integer(record.resultsStored);
+        w.integer(record.globalRankingStored).integer(record.rounds);
+        w.integer(record.heatsPerRound).integer(record.reserved);
+    }
+    return w.take();
+}
+
+bool writeRaceHeader(const std::filesystem::path& file, const RaceHeader& header)
+{
+    auto f = FileStream::open(file, OpenMode::Update);
+    if (!f) return false;
+    const bool written = rewriteArea(*f, 0, kHeaderReserve, raceHeaderBody(header));
+    return f->close() && written;
+}
+
+bool writeRaceSelection(const std::filesystem::path& file, int selection)
+{
+    // Rewriting the whole header keeps the line sound when the new number
+    // has more digits than the old one.
+    RaceHeader header;
+    if (!readRaceHeader(file, header)) return false;
+    header.selection = selection;
+    return writeRaceHeader(file, header);
+}
+
+bool readHeatFlags(const std::filesystem::path& file, HeatFlags& flags)
+{
+    auto f = FileStream::open(file, OpenMode::Update);
+    if (!f) return false;
+    readHeatFlags(*f, flags);
+    return true;
+}
+
+RewriteResult writeHeatFlags(
+    const std::filesystem::path& file, const HeatFlags& flags, Prompts* prompts)
+{
+    return fixedSlotRewrite(
+        file, heatFlagsTitle(), kHeatFlagsReserve,
+        [&](FieldWriter& w) { w.raw(heatFlagsBody(flags)); }, prompts);
+}
+
+bool readTrackName(const std::filesystem::path& file, std::string& trackName)
+{
+    auto f = FileStream::open(file, OpenMode::Update);
+    if (!f) return false;
+    readTrackName(*f, trackName);
+    return true;
+}
+
+bool loadRace(const std::filesystem::path& file, Race& race)
+{
+    auto f = FileStream::open(file, OpenMode::Update);
+    if (!f) return false;
+    // Nothing of the previous race may survive into this one.
+    race.clear();
+    readRaceHeader(*f, race.header);
+    for (int c = 1; c <= race.categoryCount(); ++c)
+        readParticipantNames(*f, c, race.participants);
+    readTrackName(*f, race.trackName);
+    readHeatFlags(*f, race.heatFlags);
+    return true;
+}
+
+std::string newRaceFileBytes()
+{
+    Race race;
+    race.resetToNew();
+    std::string headerArea = sectionFiller(kHeaderReserve);
+    const std::string header = raceHeaderBody(race.header);
+    headerArea.replace(0, header.size(), header);
+
+    std::string flagsArea = sectionFiller(kHeatFlagsReserve);
+    const std::string flags = heatFlagsBody(race.heatFlags);
+    flagsArea.replace(0, flags.size(), flags);
+
+    return headerArea + "\n" + heatFlagsTitle() + "\t\n" + flagsArea;
+}
+
+bool createNewRaceFile(const std::filesystem::path& file, Race& race)
+{
+    race.resetToNew();
+    std::error_code ec;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    auto f = FileStream::open(file, OpenMode::Create);
+    if (!f) return false;
+    const bool written = f->write(newRaceFileBytes());
+    return f->close() && written;
+}
+
+} // namespace ksy
