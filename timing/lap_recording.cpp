@@ -1,0 +1,128 @@
+#include "timing/lap_recording.h"
+
+#include "timing/time_format.h"
+
+namespace ksy {
+namespace {
+
+std::size_t at(std::int32_t n) { return static_cast<std::size_t>(n); }
+
+} // namespace
+
+bool passesLapProtection(const RunEntry& entry, std::int32_t protectionMs)
+{
+    return entry.sinceLastPassing > protectionMs || (entry.laps == 0 && entry.ownStart == 0);
+}
+
+void recordLap(RunEntry& e, StartType start)
+{
+    e.laps += 1;
+    e.passingCount += 1;
+    const bool staggered = start == StartType::Staggered;
+    if (staggered && e.ownStart == 0) {
+        e.laps -= 1;
+        e.passingCount -= 1;
+        e.ownStart = static_cast<std::int32_t>(e.passingTime);
+    }
+    e.totalTime = static_cast<std::int32_t>(e.passingTime - e.ownStart);
+    e.lapTotals[at(e.laps)] = e.totalTime;
+    e.lapTimes[at(e.laps)] = e.sinceLastPassing;
+    e.changed = true;
+
+    const std::int32_t n = e.laps;
+    const std::int32_t t = e.sinceLastPassing;
+    // The launch lap of a simultaneous start never counts as a best lap.
+    const std::int32_t firstTimedLap = staggered ? 1 : 2;
+    if (n == firstTimedLap) {
+        e.bestLap = t;
+        e.newPersonalBest = false;
+    } else if (n > firstTimedLap) {
+        e.newPersonalBest = false;
+        if (t < e.bestLap) {
+            e.bestLap = t;
+            e.newPersonalBest = true;
+        }
+    }
+}
+
+void updateHeatBest(RunEntryTable& table, int slot, std::int32_t& heatBestLap)
+{
+    RunEntry& e = table.slot(slot);
+    if (e.bestLap == 0 || e.bestLap >= heatBestLap)
+        return;
+    for (auto& other : table.slots)
+        other.holdsHeatBest = false;
+    heatBestLap = e.bestLap;
+    e.holdsHeatBest = true;
+}
+
+void updateTrackRecord(const RunEntry& e, TrackRecord& track)
+{
+    if (!track.inDatabase || e.bestLap == 0)
+        return;
+    if (track.recordMs != 0 && track.recordMs <= e.bestLap)
+        return;
+    track.recordMs = e.bestLap;
+    track.holder = e.pilotName;
+    track.recordText = formatShortTime(e.bestLap);
+    track.improved = true;
+}
+
+FinishOutcome applyFinishingRules(RunEntryTable& table, int slot, const RaceOptions& options,
+                                  Standings& standings)
+{
+    RunEntry& e = table.slot(slot);
+    const bool wasFinished = e.finished;
+    const bool timed = options.durationMode == DurationMode::Time;
+    const std::int32_t duration = options.durationMs();
+    bool byLapLimit = false;
+
+    if (timed && options.timedEnd == TimedEnd::FinishLap && e.totalTime >= duration)
+        e.finished = true;
+    if (timed && options.timedEnd == TimedEnd::SandYacht && standings.count > 0 &&
+        standings.leader().finished)
+        e.finished = true;
+    if (!timed && options.lapsEnd == LapsEnd::FinishLap) {
+        if (e.laps == options.laps) {
+            e.finished = true;
+            byLapLimit = true;
+        } else {
+            for (int k = 1; k <= kSlotCount; ++k) {
+                const RunEntry& o = table.slot(k);
+                if (k != slot && !o.isEmptySlot() && o.finished)
+                    e.finished = true;
+            }
+        }
+    }
+    if (!timed && options.lapsEnd == LapsEnd::AllLaps && e.laps == options.laps) {
+        e.finished = true;
+        byLapLimit = true;
+    }
+
+    computeStandings(table, options.ranking, standings);
+    if (timed && options.timedEnd == TimedEnd::SandYacht && standings.count > 0) {
+        StandingRow& lead = standings.rows[0];
+        if (lead.totalTime >= duration && !lead.finished) {
+            table.slot(lead.number).finished = true;
+            lead.finished = true;
+            standings.board[0].finished = true;
+        }
+    }
+
+    FinishOutcome out;
+    if (timed && e.laps >= kMaxLaps) {
+        out.stopHeat = true;
+        byLapLimit = true;
+    }
+    if (!timed && options.lapsEnd == LapsEnd::SoundSignal && e.laps == options.laps) {
+        out.stopHeat = true;
+        byLapLimit = true;
+    }
+    if (byLapLimit)
+        out.cause = FinishCause::LapLimit;
+    else if (e.finished && !wasFinished)
+        out.cause = FinishCause::Rule;
+    return out;
+}
+
+} // namespace ksy
