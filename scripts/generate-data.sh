@@ -568,7 +568,7 @@ markdown_to_ms() {
       if (s ~ /^[.\047]/) s = "\\&" s
       return s
     }
-    BEGIN { print ".nr PS 11"; print ".nr VS 14"; print ".nr PD 0.5v"; print ".ds CH"; print ".ds CF - % -" }
+    BEGIN { print ".nr HY 0"; print ".nr PS 11"; print ".nr VS 14"; print ".nr PD 0.5v"; print ".ds CH"; print ".ds CF - % -" }
     /^# /   { print ".TL"; print inline(substr($0, 3)); print ".LP"; para = 0; next }
     /^## /  { print ".NH"; print inline(substr($0, 4)); para = 0; next }
     /^- /   { print ".IP \\(bu 2"; print inline(substr($0, 3)); para = 1; next }
