@@ -2,139 +2,123 @@
 
 #include "databases/record_text.h"
 
-#include <string_view>
-
 namespace ksy {
 
-using record_text::fieldAt;
-using Fields = std::vector<std::string_view>;
+using record_text::RecordLine;
 
 namespace {
 
-Course courseFrom(const Fields& f)
+Course readCourse(RecordLine& in)
 {
     Course c;
-    c.name = fieldAt(f, 0, Course::kNameWidth);
-    c.length = fieldAt(f, 1, Course::kLengthWidth);
-    c.lapRecordText = fieldAt(f, 2, Course::kLapRecordTextWidth);
-    // The number is read within its own field: an empty or damaged field
-    // leaves 0 ("no record") instead of eating the holder's name.
-    c.lapRecordMs = f.size() > 3 ? record_text::leadingInt(f[3], 0) : 0;
-    c.recordHolder = fieldAt(f, 4, Course::kRecordHolderWidth);
-    c.lapProtectionTime = fieldAt(f, 5, Course::kLapProtectionWidth);
-    c.place = fieldAt(f, 6, Course::kPlaceWidth);
-    c.imagePath = fieldAt(f, 7, Course::kImagePathWidth);
+    c.name = in.text(Course::kNameWidth);
+    c.length = in.text(Course::kLengthWidth);
+    c.lapRecordText = in.text(Course::kLapRecordTextWidth);
+    c.lapRecordMs = in.integer(0);
+    c.recordHolder = in.text(Course::kRecordHolderWidth);
+    c.lapProtectionTime = in.text(Course::kLapProtectionWidth);
+    c.place = in.text(Course::kPlaceWidth);
+    c.imagePath = in.text(Course::kImagePathWidth);
     return c;
 }
 
-Club clubFrom(const Fields& f)
+Club readClub(RecordLine& in)
 {
     Club c;
-    c.name = fieldAt(f, 0, Club::kNameWidth);
-    c.acronym = fieldAt(f, 1, Club::kAcronymWidth);
-    c.address = fieldAt(f, 2, Club::kAddressWidth);
-    c.address2 = fieldAt(f, 3, Club::kAddressWidth);
-    c.postcode = fieldAt(f, 4, Club::kPostcodeWidth);
-    c.city = fieldAt(f, 5, Club::kCityWidth);
-    c.country = fieldAt(f, 6, Club::kCountryWidth);
-    c.telephone = fieldAt(f, 7, Club::kTelephoneWidth);
-    c.email = fieldAt(f, 8, Club::kEmailWidth);
+    c.name = in.text(Club::kNameWidth);
+    c.acronym = in.text(Club::kAcronymWidth);
+    c.address = in.text(Club::kAddressWidth);
+    c.address2 = in.text(Club::kAddressWidth);
+    c.postcode = in.text(Club::kPostcodeWidth);
+    c.city = in.text(Club::kCityWidth);
+    c.country = in.text(Club::kCountryWidth);
+    c.telephone = in.text(Club::kTelephoneWidth);
+    c.email = in.text(Club::kEmailWidth);
     return c;
 }
 
-Pilot pilotFrom(const Fields& f)
+Pilot readPilot(RecordLine& in)
 {
     Pilot p;
-    p.name = fieldAt(f, 0, Pilot::kNameWidth);
-    p.address = fieldAt(f, 1, Pilot::kAddressWidth);
-    p.address2 = fieldAt(f, 2, Pilot::kAddressWidth);
-    p.postcode = fieldAt(f, 3, Pilot::kPostcodeWidth);
-    p.city = fieldAt(f, 4, Pilot::kCityWidth);
-    p.country = fieldAt(f, 5, Pilot::kCountryWidth);
-    p.telephone = fieldAt(f, 6, Pilot::kTelephoneWidth);
-    p.email = fieldAt(f, 7, Pilot::kEmailWidth);
-    p.birthDate = fieldAt(f, 8, Pilot::kBirthDateWidth);
-    p.licence = fieldAt(f, 9, Pilot::kLicenceWidth);
-    p.transponder = fieldAt(f, 10, Pilot::kTransponderWidth);
-    p.club = fieldAt(f, 11, Pilot::kClubWidth);
-    p.photoPath = fieldAt(f, 12, Pilot::kPhotoPathWidth);
+    p.name = in.text(Pilot::kNameWidth);
+    p.address = in.text(Pilot::kAddressWidth);
+    p.address2 = in.text(Pilot::kAddressWidth);
+    p.postcode = in.text(Pilot::kPostcodeWidth);
+    p.city = in.text(Pilot::kCityWidth);
+    p.country = in.text(Pilot::kCountryWidth);
+    p.telephone = in.text(Pilot::kTelephoneWidth);
+    p.email = in.text(Pilot::kEmailWidth);
+    p.birthDate = in.text(Pilot::kBirthDateWidth);
+    p.licence = in.text(Pilot::kLicenceWidth);
+    p.transponder = in.text(Pilot::kTransponderWidth);
+    p.club = in.text(Pilot::kClubWidth);
+    p.photoPath = in.text(Pilot::kPhotoPathWidth);
     return p;
 }
 
-TransponderPack packFrom(const Fields& f)
+TransponderPack readPack(RecordLine& in)
 {
     TransponderPack p;
-    p.label = fieldAt(f, 0, TransponderPack::kLabelWidth);
-    for (std::size_t i = 0; i < TransponderPack::kSlots; ++i)
-        p.transponders[i] = fieldAt(f, i + 1, TransponderPack::kTransponderWidth);
+    p.label = in.text(TransponderPack::kLabelWidth);
+    for (auto& t : p.transponders)
+        t = in.text(TransponderPack::kTransponderWidth);
     return p;
 }
 
-// A value alone on its line; a stray TAB ends it, as it ends any field.
-std::string lineValue(std::string_view line, std::size_t width)
-{
-    return record_text::bounded(line.substr(0, line.find('\t')), width);
-}
-
-template <typename Record, typename Parse>
-LoadedTable<Record> loadLines(const std::filesystem::path& file, std::size_t capacity, Parse parse)
+// Reads up to `capacity` records and counts the ones beyond.
+template <typename Record, typename Read>
+LoadedTable<Record> load(const std::filesystem::path& file, std::size_t capacity, Read read)
 {
     LoadedTable<Record> table;
     const auto content = record_text::readWholeFile(file);
     if (!content) return table;
     table.opened = true;
-    for (std::string_view line : record_text::recordLines(*content)) {
+    record_text::forEachRecordLine(*content, [&](RecordLine& line) {
         if (table.records.size() == capacity)
             ++table.ignored;
         else
-            table.records.push_back(parse(line));
-    }
+            table.records.push_back(read(line));
+        return true;
+    });
     return table;
-}
-
-template <typename Record, typename FromFields>
-LoadedTable<Record> loadTabular(
-    const std::filesystem::path& file, std::size_t capacity, FromFields fromFields)
-{
-    return loadLines<Record>(file, capacity,
-        [&](std::string_view line) { return fromFields(record_text::splitFields(line)); });
 }
 
 } // namespace
 
 LoadedTable<Course> loadCourses(const std::filesystem::path& file)
 {
-    return loadTabular<Course>(file, kCourseCapacity, courseFrom);
+    return load<Course>(file, kCourseCapacity, readCourse);
 }
 
 LoadedTable<Club> loadClubs(const std::filesystem::path& file)
 {
-    return loadTabular<Club>(file, kClubCapacity, clubFrom);
+    return load<Club>(file, kClubCapacity, readClub);
 }
 
 LoadedTable<Pilot> loadPilots(const std::filesystem::path& file)
 {
-    return loadTabular<Pilot>(file, kPilotCapacity, pilotFrom);
+    return load<Pilot>(file, kPilotCapacity, readPilot);
 }
 
 LoadedTable<TransponderPack> loadTransponderPacks(const std::filesystem::path& file)
 {
-    auto table = loadTabular<TransponderPack>(file, kTransponderPackCount, packFrom);
+    auto table = load<TransponderPack>(file, kTransponderPackCount, readPack);
     table.records.resize(kTransponderPackCount);
     return table;
 }
 
+// Frequencies and countries stand alone on their line; a stray TAB ends the
+// value as it ends any field.
 LoadedTable<RadioFrequency> loadFrequencies(const std::filesystem::path& file)
 {
-    return loadLines<RadioFrequency>(file, kFrequencyCapacity, [](std::string_view line) {
-        return RadioFrequency {lineValue(line, RadioFrequency::kValueWidth)};
-    });
+    return load<RadioFrequency>(file, kFrequencyCapacity,
+        [](RecordLine& in) { return RadioFrequency {in.text(RadioFrequency::kValueWidth)}; });
 }
 
 LoadedTable<Country> loadCountries(const std::filesystem::path& file)
 {
-    return loadLines<Country>(file, kCountryCount,
-        [](std::string_view line) { return Country {lineValue(line, Country::kNameWidth)}; });
+    return load<Country>(
+        file, kCountryCount, [](RecordLine& in) { return Country {in.text(Country::kNameWidth)}; });
 }
 
 std::vector<std::string> clubNames(const std::vector<Club>& clubs)

@@ -1,91 +1,91 @@
 #include "databases/database_writers.h"
 
 #include "databases/record_text.h"
+#include "storage/field_writer.h"
 
 namespace ksy {
 
-using record_text::appendField;
-
 std::string formatCourses(const std::vector<Course>& courses)
 {
-    std::string out;
+    FieldWriter out;
     for (const auto& c : courses) {
         if (c.name.empty()) continue;
-        appendField(out, c.name, Course::kNameWidth);
-        appendField(out, c.length, Course::kLengthWidth);
-        appendField(out, c.lapRecordText, Course::kLapRecordTextWidth);
-        out += std::to_string(c.lapRecordMs) + '\t';
-        appendField(out, c.recordHolder, Course::kRecordHolderWidth);
-        appendField(out, c.lapProtectionTime, Course::kLapProtectionWidth);
-        appendField(out, c.place, Course::kPlaceWidth);
-        appendField(out, c.imagePath, Course::kImagePathWidth);
-        out += '\n';
+        out.text(c.name, Course::kNameWidth);
+        out.text(c.length, Course::kLengthWidth);
+        out.text(c.lapRecordText, Course::kLapRecordTextWidth);
+        out.integer(c.lapRecordMs);
+        out.text(c.recordHolder, Course::kRecordHolderWidth);
+        out.text(c.lapProtectionTime, Course::kLapProtectionWidth);
+        out.text(c.place, Course::kPlaceWidth);
+        out.text(c.imagePath, Course::kImagePathWidth);
+        out.endLine();
     }
-    return out;
+    return out.take();
 }
 
 std::string formatClubs(const std::vector<Club>& clubs)
 {
-    std::string out;
+    FieldWriter out;
     for (const auto& c : clubs) {
         if (c.name.empty()) continue;
-        appendField(out, c.name, Club::kNameWidth);
-        appendField(out, c.acronym, Club::kAcronymWidth);
-        appendField(out, c.address, Club::kAddressWidth);
-        appendField(out, c.address2, Club::kAddressWidth);
-        appendField(out, c.postcode, Club::kPostcodeWidth);
-        appendField(out, c.city, Club::kCityWidth);
-        appendField(out, c.country, Club::kCountryWidth);
-        appendField(out, c.telephone, Club::kTelephoneWidth);
-        appendField(out, c.email, Club::kEmailWidth);
-        out += '\n';
+        out.text(c.name, Club::kNameWidth);
+        out.text(c.acronym, Club::kAcronymWidth);
+        out.text(c.address, Club::kAddressWidth);
+        out.text(c.address2, Club::kAddressWidth);
+        out.text(c.postcode, Club::kPostcodeWidth);
+        out.text(c.city, Club::kCityWidth);
+        out.text(c.country, Club::kCountryWidth);
+        out.text(c.telephone, Club::kTelephoneWidth);
+        out.text(c.email, Club::kEmailWidth);
+        out.endLine();
     }
-    return out;
+    return out.take();
 }
 
 std::string formatPilots(const std::vector<Pilot>& pilots)
 {
-    std::string out;
+    FieldWriter out;
     for (const auto& p : pilots) {
         if (p.name.empty()) continue;
-        appendField(out, p.name, Pilot::kNameWidth);
-        appendField(out, p.address, Pilot::kAddressWidth);
-        appendField(out, p.address2, Pilot::kAddressWidth);
-        appendField(out, p.postcode, Pilot::kPostcodeWidth);
-        appendField(out, p.city, Pilot::kCityWidth);
-        appendField(out, p.country, Pilot::kCountryWidth);
-        appendField(out, p.telephone, Pilot::kTelephoneWidth);
-        appendField(out, p.email, Pilot::kEmailWidth);
-        appendField(out, p.birthDate, Pilot::kBirthDateWidth);
-        appendField(out, p.licence, Pilot::kLicenceWidth);
-        appendField(out, p.transponder, Pilot::kTransponderWidth);
-        appendField(out, p.club, Pilot::kClubWidth);
-        appendField(out, p.photoPath, Pilot::kPhotoPathWidth);
-        out += '\n';
+        out.text(p.name, Pilot::kNameWidth);
+        out.text(p.address, Pilot::kAddressWidth);
+        out.text(p.address2, Pilot::kAddressWidth);
+        out.text(p.postcode, Pilot::kPostcodeWidth);
+        out.text(p.city, Pilot::kCityWidth);
+        out.text(p.country, Pilot::kCountryWidth);
+        out.text(p.telephone, Pilot::kTelephoneWidth);
+        out.text(p.email, Pilot::kEmailWidth);
+        out.text(p.birthDate, Pilot::kBirthDateWidth);
+        out.text(p.licence, Pilot::kLicenceWidth);
+        out.text(p.transponder, Pilot::kTransponderWidth);
+        out.text(p.club, Pilot::kClubWidth);
+        out.text(p.photoPath, Pilot::kPhotoPathWidth);
+        out.endLine();
     }
-    return out;
+    return out.take();
 }
 
 std::string formatTransponderPacks(const std::vector<TransponderPack>& packs)
 {
-    std::string out;
+    FieldWriter out;
     for (std::size_t i = 0; i < kTransponderPackCount; ++i) {
         const TransponderPack empty;
         const TransponderPack& p = i < packs.size() ? packs[i] : empty;
-        appendField(out, p.label, TransponderPack::kLabelWidth);
+        out.text(p.label, TransponderPack::kLabelWidth);
         for (const auto& t : p.transponders)
-            appendField(out, t, TransponderPack::kTransponderWidth);
-        out += '\n';
+            out.text(t, TransponderPack::kTransponderWidth);
+        out.endLine();
     }
-    return out;
+    return out.take();
 }
 
 std::string formatFrequencies(const std::vector<RadioFrequency>& frequencies)
 {
+    // One value a line, with no TAB: the field text without its terminator.
     std::string out;
     for (const auto& f : frequencies) {
-        std::string value = record_text::bounded(f.value, RadioFrequency::kValueWidth);
-        std::erase_if(value, [](char c) { return c == '\t' || c == '\n'; });
+        std::string value = FieldWriter().text(f.value, RadioFrequency::kValueWidth).take();
+        value.pop_back();
         if (!value.empty()) out += value + '\n';
     }
     return out;

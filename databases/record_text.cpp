@@ -1,21 +1,21 @@
 #include "databases/record_text.h"
 
+#include "storage/char_source.h"
+#include "storage/file_stream.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <memory>
 
 namespace ksy::record_text {
 
-namespace {
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-} // namespace
-
 std::optional<std::string> readWholeFile(const std::filesystem::path& file)
 {
-    FilePtr f(std::fopen(file.c_str(), "rb"));
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> f(std::fopen(file.c_str(), "rb"));
     if (!f) return std::nullopt;
     std::string content;
     char buffer[8192];
@@ -29,71 +29,55 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file)
 
 bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes)
 {
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool closed = std::fclose(f) == 0;
-    return written && closed;
+    auto stream = FileStream::open(file, OpenMode::Create);
+    if (!stream) return false;
+    const bool written = stream->write(bytes);
+    return stream->close() && written;
 }
 
-std::vector<std::string_view> recordLines(std::string_view content)
+std::string RecordLine::text(std::size_t width)
 {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos) end = content.size();
-        if (end > start) lines.push_back(content.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
+    if (ended_) return {};
+    std::string value = reader_.readText(width, true);
+    if (reader_.lastTerminator() != '\t') ended_ = true;
+    // The records' fixed arrays end at a zero byte.
+    value.resize(std::min(value.size(), value.find('\0')));
+    return value;
 }
 
-std::vector<std::string_view> splitFields(std::string_view line)
+int RecordLine::integer(int fallback)
 {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        std::size_t end = line.find('\t', start);
-        if (end == std::string_view::npos) end = line.size();
-        fields.push_back(line.substr(start, end - start));
-        start = end + 1;
-    }
-    return fields;
-}
-
-std::string bounded(std::string_view text, std::size_t width)
-{
-    text = text.substr(0, text.find('\0'));
-    return std::string(text.substr(0, width == 0 ? 0 : width - 1));
-}
-
-std::string fieldAt(
-    const std::vector<std::string_view>& fields, std::size_t index, std::size_t width)
-{
-    return index < fields.size() ? bounded(fields[index], width) : std::string();
-}
-
-void appendField(std::string& out, std::string_view text, std::size_t width)
-{
-    for (char c : bounded(text, width))
-        if (c != '\t' && c != '\n') out += c;
-    out += '\t';
-}
-
-int leadingInt(std::string_view field, int fallback)
-{
+    // Read within the field: an empty or damaged number must not run on into
+    // the next field, as a scan over white space would.
+    const std::string field = text(16);
     std::size_t i = 0;
-    while (i < field.size() && (field[i] == ' ' || field[i] == '\r'))
+    while (i < field.size() && field[i] == ' ')
         ++i;
-    if (i < field.size() && field[i] == '+') {
-        ++i;
-        if (i < field.size() && field[i] == '-') return fallback;
+    const bool plus = i < field.size() && field[i] == '+';
+    if (plus && ++i < field.size() && field[i] == '-') return fallback;
+    int value = fallback;
+    const auto result = std::from_chars(field.data() + i, field.data() + field.size(), value);
+    return result.ec == std::errc() ? value : fallback;
+}
+
+void RecordLine::finish()
+{
+    if (!ended_) reader_.skipLine();
+    ended_ = true;
+}
+
+void forEachRecordLine(std::string_view content, const std::function<bool(RecordLine&)>& readRecord)
+{
+    StringSource source(content);
+    FieldReader reader(source);
+    for (;;) {
+        reader.skipEmptyLines();
+        if (reader.atEnd()) return;
+        RecordLine line(reader);
+        const bool more = readRecord(line);
+        line.finish();
+        if (!more) return;
     }
-    int value = 0;
-    const auto [end, ec] = std::from_chars(field.data() + i, field.data() + field.size(), value);
-    (void)end;
-    return ec == std::errc() ? value : fallback;
 }
 
 } // namespace ksy::record_text
