@@ -1,0 +1,241 @@
+#include "timing/heat_journal_replay.h"
+
+#include "storage/encoding.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace ksy {
+namespace {
+
+class ReplayClock : public Clock {
+public:
+    std::int64_t milliseconds() const override { return ms; }
+    std::int64_t counter() const override { return ms * 1000; }
+    std::int64_t counterFrequency() const override { return 1000000; }
+    std::int64_t ms = 0;
+};
+
+// A decoder on the line: passings become the bytes of its frames, queued
+// until a read takes at most 255 of them, and are cut by the program's own
+// frame readers. An RC2 answers StartClock at once (after the scenario's
+// unanswered requests) and stamps frames with its own clock.
+class ReplayDecoder : public HeatDecoder {
+public:
+    ReplayDecoder(const ReplayClock& clock, bool rc2, int unanswered)
+        : clock_(clock), rc2_(rc2), unanswered_(unanswered)
+    {
+    }
+
+    void queue(int transponder, std::optional<std::int64_t> decoderMs)
+    {
+        const auto hi = static_cast<std::uint8_t>(transponder >> 8);
+        const auto lo = static_cast<std::uint8_t>(transponder & 0xFF);
+        if (!rc2_) {
+            bytes_.insert(bytes_.end(), {hi, lo});
+            return;
+        }
+        const std::int64_t t = decoderMs ? *decoderMs : clock_.ms - clockResetMs_;
+        const std::int64_t ms = t % 1000;
+        // Smallest timer value that the sub-second formula turns into ms.
+        const std::int64_t timer = 18661 + (ms * 12000 + 255) / 256;
+        bytes_.insert(bytes_.end(),
+                      {0xFF, 0xFF, 0xFF, 0xF0, hi, lo, static_cast<std::uint8_t>(t / 3600000),
+                       static_cast<std::uint8_t>(t / 60000 % 60),
+                       static_cast<std::uint8_t>(t / 1000 % 60),
+                       static_cast<std::uint8_t>(timer >> 8),
+                       static_cast<std::uint8_t>(timer & 0xFF)});
+    }
+
+    bool isRc2() const override { return rc2_; }
+    void discardReceived() override { take(); }
+    bool startClock() override
+    {
+        if (!rc2_)
+            return true;
+        ++startClocks_;
+        if (unanswered_ > 0) {
+            --unanswered_;
+            return false;
+        }
+        clockResetMs_ = clock_.ms;
+        return true;
+    }
+    std::vector<Passing> readPassings(std::int64_t startCounter) override
+    {
+        const std::vector<std::uint8_t> read = take();
+        std::vector<Passing> out;
+        if (rc2_) {
+            for (const Rc2Frame& f : cutRc2Frames(read.data(), read.size()))
+                out.push_back(makePassing(f.transponder, f.decoderMs));
+        } else {
+            const std::int64_t since =
+                (clock_.counter() - startCounter) * 1000 / clock_.counterFrequency();
+            for (const int n : cutRc1Frames(read.data(), read.size()))
+                out.push_back(makePassing(n, since));
+        }
+        return out;
+    }
+
+private:
+    std::vector<std::uint8_t> take()
+    {
+        const std::size_t n = std::min(bytes_.size(), kMaxReadBytes);
+        std::vector<std::uint8_t> read(bytes_.begin(), bytes_.begin() + static_cast<long>(n));
+        bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<long>(n));
+        return read;
+    }
+
+    const ReplayClock& clock_;
+    bool rc2_;
+    int unanswered_;
+    int startClocks_ = 0;
+    std::int64_t clockResetMs_ = 0;
+    std::deque<std::uint8_t> bytes_;
+};
+
+class ReplaySounds : public SoundPlayer {
+public:
+    explicit ReplaySounds(const ReplayClock& clock) : clock_(clock) {}
+    void playAsync(const std::string& file) override { add(file, false); }
+    void playAndWait(const std::string& file) override { add(file, true); }
+    std::string lines;
+
+private:
+    void add(const std::string& file, bool wait)
+    {
+        lines += "sound\t" + std::to_string(clock_.ms) + "\t" + file + (wait ? "\twait" : "") + "\n";
+    }
+    const ReplayClock& clock_;
+};
+
+// "effacer yes" / "effacer no" answer the question that "Effacer" asks.
+class ReplayPrompts : public Prompts {
+public:
+    void message(const std::string&, const std::string&, PromptIcon) override {}
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return answer; }
+    Answer askYesNo(const std::string&, const std::string&) override { return answer; }
+    Answer answer = Answer::No;
+};
+
+class StopRecorder : public HeatListener {
+public:
+    void heatStopped(std::int64_t nowMs) override
+    {
+        lines += "stop\t" + std::to_string(nowMs) + "\n";
+    }
+    std::string lines;
+};
+
+std::string flag(bool b) { return b ? "1" : "0"; }
+
+std::string joined(const LapTable& cells, int laps)
+{
+    std::string out;
+    for (int n = 0; n <= std::clamp(laps, 0, kMaxLaps); ++n) {
+        if (n)
+            out += ',';
+        out += std::to_string(cells[static_cast<std::size_t>(n)]);
+    }
+    return out;
+}
+
+std::string outcome(const HeatRun& run)
+{
+    std::string out;
+    const Standings& st = run.standings();
+    for (int i = 0; i < st.count; ++i) {
+        const BoardRow& b = st.board[static_cast<std::size_t>(i)];
+        for (const std::string* t : {&b.place, &b.slotNumber, &b.passingCount, &b.totalTime,
+                                     &b.lastLap, &b.bestLap, &b.gapToLeader, &b.gapToPrevious,
+                                     &b.laps, &b.totalAtLastLap, &b.recomputedBestLap})
+            out += (t == &b.place ? "row\t" : "\t") + *t;
+        out += "\t" + cp1252ToUtf8(b.name) + "\t" + b.transponder + "\t" + flag(b.finished) + "\t" +
+               flag(b.holdsHeatBest) + "\t" + flag(b.newPersonalBest) + "\n";
+    }
+    for (int k = 1; k <= kSlotCount; ++k) {
+        const RunEntry& e = run.entries().slot(k);
+        out += "entry\t" + std::to_string(k) + "\t" + cp1252ToUtf8(e.pilotName) + "\t" +
+               std::to_string(e.passingCount) + "\t" + std::to_string(e.laps) + "\t" +
+               std::to_string(e.totalTime) + "\t" + std::to_string(e.bestLap) + "\t" +
+               std::to_string(e.ownStart) + "\t" + flag(e.finished) + "\t" +
+               joined(e.lapTotals, e.laps) + "\t" + joined(e.lapTimes, e.laps) + "\n";
+    }
+    out += "heat\t" + std::to_string(run.heatBestLap()) + "\t" + cp1252ToUtf8(run.texts().title) +
+           "\n";
+    if (run.track().inDatabase)
+        out += "record\t" + std::to_string(run.track().recordMs) + "\t" +
+               cp1252ToUtf8(run.track().holder) + "\n";
+    return out;
+}
+
+} // namespace
+
+std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch)
+{
+    ReplayClock clock;
+    ReplayDecoder decoder(clock, s.rc2, s.unansweredStartClocks);
+    ReplaySounds sounds(clock);
+    ReplayPrompts prompts;
+    StopRecorder stops;
+    HeatRun run(clock, decoder, sounds, prompts, scratch);
+
+    run.setOptions(s.options);
+    run.setSoundChoices(s.sounds);
+    run.setLapProtectionSeconds(s.protectionSeconds);
+    if (s.trackRecordMs) {
+        TrackRecord track;
+        track.inDatabase = true;
+        track.recordMs = static_cast<std::int32_t>(*s.trackRecordMs);
+        track.holder = cp1252(s.trackHolder);
+        run.setTrack(track);
+    }
+    run.setLocalTime([date = s.date] { return date; });
+    run.setCourseDatabaseWriter([](const TrackRecord&) { return true; });
+    run.setListener(&stops);
+
+    RunEntryTable table;
+    clearToEmptySlots(table);
+    for (int k = 1; k <= kSlotCount; ++k) {
+        const ScenarioSlot& slot = s.slots[static_cast<std::size_t>(k - 1)];
+        table.slot(k).pilotName = cp1252(slot.name).substr(0, 39);
+        table.slot(k).transponder = slot.transponder;
+    }
+    run.loadHeat(table);
+
+    std::vector<ScenarioEvent> events = s.events;
+    std::stable_sort(events.begin(), events.end(),
+                     [](const auto& a, const auto& b) { return a.atMs < b.atMs; });
+    const std::int64_t end = s.endMs.value_or(0);
+    std::size_t next = 0;
+    auto runEventsUpTo = [&](std::int64_t t) {
+        for (; next < events.size() && events[next].atMs <= t; ++next) {
+            const ScenarioEvent& e = events[next];
+            clock.ms = e.atMs;
+            using K = ScenarioEvent::Kind;
+            switch (e.kind) {
+            case K::Depart: run.depart(); break;
+            case K::Arret: run.arret(); break;
+            case K::EraseYes:
+            case K::EraseNo:
+                prompts.answer = e.kind == K::EraseYes ? Answer::Yes : Answer::No;
+                run.effacer();
+                break;
+            case K::Button: run.manualPassing(e.value); break;
+            case K::Passing: decoder.queue(e.value, e.decoderMs); break;
+            }
+        }
+    };
+    for (std::int64_t t = 0; t <= end; t += 10) {
+        runEventsUpTo(t);
+        clock.ms = t;
+        run.tick(t);
+        // The main window's idle read: nothing waits in the line for later.
+        if (!run.active())
+            decoder.discardReceived();
+    }
+    runEventsUpTo(end);
+    return sounds.lines + stops.lines + outcome(run);
+}
+
+} // namespace ksy
