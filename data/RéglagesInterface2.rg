@@ -1,1 +1,1 @@
-COM1	0	Kestrametrix
+	0	Kestrametrix

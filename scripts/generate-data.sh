@@ -299,8 +299,8 @@ texts() {
   countries | cp1252 >"$data/BaseDonnéesPays.bd"
   [ "$(wc -l <"$data/BaseDonnéesPays.bd")" -eq 208 ] || { echo "country list is not 208 lines" >&2; exit 1; }
 
-  # No decoder known yet: the first port of the list, not connected.
-  printf 'COM1\t0\tKestrametrix\n' >"$data/RéglagesInterface2.rg"
+  # No port chosen yet (port names differ between systems), not connected.
+  printf '\t0\tKestrametrix\n' >"$data/RéglagesInterface2.rg"
   printf '%s\n' SONLANGUEFrancais SONDECOMPTEoui SONDEPARToui SONPASSAGEoui \
     SONMEILLEURTOURoui SONHORLOGEoui SONFINCOURSEoui SONFINVOITUREoui >"$data/RéglagesSons.rg"
 
