@@ -22,6 +22,7 @@ void makeData(const WorkFolder& data)
     writeFile(data.file("images/README.md"), "# images\n");
     writeFile(data.file("Guides/HelpSandYachtingFR.md"), "# Guide\n");
     writeFile(data.file("Guides/HelpSandYachtingFR.pdf"), "%PDF");
+    writeFile(data.file(".gitattributes"), "* -text\n");
 }
 
 bool contains(const std::vector<std::string>& names, const std::string& name)
@@ -51,6 +52,7 @@ TEST(WorkFolderSeed, CopiesNestedFoldersIntoAFreshFolderButNotTheSources)
     EXPECT_EQ(readFile(work.file("Guides/HelpSandYachtingFR.pdf")), "%PDF");
     EXPECT_FALSE(std::filesystem::exists(work.file("images/README.md")));
     EXPECT_FALSE(std::filesystem::exists(work.file("Guides/HelpSandYachtingFR.md")));
+    EXPECT_FALSE(std::filesystem::exists(work.file(".gitattributes")));
     EXPECT_FALSE(std::filesystem::exists(work.file("sons/un.wav.seeding")));
 }
 
