@@ -1,0 +1,21 @@
+#pragma once
+// What the board takes from the rest of the program: its style and widths from
+// the display settings, its lines from the standings.
+#include "display/board_inputs.h"
+#include "display/board_style.h"
+#include "display/display_settings.h"
+#include "timing/standings.h"
+
+#include <vector>
+
+namespace ksy {
+
+BoardStyle boardStyle(const DisplaySettings& settings);
+ColumnWidths boardColumnWidths(const DisplaySettings& settings);
+void storeColumnWidths(const ColumnWidths& widths, DisplaySettings& settings);
+
+// The first `count` board rows of the standings, names turned into UTF-8.
+std::vector<BoardLine> boardLines(const Standings& standings);
+BoardLine boardLine(const BoardRow& row);
+
+} // namespace ksy

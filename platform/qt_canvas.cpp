@@ -1,0 +1,108 @@
+#include "platform/qt_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+
+namespace ksy {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QColor toQColor(Colour colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
+
+QFont toQFont(const FontSpec& font)
+{
+    QFont f(fromUtf8(font.face));
+    f.setPixelSize(std::max(1, font.pixelHeight));
+    // Settings store 0 for "any weight"; the scale is the same 100..900 otherwise.
+    const int weight = font.weight <= 0 ? 400 : std::clamp(font.weight, 100, 900);
+    f.setWeight(static_cast<QFont::Weight>(weight));
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    return f;
+}
+
+int QtTextMetrics::textHeight(const FontSpec& font) const
+{
+    return QFontMetrics(toQFont(font)).height();
+}
+
+int QtTextMetrics::textWidth(const FontSpec& font, std::string_view utf8) const
+{
+    return QFontMetrics(toQFont(font)).horizontalAdvance(fromUtf8(utf8));
+}
+
+const QPixmap& ImageCache::image(std::string_view relativeFileUtf8)
+{
+    const QString key = fromUtf8(relativeFileUtf8);
+    auto it = images_.find(key);
+    if (it == images_.end()) {
+        QPixmap pixmap;
+        pixmap.load(QString::fromStdString(folder_.file(relativeFileUtf8).string()));
+        it = images_.insert(key, pixmap);
+    }
+    return it.value();
+}
+
+int QtCanvas::textHeight(const FontSpec& font) const
+{
+    return QFontMetrics(toQFont(font), painter_.device()).height();
+}
+
+int QtCanvas::textWidth(const FontSpec& font, std::string_view utf8) const
+{
+    return QFontMetrics(toQFont(font), painter_.device()).horizontalAdvance(fromUtf8(utf8));
+}
+
+void QtCanvas::fillRect(const Rect& rect, Colour colour)
+{
+    painter_.fillRect(QRect(rect.left, rect.top, rect.width(), rect.height()), toQColor(colour));
+}
+
+void QtCanvas::gradientRect(const Rect& rect, Colour top, Colour bottom)
+{
+    const int height = rect.height();
+    for (int i = 0; i < height; ++i)
+        painter_.fillRect(QRect(rect.left, rect.top + i, rect.width(), 1),
+                          toQColor(gradientLineColour(top, bottom, i, height)));
+}
+
+void QtCanvas::line(int x1, int y1, int x2, int y2, Colour colour, int width)
+{
+    painter_.setPen(QPen(toQColor(colour), width, Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+void QtCanvas::text(int x, int y, TextAlign align, std::string_view utf8, const FontSpec& font,
+                    Colour colour, std::optional<Colour> background)
+{
+    const QString s = fromUtf8(utf8);
+    const QFont f = toQFont(font);
+    const QFontMetrics metrics(f, painter_.device());
+    const int width = metrics.horizontalAdvance(s);
+    int left = x;
+    if (align == TextAlign::Centre) left = x - width / 2;
+    if (align == TextAlign::Right) left = x - width;
+    if (background) painter_.fillRect(QRect(left, y, width, metrics.height()), toQColor(*background));
+    painter_.setFont(f);
+    painter_.setPen(toQColor(colour));
+    painter_.drawText(left, y + metrics.ascent(), s);
+}
+
+void QtCanvas::image(const Rect& target, std::string_view relativeFileUtf8)
+{
+    const QPixmap& pixmap = images_.image(relativeFileUtf8);
+    if (pixmap.isNull()) return;
+    painter_.drawPixmap(QRect(target.left, target.top, target.width(), target.height()), pixmap);
+}
+
+} // namespace ksy
