@@ -18,8 +18,7 @@ std::string displayName(const fs::path& relative)
 bool isShipped(const fs::path& file)
 {
     const std::u8string name = file.filename().u8string();
-    if (name.empty() || name.front() == u8'.')
-        return false;
+    if (name.empty() || name.front() == u8'.') return false;
     return file.extension() != ".md";
 }
 
@@ -33,13 +32,11 @@ bool copyFile(const fs::path& from, const fs::path& to)
 {
     std::error_code ec;
     fs::create_directories(to.parent_path(), ec);
-    if (ec)
-        return false;
+    if (ec) return false;
     fs::path partial = to;
     partial += ".seeding";
     fs::copy_file(from, partial, fs::copy_options::overwrite_existing, ec);
-    if (!ec && !isTaken(to))
-        fs::rename(partial, to, ec);
+    if (!ec && !isTaken(to)) fs::rename(partial, to, ec);
     if (ec || isTaken(partial)) {
         std::error_code ignored;
         fs::remove(partial, ignored);
@@ -49,7 +46,11 @@ bool copyFile(const fs::path& from, const fs::path& to)
 
 class Seeder {
 public:
-    Seeder(fs::path dataDir, fs::path root) : dataDir_(std::move(dataDir)), root_(std::move(root)) {}
+    Seeder(fs::path dataDir, fs::path root)
+        : dataDir_(std::move(dataDir))
+        , root_(std::move(root))
+    {
+    }
 
     void folder(const fs::path& relative)
     {
@@ -69,8 +70,7 @@ public:
                 file(name);
             }
         }
-        if (ec)
-            fail(relative);
+        if (ec) fail(relative);
     }
 
     SeedResult result;
@@ -80,15 +80,13 @@ private:
     {
         std::error_code ec;
         fs::create_directories(root_ / relative, ec);
-        if (ec)
-            fail(relative);
+        if (ec) fail(relative);
     }
 
     void file(const fs::path& relative)
     {
         const fs::path target = root_ / relative;
-        if (isTaken(target))
-            return;
+        if (isTaken(target)) return;
         if (copyFile(dataDir_ / relative, target))
             result.copied.push_back(displayName(relative));
         else

@@ -9,7 +9,7 @@ namespace ksy {
 
 // What seeding the working folder did.
 struct SeedResult {
-    bool ok = true;                  // every missing file is now in place
+    bool ok = true; // every missing file is now in place
     std::vector<std::string> copied; // relative names (UTF-8, '/' separated) that were added
     std::vector<std::string> failed; // relative names that could not be added, or the data folder
 };

@@ -3,7 +3,6 @@
 #include "databases/database_loaders.h"
 #include "storage/encoding.h"
 #include "storage/work_folder.h"
-
 #include "support/fakes.h"
 
 #include <algorithm>
@@ -38,16 +37,14 @@ std::vector<std::string> tabFields(const std::string& line)
     std::size_t start = 0;
     for (std::size_t end; (end = line.find('\t', start)) != std::string::npos; start = end + 1)
         out.push_back(line.substr(start, end - start));
-    if (start != line.size())
-        out.push_back("<no TAB after " + line.substr(start) + ">");
+    if (start != line.size()) out.push_back("<no TAB after " + line.substr(start) + ">");
     return out;
 }
 
 bool isWindows1252Text(const std::string& bytes)
 {
     for (unsigned char c : bytes)
-        if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 ||
-            c == 0x9D)
+        if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D)
             return false;
     return true;
 }
@@ -66,13 +63,11 @@ std::string wavProblem(const std::string& b)
 {
     if (b.size() < 44 || b.compare(0, 4, "RIFF") != 0 || b.compare(8, 4, "WAVE") != 0)
         return "not a WAV file";
-    if (le(b, 4, 4) != b.size() - 8)
-        return "RIFF size does not match the file";
+    if (le(b, 4, 4) != b.size() - 8) return "RIFF size does not match the file";
     bool formatOk = false;
     for (std::size_t at = 12; at + 8 <= b.size();) {
         const std::uint32_t size = le(b, at + 4, 4);
-        if (size > b.size() - at - 8)
-            return "chunk runs past the end of the file";
+        if (size > b.size() - at - 8) return "chunk runs past the end of the file";
         if (b.compare(at, 4, "fmt ") == 0)
             formatOk = le(b, at + 8, 2) == 1 && le(b, at + 10, 2) == 1 && le(b, at + 22, 2) == 16;
         if (b.compare(at, 4, "data") == 0)
@@ -115,7 +110,7 @@ TEST(SeedData, CountryListHas208NamesInWindows1252)
 TEST(SeedData, DatabasesStartEmptyAndThePackFileHasItsTwentyLines)
 {
     for (const char* empty : {"BaseDonnéesParcours.bd", "BaseDonnéesClubs.bd",
-                              "BaseDonnéesPilotes.bd", "BaseDonnéesFréquences.bd"}) {
+             "BaseDonnéesPilotes.bd", "BaseDonnéesFréquences.bd"}) {
         EXPECT_TRUE(std::filesystem::is_regular_file(data.file(empty))) << empty;
         EXPECT_EQ(readFile(data.file(empty)), "") << empty;
     }
@@ -147,8 +142,8 @@ TEST(SeedData, DatabasesStartEmptyAndThePackFileHasItsTwentyLines)
 TEST(SeedData, SettingsFilesFollowTheirLayouts)
 {
     EXPECT_EQ(readFile(data.file("RéglagesSons.rg")),
-              "SONLANGUEFrancais\nSONDECOMPTEoui\nSONDEPARToui\nSONPASSAGEoui\n"
-              "SONMEILLEURTOURoui\nSONHORLOGEoui\nSONFINCOURSEoui\nSONFINVOITUREoui\n");
+        "SONLANGUEFrancais\nSONDECOMPTEoui\nSONDEPARToui\nSONPASSAGEoui\n"
+        "SONMEILLEURTOURoui\nSONHORLOGEoui\nSONFINCOURSEoui\nSONFINVOITUREoui\n");
 
     // "<port>\t<connected>\t<identity>\n": no port chosen yet, so not
     // connected and the RC1 identity.
@@ -201,13 +196,12 @@ TEST(SeedData, EverySoundOfTheAnnouncementTableIsAValidWav)
 {
     // Voices that exist in French and in English ("...GB.wav").
     std::vector<std::string> voices = {"60minutes", "30minutes", "15minutes", "5minutes",
-                                       "2minutes",  "1minute",   "30secondes", "10secondes",
-                                       "cinq",      "quatre",    "trois",      "deux",
-                                       "un",        "miCourse"};
+        "2minutes", "1minute", "30secondes", "10secondes", "cinq", "quatre", "trois", "deux", "un",
+        "miCourse"};
     for (int car = 1; car <= 20; ++car)
         voices.push_back("FinCourseVoiture" + std::to_string(car));
-    std::vector<std::string> files = {"nokia-sms", "beep1", "foghorn", "youpi",
-                                      "truckhorn", "buzz",  "5minutesRaceGB"};
+    std::vector<std::string> files = {
+        "nokia-sms", "beep1", "foghorn", "youpi", "truckhorn", "buzz", "5minutesRaceGB"};
     for (const auto& v : voices) {
         files.push_back(v);
         files.push_back(v + "GB");
@@ -223,10 +217,10 @@ TEST(SeedData, EverySoundOfTheAnnouncementTableIsAValidWav)
 
 TEST(SeedData, ImagesAndGuideAreThere)
 {
-    for (const char* bmp : {"logo.bmp", "drapeauArrivee.bmp", "impression.bmp", "enregistrer.bmp",
-                            "FlecheHaut.bmp", "FlecheBas.bmp", "voyantVert.bmp", "voyantRouge.bmp",
-                            "voyantScanPuce1.bmp", "voyantScanPuce2.bmp", "voyantScanPuce3.bmp",
-                            "voyantScanPuce4.bmp"}) {
+    for (const char* bmp :
+        {"logo.bmp", "drapeauArrivee.bmp", "impression.bmp", "enregistrer.bmp", "FlecheHaut.bmp",
+            "FlecheBas.bmp", "voyantVert.bmp", "voyantRouge.bmp", "voyantScanPuce1.bmp",
+            "voyantScanPuce2.bmp", "voyantScanPuce3.bmp", "voyantScanPuce4.bmp"}) {
         const std::string b = readFile(data.file(std::string("images/") + bmp));
         ASSERT_GT(b.size(), 54u) << bmp;
         EXPECT_EQ(b.compare(0, 2, "BM"), 0) << bmp;

@@ -1,5 +1,4 @@
 #include "storage/work_folder_seed.h"
-
 #include "support/fakes.h"
 
 #include <algorithm>
