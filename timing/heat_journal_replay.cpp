@@ -140,7 +140,9 @@ std::string joined(const LapTable& cells, int laps)
     return out;
 }
 
-std::string outcome(const HeatRun& run)
+} // namespace
+
+std::string heatOutcomeText(const HeatRun& run)
 {
     std::string out;
     const Standings& st = run.standings();
@@ -168,8 +170,6 @@ std::string outcome(const HeatRun& run)
                cp1252ToUtf8(run.track().holder) + "\n";
     return out;
 }
-
-} // namespace
 
 std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch)
 {
@@ -235,7 +235,7 @@ std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch)
             decoder.discardReceived();
     }
     runEventsUpTo(end);
-    return sounds.lines + stops.lines + outcome(run);
+    return sounds.lines + stops.lines + heatOutcomeText(run);
 }
 
 } // namespace ksy

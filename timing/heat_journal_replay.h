@@ -22,4 +22,7 @@ namespace ksy {
 // database, the detailed results after "Effacer"); give a scratch folder.
 std::string replayHeat(const HeatScenario& scenario, const WorkFolder& scratch);
 
+// The row, entry, heat and record lines of a heat as it stands.
+std::string heatOutcomeText(const HeatRun& run);
+
 } // namespace ksy

@@ -1,0 +1,201 @@
+#include "timing/heat_journal.h"
+
+#include "support/fakes.h"
+#include "timing/heat_journal_replay.h"
+#include "timing/heat_journal_scenario.h"
+
+#include <gtest/gtest.h>
+
+using namespace ksy;
+using namespace ksy::test;
+
+namespace {
+
+// A decoder whose passings the test hands in directly, already cut.
+class ScriptedDecoder : public HeatDecoder {
+public:
+    ScriptedDecoder(const FakeClock& clock, bool rc2) : clock_(clock), rc2_(rc2) {}
+    bool isRc2() const override { return rc2_; }
+    void discardReceived() override { waiting_.clear(); }
+    bool startClock() override
+    {
+        resetMs_ = clock_.milliseconds();
+        return true;
+    }
+    std::vector<Passing> readPassings(std::int64_t startCounter) override
+    {
+        std::vector<Passing> out;
+        for (const int n : waiting_)
+            out.push_back(makePassing(
+                n, rc2_ ? stampMs_.front() : (clock_.counter() - startCounter) / 1000));
+        if (rc2_)
+            stampMs_.clear();
+        waiting_.clear();
+        return out;
+    }
+    void pass(int transponder)
+    {
+        waiting_.push_back(transponder);
+        stampMs_.push_back(clock_.milliseconds() - resetMs_);
+    }
+
+private:
+    const FakeClock& clock_;
+    bool rc2_;
+    std::int64_t resetMs_ = 0;
+    std::vector<int> waiting_;
+    std::vector<std::int64_t> stampMs_;
+};
+
+class TimedSounds : public SoundPlayer {
+public:
+    TimedSounds(const FakeClock& clock, std::int64_t origin) : clock_(clock), origin_(origin) {}
+    void playAsync(const std::string& f) override { add(f, ""); }
+    void playAndWait(const std::string& f) override { add(f, "\twait"); }
+    std::string lines;
+
+private:
+    void add(const std::string& f, const char* wait)
+    {
+        lines += "sound\t" + std::to_string(clock_.milliseconds() - origin_) + "\t" + f + wait + "\n";
+    }
+    const FakeClock& clock_;
+    std::int64_t origin_;
+};
+
+// A heat run live on the fake clock from `origin`, "Départ" at 20 ms; the
+// journal counts its times from "Départ", and so do the sounds here.
+struct LiveHeat {
+    LiveHeat(const WorkFolder& wf, bool rc2, std::int64_t origin)
+        : decoder(clock, rc2), sounds(clock, origin + 20), run(clock, decoder, sounds, prompts, wf),
+          journal(wf, run, decoder)
+    {
+        clock.set(origin);
+        RaceOptions o = RaceOptions::heatRunFallback();
+        o.minutes = 2;
+        o.timedEnd = TimedEnd::SandYacht;
+        o.countdownSeconds = 3;
+        run.setOptions(o);
+        run.setLocalTime(journal.recordingLocalTime([] { return LocalDateTime{2024, 6, 2, 9, 5}; }));
+        run.setCourseDatabaseWriter([](const TrackRecord&) { return true; });
+        TrackRecord track;
+        track.inDatabase = true;
+        track.recordMs = 31000;
+        track.holder = "Zo\xE9";
+        run.setTrack(track);
+        RunEntryTable t;
+        clearToEmptySlots(t);
+        const char* names[] = {"Anne", "Bruno", "C\xE9line"};
+        for (int k = 1; k <= 3; ++k) {
+            t.slot(k * 2).pilotName = names[k - 1];
+            t.slot(k * 2).transponder = "00010" + std::to_string(k);
+        }
+        run.loadHeat(t);
+        run.setListener(&journal);
+    }
+    // Runs ticks up to `until` (host time since the origin), feeding passings.
+    void runTo(std::int64_t origin, std::int64_t until,
+               const std::vector<std::pair<std::int64_t, int>>& passings)
+    {
+        for (std::int64_t t = now; t <= until; t += 10) {
+            clock.set(origin + t);
+            for (const auto& [at, n] : passings)
+                if (at == t)
+                    decoder.pass(n);
+            if (t == 20)
+                run.depart();
+            if (t == 5000)
+                run.manualPassing(6);
+            run.tick(origin + t);
+            if (!run.active())
+                decoder.discardReceived();
+        }
+        now = until + 10;
+    }
+
+    FakeClock clock;
+    ScriptedDecoder decoder;
+    TimedSounds sounds;
+    FakePrompts prompts;
+    HeatRun run;
+    HeatJournal journal;
+    std::int64_t now = 0;
+};
+
+const std::vector<std::pair<std::int64_t, int>> kPassings = {
+    {9000, 101},   {9500, 102},   {10000, 103},  {40000, 101},  {41000, 102},
+    {42000, 102},  {70500, 101},  {71000, 103},  {100000, 101}, {101000, 102},
+    {130000, 101}, {131000, 102}, {132000, 103}, {133000, 101}};
+
+std::string replayJournal(const WorkFolder& wf)
+{
+    const ScenarioParse parsed = parseHeatScenario(readFile(wf.file(kHeatJournalFile)));
+    EXPECT_TRUE(parsed.scenario) << parsed.error;
+    if (!parsed.scenario)
+        return {};
+    TempDir scratch;
+    return replayHeat(*parsed.scenario, WorkFolder(scratch.path()));
+}
+
+std::string withoutSoundsAndStops(const std::string& text)
+{
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find('\n', pos) + 1;
+        const std::string line = text.substr(pos, end - pos);
+        if (line.rfind("sound\t", 0) != 0 && line.rfind("stop\t", 0) != 0)
+            out += line;
+        pos = end;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(HeatJournal, AHeatStoppedMidwayIsRebuiltFromItsJournal)
+{
+    for (const bool rc2 : {false, true}) {
+        TempDir dir;
+        const WorkFolder wf(dir.path());
+        const std::int64_t origin = 123450; // the program has run a while
+        std::string live;
+        {
+            LiveHeat heat(wf, rc2, origin);
+            heat.runTo(origin, 75000, kPassings);
+            ASSERT_TRUE(heat.run.state().running);
+            live = heatOutcomeText(heat.run);
+        } // the program goes down here, as in a crash
+        EXPECT_EQ(withoutSoundsAndStops(replayJournal(wf)), live) << (rc2 ? "RC2" : "RC1");
+    }
+}
+
+TEST(HeatJournal, AFinishedHeatReplaysWithItsSoundsAndIsKeptUntilTheNextDepart)
+{
+    TempDir dir;
+    const WorkFolder wf(dir.path());
+    const std::int64_t origin = 5000;
+    LiveHeat heat(wf, false, origin);
+    heat.runTo(origin, 140000, kPassings);
+    ASSERT_FALSE(heat.run.active());
+    const std::string journal = readFile(wf.file(kHeatJournalFile));
+    EXPECT_NE(journal.find("slot\t6\tC\xC3\xA9line\t000103\n"), std::string::npos);
+    EXPECT_NE(journal.find("track\t31000\tZo\xC3\xA9\n"), std::string::npos);
+    EXPECT_NE(journal.find("date\t2024-06-02 09:05\n"), std::string::npos);
+    EXPECT_NE(journal.find("at\t4980\tbutton\t6\n"), std::string::npos);
+
+    std::string expected = heat.sounds.lines;
+    const std::string replayed = replayJournal(wf);
+    EXPECT_EQ(replayed.substr(0, expected.size()), expected);
+    EXPECT_EQ(withoutSoundsAndStops(replayed), heatOutcomeText(heat.run));
+    EXPECT_NE(replayed.find("\nstop\t"), std::string::npos);
+
+    // Kept after "Effacer"; started anew by the next "Départ".
+    heat.prompts.answers.push_back(Answer::Yes);
+    heat.run.effacer();
+    EXPECT_EQ(readFile(wf.file(kHeatJournalFile)), journal);
+    heat.run.depart();
+    const std::string fresh = readFile(wf.file(kHeatJournalFile));
+    EXPECT_EQ(fresh.find("at\t"), fresh.rfind("at\t")); // only the new "depart"
+    EXPECT_FALSE(heat.journal.failed());
+}
