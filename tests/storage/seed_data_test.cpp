@@ -1,6 +1,7 @@
 // Checks the files shipped in data/ against the layouts the program reads, so
 // that a regenerated file that drifts from them is caught before it is seeded.
 #include "databases/database_loaders.h"
+#include "display/display_settings.h"
 #include "storage/encoding.h"
 #include "storage/work_folder.h"
 #include "support/fakes.h"
@@ -190,6 +191,13 @@ TEST(SeedData, SettingsFilesFollowTheirLayouts)
         tallest = std::max(tallest, std::stoi(fields[2][k]));
     EXPECT_LE(20 * (tallest * 115 / 100 * 120 / 100), 465);
     EXPECT_GE(tallest, 14); // and stays readable from a few metres away
+
+    // The program reads the theme whole and writes back the same bytes.
+    DisplaySettings read;
+    parseDisplaySettings(theme, read);
+    EXPECT_EQ(read.fonts[11].face, "Arial");
+    EXPECT_EQ(read.columnWidths[1], std::stoi(fields[9][1]));
+    EXPECT_EQ(formatDisplaySettings(read), theme);
 }
 
 TEST(SeedData, EverySoundOfTheAnnouncementTableIsAValidWav)
