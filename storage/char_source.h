@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace ksy {
@@ -21,7 +22,8 @@ public:
     virtual void rewind() = 0;
 };
 
-// Reads a buffer already in memory (a whole small file, a test's bytes).
+// Reads a buffer already in memory (a whole small file, a test's bytes). It
+// keeps its own copy, so a temporary string may be handed in.
 class StringSource : public CharSource {
 public:
     explicit StringSource(std::string_view bytes)
@@ -32,12 +34,14 @@ public:
     int get() override
     {
         lastWasEnd_ = pos_ >= bytes_.size();
-        if (lastWasEnd_) return kEnd;
+        if (lastWasEnd_)
+            return kEnd;
         return static_cast<unsigned char>(bytes_[pos_++]);
     }
     void unget() override
     {
-        if (!lastWasEnd_ && pos_ > 0) --pos_;
+        if (!lastWasEnd_ && pos_ > 0)
+            --pos_;
         lastWasEnd_ = true; // one step back only
     }
     void rewind() override
@@ -48,7 +52,7 @@ public:
     std::size_t position() const { return pos_; }
 
 private:
-    std::string_view bytes_;
+    std::string bytes_;
     std::size_t pos_ = 0;
     bool lastWasEnd_ = true;
 };

@@ -24,8 +24,10 @@ std::string FieldReader::readText(std::size_t width, bool stopAtLf)
     const std::size_t keep = width > 0 ? width - 1 : 0;
     int c = in_.get();
     for (; c != CharSource::kEnd; c = in_.get()) {
-        if (c == '\t' || (stopAtLf && c == '\n')) break;
-        if (out.size() < keep) out += static_cast<char>(c);
+        if (c == '\t' || (stopAtLf && c == '\n'))
+            break;
+        if (out.size() < keep)
+            out += static_cast<char>(c);
     }
     terminator_ = c;
     return out;
@@ -48,14 +50,17 @@ bool FieldReader::readInt(int& value)
     long long magnitude = 0;
     bool overflow = false;
     for (; isDigit(c); c = in_.get()) {
-        if (!overflow) magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > static_cast<long long>(INT_MAX) + 1) overflow = true;
+        if (!overflow)
+            magnitude = magnitude * 10 + (c - '0');
+        if (magnitude > static_cast<long long>(INT_MAX) + 1)
+            overflow = true;
     }
     while (isSpace(c))
         c = in_.get();
     in_.unget();
     const long long result = negative ? -magnitude : magnitude;
-    if (overflow || result > INT_MAX || result < INT_MIN) return false;
+    if (overflow || result > INT_MAX || result < INT_MIN)
+        return false;
     value = static_cast<int>(result);
     return true;
 }

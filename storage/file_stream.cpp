@@ -14,7 +14,8 @@ std::optional<FileStream> FileStream::open(const std::filesystem::path& file, Op
 #else
     std::FILE* f = std::fopen(file.c_str(), how);
 #endif
-    if (!f) return std::nullopt;
+    if (!f)
+        return std::nullopt;
     return FileStream(f);
 }
 
@@ -22,7 +23,8 @@ std::optional<FileStream> FileStream::open(const std::filesystem::path& file, Op
 // stream; a seek to the current position is the neutral one.
 void FileStream::prepare(LastOp next)
 {
-    if (last_ != LastOp::None && last_ != next) std::fseek(file_.get(), 0, SEEK_CUR);
+    if (last_ != LastOp::None && last_ != next)
+        std::fseek(file_.get(), 0, SEEK_CUR);
     last_ = next;
 }
 
@@ -36,7 +38,8 @@ int FileStream::get()
 
 void FileStream::unget()
 {
-    if (!lastWasEnd_) std::fseek(file_.get(), -1, SEEK_CUR);
+    if (!lastWasEnd_)
+        std::fseek(file_.get(), -1, SEEK_CUR);
     lastWasEnd_ = true;
     last_ = LastOp::None;
 }

@@ -44,7 +44,8 @@ private:
     struct Closer {
         void operator()(std::FILE* f) const
         {
-            if (f) std::fclose(f);
+            if (f)
+                std::fclose(f);
         }
     };
     enum class LastOp { None, Read, Write };

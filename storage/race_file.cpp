@@ -20,7 +20,8 @@ std::string heatFlagsBody(const HeatFlags& flags)
 
 void readHeatFlags(CharSource& in, HeatFlags& flags)
 {
-    if (!findSectionBody(in, heatFlagsTitle())) return;
+    if (!findSectionBody(in, heatFlagsTitle()))
+        return;
     FieldReader r(in);
     for (int i = 0; i < HeatFlags::kCount; ++i) {
         int value = flags.at(i);
@@ -31,7 +32,8 @@ void readHeatFlags(CharSource& in, HeatFlags& flags)
 
 void readTrackName(CharSource& in, std::string& trackName)
 {
-    if (!findSectionBody(in, trackSectionTitle())) return;
+    if (!findSectionBody(in, trackSectionTitle()))
+        return;
     FieldReader r(in);
     r.readText(50); // race name
     r.readText(50); // organising club
@@ -40,15 +42,19 @@ void readTrackName(CharSource& in, std::string& trackName)
 
 void readParticipantNames(CharSource& in, int category, ParticipantNames& names)
 {
-    if (!findSectionBody(in, participantListTitle(category))) return;
+    if (!findSectionBody(in, participantListTitle(category)))
+        return;
     FieldReader r(in);
     for (int j = 0; j < kMaxParticipants; ++j) {
         r.skipEmptyLines();
-        if (r.atEnd()) return;
+        if (r.atEnd())
+            return;
         const std::string name = r.readText(kParticipantNameWidth);
-        if (name.empty()) return; // the tree lists the names before the first empty one
+        if (name.empty())
+            return; // the tree lists the names before the first empty one
         names.setName(category, j, name);
-        if (r.lastTerminator() == '\t') r.skipLine(); // transponder and frequencies
+        if (r.lastTerminator() == '\t')
+            r.skipLine(); // transponder and frequencies
     }
 }
 
@@ -61,7 +67,8 @@ void readRaceHeader(CharSource& in, RaceHeader& header)
     r.readInt(header.selection);
     auto& table = header.categories;
     r.readInt(table.count);
-    if (table.count < 1) return;
+    if (table.count < 1)
+        return;
     // Nine slots exist; a larger count can only come from a damaged file.
     table.count = std::min(table.count, kMaxCategories);
     for (int c = 1; c <= table.count; ++c) {
@@ -79,7 +86,8 @@ void readRaceHeader(CharSource& in, RaceHeader& header)
 bool readRaceHeader(const std::filesystem::path& file, RaceHeader& header)
 {
     auto f = FileStream::open(file, OpenMode::Update);
-    if (!f) return false;
+    if (!f)
+        return false;
     readRaceHeader(*f, header);
     return true;
 }
@@ -102,7 +110,8 @@ std::string raceHeaderBody(const RaceHeader& header)
 bool writeRaceHeader(const std::filesystem::path& file, const RaceHeader& header)
 {
     auto f = FileStream::open(file, OpenMode::Update);
-    if (!f) return false;
+    if (!f)
+        return false;
     const bool written = rewriteArea(*f, 0, kHeaderReserve, raceHeaderBody(header));
     return f->close() && written;
 }
@@ -112,7 +121,8 @@ bool writeRaceSelection(const std::filesystem::path& file, int selection)
     // Rewriting the whole header keeps the line sound when the new number
     // has more digits than the old one.
     RaceHeader header;
-    if (!readRaceHeader(file, header)) return false;
+    if (!readRaceHeader(file, header))
+        return false;
     header.selection = selection;
     return writeRaceHeader(file, header);
 }
@@ -120,7 +130,8 @@ bool writeRaceSelection(const std::filesystem::path& file, int selection)
 bool readHeatFlags(const std::filesystem::path& file, HeatFlags& flags)
 {
     auto f = FileStream::open(file, OpenMode::Update);
-    if (!f) return false;
+    if (!f)
+        return false;
     readHeatFlags(*f, flags);
     return true;
 }
@@ -136,7 +147,8 @@ RewriteResult writeHeatFlags(
 bool readTrackName(const std::filesystem::path& file, std::string& trackName)
 {
     auto f = FileStream::open(file, OpenMode::Update);
-    if (!f) return false;
+    if (!f)
+        return false;
     readTrackName(*f, trackName);
     return true;
 }
@@ -144,7 +156,8 @@ bool readTrackName(const std::filesystem::path& file, std::string& trackName)
 bool loadRace(const std::filesystem::path& file, Race& race)
 {
     auto f = FileStream::open(file, OpenMode::Update);
-    if (!f) return false;
+    if (!f)
+        return false;
     // Nothing of the previous race may survive into this one.
     race.clear();
     readRaceHeader(*f, race.header);
@@ -174,9 +187,11 @@ bool createNewRaceFile(const std::filesystem::path& file, Race& race)
 {
     race.resetToNew();
     std::error_code ec;
-    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path(), ec);
     auto f = FileStream::open(file, OpenMode::Create);
-    if (!f) return false;
+    if (!f)
+        return false;
     const bool written = f->write(newRaceFileBytes());
     return f->close() && written;
 }

@@ -9,7 +9,8 @@ namespace {
 std::optional<std::string> readWhole(const std::filesystem::path& file)
 {
     auto f = FileStream::open(file, OpenMode::Read);
-    if (!f) return std::nullopt;
+    if (!f)
+        return std::nullopt;
     return f->readRest();
 }
 
@@ -20,7 +21,8 @@ bool replaceFile(const std::filesystem::path& to, const std::string& bytes)
     auto temporary = to;
     temporary += ".tmp";
     auto out = FileStream::open(temporary, OpenMode::Create);
-    if (!out) return false;
+    if (!out)
+        return false;
     std::error_code ec;
     if (!out->write(bytes) || !out->close()) {
         std::filesystem::remove(temporary, ec);
@@ -38,14 +40,16 @@ bool replaceFile(const std::filesystem::path& to, const std::string& bytes)
 
 std::string raceWindowTitle(std::string_view raceFileName)
 {
-    if (raceFileName.empty()) return "Kestrametrix";
+    if (raceFileName.empty())
+        return "Kestrametrix";
     return "Kestrametrix:   " + std::string(raceFileName);
 }
 
 std::string withRaceExtension(std::string_view path)
 {
     std::string out(path);
-    if (out.find(".race") == std::string::npos) out += ".race";
+    if (out.find(".race") == std::string::npos)
+        out += ".race";
     return out;
 }
 
@@ -73,7 +77,8 @@ CrashCopy keepCrashCopy(const WorkFolder& wf)
     const auto working = workingRaceFile(wf);
     const auto crash = wf.file(kCrashRaceFile);
     const auto bytes = readWhole(working);
-    if (!bytes) return CrashCopy::NoWorkingRace;
+    if (!bytes)
+        return CrashCopy::NoWorkingRace;
     std::error_code ec;
     if (*bytes == newRaceFileBytes() && std::filesystem::exists(crash, ec))
         return CrashCopy::KeptExisting;

@@ -23,7 +23,8 @@ std::vector<std::string> ParticipantNames::listed(int category) const
 {
     std::vector<std::string> out;
     for (const auto& name : names_.at(static_cast<std::size_t>(category - 1))) {
-        if (name.empty()) break;
+        if (name.empty())
+            break;
         out.push_back(name);
     }
     return out;
@@ -53,7 +54,8 @@ void Race::resetToNew()
 bool Race::addCategory()
 {
     auto& table = header.categories;
-    if (table.count < 0 || table.count >= kMaxCategories) return false;
+    if (table.count < 0 || table.count >= kMaxCategories)
+        return false;
     ++table.count;
     table.category(table.count) = CategoryRecord {};
     table.category(table.count).name = defaultCategoryName(table.count);
@@ -62,10 +64,12 @@ bool Race::addCategory()
 
 bool Race::renameCategory(int c, std::string_view name)
 {
-    if (c < 1 || c > categoryCount()) return false;
+    if (c < 1 || c > categoryCount())
+        return false;
     std::string kept;
     for (char ch : name.substr(0, kCategoryNameMaxLength))
-        if (ch != '\t' && ch != '\n' && ch != '\r' && ch != '\0') kept += ch;
+        if (ch != '\t' && ch != '\n' && ch != '\r' && ch != '\0')
+            kept += ch;
     category(c).name = kept;
     return true;
 }

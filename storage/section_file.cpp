@@ -24,7 +24,8 @@ std::string fillerOfSize(std::size_t size)
     std::string out(size, '1');
     for (std::size_t i = 1; i < size; i += 2)
         out[i] = '\t';
-    if (size > 0) out[size - 1] = '\n';
+    if (size > 0)
+        out[size - 1] = '\n';
     return out;
 }
 
@@ -42,20 +43,24 @@ Area measureArea(FileStream& f, long bodyStart)
     bool previousEmpty = false;
     for (;;) {
         int c = f.get();
-        if (c == CharSource::kEnd) return {lineStart - bodyStart, false};
+        if (c == CharSource::kEnd)
+            return {lineStart - bodyStart, false};
         const bool empty = c == '\n';
         std::string field;
         while (c != '\t' && c != '\n' && c != CharSource::kEnd) {
-            if (field.size() <= kMaxTitleLength) field += static_cast<char>(c);
+            if (field.size() <= kMaxTitleLength)
+                field += static_cast<char>(c);
             c = f.get();
         }
         if (previousEmpty && c == '\t' && looksLikeSectionTitle(field)) {
             c = f.get();
-            if (c == '\n' || c == CharSource::kEnd) return {lineStart - 1 - bodyStart, true};
+            if (c == '\n' || c == CharSource::kEnd)
+                return {lineStart - 1 - bodyStart, true};
         }
         while (c != '\n' && c != CharSource::kEnd)
             c = f.get();
-        if (c == CharSource::kEnd) return {f.position() - bodyStart, false};
+        if (c == CharSource::kEnd)
+            return {f.position() - bodyStart, false};
         previousEmpty = empty;
         lineStart = f.position();
     }
@@ -86,7 +91,8 @@ std::string sectionFiller(int reserve)
 SectionLookupResult sectionLookup(CharSource& in, std::string_view title)
 {
     in.rewind();
-    if (!isFindableTitle(title)) return {};
+    if (!isFindableTitle(title))
+        return {};
     FieldBuffer wanted {};
     std::memcpy(wanted.data(), title.data(), title.size());
 
@@ -95,20 +101,23 @@ SectionLookupResult sectionLookup(CharSource& in, std::string_view title)
         FieldBuffer field {};
         std::size_t n = 0;
         while (c != '\t' && c != '\n' && c != CharSource::kEnd) {
-            if (n < kMaxTitleLength) field[n++] = static_cast<char>(c);
+            if (n < kMaxTitleLength)
+                field[n++] = static_cast<char>(c);
             c = in.get();
         }
         while (c != '\n' && c != CharSource::kEnd)
             c = in.get();
         c = in.get();
-        if (field == wanted) return {true, c};
+        if (field == wanted)
+            return {true, c};
     }
     return {};
 }
 
 bool findSectionBody(CharSource& in, std::string_view title)
 {
-    if (!sectionLookup(in, title).found) return false;
+    if (!sectionLookup(in, title).found)
+        return false;
     in.unget();
     return true;
 }
@@ -124,7 +133,8 @@ bool rewriteArea(FileStream& f, long bodyStart, int reserve, std::string_view bo
         static_cast<long>(body.size()) + (!body.empty() && body.back() == '\n' ? 0 : 1);
     const Area existing = measureArea(f, bodyStart);
     long size = std::max(existing.size, needed);
-    if (!existing.followed) size = std::max(size, 2L * reserve + 1);
+    if (!existing.followed)
+        size = std::max(size, 2L * reserve + 1);
 
     std::string area = fillerOfSize(static_cast<std::size_t>(size));
     area.replace(0, body.size(), body);
@@ -141,10 +151,12 @@ RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_vi
     int reserve, const BodyWriter& body, Prompts* prompts)
 {
     auto f = FileStream::open(file, OpenMode::Update);
-    if (!f) return RewriteResult::CannotOpen;
+    if (!f)
+        return RewriteResult::CannotOpen;
     if (!isFindableTitle(title)) {
         // Appending it would add a copy at every rewrite that nothing finds.
-        if (prompts) prompts->error(sectionNotFoundMessage(title));
+        if (prompts)
+            prompts->error(sectionNotFoundMessage(title));
         return RewriteResult::TitleNotFound;
     }
     FieldWriter writer;
@@ -157,7 +169,8 @@ RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_vi
         // back, or the body would continue the title line.
         f->seek(bodyStart - 1);
         if (f->get() != '\n') {
-            if (!f->write("\n")) return RewriteResult::CannotOpen;
+            if (!f->write("\n"))
+                return RewriteResult::CannotOpen;
             ++bodyStart;
         }
     } else {
@@ -165,7 +178,8 @@ RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_vi
         std::string titleLine = "\n";
         titleLine.append(title);
         titleLine += "\t\n";
-        if (!f->write(titleLine)) return RewriteResult::CannotOpen;
+        if (!f->write(titleLine))
+            return RewriteResult::CannotOpen;
         bodyStart = f->position();
     }
     const bool written = rewriteArea(*f, bodyStart, reserve, writer.str());
@@ -175,7 +189,8 @@ RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_vi
 std::string sectionNotFoundMessage(std::string_view title)
 {
     const std::string category = cp1252("Catégorie");
-    if (title == "PisteCourse") return "Erreur: Intitulé de Piste course non trouvé";
+    if (title == "PisteCourse")
+        return "Erreur: Intitulé de Piste course non trouvé";
     if (title == cp1252("CatégorieDrapeauxTreeview"))
         return "Erreur: Intitulé des drapeaux séries du Treeview non trouvé";
     if (startsWith(title, category)) {

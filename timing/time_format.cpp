@@ -37,14 +37,17 @@ template <typename Format> std::string signedTime(std::int64_t ms, Format format
 
 std::string shortTime(int h, int m, int s, int ms)
 {
-    if (h != 0) return print("%d:%02d:%02d.%03d", h, m, s, ms);
-    if (m != 0) return print("%d:%02d.%03d", m, s, ms, 0);
+    if (h != 0)
+        return print("%d:%02d:%02d.%03d", h, m, s, ms);
+    if (m != 0)
+        return print("%d:%02d.%03d", m, s, ms, 0);
     return print("%d.%03d", s, ms, 0);
 }
 
 std::string totalTime(int h, int m, int s, int ms)
 {
-    if (h != 0) return print("%d:%02d:%02d.%03d", h, m, s, ms);
+    if (h != 0)
+        return print("%d:%02d:%02d.%03d", h, m, s, ms);
     return print("%d:%02d.%03d", m, s, ms, 0);
 }
 
