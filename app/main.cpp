@@ -1,11 +1,77 @@
+// Kestrametrix Sand Yachting: start-up of the program.
+#include "app/app_options.h"
+#include "app/app_services.h"
+#include "app/main_window.h"
+#include "storage/work_folder_seed.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QScreen>
+#include <QStandardPaths>
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+std::filesystem::path fromQString(const QString& s)
+{
+    const QByteArray utf8 = s.toUtf8();
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::filesystem::path defaultWorkFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return fromQString(base) / "Kestrametrix Sand Yachting";
+}
+
+// The shipped data: installed beside the program, or the source tree's.
+std::filesystem::path dataFolder()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+    if (QDir(beside).exists())
+        return fromQString(beside);
+    return std::filesystem::path(KSY_DATA_DIR);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Kestrametrix");
+    std::vector<std::string> args;
+    for (const QString& a : app.arguments().mid(1))
+        args.push_back(a.toStdString());
+    const ksy::AppOptions options = ksy::parseAppOptions(args);
+    for (const std::string& e : options.errors)
+        std::cerr << "kestrametrix: " << e << std::endl;
+    if (!options.errors.empty())
+        return 2;
+
+    const auto root = options.workDir
+        ? std::filesystem::path(std::u8string(options.workDir->begin(), options.workDir->end()))
+        : defaultWorkFolder();
+    std::error_code ec;
+    std::filesystem::create_directories(root, ec);
+    const ksy::WorkFolder folder(std::filesystem::absolute(root, ec));
+
+    ksy::PlatformServices platform(folder, options.unattended);
+    const ksy::SeedResult seeded = ksy::seedWorkFolder(dataFolder(), folder);
+    if (!seeded.ok) {
+        std::string names;
+        for (const std::string& f : seeded.failed)
+            names += (names.empty() ? "" : ", ") + f;
+        platform.services().prompts.error("Erreur: impossible d'installer dans le dossier de "
+                                          "travail: " + names);
+    }
+
+    ksy::MainWindow window(folder, platform.services(), app.primaryScreen()->size());
+    platform.setParentWindow(&window);
+    if (options.quitAfterMs)
+        window.setQuitAfter(*options.quitAfterMs);
     window.showMaximized();
+    window.connectDecoder();
+    window.startTimer();
+    window.showImportantNotice();
     return app.exec();
 }

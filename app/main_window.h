@@ -1,0 +1,144 @@
+#pragma once
+#include "app/app_services.h"
+#include "app/command_router.h"
+#include "app/race_file_commands.h"
+#include "databases/database_files.h"
+#include "storage/race_model.h"
+#include "storage/race_tree.h"
+#include "storage/work_folder.h"
+#include "timing/run_entry.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace ksy {
+
+class MainMenus;
+class RaceTreeView;
+enum class ContextMenu;
+
+inline constexpr const char* kImportantNoticeTitle = "Message Important";
+inline constexpr const char* kImportantNotice =
+    "Les impressions de documents avec les dernières versions de Windows 11 peuvent provoquer "
+    "un bug entrainant la fermeture du logiciel.\nSi vous êtes sous W11, avant toute "
+    "utilisation du logiciel, veuillez tester l'impression en imprimant au moins 2 documents "
+    "consécutifs. Si ce bug apparait, pour pouvoir imprimer un document de course à partir du "
+    "logiciel, il ne faudra pas l'imprimer directement, mais passer par une capture "
+    "d'écran.\nNous travaillons actuellement à une résolution de ce problème.";
+inline constexpr const char* kQuitQuestion =
+    "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?";
+inline constexpr const char* kCloseRefused =
+    "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !";
+
+// The main window "Kestrametrix": the menus, the race tree, the race-control
+// strip and the one 10 ms timer. Constructing it runs the creation steps
+// (crash copy, new working race, databases and settings, tree, controls);
+// the program then shows it, opens the decoder, starts the timer and shows
+// the notice (app/main.cpp).
+class MainWindow : public QMainWindow, private RaceFileView {
+    Q_OBJECT
+public:
+    // screenSize: the size the child controls are laid out for.
+    MainWindow(WorkFolder folder, AppServices services, QSize screenSize);
+    ~MainWindow() override;
+
+    // Start-up steps after the window is shown, in this order.
+    void connectDecoder();
+    void startTimer();
+    void showImportantNotice();
+    // Posts a close request once this many milliseconds have passed after the
+    // timer started (scripts and tests).
+    void setQuitAfter(int ms) { quitAfterMs_ = ms; }
+
+    // --- Where later work plugs in ---
+    CommandRouter& commands() { return router_; }
+    // Called on every tick of the 10 ms timer with the clock's milliseconds.
+    void setTickHandler(std::function<void(std::int64_t)> handler) { tick_ = std::move(handler); }
+    // Whether a heat is armed or running or a scan is active: closing is then
+    // refused and the menus are greyed.
+    void setRunActiveQuery(std::function<bool()> query) { runActive_ = std::move(query); }
+    // What selecting an item of this kind opens or loads.
+    void onTreeSelection(TreeItemKind kind, std::function<void(int code)> handler);
+    // Storing the heat shown on the board before it is left or saved.
+    void setHeatStorer(std::function<void()> storer) { storeHeat_ = std::move(storer); }
+    // How "Aide" opens the guide (the desktop's viewer by default).
+    void setDocumentOpener(std::function<void(const QString&)> opener)
+    {
+        openDocument_ = std::move(opener);
+    }
+
+    // Runs a command as the menus do, then refreshes the menu state.
+    void runCommand(int id);
+    // Greys and enables the menu items and buttons for the current state.
+    void refreshCommands();
+
+    // --- State, for the window's own parts and for tests ---
+    const Race& race() const { return race_; }
+    const MainDatabases& databases() const { return databases_; }
+    RaceFileCommands& raceFiles() { return raceFiles_; }
+    MainMenus& menus() { return *menus_; }
+    RaceTreeView& tree() { return *tree_; }
+    QWidget* control(int id) const;
+    // The context menu the selected tree item offers.
+    ContextMenu treeContextMenuNow() const;
+    std::int64_t ticks() const { return tickCount_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // RaceFileView
+    void showTitle(const std::string& titleUtf8) override;
+    void setSaveEnabled(bool enabled) override;
+    void resetBoard() override;
+    void rebuildTree() override;
+    void storeShownHeat() override;
+
+    void createRace();
+    void loadDatabasesAndSettings();
+    void createChildControls(QSize screen);
+    void registerCommands();
+    void placeTree();
+    void onTick();
+    // Every tree notification first re-reads the header and writes the
+    // selection back; false when the file could not be read.
+    bool treeNotification();
+    void onCategoryRenamed(int code, const QString& text);
+    void onSelectionChanged(int code);
+    void addCategory();
+    void showContextMenu(ContextMenu which, const QPoint& globalPos);
+    void destroySequence();
+    bool runActive() const { return runActive_ && runActive_(); }
+
+    WorkFolder folder_;
+    AppServices services_;
+    Race race_;
+    MainDatabases databases_;
+    RunEntryTable liveSlots_;
+    CommandRouter router_;
+    RaceFileCommands raceFiles_;
+    MainMenus* menus_ = nullptr;
+    RaceTreeView* tree_ = nullptr;
+    QWidget* client_ = nullptr;
+    std::map<int, QWidget*> controls_;
+    std::map<TreeItemKind, std::function<void(int)>> selectionHandlers_;
+    std::function<void(std::int64_t)> tick_;
+    std::function<bool()> runActive_;
+    std::function<void()> storeHeat_;
+    std::function<void(const QString&)> openDocument_;
+    QTimer timer_;
+    QElapsedTimer sinceTimerStart_;
+    std::optional<int> quitAfterMs_;
+    bool quitPosted_ = false;
+    bool inTick_ = false;
+    bool destroyed_ = false;
+    std::int64_t tickCount_ = 0;
+};
+
+} // namespace ksy

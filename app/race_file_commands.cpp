@@ -1,0 +1,121 @@
+#include "app/race_file_commands.h"
+
+#include "storage/race_file.h"
+#include "storage/race_lifecycle.h"
+
+namespace ksy {
+namespace {
+
+std::filesystem::path fromUtf8(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+} // namespace
+
+RaceFileCommands::RaceFileCommands(WorkFolder folder, Race& race, Prompts& prompts,
+                                   FileChooser& files, RaceFileView& view)
+    : folder_(std::move(folder)), race_(race), prompts_(prompts), files_(files), view_(view)
+{
+}
+
+std::string RaceFileCommands::savePreset() const
+{
+    auto preset = folder_.root() / "*.race";
+    const auto u8 = preset.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+bool RaceFileCommands::copyTo(const std::string& fileName)
+{
+    view_.storeShownHeat();
+    if (saveWorkingRace(folder_, fromUtf8(fileName)))
+        return true;
+    prompts_.error(std::string(kSaveFailed));
+    return false;
+}
+
+void RaceFileCommands::setName(const std::string& fileName)
+{
+    fileName_ = fileName;
+    view_.showTitle(raceWindowTitle(fileName_));
+    view_.setSaveEnabled(named());
+}
+
+void RaceFileCommands::save()
+{
+    if (named())
+        copyTo(fileName_);
+}
+
+void RaceFileCommands::saveAs()
+{
+    const std::string preset = savePreset();
+    const auto chosen = files_.saveFile(preset, raceFilter());
+    if (!chosen || chosen->empty() || *chosen == preset)
+        return;
+    const std::string name = withRaceExtension(*chosen);
+    // The window names the file only once the race is really in it.
+    if (copyTo(name))
+        setName(name);
+}
+
+void RaceFileCommands::saveBeforeQuit()
+{
+    if (named())
+        save();
+    else
+        saveAs();
+}
+
+bool RaceFileCommands::saveBeforeReplacing()
+{
+    if (named())
+        return copyTo(fileName_);
+    const std::string preset = savePreset();
+    const auto chosen = files_.saveFile(preset, raceFilter());
+    if (!chosen || chosen->empty() || *chosen == preset)
+        return true; // nothing saved, as the person chose; the command goes on
+    const std::string name = withRaceExtension(*chosen);
+    if (!copyTo(name))
+        return false;
+    fileName_ = name;
+    return true;
+}
+
+void RaceFileCommands::newRace()
+{
+    const Answer answer = prompts_.askYesNoCancel(kQuestionTitle, kNewRaceQuestion);
+    if (answer == Answer::Cancel)
+        return;
+    if (answer == Answer::Yes && !saveBeforeReplacing())
+        return;
+    setName({});
+    view_.resetBoard();
+    if (!createNewRaceFile(workingRaceFile(folder_), race_))
+        prompts_.error(std::string(kCannotOpenRaceFile));
+    view_.rebuildTree();
+}
+
+void RaceFileCommands::loadRace()
+{
+    const auto root = folder_.root().u8string();
+    const auto chosen = files_.openFile(std::string(root.begin(), root.end()), raceFilter());
+    if (!chosen || chosen->empty())
+        return;
+    if (prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes
+        && !saveBeforeReplacing())
+        return;
+    if (!loadIntoWorkingRace(folder_, fromUtf8(*chosen))) {
+        // The working race is untouched: keep showing it under its own name.
+        prompts_.error(std::string(kCannotOpenRaceFile));
+        return;
+    }
+    setName(*chosen);
+    view_.resetBoard();
+    if (!ksy::loadRace(workingRaceFile(folder_), race_))
+        prompts_.error(std::string(kCannotOpenRaceFile));
+    view_.rebuildTree();
+}
+
+} // namespace ksy

@@ -1,0 +1,72 @@
+#pragma once
+// "Nouvelle course", "Charger une course", "Enregistrer", "Enregistrer sous..."
+// and the save offered when quitting. The race lives in the working race file;
+// saving copies it to the race's file name, loading copies a file over it.
+// Plain C++: the window is reached through RaceFileView, the person through
+// Prompts and FileChooser, so tests drive every path without a screen.
+#include "services/file_chooser.h"
+#include "services/prompts.h"
+#include "storage/race_model.h"
+#include "storage/work_folder.h"
+
+#include <string>
+
+namespace ksy {
+
+// What the file commands change in the window.
+class RaceFileView {
+public:
+    virtual ~RaceFileView() = default;
+    virtual void showTitle(const std::string& titleUtf8) = 0;
+    virtual void setSaveEnabled(bool enabled) = 0;
+    // The board shows no heat and the heat run is back to its idle state.
+    virtual void resetBoard() = 0;
+    // The race model in memory was replaced (new or loaded): show its tree.
+    virtual void rebuildTree() = 0;
+    // Writes the heat shown on the board into the working file when it holds
+    // results, as leaving it in the tree would.
+    virtual void storeShownHeat() = 0;
+};
+
+inline constexpr const char* kNewRaceQuestion =
+    "Vous voulez commencer une nouvelle course!\nSouhaitez-vous sauvegarder la course en cours?";
+inline constexpr const char* kLoadRaceQuestion = "Souhaitez-vous sauvegarder la course en cours?";
+inline constexpr const char* kQuestionTitle = "Attention";
+
+class RaceFileCommands {
+public:
+    RaceFileCommands(WorkFolder folder, Race& race, Prompts& prompts, FileChooser& files,
+                     RaceFileView& view);
+
+    void newRace(); // 1001
+    void loadRace(); // 1002
+    void save(); // 1003: only for a named race
+    void saveAs(); // 1004
+    // The Yes answer of the quit question: "Enregistrer" for a named race,
+    // "Enregistrer sous..." otherwise.
+    void saveBeforeQuit();
+
+    // Full path of the race's file (UTF-8); empty for a new race.
+    const std::string& fileName() const { return fileName_; }
+    bool named() const { return !fileName_.empty(); }
+
+    static FileFilter raceFilter() { return {"Fichier course (.race)", "*.race"}; }
+    // What the save dialog starts with: the working folder and "*.race".
+    std::string savePreset() const;
+
+private:
+    // The save offered before the race is replaced. False when a copy failed:
+    // the race must then not be replaced, it would be lost.
+    bool saveBeforeReplacing();
+    bool copyTo(const std::string& fileName);
+    void setName(const std::string& fileName);
+
+    WorkFolder folder_;
+    Race& race_;
+    Prompts& prompts_;
+    FileChooser& files_;
+    RaceFileView& view_;
+    std::string fileName_;
+};
+
+} // namespace ksy
