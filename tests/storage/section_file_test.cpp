@@ -83,22 +83,22 @@ TEST(FixedSlotRewrite, AppendsRewritesInPlaceAndKeepsTheTail)
     const auto file = dir.path() / "Course.race";
     writeFile(file, "");
 
-    ASSERT_EQ(fixedSlotRewrite(file, "PisteCourse", 5, lines({"Course", "Club"})),
+    ASSERT_EQ(fixedSlotRewrite(file, "PisteCourse", 10, lines({"Course", "Club"})),
         RewriteResult::Written);
-    EXPECT_EQ(readFile(file), "\nPisteCourse\t\nCourse\tClub\t\n");
+    EXPECT_EQ(readFile(file), "\nPisteCourse\t\nCourse\tClub\t\n\t1\t1\t1\t\n");
 
     ASSERT_EQ(fixedSlotRewrite(file, "Cat\xE9gorie1ListeParticipants", 4, lines({"A"})),
         RewriteResult::Written);
     const std::string second = "\nCat\xE9gorie1ListeParticipants\t\n" + area(4, "A\t\n");
-    EXPECT_EQ(readFile(file), "\nPisteCourse\t\n" + area(5, "Course\tClub\t\n") + second);
+    EXPECT_EQ(readFile(file), "\nPisteCourse\t\n" + area(10, "Course\tClub\t\n") + second);
 
     // A shorter body leaves the filler behind it; the next section keeps its place.
-    ASSERT_EQ(fixedSlotRewrite(file, "PisteCourse", 5, lines({"X"})), RewriteResult::Written);
-    const std::string expected = "\nPisteCourse\t\nX\t\n\t1\t1\t1\t1\t\n" + second;
+    ASSERT_EQ(fixedSlotRewrite(file, "PisteCourse", 10, lines({"X"})), RewriteResult::Written);
+    const std::string expected = "\nPisteCourse\t\nX\t\n\t1\t1\t1\t1\t1\t1\t1\t1\t\n" + second;
     EXPECT_EQ(readFile(file), expected);
 
     // The same data twice: the same bytes.
-    ASSERT_EQ(fixedSlotRewrite(file, "PisteCourse", 5, lines({"X"})), RewriteResult::Written);
+    ASSERT_EQ(fixedSlotRewrite(file, "PisteCourse", 10, lines({"X"})), RewriteResult::Written);
     EXPECT_EQ(readFile(file), expected);
 
     // An integer read across the area's final LF goes on on the next line.
