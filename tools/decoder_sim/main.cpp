@@ -1,0 +1,284 @@
+// kestrametrix-decoder-sim: a radio decoder on a pseudo-terminal.
+//
+//   kestrametrix-decoder-sim [--model rc1|rc2] [--link PATH] [--scenario FILE]
+//                            [--sync-start]
+//
+// Prints "pty <device>" once the port exists, then one line per event:
+// "recv IdentifyRequest", "recv StartClock", "recv KeepAlive", "send ...".
+// Commands on standard input: "pass <transponder>", "unplug", "replug",
+// "mute", "unmute", "status", "quit". SIGUSR1 unplugs, SIGUSR2 replugs.
+// Scenario lines: "<ms> <transponder>", ms counted from the launch, or from
+// each StartClock with --sync-start; '#' starts a comment.
+#include "sim_decoder.h"
+#include "sim_pty.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <poll.h>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace ksy::sim;
+using SteadyClock = std::chrono::steady_clock;
+
+volatile std::sig_atomic_t gUnplugRequested = 0;
+volatile std::sig_atomic_t gReplugRequested = 0;
+volatile std::sig_atomic_t gQuitRequested = 0;
+
+void onSignal(int sig)
+{
+    if (sig == SIGUSR1)
+        gUnplugRequested = 1;
+    else if (sig == SIGUSR2)
+        gReplugRequested = 1;
+    else
+        gQuitRequested = 1;
+}
+
+struct ScenarioLine {
+    std::int64_t ms;
+    int transponder;
+};
+
+struct Options {
+    Model model = Model::Rc2;
+    std::string link;
+    std::string scenario;
+    bool syncStart = false;
+};
+
+void say(const std::string& line)
+{
+    std::fputs(line.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+bool parseOptions(int argc, char** argv, Options& o)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+        if (a == "--model") {
+            const std::string m = value();
+            if (m != "rc1" && m != "rc2")
+                return false;
+            o.model = m == "rc1" ? Model::Rc1 : Model::Rc2;
+        } else if (a == "--link") {
+            o.link = value();
+        } else if (a == "--scenario") {
+            o.scenario = value();
+        } else if (a == "--sync-start") {
+            o.syncStart = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool loadScenario(const std::string& file, std::vector<ScenarioLine>& lines)
+{
+    std::ifstream in(file);
+    if (!in)
+        return false;
+    std::string text;
+    while (std::getline(in, text)) {
+        text = text.substr(0, text.find('#'));
+        std::istringstream fields(text);
+        ScenarioLine line {};
+        if (fields >> line.ms >> line.transponder)
+            lines.push_back(line);
+    }
+    return true;
+}
+
+class Simulator {
+public:
+    Simulator(const Options& o, std::vector<ScenarioLine> scenario)
+        : options_(o), decoder_(o.model), pty_(o.link), scenario_(std::move(scenario))
+    {
+    }
+
+    int run()
+    {
+        if (!replug())
+            return 1;
+        launch_ = clockOrigin_ = SteadyClock::now();
+        bool stdinOpen = true;
+        std::string input;
+        while (!gQuitRequested) {
+            handleSignals();
+            pollfd fds[2] = {{pty_.master(), POLLIN, 0}, {stdinOpen ? 0 : -1, POLLIN, 0}};
+            const int ready = poll(fds, 2, 2);
+            if (ready < 0 && errno != EINTR)
+                return 1;
+            if (ready > 0 && pty_.plugged() && (fds[0].revents & POLLIN))
+                readHost();
+            if (ready > 0 && (fds[1].revents & (POLLIN | POLLHUP))) {
+                char chunk[256];
+                const ssize_t n = ::read(0, chunk, sizeof chunk);
+                if (n <= 0) {
+                    stdinOpen = false;
+                } else {
+                    input.append(chunk, static_cast<std::size_t>(n));
+                    for (std::size_t eol; (eol = input.find('\n')) != std::string::npos;) {
+                        const std::string line = input.substr(0, eol);
+                        input.erase(0, eol + 1);
+                        if (!command(line))
+                            return 0;
+                    }
+                }
+            }
+            playScenario();
+        }
+        return 0;
+    }
+
+private:
+    std::int64_t msSince(SteadyClock::time_point t) const
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - t)
+            .count();
+    }
+
+    bool replug()
+    {
+        if (!pty_.plug()) {
+            say("error cannot create a pseudo-terminal");
+            return false;
+        }
+        say("pty " + pty_.devicePath());
+        return true;
+    }
+
+    void handleSignals()
+    {
+        if (gUnplugRequested) {
+            gUnplugRequested = 0;
+            command("unplug");
+        }
+        if (gReplugRequested) {
+            gReplugRequested = 0;
+            command("replug");
+        }
+    }
+
+    void readHost()
+    {
+        std::uint8_t buffer[256];
+        const ssize_t n = ::read(pty_.master(), buffer, sizeof buffer);
+        if (n <= 0)
+            return;
+        for (const auto& r : decoder_.receive(buffer, static_cast<std::size_t>(n))) {
+            say("recv " + r.command);
+            if (r.clockReset) {
+                clockOrigin_ = SteadyClock::now();
+                startedOnce_ = true;
+                if (options_.syncStart)
+                    nextScenarioLine_ = 0;
+            }
+            if (!r.reply.empty()) {
+                send(r.reply);
+                say(r.clockReset ? "send StartAck" : "send IdentifyReply");
+            }
+        }
+    }
+
+    void send(const SimDecoder::Bytes& bytes)
+    {
+        if (pty_.plugged())
+            (void)!::write(pty_.master(), bytes.data(), bytes.size());
+    }
+
+    void pass(int transponder)
+    {
+        const std::int64_t ms = msSince(clockOrigin_);
+        send(decoder_.passingFrame(transponder, ms));
+        say("send passing " + std::to_string(transponder) + " " + std::to_string(ms));
+    }
+
+    void playScenario()
+    {
+        const std::int64_t now = msSince(options_.syncStart ? clockOrigin_ : launch_);
+        if (options_.syncStart && !startedOnce_)
+            return;
+        while (nextScenarioLine_ < scenario_.size() && scenario_[nextScenarioLine_].ms <= now)
+            pass(scenario_[nextScenarioLine_++].transponder);
+    }
+
+    // False on "quit".
+    bool command(const std::string& line)
+    {
+        std::istringstream words(line);
+        std::string verb;
+        words >> verb;
+        if (verb == "pass") {
+            int transponder = 0;
+            if (words >> transponder && transponder >= 0 && transponder <= 65535)
+                pass(transponder);
+            else
+                say("error pass needs a transponder number 0 to 65535");
+        } else if (verb == "unplug") {
+            pty_.unplug();
+            say("unplugged");
+        } else if (verb == "replug") {
+            replug();
+        } else if (verb == "mute" || verb == "unmute") {
+            decoder_.muted = verb == "mute";
+            say(verb + "d");
+        } else if (verb == "status") {
+            say("keepalives " + std::to_string(decoder_.keepAlives()) + " clock "
+                + std::to_string(msSince(clockOrigin_)));
+        } else if (verb == "quit") {
+            return false;
+        } else if (!verb.empty()) {
+            say("error unknown command " + verb);
+        }
+        return true;
+    }
+
+    Options options_;
+    SimDecoder decoder_;
+    SimPty pty_;
+    std::vector<ScenarioLine> scenario_;
+    std::size_t nextScenarioLine_ = 0;
+    bool startedOnce_ = false;
+    SteadyClock::time_point launch_;
+    SteadyClock::time_point clockOrigin_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::cerr << "usage: kestrametrix-decoder-sim [--model rc1|rc2] [--link PATH]"
+                     " [--scenario FILE] [--sync-start]\n";
+        return 2;
+    }
+    std::vector<ScenarioLine> scenario;
+    if (!options.scenario.empty() && !loadScenario(options.scenario, scenario)) {
+        std::cerr << "cannot read the scenario " << options.scenario << "\n";
+        return 2;
+    }
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    for (int sig : {SIGUSR1, SIGUSR2, SIGTERM, SIGINT, SIGHUP})
+        sigaction(sig, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    Simulator simulator(options, std::move(scenario));
+    return simulator.run();
+}
