@@ -2,13 +2,14 @@
 
 #include "planning/race_options.h"
 #include "results/heat_result_files.h"
+#include "timing/run_entry.h"
 
 namespace ksy {
 
-void writeClosedHeatDetail(const WorkFolder& folder, RunEntryTable& liveSlots, Prompts& prompts)
+void writeClosedHeatDetail(const WorkFolder& folder, Prompts& prompts)
 {
-    // No heat is shown at the end: the file gets the default ranking keyword.
-    if (!writeEmptyHeatDetail(folder, liveSlots, keyword(RankingMode::LapsThenTime)))
+    RunEntryTable emptied;
+    if (!writeEmptyHeatDetail(folder, emptied, keyword(RankingMode::LapsThenTime)))
         prompts.error(std::string(kHeatDetailError));
 }
 

@@ -3,12 +3,11 @@
 // code: the result file header has a member named like a Qt keyword.
 #include "services/prompts.h"
 #include "storage/work_folder.h"
-#include "timing/run_entry.h"
 
 namespace ksy {
 
-// The live heat's 20 slots become "(NA)" without passings and are written to
-// "DetailResultats.res"; a failure is shown as an "Erreur" box.
-void writeClosedHeatDetail(const WorkFolder& folder, RunEntryTable& liveSlots, Prompts& prompts);
+// "DetailResultats.res" is left with the 20 slots empty ("(NA)", no
+// passing); a failure is shown as an "Erreur" box.
+void writeClosedHeatDetail(const WorkFolder& folder, Prompts& prompts);
 
 } // namespace ksy

@@ -388,7 +388,7 @@ void MainWindow::setSaveEnabled(bool)
 
 void MainWindow::resetBoard()
 {
-    liveSlots_ = RunEntryTable{};
+    // The live board and the heat run plug in here; nothing is shown yet.
 }
 
 void MainWindow::rebuildTree()
@@ -429,7 +429,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::destroySequence()
 {
     destroyed_ = true;
-    writeClosedHeatDetail(folder_, liveSlots_, services_.prompts);
+    writeClosedHeatDetail(folder_, services_.prompts);
     timer_.stop();
 }
 

@@ -6,7 +6,6 @@
 #include "storage/race_model.h"
 #include "storage/race_tree.h"
 #include "storage/work_folder.h"
-#include "timing/run_entry.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -120,7 +119,6 @@ private:
     AppServices services_;
     Race race_;
     MainDatabases databases_;
-    RunEntryTable liveSlots_;
     CommandRouter router_;
     RaceFileCommands raceFiles_;
     MainMenus* menus_ = nullptr;
