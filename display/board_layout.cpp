@@ -12,6 +12,7 @@ constexpr Colour Black = rgb(0, 0, 0);
 constexpr Colour Green = rgb(0, 150, 0);
 constexpr Colour Red = rgb(150, 0, 0);
 constexpr Colour PaleYellow = rgb(255, 255, 200);
+constexpr Colour StripGradientTop = rgb(255 - 40, 255 - 40, 200 - 95);
 
 const char* const HeaderTexts[BoardColumnCount] = {
     "Ligne",        "Nom pilote",   "Tours",         "Temps total", "Ecart leader",
@@ -24,12 +25,6 @@ FontSpec plainFont(const char* face, int pixelHeight)
     f.face = face;
     f.pixelHeight = pixelHeight;
     return f;
-}
-
-Colour lighter(Colour c, int dr, int dg, int db)
-{
-    return rgb(std::min(255, redOf(c) + dr), std::min(255, greenOf(c) + dg),
-               std::min(255, blueOf(c) + db));
 }
 
 // Top of a text of this font centred vertically in [top, bottom).
@@ -73,13 +68,17 @@ private:
         add(Role::BoardArea, FillRectOp{g_.boardArea(), style_.colours[ColourBoard]});
     }
 
-    // The program's name, faint under the rows, with its version below it.
+    // The program's name, faint under the rows, with its version below it. A
+    // face wider than planned is scaled down so that the name stays inside.
     void watermark()
     {
         const Rect area = g_.boardArea();
         const Colour colour = watermarkColour(style_.colours[ColourBoard]);
-        const FontSpec title = plainFont("Arial Black", area.width() / 12);
-        const FontSpec version = plainFont("Arial Black", area.width() / 36);
+        FontSpec title = plainFont("Arial Black", area.width() / 12);
+        const int titleWidth = metrics_.textWidth(title, BoardWatermark);
+        if (titleWidth > area.width())
+            title.pixelHeight = title.pixelHeight * area.width() / titleWidth;
+        const FontSpec version = plainFont("Arial Black", title.pixelHeight / 3);
         const int titleHeight = metrics_.textHeight(title);
         const int versionTop = area.bottom - metrics_.textHeight(version) - g_.y(8);
         const int centre = (area.left + area.right) / 2;
@@ -101,10 +100,11 @@ private:
             if (strip.height() > 0) add(Role::PositionStrip, FillRectOp{strip, PaleYellow});
         } else {
             add(Role::HeaderBand, GradientRectOp{g_.headerBand(), headTop, headBottom});
+            // Each place cell brightens by 40, 40, 95 down to the flat strip's
+            // pale yellow, so that the black places stay legible.
             for (int i = 0; i < g_.rowsDrawn; ++i) {
                 const Rect r{strip.left, g_.rowTop(i), strip.right, g_.rowBottom(i)};
-                add(Role::PositionStrip,
-                    GradientRectOp{r, headBottom, lighter(headBottom, 40, 40, 95)});
+                add(Role::PositionStrip, GradientRectOp{r, StripGradientTop, PaleYellow});
             }
         }
         const Colour tableTop = style_.colours[ColourTableTop];
@@ -149,9 +149,11 @@ private:
         const Rect r = g_.heatTitle();
         add(Role::HeatTitle, FillRectOp{r, style_.colours[ColourHeatTitle]});
         const FontSpec f = font(FontHeatTitle);
+        // Opaque text: a title longer than its band stays readable past it.
         add(Role::HeatTitle,
             TextOp{r.left + g_.x(10), centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
-                   view_.inputs.heatTitle, f, style_.textColours[FontHeatTitle], std::nullopt});
+                   view_.inputs.heatTitle, f, style_.textColours[FontHeatTitle],
+                   style_.colours[ColourHeatTitle]});
     }
 
     void headers()

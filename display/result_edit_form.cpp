@@ -1,5 +1,7 @@
 #include "display/result_edit_form.h"
 
+#include "display/result_edit_apply.h"
+
 #include <algorithm>
 #include <cstdio>
 

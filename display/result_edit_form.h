@@ -1,9 +1,9 @@
 #pragma once
 // Correcting a heat's result on the board: numeric fields opened over the
 // "Tours", "Temps total", "Dernier tour" or "Meilleur tour" cell of a row.
-// Every change is copied into each slot of the same pilot at once.
+// Every change is copied into each slot of the same pilot at once
+// (result_edit_apply.h).
 #include "services/canvas.h"
-#include "timing/run_entry.h"
 
 #include <array>
 #include <cstdint>
@@ -46,12 +46,6 @@ private:
     std::vector<EditField> fields_;
     std::array<std::int32_t, 4> parts_{}; // laps in [0]; else h, min, s, ms
 };
-
-// Writes the value into every slot whose pilot is `pilotName`: passing count,
-// total time, the lap time of its current lap, or best lap. The caller marks
-// the heat as no longer ready to start.
-void applyResultEdit(RunEntryTable& table, std::string_view pilotName, EditedValue what,
-                     std::int32_t value);
 
 // Rectangles of `count` fields side by side, 2 pixels inside the cell.
 std::vector<Rect> editFieldRects(const Rect& cell, int count);

@@ -1,5 +1,6 @@
 #include "platform/qt_canvas.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
@@ -20,10 +21,18 @@ QColor toQColor(Colour colour) { return QColor(redOf(colour), greenOf(colour), b
 
 QFont toQFont(const FontSpec& font)
 {
-    QFont f(fromUtf8(font.face));
+    QString face = fromUtf8(font.face);
+    int weight = font.weight;
+    // Where "Arial Black" is missing, the heaviest Arial keeps its look and
+    // its width; the generic fallback would be far wider.
+    if (face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face)) {
+        face = QStringLiteral("Arial");
+        weight = 900;
+    }
+    QFont f(face);
     f.setPixelSize(std::max(1, font.pixelHeight));
     // Settings store 0 for "any weight"; the scale is the same 100..900 otherwise.
-    const int weight = font.weight <= 0 ? 400 : std::clamp(font.weight, 100, 900);
+    weight = weight <= 0 ? 400 : std::clamp(weight, 100, 900);
     f.setWeight(static_cast<QFont::Weight>(weight));
     f.setItalic(font.italic);
     f.setUnderline(font.underline);

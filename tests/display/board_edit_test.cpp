@@ -1,3 +1,4 @@
+#include "display/result_edit_apply.h"
 #include "display/result_edit_form.h"
 
 #include <gtest/gtest.h>

@@ -123,8 +123,18 @@ TEST(BoardLayout, HeadersWatermarkAndFrame)
     const TextOp* version = findText(d, "v 1.1.b");
     ASSERT_TRUE(mark && version);
     EXPECT_EQ(mark->colour, rgb(92, 102, 112)); // board colour 2 darkened by 10
-    EXPECT_EQ(mark->font.pixelHeight, (1430 - 215) / 12); // the hidden column narrows the board
-    EXPECT_EQ(mark->x, (215 + 1430) / 2);
+    // 1215 pixels wide: 101 pixels high would need 26 * 101 / 2 = 1313 pixels
+    // of text, so the name is scaled down to fit.
+    EXPECT_EQ(mark->font.pixelHeight, 101 * 1215 / 1313);
+    EXPECT_EQ(mark->x, (215 + 1430) / 2); // the hidden column narrows the board
+    struct NarrowMetrics : FixedMetrics {
+        int textWidth(const FontSpec& f, std::string_view s) const override
+        {
+            return static_cast<int>(s.size()) * f.pixelHeight / 3;
+        }
+    };
+    const TextOp* fitting = findText(layoutBoard(v, NarrowMetrics{}), "Kestrametrix Sand Yachting");
+    EXPECT_EQ(fitting->font.pixelHeight, 1215 / 12);
     EXPECT_GT(version->y, mark->y);
     EXPECT_FALSE(findText(d, " Conflit Radio "));
     EXPECT_EQ(watermarkColour(rgb(9, 10, 255)), rgb(0, 0, 245));
@@ -145,7 +155,8 @@ TEST(BoardLayout, FlatOrGradientBandsAndCellBackgrounds)
     const auto strip = opsOf<GradientRectOp>(d, Role::PositionStrip);
     ASSERT_EQ(strip.size(), 3u);
     EXPECT_EQ(strip[1].rect, (Rect{220, 145 + 28, 260, 145 + 56}));
-    EXPECT_EQ(strip[1].bottom, rgb(109 + 40, 119 + 40, 129 + 95));
+    EXPECT_EQ(strip[1].top, rgb(215, 215, 105));
+    EXPECT_EQ(strip[1].bottom, rgb(255, 255, 200)); // brightens by 40, 40, 95
     const auto table = opsOf<GradientRectOp>(d, Role::Table);
     ASSERT_EQ(table.size(), 3u);
     EXPECT_EQ(table[2].top, v.style.colours[10]);
