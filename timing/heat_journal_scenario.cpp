@@ -212,7 +212,9 @@ private:
 
 std::string two(int v)
 {
-    return (v < 10 ? "0" : "") + std::to_string(v);
+    std::string out(1, static_cast<char>('0' + v / 10 % 10));
+    out += static_cast<char>('0' + v % 10);
+    return out;
 }
 
 } // namespace
@@ -249,11 +251,17 @@ ScenarioParse parseHeatScenario(std::string_view text)
 
 std::string formatScenarioDate(const LocalDateTime& d)
 {
-    std::string year = std::to_string(d.year);
-    while (year.size() < 4)
-        year.insert(0, "0");
-    return "date\t" + year + "-" + two(d.month) + "-" + two(d.day) + " " + two(d.hour) + ":" +
-           two(d.minute) + "\n";
+    std::string out = "date\t";
+    const std::string year = std::to_string(d.year);
+    out.append(year.size() < 4 ? 4 - year.size() : 0, '0');
+    out += year;
+    for (const auto& [separator, value] : {std::pair{'-', d.month}, std::pair{'-', d.day},
+                                           std::pair{' ', d.hour}, std::pair{':', d.minute}}) {
+        out += separator;
+        out += two(value);
+    }
+    out += '\n';
+    return out;
 }
 
 std::string formatScenarioSetUp(const HeatScenario& s)
