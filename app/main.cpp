@@ -2,7 +2,11 @@
 #include "app/app_options.h"
 #include "app/app_services.h"
 #include "app/main_window.h"
+#include "app/menu_table.h"
+#include "platform/serial_port.h"
 #include "storage/work_folder_seed.h"
+#include "timing/decoder_link.h"
+#include "timing/ui/interface_dialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,12 +69,27 @@ int main(int argc, char** argv)
                                           "travail: " + names);
     }
 
+    // The decoder on its serial port; it outlives the window that ticks it.
+    ksy::SystemSerialLink serialPort;
+    ksy::DecoderLink decoder(serialPort, platform.services().clock, platform.services().prompts,
+                             folder);
+
     ksy::MainWindow window(folder, platform.services(), app.primaryScreen()->size());
+    window.commands().add(ksy::cmd::InterfaceSettings, [&] {
+        ksy::runInterfaceDialog(decoder, platform.services().prompts, folder, &window);
+    });
+    // Until a heat engine takes over the tick: the settings load, the RC2
+    // link watch and the idle read that keeps stale passings from piling up.
+    window.setTickHandler([&decoder](std::int64_t) {
+        decoder.tick(std::nullopt);
+        decoder.discardReceived();
+    });
     platform.setParentWindow(&window);
     if (options.quitAfterMs)
         window.setQuitAfter(*options.quitAfterMs);
     window.showMaximized();
     window.connectDecoder();
+    decoder.startUp();
     window.startTimer();
     window.showImportantNotice();
     return app.exec();
