@@ -99,13 +99,12 @@ FinishOutcome applyFinishingRules(RunEntryTable& table, int slot, const RaceOpti
         byLapLimit = true;
     }
 
-    computeStandings(table, options.ranking, standings);
+    orderStandings(table, options.ranking, standings);
     if (timed && options.timedEnd == TimedEnd::SandYacht && standings.count > 0) {
         StandingRow& lead = standings.rows[0];
         if (lead.totalTime >= duration && !lead.finished) {
             table.slot(lead.number).finished = true;
             lead.finished = true;
-            standings.board[0].finished = true;
         }
     }
 

@@ -51,7 +51,8 @@ struct FinishOutcome {
 };
 
 // The finishing rules, in their order, after the lap of `slot` was recorded.
-// Recomputes the standings (the sand-yacht finish needs the new leader).
+// Reorders the standings (the sand-yacht finish needs the new leader); the
+// caller rebuilds their texts.
 FinishOutcome applyFinishingRules(RunEntryTable& table, int slot, const RaceOptions& options,
                                   Standings& standings);
 

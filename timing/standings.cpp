@@ -1,7 +1,5 @@
 #include "timing/standings.h"
 
-#include "timing/time_format.h"
-
 #include <climits>
 
 namespace ksy {
@@ -60,14 +58,78 @@ bool beatsByBestLap(const Key& k, const Key& best)
     return k.lastLap <= best.lastLap;
 }
 
-std::string lapsBehindOr(std::int32_t lapsBehind, std::int32_t gap)
+// The board is rebuilt after every passing, so its texts are written by hand
+// rather than through snprintf: same output as timing/time_format.h.
+char* digits(char* p, std::int64_t v, int width)
 {
-    return lapsBehind > 0 ? std::to_string(lapsBehind) + "t" : formatShortTime(gap);
+    char tmp[20];
+    int n = 0;
+    do {
+        tmp[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    while (n < width)
+        tmp[n++] = '0';
+    while (n > 0)
+        *p++ = tmp[--n];
+    return p;
+}
+
+void putTime(std::string& out, std::int64_t ms, bool alwaysMinutes)
+{
+    char buf[32];
+    char* p = buf;
+    if (ms < 0) {
+        *p++ = '-';
+        ms = -ms;
+    }
+    const std::int64_t h = ms / 3600000, m = ms % 3600000 / 60000;
+    const std::int64_t s = ms % 60000 / 1000, milli = ms % 1000;
+    if (h != 0) {
+        p = digits(p, h, 1);
+        *p++ = ':';
+        p = digits(p, m, 2);
+        *p++ = ':';
+        p = digits(p, s, 2);
+    } else if (m != 0 || alwaysMinutes) {
+        p = digits(p, m, 1);
+        *p++ = ':';
+        p = digits(p, s, 2);
+    } else {
+        p = digits(p, s, 1);
+    }
+    *p++ = '.';
+    p = digits(p, milli, 3);
+    out.assign(buf, static_cast<std::size_t>(p - buf));
+}
+
+void putInt(std::string& out, std::int64_t v, const char* before = "", const char* after = "")
+{
+    char buf[32];
+    char* p = buf;
+    while (*before)
+        *p++ = *before++;
+    if (v < 0) {
+        *p++ = '-';
+        v = -v;
+    }
+    p = digits(p, v, 1);
+    while (*after)
+        *p++ = *after++;
+    out.assign(buf, static_cast<std::size_t>(p - buf));
+}
+
+void putGap(std::string& out, std::int32_t lapsBehind, std::int32_t gap)
+{
+    if (lapsBehind > 0)
+        putInt(out, lapsBehind, "", "t");
+    else
+        putTime(out, gap, false);
 }
 
 } // namespace
 
-void computeStandings(RunEntryTable& table, RankingMode mode, Standings& out)
+void orderStandings(RunEntryTable& table, RankingMode mode, Standings& out)
 {
     const bool byBestLap = mode == RankingMode::BestLap;
     std::array<Key, kSlotCount> keys{};
@@ -136,27 +198,37 @@ void computeStandings(RunEntryTable& table, RankingMode mode, Standings& out)
             = r.lapsBehindPrevious == 0 && hasSomething ? r.totalTime - prev.totalTime : 0;
     }
 
+}
+
+void formatBoard(Standings& out)
+{
     for (int p = 0; p < out.count; ++p) {
         const StandingRow& r = out.rows[static_cast<std::size_t>(p)];
         BoardRow& b = out.board[static_cast<std::size_t>(p)];
         b.name = r.pilotName;
         b.transponder = r.transponder;
-        b.place = std::to_string(p + 1);
-        b.slotNumber = " " + std::to_string(r.number) + " ";
-        b.passingCount = std::to_string(r.passingCount);
-        b.totalTime = formatTotalTime(r.totalTime);
-        b.lastLap = formatShortTime(r.lastLap);
-        b.bestLap = formatShortTime(r.bestLap);
-        b.gapToLeader = lapsBehindOr(r.lapsBehindLeader, r.gapToLeader);
-        b.gapToPrevious = lapsBehindOr(r.lapsBehindPrevious, r.gapToPrevious);
-        b.laps = std::to_string(r.laps);
-        b.totalAtLastLap = formatTotalTime(r.totalAtLastLap);
-        b.recomputedBestLap = formatShortTime(r.recomputedBestLap);
+        putInt(b.place, p + 1);
+        putInt(b.slotNumber, r.number, " ", " ");
+        putInt(b.passingCount, r.passingCount);
+        putTime(b.totalTime, r.totalTime, true);
+        putTime(b.lastLap, r.lastLap, false);
+        putTime(b.bestLap, r.bestLap, false);
+        putGap(b.gapToLeader, r.lapsBehindLeader, r.gapToLeader);
+        putGap(b.gapToPrevious, r.lapsBehindPrevious, r.gapToPrevious);
+        putInt(b.laps, r.laps);
+        putTime(b.totalAtLastLap, r.totalAtLastLap, true);
+        putTime(b.recomputedBestLap, r.recomputedBestLap, false);
         b.finished = r.finished;
         b.changed = r.changed;
         b.newPersonalBest = r.newPersonalBest;
         b.holdsHeatBest = r.holdsHeatBest;
     }
+}
+
+void computeStandings(RunEntryTable& table, RankingMode mode, Standings& out)
+{
+    orderStandings(table, mode, out);
+    formatBoard(out);
 }
 
 void markAllFinished(Standings& standings)

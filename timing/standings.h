@@ -66,6 +66,10 @@ struct Standings {
 // whose `changed` flag is set into its lapPositions cell for its current lap.
 void computeStandings(RunEntryTable& table, RankingMode mode, Standings& out);
 
+// The two halves of computeStandings: the order with its gaps, then the texts.
+void orderStandings(RunEntryTable& table, RankingMode mode, Standings& out);
+void formatBoard(Standings& out);
+
 // Marks every row finished (a stopped heat).
 void markAllFinished(Standings& standings);
 

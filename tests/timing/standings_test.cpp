@@ -1,5 +1,7 @@
 #include "timing/standings.h"
 
+#include "timing/time_format.h"
+
 #include <gtest/gtest.h>
 
 namespace ksy {
@@ -89,6 +91,29 @@ TEST(Standings, BestLapOrderPutsSingleCrossingsBetweenBestLapsAndNoPassing)
 
     markAllFinished(s);
     EXPECT_TRUE(s.board[4].finished);
+}
+
+} // namespace
+} // namespace ksy
+
+namespace ksy {
+namespace {
+
+// The board writes its times by hand for speed; they must read exactly as the
+// program's time formats do everywhere else.
+TEST(Standings, BoardTimesReadAsTheTimeFormats)
+{
+    RunEntryTable t = pilots(2);
+    Standings s;
+    for (std::int32_t ms : {0, 7, 999, 1000, 59999, 60000, 83456, 3599999, 3600000, 3723004,
+                            36000000 + 61001, 2147483647}) {
+        t.slot(1).passingCount = t.slot(1).laps = 1;
+        t.slot(1).totalTime = ms;
+        t.slot(1).lapTimes[1] = ms;
+        computeStandings(t, RankingMode::LapsThenTime, s);
+        EXPECT_EQ(s.board[0].totalTime, formatTotalTime(ms)) << ms;
+        EXPECT_EQ(s.board[0].lastLap, formatShortTime(ms)) << ms;
+    }
 }
 
 } // namespace
