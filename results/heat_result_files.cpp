@@ -15,7 +15,7 @@ std::string_view nextField(std::string_view& line)
 {
     const std::size_t tab = line.find('\t');
     const std::string_view field = line.substr(0, tab);
-    line = tab == std::string_view::npos ? std::string_view{} : line.substr(tab + 1);
+    line = tab == std::string_view::npos ? std::string_view {} : line.substr(tab + 1);
     return field;
 }
 
@@ -56,8 +56,8 @@ std::string formatHeatDetail(const RunEntryTable& table, std::string_view rankin
     return out;
 }
 
-bool writeHeatDetail(const WorkFolder& folder, const RunEntryTable& table,
-                     std::string_view rankingKeyword)
+bool writeHeatDetail(
+    const WorkFolder& folder, const RunEntryTable& table, std::string_view rankingKeyword)
 {
     std::ofstream out(folder.file(kHeatDetailFile), std::ios::binary | std::ios::trunc);
     if (!out)
@@ -67,8 +67,8 @@ bool writeHeatDetail(const WorkFolder& folder, const RunEntryTable& table,
     return static_cast<bool>(out);
 }
 
-bool writeEmptyHeatDetail(const WorkFolder& folder, RunEntryTable& table,
-                          std::string_view rankingKeyword)
+bool writeEmptyHeatDetail(
+    const WorkFolder& folder, RunEntryTable& table, std::string_view rankingKeyword)
 {
     for (RunEntry& e : table.slots) {
         e.pilotName = std::string(kEmptySlotName);
@@ -83,7 +83,7 @@ HeatDetail parseHeatDetail(std::string_view bytes)
     auto nextLine = [&bytes]() {
         const std::size_t lf = bytes.find('\n');
         const std::string_view line = bytes.substr(0, lf);
-        bytes = lf == std::string_view::npos ? std::string_view{} : bytes.substr(lf + 1);
+        bytes = lf == std::string_view::npos ? std::string_view {} : bytes.substr(lf + 1);
         return line;
     };
     std::string_view first = nextLine();
@@ -109,7 +109,7 @@ bool readHeatDetail(const WorkFolder& folder, HeatDetail& into)
     std::ifstream in(folder.file(kHeatDetailFile), std::ios::binary);
     if (!in)
         return false;
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string bytes {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     into = parseHeatDetail(bytes);
     return true;
 }

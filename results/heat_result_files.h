@@ -21,10 +21,10 @@ struct HeatDetail {
     struct Slot {
         std::string name; // Windows-1252, at most 39 bytes
         std::int32_t passingCount = 0;
-        std::array<std::int32_t, kMaxLaps> passingTimes{};
+        std::array<std::int32_t, kMaxLaps> passingTimes {};
     };
     std::string rankingMode; // keyword, at most 23 bytes
-    std::array<Slot, kSlotCount> slots{};
+    std::array<Slot, kSlotCount> slots {};
 };
 
 // The file's bytes: the ranking keyword line, then one line per slot with its
@@ -32,13 +32,13 @@ struct HeatDetail {
 std::string formatHeatDetail(const RunEntryTable& table, std::string_view rankingKeyword);
 
 // False when the file cannot be created.
-bool writeHeatDetail(const WorkFolder& folder, const RunEntryTable& table,
-                     std::string_view rankingKeyword);
+bool writeHeatDetail(
+    const WorkFolder& folder, const RunEntryTable& table, std::string_view rankingKeyword);
 
 // What the main window does when it is destroyed: every slot becomes "(NA)"
 // with no passing, and the file is written from that.
-bool writeEmptyHeatDetail(const WorkFolder& folder, RunEntryTable& table,
-                          std::string_view rankingKeyword);
+bool writeEmptyHeatDetail(
+    const WorkFolder& folder, RunEntryTable& table, std::string_view rankingKeyword);
 
 // Every copy is bounded by its destination; counts are kept within 0..150.
 HeatDetail parseHeatDetail(std::string_view bytes);

@@ -26,7 +26,10 @@ public:
 // The program's decoder on its serial port.
 class LinkedHeatDecoder : public HeatDecoder {
 public:
-    explicit LinkedHeatDecoder(DecoderLink& link) : link_(link) {}
+    explicit LinkedHeatDecoder(DecoderLink& link)
+        : link_(link)
+    {
+    }
     bool isRc2() const override { return link_.isRc2(); }
     void discardReceived() override { link_.discardReceived(); }
     bool startClock() override { return link_.startClock(); }
@@ -43,7 +46,7 @@ private:
 class NoHeatDecoder : public HeatDecoder {
 public:
     bool isRc2() const override { return false; }
-    void discardReceived() override {}
+    void discardReceived() override { }
     bool startClock() override { return true; }
     std::vector<Passing> readPassings(std::int64_t) override { return {}; }
 };

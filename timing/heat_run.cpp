@@ -11,8 +11,8 @@
 namespace ksy {
 namespace {
 
-constexpr std::array<int, 13> kAnnouncedSeconds = {3600, 1800, 900, 300, 120, 60, 30,
-                                                   10,   5,    4,   3,   2,   1};
+constexpr std::array<int, 13> kAnnouncedSeconds = {
+    3600, 1800, 900, 300, 120, 60, 30, 10, 5, 4, 3, 2, 1};
 constexpr std::int64_t kDisplayGapMs = 200;
 // The clock of a heat over laps: it only ends a heat that nobody finishes.
 constexpr int kLapsModeClockHours = 2;
@@ -45,7 +45,7 @@ std::string printf2(const char* format, int a, int b)
 LocalDateTime systemLocalTime()
 {
     const std::time_t t = std::time(nullptr);
-    std::tm tm{};
+    std::tm tm {};
 #ifdef _WIN32
     localtime_s(&tm, &t);
 #else
@@ -62,9 +62,13 @@ bool isTimeUp(const ClockParts& remaining)
 } // namespace
 
 HeatRun::HeatRun(const Clock& clock, HeatDecoder& decoder, SoundPlayer& sounds, Prompts& prompts,
-                 WorkFolder folder)
-    : clock_(clock), decoder_(decoder), player_(sounds), prompts_(prompts),
-      folder_(std::move(folder)), localNow_(systemLocalTime)
+    WorkFolder folder)
+    : clock_(clock)
+    , decoder_(decoder)
+    , player_(sounds)
+    , prompts_(prompts)
+    , folder_(std::move(folder))
+    , localNow_(systemLocalTime)
 {
     clearToEmptySlots(table_);
     resetRunData(table_);
@@ -211,7 +215,7 @@ void HeatRun::effacer()
     const Answer answer = prompts_.askYesNo(std::string(kRunTitle), std::string(kEraseQuestion));
     if (listener_)
         listener_->heatAction(clock_.milliseconds(),
-                              answer == Answer::Yes ? HeatAction::EraseYes : HeatAction::EraseNo, 0);
+            answer == Answer::Yes ? HeatAction::EraseYes : HeatAction::EraseNo, 0);
     if (answer != Answer::Yes)
         return;
     state_.ready = true;
@@ -234,8 +238,8 @@ void HeatRun::manualPassing(int slot)
     if (listener_)
         listener_->heatAction(now, HeatAction::Button, slot);
     const std::int64_t counter = clock_.counter();
-    const std::int64_t sinceStart
-        = (counter - state_.startCounter) * 1000 / clock_.counterFrequency();
+    const std::int64_t sinceStart =
+        (counter - state_.startCounter) * 1000 / clock_.counterFrequency();
     RunEntry& e = table_.slot(slot);
     if (state_.running) {
         if (e.finished)
@@ -324,8 +328,8 @@ bool HeatRun::startStep(std::int64_t now)
     return true;
 }
 
-void HeatRun::startOnFirstCar(const std::vector<int>& slots, std::int64_t sinceStart,
-                              std::int64_t now)
+void HeatRun::startOnFirstCar(
+    const std::vector<int>& slots, std::int64_t sinceStart, std::int64_t now)
 {
     play(sounds::kFoghorn, sounds_.startSignal);
     state_.firstCarSeen = true;
@@ -353,8 +357,8 @@ void HeatRun::beginRunning(std::int64_t now)
     state_.armed = false;
     state_.running = true;
     state_.lastDisplayTick = 0;
-    state_.remaining = ClockParts{0, 0, 1, 0};
-    state_.elapsed = ClockParts{};
+    state_.remaining = ClockParts {0, 0, 1, 0};
+    state_.elapsed = ClockParts {};
     if (options_.durationMode == DurationMode::Time) {
         state_.durationHours = options_.minutes / 60;
         state_.durationMinutes = options_.minutes % 60;
@@ -375,13 +379,13 @@ void HeatRun::runningTick(std::int64_t now)
     if (!isTimeUp(s.remaining)) {
         elapsed = now - s.startTick;
         s.elapsed = split(elapsed);
-        const std::int64_t left = std::int64_t{s.durationHours} * 3600000 +
-                                  std::int64_t{s.durationMinutes} * 60000 - elapsed + 1000;
+        const std::int64_t left = std::int64_t {s.durationHours} * 3600000 +
+            std::int64_t {s.durationMinutes} * 60000 - elapsed + 1000;
         s.remaining = split(left);
         s.remaining.milliseconds = 0;
     } else {
         elapsed = s.elapsed.hours * 3600000LL + s.elapsed.minutes * 60000LL +
-                  s.elapsed.seconds * 1000LL + s.elapsed.milliseconds;
+            s.elapsed.seconds * 1000LL + s.elapsed.milliseconds;
     }
     const bool timeUp = isTimeUp(s.remaining);
     if (timeUp && !s.endSignalGiven) {
@@ -390,8 +394,8 @@ void HeatRun::runningTick(std::int64_t now)
     }
     if (displayMoment(elapsed, now, s.lastDisplayTick)) {
         texts_.duration = options_.durationMode == DurationMode::Time
-                              ? formatClockMinutes(s.durationHours, s.durationMinutes)
-                              : std::to_string(options_.laps) + " tours";
+            ? formatClockMinutes(s.durationHours, s.durationMinutes)
+            : std::to_string(options_.laps) + " tours";
         texts_.remaining = formatClock(s.remaining.hours, s.remaining.minutes, s.remaining.seconds);
         texts_.elapsed = formatClock(s.elapsed.hours, s.elapsed.minutes, s.elapsed.seconds);
         s.lastDisplayTick = now;
@@ -434,7 +438,7 @@ void HeatRun::restTick(std::int64_t now)
     const std::int64_t elapsed = now - s.restStartTick;
     if (!displayMoment(elapsed, now, s.lastDisplayTick))
         return;
-    const std::int64_t restMs = std::int64_t{options_.restMinutes} * 60000;
+    const std::int64_t restMs = std::int64_t {options_.restMinutes} * 60000;
     const std::int64_t left = restMs - elapsed + 1000;
     texts_.restMinutes = std::to_string(options_.restMinutes) + ":00";
     if (left >= 0) {
@@ -451,7 +455,7 @@ void HeatRun::restTick(std::int64_t now)
         // Past the rest: how long ago it ended.
         const std::int64_t over = elapsed - restMs;
         texts_.rest = printf2("%d:%02d repos écoulé", static_cast<int>(over / 60000),
-                              static_cast<int>(over % 60000 / 1000));
+            static_cast<int>(over % 60000 / 1000));
         texts_.restOverrun = true;
     }
     s.lastDisplayTick = now;
@@ -470,8 +474,7 @@ void HeatRun::takePassings(const std::vector<Passing>& passings, std::int64_t no
             continue;
         }
         const bool waitingForFirstCar = state_.armed && options_.start == StartType::FirstCar &&
-                                        state_.remainingCountdown <= 0 &&
-                                        state_.startAcknowledged && !state_.firstCarSeen;
+            state_.remainingCountdown <= 0 && state_.startAcknowledged && !state_.firstCarSeen;
         if (!waitingForFirstCar || p.transponder == kNoTransponder)
             continue;
         std::vector<int> matching;
@@ -561,8 +564,8 @@ void HeatRun::stop(std::int64_t now)
 void HeatRun::resetTexts()
 {
     texts_.duration = options_.durationMode == DurationMode::Time
-                          ? formatClockMinutes(options_.minutes / 60, options_.minutes % 60)
-                          : std::to_string(options_.laps) + " tours";
+        ? formatClockMinutes(options_.minutes / 60, options_.minutes % 60)
+        : std::to_string(options_.laps) + " tours";
     texts_.elapsed = formatClock(0, 0, 0);
     texts_.remaining = formatClock(0, 0, 0);
     texts_.countdown = std::to_string(options_.countdownSeconds) + "s";
@@ -574,17 +577,18 @@ void HeatRun::resetTexts()
 void HeatRun::buildTitle()
 {
     const LocalDateTime t = localNow_();
-    const std::string duration
-        = options_.durationMode == DurationMode::Time
-              ? formatClockMinutes(options_.minutes / 60, options_.minutes % 60)
-              : std::to_string(options_.laps) + " tours";
+    const std::string duration = options_.durationMode == DurationMode::Time
+        ? formatClockMinutes(options_.minutes / 60, options_.minutes % 60)
+        : std::to_string(options_.laps) + " tours";
     char buf[160];
-    std::snprintf(buf, sizeof buf, "Dur\xE9" "e %s - %s - %s - D\xE9" "part %02u/%02u/%04u %u:%02u",
-                  duration.c_str(), std::string(keyword(options_.start)).c_str(),
-                  std::string(activeEndKeyword(options_)).c_str(),
-                  static_cast<unsigned>(t.day), static_cast<unsigned>(t.month),
-                  static_cast<unsigned>(t.year), static_cast<unsigned>(t.hour),
-                  static_cast<unsigned>(t.minute));
+    std::snprintf(buf, sizeof buf,
+        "Dur\xE9"
+        "e %s - %s - %s - D\xE9"
+        "part %02u/%02u/%04u %u:%02u",
+        duration.c_str(), std::string(keyword(options_.start)).c_str(),
+        std::string(activeEndKeyword(options_)).c_str(), static_cast<unsigned>(t.day),
+        static_cast<unsigned>(t.month), static_cast<unsigned>(t.year),
+        static_cast<unsigned>(t.hour), static_cast<unsigned>(t.minute));
     texts_.title = buf;
 }
 

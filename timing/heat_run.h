@@ -34,21 +34,20 @@
 
 namespace ksy {
 
-inline constexpr std::string_view kCloseRefusedText
-    = "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !";
-inline constexpr std::string_view kEraseQuestion
-    = "Etes vous sûr de vouloir effacer les résultats de la série?\nLes données seront "
-      "définitivement perdues";
-inline constexpr std::string_view kCourseDatabaseError
-    = "Erreur: impossible d'ouvrir la base de données Circuits";
+inline constexpr std::string_view kCloseRefusedText =
+    "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !";
+inline constexpr std::string_view kEraseQuestion =
+    "Etes vous sûr de vouloir effacer les résultats de la série?\nLes données seront "
+    "définitivement perdues";
+inline constexpr std::string_view kCourseDatabaseError =
+    "Erreur: impossible d'ouvrir la base de données Circuits";
 inline constexpr std::string_view kRunTitle = "Kestrametrix";
 
 // What "Départ" greys out and "Arret" gives back (menu commands and controls).
-inline constexpr std::array<int, 16> kMenuItemsLockedWhileRunning
-    = {1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1013, 1014,
-       6102, 6103, 6104};
-inline constexpr std::array<int, 9> kControlsLockedWhileRunning
-    = {4000, 2001, 2003, 2105, 6000, 2101, 2102, 2103, 2104};
+inline constexpr std::array<int, 16> kMenuItemsLockedWhileRunning = {
+    1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1013, 1014, 6102, 6103, 6104};
+inline constexpr std::array<int, 9> kControlsLockedWhileRunning = {
+    4000, 2001, 2003, 2105, 6000, 2101, 2102, 2103, 2104};
 
 struct ClockParts {
     int hours = 0;
@@ -72,7 +71,7 @@ struct RunState {
     bool halfRaceAnnounced = false;
     bool fiveMinutesAnnounced = false;
     bool oneMinuteAnnounced = false;
-    std::array<bool, 13> countdownAnnounced{};
+    std::array<bool, 13> countdownAnnounced {};
     bool restAlertGiven = false;
 
     std::int64_t countdownStartTick = 0;
@@ -91,14 +90,14 @@ struct RunState {
 // Texts the board shows around the standings, in UTF-8 except the title,
 // which is stored with the heat result and so is Windows-1252.
 struct HeatTexts {
-    std::string duration;  // "%d:%02d:00" or "%d tours"
-    std::string elapsed;   // "%d:%02d:%02d"
+    std::string duration; // "%d:%02d:00" or "%d tours"
+    std::string elapsed; // "%d:%02d:%02d"
     std::string remaining; // "%d:%02d:%02d"
     std::string countdown; // "%ds"
     std::string restMinutes; // "%d:00"
-    std::string rest;        // "%d:%02d avant départ" / "%d:%02d repos écoulé"
+    std::string rest; // "%d:%02d avant départ" / "%d:%02d repos écoulé"
     bool restOverrun = false; // the rest text is drawn in the alert colour
-    std::string title;        // "Durée ... - Départ dd/mm/yyyy h:mm", "." when erased
+    std::string title; // "Durée ... - Départ dd/mm/yyyy h:mm", "." when erased
 };
 
 struct LocalDateTime {
@@ -117,15 +116,15 @@ enum class HeatAction { Depart, Arret, EraseYes, EraseNo, Button };
 class HeatListener {
 public:
     virtual ~HeatListener() = default;
-    virtual void heatAction(std::int64_t /*nowMs*/, HeatAction /*action*/, int /*slot*/) {}
-    virtual void passingRead(std::int64_t /*nowMs*/, const Passing& /*passing*/) {}
-    virtual void heatStopped(std::int64_t /*nowMs*/) {}
+    virtual void heatAction(std::int64_t /*nowMs*/, HeatAction /*action*/, int /*slot*/) { }
+    virtual void passingRead(std::int64_t /*nowMs*/, const Passing& /*passing*/) { }
+    virtual void heatStopped(std::int64_t /*nowMs*/) { }
 };
 
 class HeatRun {
 public:
     HeatRun(const Clock& clock, HeatDecoder& decoder, SoundPlayer& sounds, Prompts& prompts,
-            WorkFolder folder);
+        WorkFolder folder);
 
     // --- Set-up, refused (false) while a heat is armed or running ---
     // The 20 slots with names and transponders, and any stored result. A heat
@@ -181,8 +180,7 @@ private:
     void restTick(std::int64_t now);
     void takePassings(const std::vector<Passing>& passings, std::int64_t now);
     void recordPassing(const Passing& passing);
-    void startOnFirstCar(const std::vector<int>& slots, std::int64_t sinceStart,
-                         std::int64_t now);
+    void startOnFirstCar(const std::vector<int>& slots, std::int64_t sinceStart, std::int64_t now);
     void acceptPassing(int slot, bool passingSounds);
     void stop(std::int64_t now);
     void resetTexts();

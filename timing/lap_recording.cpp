@@ -5,7 +5,10 @@
 namespace ksy {
 namespace {
 
-std::size_t at(std::int32_t n) { return static_cast<std::size_t>(n); }
+std::size_t at(std::int32_t n)
+{
+    return static_cast<std::size_t>(n);
+}
 
 } // namespace
 
@@ -68,8 +71,8 @@ void updateTrackRecord(const RunEntry& e, TrackRecord& track)
     track.improved = true;
 }
 
-FinishOutcome applyFinishingRules(RunEntryTable& table, int slot, const RaceOptions& options,
-                                  Standings& standings)
+FinishOutcome applyFinishingRules(
+    RunEntryTable& table, int slot, const RaceOptions& options, Standings& standings)
 {
     RunEntry& e = table.slot(slot);
     const bool wasFinished = e.finished;

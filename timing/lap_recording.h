@@ -17,9 +17,9 @@ namespace ksy {
 struct TrackRecord {
     bool inDatabase = false;
     std::int32_t recordMs = 0; // 0 = no record yet
-    std::string holder;        // a pilot name (Windows-1252)
-    std::string recordText;    // the record in the short time form
-    bool improved = false;     // set when a lap of this heat beat it
+    std::string holder; // a pilot name (Windows-1252)
+    std::string recordText; // the record in the short time form
+    bool improved = false; // set when a lap of this heat beat it
 };
 
 // Whether a passing that comes `sinceLastPassing` ms after the entry's last
@@ -40,8 +40,8 @@ void updateHeatBest(RunEntryTable& table, int slot, std::int32_t& heatBestLap);
 void updateTrackRecord(const RunEntry& entry, TrackRecord& track);
 
 enum class FinishCause {
-    None,     // the entry goes on
-    Rule,     // finished by the end rule: its finish is announced
+    None, // the entry goes on
+    Rule, // finished by the end rule: its finish is announced
     LapLimit, // target laps reached: the end of the heat announces it
 };
 
@@ -53,7 +53,7 @@ struct FinishOutcome {
 // The finishing rules, in their order, after the lap of `slot` was recorded.
 // Reorders the standings (the sand-yacht finish needs the new leader); the
 // caller rebuilds their texts.
-FinishOutcome applyFinishingRules(RunEntryTable& table, int slot, const RaceOptions& options,
-                                  Standings& standings);
+FinishOutcome applyFinishingRules(
+    RunEntryTable& table, int slot, const RaceOptions& options, Standings& standings);
 
 } // namespace ksy

@@ -39,7 +39,7 @@ void resetRunData(RunEntryTable& table)
 void clearToEmptySlots(RunEntryTable& table)
 {
     for (auto& e : table.slots) {
-        e = RunEntry{};
+        e = RunEntry {};
         e.pilotName = std::string(kEmptySlotName);
     }
 }
@@ -50,7 +50,7 @@ std::int32_t recomputeBestLap(const RunEntry& entry, bool staggeredStart)
     std::int32_t best = 0;
     for (int n = first; n <= entry.laps && n < kLapCells; ++n) {
         const std::int32_t lap = entry.lapTotals[static_cast<std::size_t>(n)] -
-                                 entry.lapTotals[static_cast<std::size_t>(n - 1)];
+            entry.lapTotals[static_cast<std::size_t>(n - 1)];
         if (best == 0 || lap < best)
             best = lap;
     }

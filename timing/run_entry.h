@@ -20,25 +20,25 @@ inline constexpr std::int32_t kNoHeatBestLap = 1000000000;
 using LapTable = std::array<std::int32_t, kLapCells>;
 
 struct RunEntry {
-    std::string pilotName;   // Windows-1252, at most 39 bytes; "(NA)" for no pilot
+    std::string pilotName; // Windows-1252, at most 39 bytes; "(NA)" for no pilot
     std::string transponder; // "%06d", matched against passings
     std::int32_t number = 0; // slot number 1..20
     std::int32_t passingCount = 0;
     std::int32_t totalTime = 0; // last accepted passing, from this entry's own start
-    std::int32_t bestLap = 0;   // 0 = none yet
+    std::int32_t bestLap = 0; // 0 = none yet
     std::int32_t laps = 0;
-    LapTable lapTotals{};    // cell n: totalTime at the end of lap n
-    LapTable lapTimes{};     // cell n: duration of lap n
-    LapTable lapPositions{}; // cell n: place right after lap n
+    LapTable lapTotals {}; // cell n: totalTime at the end of lap n
+    LapTable lapTimes {}; // cell n: duration of lap n
+    LapTable lapPositions {}; // cell n: place right after lap n
     std::int32_t recomputedBestLap = 0;
     bool finished = false;
     bool changed = false; // a lap was recorded and not yet drawn
     bool newPersonalBest = false;
     bool holdsHeatBest = false;
     bool scanned = false;
-    std::int32_t ownStart = 0;      // staggered start: passing time of the own start
-    std::int64_t rawCounter = 0;    // counter of the last host-stamped passing
-    std::int64_t passingTime = 0;   // current passing, since the heat's start reference
+    std::int32_t ownStart = 0; // staggered start: passing time of the own start
+    std::int64_t rawCounter = 0; // counter of the last host-stamped passing
+    std::int64_t passingTime = 0; // current passing, since the heat's start reference
     std::int32_t sinceLastPassing = 0;
 
     bool isEmptySlot() const { return pilotName == kEmptySlotName; }
@@ -49,7 +49,7 @@ struct RunEntry {
 };
 
 struct RunEntryTable {
-    std::array<RunEntry, kSlotCount> slots{};
+    std::array<RunEntry, kSlotCount> slots {};
 
     // Slots are numbered 1..20 as the buttons are.
     RunEntry& slot(int number) { return slots[static_cast<std::size_t>(number - 1)]; }

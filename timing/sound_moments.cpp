@@ -38,14 +38,13 @@ constexpr std::array<std::pair<int, std::string_view>, 13> kCountdownStems = {{
 } // namespace
 
 SoundChoices SoundChoices::fromKeywords(std::string_view language, std::string_view countdown,
-                                        std::string_view start, std::string_view passing,
-                                        std::string_view bestLap, std::string_view clock,
-                                        std::string_view heatEnd, std::string_view carFinish)
+    std::string_view start, std::string_view passing, std::string_view bestLap,
+    std::string_view clock, std::string_view heatEnd, std::string_view carFinish)
 {
     SoundChoices c;
-    c.language = language == "SONLANGUEFrancais"  ? VoiceLanguage::French
-                 : language == "SONLANGUEAnglais" ? VoiceLanguage::English
-                                                  : VoiceLanguage::Unknown;
+    c.language = language == "SONLANGUEFrancais" ? VoiceLanguage::French
+        : language == "SONLANGUEAnglais"         ? VoiceLanguage::English
+                                                 : VoiceLanguage::Unknown;
     c.countdownVoice = countdown == "SONDECOMPTEoui";
     c.startSignal = start == "SONDEPARToui";
     c.passingBeep = passing == "SONPASSAGEoui";
@@ -64,7 +63,10 @@ std::string countdownVoice(int secondsLeft, VoiceLanguage language)
     return {};
 }
 
-std::string halfRaceVoice(VoiceLanguage language) { return voice("miCourse", language); }
+std::string halfRaceVoice(VoiceLanguage language)
+{
+    return voice("miCourse", language);
+}
 
 // The English race-clock file differs from the countdown one of the same length.
 std::string fiveMinutesLeftVoice(VoiceLanguage language)
@@ -72,7 +74,10 @@ std::string fiveMinutesLeftVoice(VoiceLanguage language)
     return voice("5minutes", language, "5minutesRace");
 }
 
-std::string oneMinuteLeftVoice(VoiceLanguage language) { return voice("1minute", language); }
+std::string oneMinuteLeftVoice(VoiceLanguage language)
+{
+    return voice("1minute", language);
+}
 
 std::string carFinishVoice(int slot, VoiceLanguage language)
 {

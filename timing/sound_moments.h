@@ -14,18 +14,17 @@ enum class VoiceLanguage { French, English, Unknown }; // Unknown plays no voice
 struct SoundChoices {
     VoiceLanguage language = VoiceLanguage::French;
     bool countdownVoice = true; // SONDECOMPTE: countdown voice and the alert before it
-    bool startSignal = true;    // SONDEPART: start horn
-    bool passingBeep = true;    // SONPASSAGE
-    bool bestLapCheer = true;   // SONMEILLEURTOUR
-    bool clockVoice = true;     // SONHORLOGE: half race, five and one minute left
-    bool heatEndSignal = true;  // SONFINCOURSE: horn when a running heat is stopped
+    bool startSignal = true; // SONDEPART: start horn
+    bool passingBeep = true; // SONPASSAGE
+    bool bestLapCheer = true; // SONMEILLEURTOUR
+    bool clockVoice = true; // SONHORLOGE: half race, five and one minute left
+    bool heatEndSignal = true; // SONFINCOURSE: horn when a running heat is stopped
     bool carFinishVoice = true; // SONFINVOITURE
 
     // From the eight keyword texts, in the order of the settings file.
     static SoundChoices fromKeywords(std::string_view language, std::string_view countdown,
-                                     std::string_view start, std::string_view passing,
-                                     std::string_view bestLap, std::string_view clock,
-                                     std::string_view heatEnd, std::string_view carFinish);
+        std::string_view start, std::string_view passing, std::string_view bestLap,
+        std::string_view clock, std::string_view heatEnd, std::string_view carFinish);
 };
 
 namespace sounds {

@@ -132,7 +132,7 @@ void putGap(std::string& out, std::int32_t lapsBehind, std::int32_t gap)
 void orderStandings(RunEntryTable& table, RankingMode mode, Standings& out)
 {
     const bool byBestLap = mode == RankingMode::BestLap;
-    std::array<Key, kSlotCount> keys{};
+    std::array<Key, kSlotCount> keys {};
     for (int i = 0; i < kSlotCount; ++i) {
         const RunEntry& e = table.slots[static_cast<std::size_t>(i)];
         Key& k = keys[static_cast<std::size_t>(i)];
@@ -151,7 +151,7 @@ void orderStandings(RunEntryTable& table, RankingMode mode, Standings& out)
 
     out.count = table.pilotCount();
     for (int p = 0; p < out.count; ++p) {
-        Key best{0, kNoPilotTime, INT_MAX};
+        Key best {0, kNoPilotTime, INT_MAX};
         int pick = -1;
         for (int i = 0; i < kSlotCount; ++i) {
             const Key& k = keys[static_cast<std::size_t>(i)];
@@ -175,7 +175,7 @@ void orderStandings(RunEntryTable& table, RankingMode mode, Standings& out)
         row.lastLap = unplace(best.lastLap);
         if (e.changed && e.laps >= 0 && e.laps < kLapCells)
             e.lapPositions[static_cast<std::size_t>(e.laps)] = p + 1;
-        keys[static_cast<std::size_t>(pick)] = Key{0, kTaken, kTaken};
+        keys[static_cast<std::size_t>(pick)] = Key {0, kTaken, kTaken};
     }
 
     // Gaps against the leader and the row above.
@@ -194,10 +194,9 @@ void orderStandings(RunEntryTable& table, RankingMode mode, Standings& out)
         r.lapsBehindLeader = lead.passingCount - r.passingCount;
         r.gapToLeader = r.lapsBehindLeader == 0 && hasSomething ? r.totalTime - lead.totalTime : 0;
         r.lapsBehindPrevious = prev.passingCount - r.passingCount;
-        r.gapToPrevious
-            = r.lapsBehindPrevious == 0 && hasSomething ? r.totalTime - prev.totalTime : 0;
+        r.gapToPrevious =
+            r.lapsBehindPrevious == 0 && hasSomething ? r.totalTime - prev.totalTime : 0;
     }
-
 }
 
 void formatBoard(Standings& out)

@@ -36,7 +36,7 @@ struct StandingRow {
 struct BoardRow {
     std::string name;
     std::string transponder;
-    std::string place;      // "%d"
+    std::string place; // "%d"
     std::string slotNumber; // " %d "
     std::string passingCount;
     std::string totalTime;
@@ -56,8 +56,8 @@ struct BoardRow {
 struct Standings {
     // Only the first `count` rows are meaningful: one per slot with a pilot.
     int count = 0;
-    std::array<StandingRow, kSlotCount> rows{};
-    std::array<BoardRow, kSlotCount> board{};
+    std::array<StandingRow, kSlotCount> rows {};
+    std::array<BoardRow, kSlotCount> board {};
 
     const StandingRow& leader() const { return rows[0]; }
 };

@@ -1,5 +1,4 @@
 #include "results/heat_result_files.h"
-
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

@@ -26,8 +26,7 @@ TEST(HeatCountdown, AlertThenThreeTwoOneNeverFourAndStartOnTheNextTick)
 
     // The tick right on "Départ" reads 3 s, not 4 (no "quatre").
     const std::vector<std::string> expected = {"sons/nokia-sms.wav", "sons/trois.wav",
-                                               "sons/deux.wav",      "sons/un.wav",
-                                               "sons/beep1.wav",     "sons/foghorn.wav"};
+        "sons/deux.wav", "sons/un.wav", "sons/beep1.wav", "sons/foghorn.wav"};
     EXPECT_EQ(h.sounds.files(), expected);
     EXPECT_TRUE(h.sounds.played[0].waited);
     EXPECT_EQ(h.sounds.when("sons/trois.wav"), 0);
@@ -35,7 +34,9 @@ TEST(HeatCountdown, AlertThenThreeTwoOneNeverFourAndStartOnTheNextTick)
     EXPECT_EQ(h.sounds.when("sons/un.wav"), 2010);
     EXPECT_EQ(h.sounds.when("sons/foghorn.wav"), 3020);
     EXPECT_EQ(h.run.texts().title,
-              "Dur\xE9" "e 0:10:00 - DEPARTSignalSonore - FINTEMPSFinirTour - D\xE9" "part 04/05/2024 14:07");
+        "Dur\xE9"
+        "e 0:10:00 - DEPARTSignalSonore - FINTEMPSFinirTour - D\xE9"
+        "part 04/05/2024 14:07");
 }
 
 TEST(HeatCountdown, FiveSecondsShowsFiveToOneInEnglishAndNoAlertForOneSecond)
@@ -53,7 +54,7 @@ TEST(HeatCountdown, FiveSecondsShowsFiveToOneInEnglishAndNoAlertForOneSecond)
         if (shown.empty() || shown.back() != h.run.texts().countdown)
             shown.push_back(h.run.texts().countdown);
     }
-    EXPECT_EQ(shown, (std::vector<std::string>{"5s", "4s", "3s", "2s", "1s", "0s"}));
+    EXPECT_EQ(shown, (std::vector<std::string> {"5s", "4s", "3s", "2s", "1s", "0s"}));
     EXPECT_EQ(h.sounds.count("sons/cinqGB.wav"), 1);
     EXPECT_EQ(h.sounds.count("sons/unGB.wav"), 1);
     EXPECT_EQ(h.sounds.count("sons/cinq.wav"), 0);

@@ -12,7 +12,10 @@ using test::timedOptions;
 constexpr std::int64_t kStart = 3020; // start tick of a 3 s countdown from 0 (RC1)
 
 // RC1 passing of slot k at heat time t (host time t + start).
-void at(HeatBench& h, std::int64_t t, int slot) { h.pass(kStart + t, slot); }
+void at(HeatBench& h, std::int64_t t, int slot)
+{
+    h.pass(kStart + t, slot);
+}
 
 TEST(HeatEndRules, TimedFinishLapEndsEachCarAtItsFirstPassingAfterTheTime)
 {

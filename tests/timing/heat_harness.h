@@ -15,7 +15,10 @@ namespace ksy::test {
 
 class FakeHeatDecoder : public HeatDecoder {
 public:
-    explicit FakeHeatDecoder(const FakeClock& clock) : clock_(clock) {}
+    explicit FakeHeatDecoder(const FakeClock& clock)
+        : clock_(clock)
+    {
+    }
     bool isRc2() const override { return rc2; }
     void discardReceived() override { queued_.clear(); }
     bool startClock() override
@@ -30,9 +33,9 @@ public:
     {
         std::vector<Passing> out;
         for (const auto& q : queued_) {
-            const std::int64_t ms = rc2 ? q.decoderMs
-                                        : (clock_.counter() - startCounter) * 1000
-                                              / clock_.counterFrequency();
+            const std::int64_t ms = rc2
+                ? q.decoderMs
+                : (clock_.counter() - startCounter) * 1000 / clock_.counterFrequency();
             out.push_back(makePassing(q.number, ms));
         }
         queued_.clear();
@@ -56,9 +59,18 @@ private:
 // Sounds with the host time at which they were played.
 class TimedSoundPlayer : public SoundPlayer {
 public:
-    explicit TimedSoundPlayer(const FakeClock& clock) : clock_(clock) {}
-    void playAsync(const std::string& f) override { played.push_back({clock_.milliseconds(), f, false}); }
-    void playAndWait(const std::string& f) override { played.push_back({clock_.milliseconds(), f, true}); }
+    explicit TimedSoundPlayer(const FakeClock& clock)
+        : clock_(clock)
+    {
+    }
+    void playAsync(const std::string& f) override
+    {
+        played.push_back({clock_.milliseconds(), f, false});
+    }
+    void playAndWait(const std::string& f) override
+    {
+        played.push_back({clock_.milliseconds(), f, true});
+    }
     struct Played {
         std::int64_t ms;
         std::string file;
@@ -92,13 +104,16 @@ private:
     const FakeClock& clock_;
 };
 
-inline int transponderOf(int slot) { return 1000 + slot; }
+inline int transponderOf(int slot)
+{
+    return 1000 + slot;
+}
 
 struct HeatBench {
     explicit HeatBench(const RaceOptions& options, int pilots = 3, bool rc2 = false)
     {
         decoder.rc2 = rc2;
-        run.setLocalTime([] { return LocalDateTime{2024, 5, 4, 14, 7}; });
+        run.setLocalTime([] { return LocalDateTime {2024, 5, 4, 14, 7}; });
         run.setOptions(options);
         RunEntryTable t;
         clearToEmptySlots(t);
@@ -138,11 +153,11 @@ struct HeatBench {
     std::int64_t startAt() const { return run.options().countdownSeconds * 1000LL + 20; }
 
     FakeClock clock;
-    FakeHeatDecoder decoder{clock};
-    TimedSoundPlayer sounds{clock};
+    FakeHeatDecoder decoder {clock};
+    TimedSoundPlayer sounds {clock};
     FakePrompts prompts;
     TempDir dir;
-    HeatRun run{clock, decoder, sounds, prompts, WorkFolder(dir.path())};
+    HeatRun run {clock, decoder, sounds, prompts, WorkFolder(dir.path())};
     std::int64_t next = 0;
 };
 

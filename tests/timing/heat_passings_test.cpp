@@ -103,7 +103,8 @@ TEST(HeatPassings, HundredFiftyLapsStopATimedHeatWithoutTheCarVoice)
     EXPECT_EQ(h.slot(1).lapTotals[150], 450000);
     EXPECT_EQ(h.sounds.count("sons/FinCourseVoiture1.wav"), 0);
     EXPECT_EQ(h.sounds.files().back(), "sons/truckhorn.wav");
-    EXPECT_EQ(h.sounds.count("sons/beep1.wav"), 1 + 149); // start beep, laps 1..149 (equal laps: no best)
+    EXPECT_EQ(
+        h.sounds.count("sons/beep1.wav"), 1 + 149); // start beep, laps 1..149 (equal laps: no best)
 }
 
 TEST(HeatPassings, SoundsHeatBestAndTrackRecord)
@@ -125,8 +126,8 @@ TEST(HeatPassings, SoundsHeatBestAndTrackRecord)
     h.depart(0);
     h.pass(5000, 1, 10000);
     h.pass(6000, 2, 10000);
-    h.pass(7000, 1, 70000);  // lap 2: first best, no cheer
-    h.pass(8000, 2, 70000);  // same best: the first holder keeps the heat best
+    h.pass(7000, 1, 70000); // lap 2: first best, no cheer
+    h.pass(8000, 2, 70000); // same best: the first holder keeps the heat best
     h.pass(9000, 1, 118000); // 48 s: personal best, heat best, track record
     h.runThrough(9000);
     EXPECT_EQ(h.sounds.count("sons/beep1.wav"), 0);
@@ -159,8 +160,9 @@ TEST(HeatPassings, EffacerAsksClearsWritesAndMakesTheHeatReady)
     h.run.effacer();
     ASSERT_EQ(h.prompts.boxes.size(), 2u);
     EXPECT_EQ(h.prompts.boxes[1].title, "Kestrametrix");
-    EXPECT_EQ(h.prompts.boxes[1].text, "Etes vous sûr de vouloir effacer les résultats de la "
-                                       "série?\nLes données seront définitivement perdues");
+    EXPECT_EQ(h.prompts.boxes[1].text,
+        "Etes vous sûr de vouloir effacer les résultats de la "
+        "série?\nLes données seront définitivement perdues");
     EXPECT_EQ(h.slot(1).laps, 0);
     EXPECT_EQ(h.slot(1).pilotName, "Pilote 1");
     EXPECT_TRUE(h.run.state().ready);
@@ -168,7 +170,7 @@ TEST(HeatPassings, EffacerAsksClearsWritesAndMakesTheHeatReady)
     EXPECT_EQ(h.run.texts().countdown, "3s");
     EXPECT_EQ(h.run.texts().elapsed, "0:00:00");
     EXPECT_EQ(test::readFile(h.dir.path() / "DetailResultats.res").substr(0, 37),
-              "CLASSEMENTToursTemps\t\nPilote 1\t0\t\nPil");
+        "CLASSEMENTToursTemps\t\nPilote 1\t0\t\nPil");
 
     // A heat loaded with a stored result is not ready until it is erased.
     RunEntryTable stored = h.run.entries();
@@ -188,13 +190,16 @@ TEST(HeatPassings, ListenerSeesActionsAndRawPassings)
         void heatAction(std::int64_t ms, HeatAction a, int slot) override
         {
             lines.push_back(std::to_string(ms) + " action " + std::to_string(int(a)) + " " +
-                            std::to_string(slot));
+                std::to_string(slot));
         }
         void passingRead(std::int64_t ms, const Passing& p) override
         {
             lines.push_back(std::to_string(ms) + " passing " + p.transponderText);
         }
-        void heatStopped(std::int64_t ms) override { lines.push_back(std::to_string(ms) + " stop"); }
+        void heatStopped(std::int64_t ms) override
+        {
+            lines.push_back(std::to_string(ms) + " stop");
+        }
     } journal;
     HeatBench h(timedOptions(1, TimedEnd::SoundSignal), 1);
     h.run.setListener(&journal);
@@ -204,9 +209,8 @@ TEST(HeatPassings, ListenerSeesActionsAndRawPassings)
     h.runTo(kStart + 300);
     h.run.manualPassing(1);
     h.run.arret();
-    const std::vector<std::string> expected = {"0 action 0 0",       "3120 passing 001001",
-                                               "3220 passing 001001", "3320 action 4 1",
-                                               "3320 action 1 0",     "3320 stop"};
+    const std::vector<std::string> expected = {"0 action 0 0", "3120 passing 001001",
+        "3220 passing 001001", "3320 action 4 1", "3320 action 1 0", "3320 stop"};
     EXPECT_EQ(journal.lines, expected);
 }
 

@@ -35,9 +35,9 @@ TEST(SoundMoments, VoicesInBothLanguagesAndNoneForAnUnknownOne)
 
 TEST(SoundMoments, SwitchesAreOnOnlyForTheExactOuiKeyword)
 {
-    const SoundChoices c = SoundChoices::fromKeywords(
-        "SONLANGUEAnglais", "SONDECOMPTEoui", "SONDEPARTnon", "SONPASSAGEOUI",
-        "SONMEILLEURTOURoui", "SONHORLOGEnon", "SONFINCOURSEoui", "SONFINVOITUREoui ");
+    const SoundChoices c = SoundChoices::fromKeywords("SONLANGUEAnglais", "SONDECOMPTEoui",
+        "SONDEPARTnon", "SONPASSAGEOUI", "SONMEILLEURTOURoui", "SONHORLOGEnon", "SONFINCOURSEoui",
+        "SONFINVOITUREoui ");
     EXPECT_EQ(c.language, VoiceLanguage::English);
     EXPECT_TRUE(c.countdownVoice);
     EXPECT_FALSE(c.startSignal);
@@ -47,7 +47,7 @@ TEST(SoundMoments, SwitchesAreOnOnlyForTheExactOuiKeyword)
     EXPECT_TRUE(c.heatEndSignal);
     EXPECT_FALSE(c.carFinishVoice);
     EXPECT_EQ(SoundChoices::fromKeywords("", "", "", "", "", "", "", "").language,
-              VoiceLanguage::Unknown);
+        VoiceLanguage::Unknown);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "timing/standings.h"
-
 #include "timing/time_format.h"
 
 #include <gtest/gtest.h>
@@ -45,13 +44,13 @@ TEST(Standings, LapsAndTimeTiesPlaceholdersAndGaps)
     laps(t.slot(1), {60000, 61000});
     laps(t.slot(2), {61000, 60000}); // same total, shorter last lap: ahead of 1
     laps(t.slot(3), {60000, 61000}); // full tie with 1: the later slot wins
-    laps(t.slot(4), {62000});        // one lap down
+    laps(t.slot(4), {62000}); // one lap down
     laps(t.slot(6), {3723456, 1000}); // hours in the total
     t.slot(3).changed = true;
     Standings s;
     computeStandings(t, RankingMode::LapsThenTime, s);
     EXPECT_EQ(s.count, 6);
-    EXPECT_EQ(order(s), (std::vector<int>{2, 3, 1, 6, 4, 5}));
+    EXPECT_EQ(order(s), (std::vector<int> {2, 3, 1, 6, 4, 5}));
     EXPECT_EQ(t.slot(3).lapPositions[2], 2);
     EXPECT_EQ(t.slot(1).lapPositions[2], 0); // not changed: not written
 
@@ -82,7 +81,7 @@ TEST(Standings, BestLapOrderPutsSingleCrossingsBetweenBestLapsAndNoPassing)
     laps(t.slot(5), {60000, 59000}); // same best and last lap as 1: later slot first
     Standings s;
     computeStandings(t, RankingMode::BestLap, s);
-    EXPECT_EQ(order(s), (std::vector<int>{3, 5, 1, 2, 4}));
+    EXPECT_EQ(order(s), (std::vector<int> {3, 5, 1, 2, 4}));
     EXPECT_EQ(s.board[1].gapToLeader, "1.000");
     EXPECT_EQ(s.board[2].gapToPrevious, "0.000");
     EXPECT_EQ(s.rows[3].bestLap, 0); // placeholder written back
@@ -106,7 +105,7 @@ TEST(Standings, BoardTimesReadAsTheTimeFormats)
     RunEntryTable t = pilots(2);
     Standings s;
     for (std::int32_t ms : {0, 7, 999, 1000, 59999, 60000, 83456, 3599999, 3600000, 3723004,
-                            36000000 + 61001, 2147483647}) {
+             36000000 + 61001, 2147483647}) {
         t.slot(1).passingCount = t.slot(1).laps = 1;
         t.slot(1).totalTime = ms;
         t.slot(1).lapTimes[1] = ms;
