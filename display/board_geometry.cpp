@@ -4,7 +4,10 @@
 
 namespace ksy {
 
-int BoardGeometry::widthSum() const { return std::accumulate(widths.begin(), widths.end(), 0); }
+int BoardGeometry::widthSum() const
+{
+    return std::accumulate(widths.begin(), widths.end(), 0);
+}
 
 Rect BoardGeometry::boardArea() const
 {
@@ -19,7 +22,7 @@ Rect BoardGeometry::headerBand() const
 Rect BoardGeometry::table() const
 {
     return {TreeStrip + x(60), y(145), TreeStrip + x(widthSum() + 95),
-            y(145) + y(rowHeight * rowsDrawn)};
+        y(145) + y(rowHeight * rowsDrawn)};
 }
 
 Rect BoardGeometry::positionStrip() const
@@ -27,20 +30,35 @@ Rect BoardGeometry::positionStrip() const
     return {TreeStrip + x(20), y(145), TreeStrip + x(60), table().bottom};
 }
 
-Rect BoardGeometry::heatTitle() const { return {TreeStrip + x(15), y(20), 6 + x(672), y(60)}; }
+Rect BoardGeometry::heatTitle() const
+{
+    return {TreeStrip + x(15), y(20), 6 + x(672), y(60)};
+}
 
-Rect BoardGeometry::clock() const { return {TreeStrip + x(50), y(730), TreeStrip + x(440), y(780)}; }
+Rect BoardGeometry::clock() const
+{
+    return {TreeStrip + x(50), y(730), TreeStrip + x(440), y(780)};
+}
 
-Rect BoardGeometry::countdown() const { return {240 + x(440), y(730), 310 + x(440), y(770)}; }
+Rect BoardGeometry::countdown() const
+{
+    return {240 + x(440), y(730), 310 + x(440), y(770)};
+}
 
 Rect BoardGeometry::status() const
 {
     return {10, screenHeight - 110, TreeStrip, screenHeight - 90};
 }
 
-Rect BoardGeometry::warning() const { return {296 + x(742), y(30), screenWidth - 130, y(100)}; }
+Rect BoardGeometry::warning() const
+{
+    return {296 + x(742), y(30), screenWidth - 130, y(100)};
+}
 
-int BoardGeometry::columnsLeft() const { return headerBand().left + screenWidth / 40; }
+int BoardGeometry::columnsLeft() const
+{
+    return headerBand().left + screenWidth / 40;
+}
 
 int BoardGeometry::columnLeft(int column) const
 {
@@ -63,9 +81,15 @@ int BoardGeometry::columnCentre(int column) const
     return columnsLeft() + (2 * before + widths[column]) * screenWidth / 3200;
 }
 
-int BoardGeometry::finishLeft() const { return columnsLeft() + x(widthSum() + 5); }
+int BoardGeometry::finishLeft() const
+{
+    return columnsLeft() + x(widthSum() + 5);
+}
 
-int BoardGeometry::rowTop(int row) const { return y(145) + rowHeight * row * screenHeight / 900; }
+int BoardGeometry::rowTop(int row) const
+{
+    return y(145) + rowHeight * row * screenHeight / 900;
+}
 
 int BoardGeometry::rowTextTop(int row) const
 {

@@ -12,7 +12,7 @@ constexpr int TreeStrip = 200;
 struct BoardGeometry {
     int screenWidth = 1600;
     int screenHeight = 900;
-    ColumnWidths widths{};
+    ColumnWidths widths {};
     int rowHeight = 0; // in 1/900 units
     int rowsDrawn = 0;
 

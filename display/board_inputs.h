@@ -27,8 +27,8 @@ using ColumnWidths = std::array<int, BoardColumnCount>;
 
 // One line of the running order.
 struct BoardLine {
-    std::string place;        // "%d" of the row index + 1
-    std::string slot;         // " %d "
+    std::string place; // "%d" of the row index + 1
+    std::string slot; // " %d "
     std::string name;
     std::string passingCount;
     std::string totalTime;
@@ -49,9 +49,9 @@ struct BoardLine {
 // The rest between two heats, shown below the race tree.
 struct RestDisplay {
     bool shown = false;
-    std::string length;    // "%d:00"
+    std::string length; // "%d:00"
     std::string countdown; // "%d:%02d avant départ" or "%d:%02d repos écoulé"
-    bool elapsed = false;  // the countdown text is an overrun
+    bool elapsed = false; // the countdown text is an overrun
 };
 
 struct BoardInputs {

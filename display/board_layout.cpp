@@ -15,8 +15,15 @@ constexpr Colour PaleYellow = rgb(255, 255, 200);
 constexpr Colour StripGradientTop = rgb(255 - 40, 255 - 40, 200 - 95);
 
 const char* const HeaderTexts[BoardColumnCount] = {
-    "Ligne",        "Nom pilote",   "Tours",         "Temps total", "Ecart leader",
-    "Ecart précédt", "Dernier tour", "Meilleur tour", "Transp.",
+    "Ligne",
+    "Nom pilote",
+    "Tours",
+    "Temps total",
+    "Ecart leader",
+    "Ecart précédt",
+    "Dernier tour",
+    "Meilleur tour",
+    "Transp.",
 };
 
 FontSpec plainFont(const char* face, int pixelHeight)
@@ -36,7 +43,10 @@ int centredTop(int top, int bottom, const FontSpec& font, const TextMetrics& met
 class BoardPainter {
 public:
     BoardPainter(const BoardView& view, const TextMetrics& metrics)
-        : view_(view), style_(view.style), metrics_(metrics), g_(boardGeometry(view))
+        : view_(view)
+        , style_(view.style)
+        , metrics_(metrics)
+        , g_(boardGeometry(view))
     {
     }
 
@@ -62,10 +72,10 @@ private:
     void background()
     {
         add(Role::WindowBackground,
-            FillRectOp{{0, 0, view_.screenWidth, view_.screenHeight},
-                       style_.colours[ColourWindow]});
-        add(Role::Logo, ImageOp{{4, 2, 4 + 196, 2 + 50}, LogoFile});
-        add(Role::BoardArea, FillRectOp{g_.boardArea(), style_.colours[ColourBoard]});
+            FillRectOp {
+                {0, 0, view_.screenWidth, view_.screenHeight}, style_.colours[ColourWindow]});
+        add(Role::Logo, ImageOp {{4, 2, 4 + 196, 2 + 50}, LogoFile});
+        add(Role::BoardArea, FillRectOp {g_.boardArea(), style_.colours[ColourBoard]});
     }
 
     // The program's name, faint under the rows, with its version below it. A
@@ -83,11 +93,11 @@ private:
         const int versionTop = area.bottom - metrics_.textHeight(version) - g_.y(8);
         const int centre = (area.left + area.right) / 2;
         add(Role::Watermark,
-            TextOp{centre, versionTop - titleHeight, TextAlign::Centre, BoardWatermark, title,
-                   colour, std::nullopt});
+            TextOp {centre, versionTop - titleHeight, TextAlign::Centre, BoardWatermark, title,
+                colour, std::nullopt});
         add(Role::Version,
-            TextOp{centre, versionTop, TextAlign::Centre, BoardVersion, version, colour,
-                   std::nullopt});
+            TextOp {centre, versionTop, TextAlign::Centre, BoardVersion, version, colour,
+                std::nullopt});
     }
 
     void bands()
@@ -96,26 +106,28 @@ private:
         const Colour headBottom = style_.colours[ColourHeaderBottom];
         const Rect strip = g_.positionStrip();
         if (headTop == headBottom) {
-            add(Role::HeaderBand, FillRectOp{g_.headerBand(), headTop});
-            if (strip.height() > 0) add(Role::PositionStrip, FillRectOp{strip, PaleYellow});
+            add(Role::HeaderBand, FillRectOp {g_.headerBand(), headTop});
+            if (strip.height() > 0)
+                add(Role::PositionStrip, FillRectOp {strip, PaleYellow});
         } else {
-            add(Role::HeaderBand, GradientRectOp{g_.headerBand(), headTop, headBottom});
+            add(Role::HeaderBand, GradientRectOp {g_.headerBand(), headTop, headBottom});
             // Each place cell brightens by 40, 40, 95 down to the flat strip's
             // pale yellow, so that the black places stay legible.
             for (int i = 0; i < g_.rowsDrawn; ++i) {
-                const Rect r{strip.left, g_.rowTop(i), strip.right, g_.rowBottom(i)};
-                add(Role::PositionStrip, GradientRectOp{r, StripGradientTop, PaleYellow});
+                const Rect r {strip.left, g_.rowTop(i), strip.right, g_.rowBottom(i)};
+                add(Role::PositionStrip, GradientRectOp {r, StripGradientTop, PaleYellow});
             }
         }
         const Colour tableTop = style_.colours[ColourTableTop];
         const Colour tableBottom = style_.colours[ColourTableBottom];
         const Rect table = g_.table();
         if (tableTop == tableBottom) {
-            if (table.height() > 0) add(Role::Table, FillRectOp{table, tableTop});
+            if (table.height() > 0)
+                add(Role::Table, FillRectOp {table, tableTop});
         } else {
             for (int i = 0; i < g_.rowsDrawn; ++i) {
-                const Rect r{table.left, g_.rowTop(i), table.right, g_.rowBottom(i)};
-                add(Role::Table, GradientRectOp{r, tableTop, tableBottom});
+                const Rect r {table.left, g_.rowTop(i), table.right, g_.rowBottom(i)};
+                add(Role::Table, GradientRectOp {r, tableTop, tableBottom});
             }
         }
     }
@@ -128,32 +140,33 @@ private:
         const Colour sep = style_.colours[ColourSeparators];
         for (int i = 0; i + 1 < g_.rowsDrawn; ++i)
             add(Role::RowLine,
-                LineOp{band.left, g_.rowBottom(i), band.right, g_.rowBottom(i), sep, 1});
+                LineOp {band.left, g_.rowBottom(i), band.right, g_.rowBottom(i), sep, 1});
         if (bottom > band.bottom) {
-            add(Role::Separator, LineOp{table.left, band.top, table.left, bottom, sep, 2});
+            add(Role::Separator, LineOp {table.left, band.top, table.left, bottom, sep, 2});
             for (int k = 0; k < BoardColumnCount; ++k) {
-                if (g_.widths[k] == 0) continue;
+                if (g_.widths[k] == 0)
+                    continue;
                 const int xr = g_.columnRight(k);
-                add(Role::Separator, LineOp{xr, band.top, xr, bottom, sep, 2});
+                add(Role::Separator, LineOp {xr, band.top, xr, bottom, sep, 2});
             }
         }
-        add(Role::Frame, LineOp{band.left, band.top, band.right, band.top, Black, 2});
-        add(Role::Frame, LineOp{band.left, band.bottom, band.right, band.bottom, Black, 2});
-        add(Role::Frame, LineOp{band.left, bottom, band.right, bottom, Black, 2});
-        add(Role::Frame, LineOp{band.left, band.top, band.left, bottom, Black, 2});
-        add(Role::Frame, LineOp{band.right, band.top, band.right, bottom, Black, 2});
+        add(Role::Frame, LineOp {band.left, band.top, band.right, band.top, Black, 2});
+        add(Role::Frame, LineOp {band.left, band.bottom, band.right, band.bottom, Black, 2});
+        add(Role::Frame, LineOp {band.left, bottom, band.right, bottom, Black, 2});
+        add(Role::Frame, LineOp {band.left, band.top, band.left, bottom, Black, 2});
+        add(Role::Frame, LineOp {band.right, band.top, band.right, bottom, Black, 2});
     }
 
     void heatTitle()
     {
         const Rect r = g_.heatTitle();
-        add(Role::HeatTitle, FillRectOp{r, style_.colours[ColourHeatTitle]});
+        add(Role::HeatTitle, FillRectOp {r, style_.colours[ColourHeatTitle]});
         const FontSpec f = font(FontHeatTitle);
         // Opaque text: a title longer than its band stays readable past it.
         add(Role::HeatTitle,
-            TextOp{r.left + g_.x(10), centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
-                   view_.inputs.heatTitle, f, style_.textColours[FontHeatTitle],
-                   style_.colours[ColourHeatTitle]});
+            TextOp {r.left + g_.x(10), centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
+                view_.inputs.heatTitle, f, style_.textColours[FontHeatTitle],
+                style_.colours[ColourHeatTitle]});
     }
 
     void headers()
@@ -164,20 +177,24 @@ private:
         const int top = centredTop(band.top, band.bottom, f, metrics_);
         const int pad = g_.x(3);
         auto header = [&](int xLeft, const char* text) {
-            add(Role::Header, TextOp{xLeft + pad, top, TextAlign::Left, text, f, colour, {}});
+            add(Role::Header, TextOp {xLeft + pad, top, TextAlign::Left, text, f, colour, {}});
         };
         header(band.left, "Pos");
         for (int k = 0; k < BoardColumnCount; ++k)
-            if (g_.widths[k] != 0) header(g_.columnLeft(k), HeaderTexts[k]);
+            if (g_.widths[k] != 0)
+                header(g_.columnLeft(k), HeaderTexts[k]);
         header(g_.finishLeft() - g_.x(5), "Fin");
     }
 
     std::optional<Colour> cellBackground(const BoardLine& l, int column) const
     {
-        if (column == ColumnSlot && l.changed) return style_.colours[ColourChangedRow];
+        if (column == ColumnSlot && l.changed)
+            return style_.colours[ColourChangedRow];
         if (column == ColumnBestLap) {
-            if (l.holdsHeatBest) return style_.colours[ColourHeatBestLap];
-            if (l.newPersonalBest) return style_.colours[ColourPersonalBest];
+            if (l.holdsHeatBest)
+                return style_.colours[ColourHeatBestLap];
+            if (l.newPersonalBest)
+                return style_.colours[ColourPersonalBest];
         }
         return std::nullopt;
     }
@@ -187,23 +204,26 @@ private:
         const Rect strip = g_.positionStrip();
         const FontSpec placeFont = plainFont("Arial Black", font(FontFirstColumn).pixelHeight);
         for (int i = 0; i < g_.rowsDrawn; ++i)
-            add(Role::Place, TextOp{(strip.left + strip.right) / 2, g_.rowTextTop(i),
-                                    TextAlign::Centre, line(i).place, placeFont, Black, {}});
+            add(Role::Place,
+                TextOp {(strip.left + strip.right) / 2, g_.rowTextTop(i), TextAlign::Centre,
+                    line(i).place, placeFont, Black, {}});
         for (int k = 0; k < BoardColumnCount; ++k) {
-            if (g_.widths[k] == 0) continue;
+            if (g_.widths[k] == 0)
+                continue;
             const FontSpec f = font(FontFirstColumn + k);
             const Colour colour = style_.textColours[FontFirstColumn + k];
             for (int i = 0; i < g_.rowsDrawn; ++i)
-                add(Role::Cell, TextOp{g_.columnCentre(k), g_.rowTextTop(i), TextAlign::Centre,
-                                       line(i).columnText(k), f, colour,
-                                       cellBackground(line(i), k)});
+                add(Role::Cell,
+                    TextOp {g_.columnCentre(k), g_.rowTextTop(i), TextAlign::Centre,
+                        line(i).columnText(k), f, colour, cellBackground(line(i), k)});
         }
         const int flagWidth = view_.screenWidth / 64;
         for (int i = 0; i < g_.rowsDrawn; ++i) {
-            if (!line(i).finished) continue;
+            if (!line(i).finished)
+                continue;
             const int x = g_.finishLeft();
             const int y = g_.rowTextTop(i);
-            add(Role::FinishFlag, ImageOp{{x, y, x + flagWidth, y + 16}, FinishFlagFile});
+            add(Role::FinishFlag, ImageOp {{x, y, x + flagWidth, y + 16}, FinishFlagFile});
         }
     }
 
@@ -212,8 +232,9 @@ private:
         const BoardInputs& in = view_.inputs;
         const Rect cd = g_.countdown();
         const FontSpec countdownFont = plainFont("Arial", 30);
-        add(Role::Countdown, TextOp{cd.right, centredTop(cd.top, cd.bottom, countdownFont, metrics_),
-                                    TextAlign::Right, in.countdownText, countdownFont, Black, {}});
+        add(Role::Countdown,
+            TextOp {cd.right, centredTop(cd.top, cd.bottom, countdownFont, metrics_),
+                TextAlign::Right, in.countdownText, countdownFont, Black, {}});
 
         // Duration, elapsed and remaining side by side, each centred in a third.
         const Rect clk = g_.clock();
@@ -224,29 +245,32 @@ private:
         for (int j = 0; j < 3; ++j) {
             const int centre = clk.left + (2 * j + 1) * clk.width() / 6;
             add(Role::Clock,
-                TextOp{centre, top, TextAlign::Centre, *texts[j], clockFont, colours[j], {}});
+                TextOp {centre, top, TextAlign::Centre, *texts[j], clockFont, colours[j], {}});
         }
 
-        if (!in.rest.shown) return;
+        if (!in.rest.shown)
+            return;
         const Rect st = g_.status();
         const FontSpec restFont = plainFont("Arial", 18);
         const int restTop = centredTop(st.top, st.bottom, restFont, metrics_);
         add(Role::Rest,
-            TextOp{st.left, restTop, TextAlign::Left, in.rest.length, restFont, Black, {}});
+            TextOp {st.left, restTop, TextAlign::Left, in.rest.length, restFont, Black, {}});
         const int x = st.left + metrics_.textWidth(restFont, in.rest.length + "  ");
-        add(Role::Rest, TextOp{x, restTop, TextAlign::Left, in.rest.countdown, restFont,
-                               in.rest.elapsed ? Red : Green, {}});
+        add(Role::Rest,
+            TextOp {x, restTop, TextAlign::Left, in.rest.countdown, restFont,
+                in.rest.elapsed ? Red : Green, {}});
     }
 
     void radioConflict()
     {
-        if (!view_.inputs.radioConflict) return;
+        if (!view_.inputs.radioConflict)
+            return;
         const Rect r = g_.warning();
         const FontSpec f = font(FontRadioConflict);
         add(Role::RadioConflict,
-            TextOp{(r.left + r.right) / 2, centredTop(r.top, r.bottom, f, metrics_),
-                   TextAlign::Centre, " Conflit Radio ", f, style_.textColours[FontRadioConflict],
-                   style_.colours[ColourRadioConflict]});
+            TextOp {(r.left + r.right) / 2, centredTop(r.top, r.bottom, f, metrics_),
+                TextAlign::Centre, " Conflit Radio ", f, style_.textColours[FontRadioConflict],
+                style_.colours[ColourRadioConflict]});
     }
 
     const BoardView& view_;
@@ -258,8 +282,8 @@ private:
 
 } // namespace
 
-RowMetrics boardRowMetrics(const BoardStyle& style, int screenWidth, int screenHeight,
-                           const TextMetrics& metrics)
+RowMetrics boardRowMetrics(
+    const BoardStyle& style, int screenWidth, int screenHeight, const TextMetrics& metrics)
 {
     RowMetrics m;
     for (int k = 0; k < BoardColumnCount; ++k) {
@@ -299,8 +323,7 @@ Drawing layoutBoard(const BoardView& view, const TextMetrics& metrics)
 Colour watermarkColour(Colour background)
 {
     auto darken = [](int c) { return c <= 9 ? 0 : c - 10; };
-    return rgb(darken(redOf(background)), darken(greenOf(background)),
-               darken(blueOf(background)));
+    return rgb(darken(redOf(background)), darken(greenOf(background)), darken(blueOf(background)));
 }
 
 } // namespace ksy

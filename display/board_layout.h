@@ -22,14 +22,14 @@ struct RowMetrics {
 };
 
 // The tallest of the nine column fonts, plus a fifth, decides the row height.
-RowMetrics boardRowMetrics(const BoardStyle& style, int screenWidth, int screenHeight,
-                           const TextMetrics& metrics);
+RowMetrics boardRowMetrics(
+    const BoardStyle& style, int screenWidth, int screenHeight, const TextMetrics& metrics);
 
 struct BoardView {
     int screenWidth = 1600;
     int screenHeight = 900;
     BoardStyle style;
-    ColumnWidths widths{};
+    ColumnWidths widths {};
     RowMetrics rows;
     int scrollPosition = 0; // index of the first entry drawn
     BoardInputs inputs;

@@ -10,7 +10,10 @@ inline int scrollMaximum(int entries, int visibleRows)
     return entries > visibleRows ? entries - visibleRows : 0;
 }
 
-inline bool scrollBarShown(int entries, int visibleRows) { return entries > visibleRows; }
+inline bool scrollBarShown(int entries, int visibleRows)
+{
+    return entries > visibleRows;
+}
 
 inline int clampScrollPosition(int position, int entries, int visibleRows)
 {
@@ -25,13 +28,27 @@ inline int applyScroll(int position, ScrollCode code, int thumb, int entries, in
 {
     const int page = visibleRows > 0 ? visibleRows : 1;
     switch (code) {
-    case ScrollCode::LineUp: position -= 1; break;
-    case ScrollCode::LineDown: position += 1; break;
-    case ScrollCode::PageUp: position -= page; break;
-    case ScrollCode::PageDown: position += page; break;
-    case ScrollCode::Top: position = 0; break;
-    case ScrollCode::Bottom: position = scrollMaximum(entries, visibleRows); break;
-    case ScrollCode::Thumb: position = thumb; break;
+    case ScrollCode::LineUp:
+        position -= 1;
+        break;
+    case ScrollCode::LineDown:
+        position += 1;
+        break;
+    case ScrollCode::PageUp:
+        position -= page;
+        break;
+    case ScrollCode::PageDown:
+        position += page;
+        break;
+    case ScrollCode::Top:
+        position = 0;
+        break;
+    case ScrollCode::Bottom:
+        position = scrollMaximum(entries, visibleRows);
+        break;
+    case ScrollCode::Thumb:
+        position = thumb;
+        break;
     }
     return clampScrollPosition(position, entries, visibleRows);
 }

@@ -26,7 +26,7 @@ BoardStyle boardStyle(const DisplaySettings& settings)
 
 ColumnWidths boardColumnWidths(const DisplaySettings& settings)
 {
-    ColumnWidths widths{};
+    ColumnWidths widths {};
     std::copy(settings.columnWidths.begin(), settings.columnWidths.end(), widths.begin());
     return widths;
 }

@@ -8,7 +8,12 @@
 namespace ksy {
 
 // Font entries and colours of the display settings that the board reads.
-enum BoardFontEntry { FontHeatTitle = 0, FontRadioConflict = 1, FontHeaders = 2, FontFirstColumn = 3 };
+enum BoardFontEntry {
+    FontHeatTitle = 0,
+    FontRadioConflict = 1,
+    FontHeaders = 2,
+    FontFirstColumn = 3
+};
 enum BoardColour {
     ColourWindow = 0,
     ColourTree = 1,
@@ -28,8 +33,8 @@ enum BoardColour {
 struct BoardStyle {
     // pixelHeight holds the settings size, to be scaled by fontFor().
     std::array<FontSpec, 12> fonts;
-    std::array<Colour, 12> textColours{};
-    std::array<Colour, 13> colours{};
+    std::array<Colour, 12> textColours {};
+    std::array<Colour, 13> colours {};
 
     // Font entry `entry` at its pixel height for a screen `screenWidth` wide.
     FontSpec fontFor(int entry, int screenWidth) const

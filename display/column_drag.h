@@ -37,7 +37,7 @@ private:
 };
 
 struct BoardCell {
-    int row = 0;    // row drawn (0 = first row on screen)
+    int row = 0; // row drawn (0 = first row on screen)
     int column = 0; // BoardColumn
 };
 

@@ -26,7 +26,7 @@ struct Painter {
 
 void replay(const Drawing& drawing, Canvas& canvas)
 {
-    const Painter painter{canvas};
+    const Painter painter {canvas};
     for (const Primitive& p : drawing)
         std::visit(painter, p.op);
 }

@@ -12,7 +12,7 @@ namespace ksy {
 // Writes the value into every slot whose pilot is `pilotName`: passing count,
 // total time, the lap time of its current lap, or best lap. The caller marks
 // the heat as no longer ready to start.
-void applyResultEdit(RunEntryTable& table, std::string_view pilotName, EditedValue what,
-                     std::int32_t value);
+void applyResultEdit(
+    RunEntryTable& table, std::string_view pilotName, EditedValue what, std::int32_t value);
 
 } // namespace ksy

@@ -19,10 +19,14 @@ std::string format(const char* pattern, std::int32_t v)
 int firstFieldId(EditedValue what)
 {
     switch (what) {
-    case EditedValue::Laps: return 6201;
-    case EditedValue::TotalTime: return 6202;
-    case EditedValue::LastLap: return 6206;
-    case EditedValue::BestLap: return 6210;
+    case EditedValue::Laps:
+        return 6201;
+    case EditedValue::TotalTime:
+        return 6202;
+    case EditedValue::LastLap:
+        return 6206;
+    case EditedValue::BestLap:
+        return 6210;
     }
     return 6201;
 }
@@ -32,15 +36,21 @@ int firstFieldId(EditedValue what)
 std::optional<EditedValue> editedValueForColumn(int column)
 {
     switch (column) {
-    case 2: return EditedValue::Laps;
-    case 3: return EditedValue::TotalTime;
-    case 6: return EditedValue::LastLap;
-    case 7: return EditedValue::BestLap;
-    default: return std::nullopt;
+    case 2:
+        return EditedValue::Laps;
+    case 3:
+        return EditedValue::TotalTime;
+    case 6:
+        return EditedValue::LastLap;
+    case 7:
+        return EditedValue::BestLap;
+    default:
+        return std::nullopt;
     }
 }
 
-ResultEditForm::ResultEditForm(EditedValue what, std::int32_t value) : what_(what)
+ResultEditForm::ResultEditForm(EditedValue what, std::int32_t value)
+    : what_(what)
 {
     value = std::max<std::int32_t>(0, value);
     const int first = firstFieldId(what);
@@ -59,7 +69,8 @@ ResultEditForm::ResultEditForm(EditedValue what, std::int32_t value) : what_(wha
 std::optional<std::string> ResultEditForm::change(int id, std::string_view text)
 {
     const int index = id - firstFieldId(what_);
-    if (index < 0 || index >= static_cast<int>(fields_.size())) return std::nullopt;
+    if (index < 0 || index >= static_cast<int>(fields_.size()))
+        return std::nullopt;
     const EditField& field = fields_[static_cast<std::size_t>(index)];
 
     std::string digits;
@@ -78,28 +89,37 @@ std::optional<std::string> ResultEditForm::change(int id, std::string_view text)
         rewrite = true;
     }
     parts_[static_cast<std::size_t>(index)] = part;
-    if (rewrite) return digits;
+    if (rewrite)
+        return digits;
     return std::nullopt;
 }
 
 std::int32_t ResultEditForm::value() const
 {
-    if (what_ == EditedValue::Laps) return parts_[0];
+    if (what_ == EditedValue::Laps)
+        return parts_[0];
     return parts_[0] * 3600000 + parts_[1] * 60000 + parts_[2] * 1000 + parts_[3];
 }
 
-void applyResultEdit(RunEntryTable& table, std::string_view pilotName, EditedValue what,
-                     std::int32_t value)
+void applyResultEdit(
+    RunEntryTable& table, std::string_view pilotName, EditedValue what, std::int32_t value)
 {
     for (RunEntry& entry : table.slots) {
-        if (entry.pilotName != pilotName) continue;
+        if (entry.pilotName != pilotName)
+            continue;
         switch (what) {
-        case EditedValue::Laps: entry.passingCount = value; break;
-        case EditedValue::TotalTime: entry.totalTime = value; break;
+        case EditedValue::Laps:
+            entry.passingCount = value;
+            break;
+        case EditedValue::TotalTime:
+            entry.totalTime = value;
+            break;
         case EditedValue::LastLap:
             entry.lapTimes[static_cast<std::size_t>(std::clamp(entry.laps, 0, kMaxLaps))] = value;
             break;
-        case EditedValue::BestLap: entry.bestLap = value; break;
+        case EditedValue::BestLap:
+            entry.bestLap = value;
+            break;
         }
     }
 }
@@ -111,7 +131,7 @@ std::vector<Rect> editFieldRects(const Rect& cell, int count)
     const int width = std::max(0, cell.right - 2 - left);
     for (int i = 0; i < count; ++i)
         rects.push_back({left + width * i / count, cell.top + 2, left + width * (i + 1) / count,
-                         cell.bottom - 2});
+            cell.bottom - 2});
     return rects;
 }
 

@@ -44,7 +44,7 @@ public:
 private:
     EditedValue what_;
     std::vector<EditField> fields_;
-    std::array<std::int32_t, 4> parts_{}; // laps in [0]; else h, min, s, ms
+    std::array<std::int32_t, 4> parts_ {}; // laps in [0]; else h, min, s, ms
 };
 
 // Rectangles of `count` fields side by side, 2 pixels inside the cell.

@@ -17,7 +17,10 @@ QString fromUtf8(std::string_view text)
 
 } // namespace
 
-QColor toQColor(Colour colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
+QColor toQColor(Colour colour)
+{
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
 
 QFont toQFont(const FontSpec& font)
 {
@@ -82,7 +85,7 @@ void QtCanvas::gradientRect(const Rect& rect, Colour top, Colour bottom)
     const int height = rect.height();
     for (int i = 0; i < height; ++i)
         painter_.fillRect(QRect(rect.left, rect.top + i, rect.width(), 1),
-                          toQColor(gradientLineColour(top, bottom, i, height)));
+            toQColor(gradientLineColour(top, bottom, i, height)));
 }
 
 void QtCanvas::line(int x1, int y1, int x2, int y2, Colour colour, int width)
@@ -92,16 +95,19 @@ void QtCanvas::line(int x1, int y1, int x2, int y2, Colour colour, int width)
 }
 
 void QtCanvas::text(int x, int y, TextAlign align, std::string_view utf8, const FontSpec& font,
-                    Colour colour, std::optional<Colour> background)
+    Colour colour, std::optional<Colour> background)
 {
     const QString s = fromUtf8(utf8);
     const QFont f = toQFont(font);
     const QFontMetrics metrics(f, painter_.device());
     const int width = metrics.horizontalAdvance(s);
     int left = x;
-    if (align == TextAlign::Centre) left = x - width / 2;
-    if (align == TextAlign::Right) left = x - width;
-    if (background) painter_.fillRect(QRect(left, y, width, metrics.height()), toQColor(*background));
+    if (align == TextAlign::Centre)
+        left = x - width / 2;
+    if (align == TextAlign::Right)
+        left = x - width;
+    if (background)
+        painter_.fillRect(QRect(left, y, width, metrics.height()), toQColor(*background));
     painter_.setFont(f);
     painter_.setPen(toQColor(colour));
     painter_.drawText(left, y + metrics.ascent(), s);
@@ -110,7 +116,8 @@ void QtCanvas::text(int x, int y, TextAlign align, std::string_view utf8, const 
 void QtCanvas::image(const Rect& target, std::string_view relativeFileUtf8)
 {
     const QPixmap& pixmap = images_.image(relativeFileUtf8);
-    if (pixmap.isNull()) return;
+    if (pixmap.isNull())
+        return;
     painter_.drawPixmap(QRect(target.left, target.top, target.width(), target.height()), pixmap);
 }
 

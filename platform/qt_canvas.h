@@ -29,7 +29,10 @@ public:
 // null pixmap and draws nothing.
 class ImageCache {
 public:
-    explicit ImageCache(WorkFolder folder) : folder_(std::move(folder)) {}
+    explicit ImageCache(WorkFolder folder)
+        : folder_(std::move(folder))
+    {
+    }
     const QPixmap& image(std::string_view relativeFileUtf8);
 
 private:
@@ -39,7 +42,11 @@ private:
 
 class QtCanvas : public Canvas {
 public:
-    QtCanvas(QPainter& painter, ImageCache& images) : painter_(painter), images_(images) {}
+    QtCanvas(QPainter& painter, ImageCache& images)
+        : painter_(painter)
+        , images_(images)
+    {
+    }
 
     int textHeight(const FontSpec& font) const override;
     int textWidth(const FontSpec& font, std::string_view utf8) const override;
@@ -47,7 +54,7 @@ public:
     void gradientRect(const Rect& rect, Colour top, Colour bottom) override;
     void line(int x1, int y1, int x2, int y2, Colour colour, int width) override;
     void text(int x, int y, TextAlign align, std::string_view utf8, const FontSpec& font,
-              Colour colour, std::optional<Colour> background) override;
+        Colour colour, std::optional<Colour> background) override;
     void image(const Rect& target, std::string_view relativeFileUtf8) override;
 
 private:

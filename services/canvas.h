@@ -17,18 +17,28 @@ constexpr Colour rgb(int r, int g, int b)
 {
     return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Colour c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Colour c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // Colour of line `line` (0 = top) of a vertical gradient `height` lines high,
 // each channel interpolated with one multiply-divide.
 constexpr Colour gradientLineColour(Colour top, Colour bottom, int line, int height)
 {
-    if (height <= 0) return top;
+    if (height <= 0)
+        return top;
     auto mix = [&](int a, int b) { return a + (b - a) * line / height; };
     return rgb(mix(redOf(top), redOf(bottom)), mix(greenOf(top), greenOf(bottom)),
-               mix(blueOf(top), blueOf(bottom)));
+        mix(blueOf(top), blueOf(bottom)));
 }
 
 // Pixel rectangle; right and bottom are exclusive.
@@ -76,8 +86,7 @@ public:
     // Text with its top at y; with a background the text's own box is filled
     // first (opaque text), otherwise the text is drawn transparently.
     virtual void text(int x, int y, TextAlign align, std::string_view utf8, const FontSpec& font,
-                      Colour colour, std::optional<Colour> background)
-        = 0;
+        Colour colour, std::optional<Colour> background) = 0;
     // A bitmap of the working folder scaled into the rectangle; a missing file
     // draws nothing.
     virtual void image(const Rect& target, std::string_view relativeFileUtf8) = 0;

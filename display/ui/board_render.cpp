@@ -16,7 +16,7 @@ QImage renderBoard(const BoardView& view, ImageCache& images)
 
 RowMetrics measureRows(const BoardStyle& style, int screenWidth, int screenHeight)
 {
-    return boardRowMetrics(style, screenWidth, screenHeight, QtTextMetrics{});
+    return boardRowMetrics(style, screenWidth, screenHeight, QtTextMetrics {});
 }
 
 } // namespace ksy

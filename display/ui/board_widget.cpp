@@ -16,10 +16,14 @@ namespace {
 int columnOf(EditedValue what)
 {
     switch (what) {
-    case EditedValue::Laps: return ColumnLaps;
-    case EditedValue::TotalTime: return ColumnTotalTime;
-    case EditedValue::LastLap: return ColumnLastLap;
-    case EditedValue::BestLap: return ColumnBestLap;
+    case EditedValue::Laps:
+        return ColumnLaps;
+    case EditedValue::TotalTime:
+        return ColumnTotalTime;
+    case EditedValue::LastLap:
+        return ColumnLastLap;
+    case EditedValue::BestLap:
+        return ColumnBestLap;
     }
     return ColumnLaps;
 }
@@ -27,7 +31,8 @@ int columnOf(EditedValue what)
 } // namespace
 
 BoardWidget::BoardWidget(WorkFolder folder, QWidget* parent)
-    : QWidget(parent), images_(std::move(folder))
+    : QWidget(parent)
+    , images_(std::move(folder))
 {
     // The board paints every pixel itself from its own buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -70,15 +75,20 @@ void BoardWidget::setInputs(const BoardInputs& inputs)
     relayout();
 }
 
-BoardGeometry BoardWidget::boardGeometry() const { return ksy::boardGeometry(view_); }
+BoardGeometry BoardWidget::boardGeometry() const
+{
+    return ksy::boardGeometry(view_);
+}
 
 void BoardWidget::relayout()
 {
     const int entries = static_cast<int>(view_.inputs.rows.size());
-    view_.scrollPosition = clampScrollPosition(view_.scrollPosition, entries, view_.rows.visibleRows);
+    view_.scrollPosition =
+        clampScrollPosition(view_.scrollPosition, entries, view_.rows.visibleRows);
     placeScrollBar();
-    Drawing drawing = layoutBoard(view_, QtTextMetrics{});
-    if (drawing == drawing_) return; // nothing shown has changed: no repaint
+    Drawing drawing = layoutBoard(view_, QtTextMetrics {});
+    if (drawing == drawing_)
+        return; // nothing shown has changed: no repaint
     drawing_ = std::move(drawing);
     bufferValid_ = false;
     update();
@@ -98,7 +108,8 @@ void BoardWidget::placeScrollBar()
 
 void BoardWidget::scrolled(int position)
 {
-    if (position == view_.scrollPosition) return;
+    if (position == view_.scrollPosition)
+        return;
     closeFields();
     view_.scrollPosition = position;
     relayout();
@@ -122,7 +133,8 @@ void BoardWidget::paintEvent(QPaintEvent*)
 void BoardWidget::resizeEvent(QResizeEvent*)
 {
     bufferValid_ = false;
-    if (followWidgetSize_) setScreenSize(0, 0);
+    if (followWidgetSize_)
+        setScreenSize(0, 0);
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event)
@@ -134,11 +146,13 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event)
 
 void BoardWidget::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton)
+        return;
     closeFields();
     const QPoint p = event->position().toPoint();
     const BoardGeometry g = boardGeometry();
-    if (drag_.press(g, p.x(), p.y())) return;
+    if (drag_.press(g, p.x(), p.y()))
+        return;
 
     const int row = rowAt(g, p.x(), p.y());
     if (row >= 0) {
@@ -150,12 +164,14 @@ void BoardWidget::mousePressEvent(QMouseEvent* event)
         else
             emit rowClicked(entry, cell ? cell->column : -1, event->modifiers());
     }
-    if (!fieldsOpen()) emit clickEnded();
+    if (!fieldsOpen())
+        emit clickEnded();
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !drag_.dragging()) return;
+    if (event->button() != Qt::LeftButton || !drag_.dragging())
+        return;
     const QPoint p = event->position().toPoint();
     if (drag_.release(boardGeometry(), p.x(), p.y(), view_.widths)) {
         relayout();
@@ -166,7 +182,8 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event)
 void BoardWidget::setResultEditing(bool on)
 {
     resultEditing_ = on;
-    if (!on) closeFields();
+    if (!on)
+        closeFields();
 }
 
 void BoardWidget::openResultFields(int entry, EditedValue what, std::int32_t value)
@@ -175,7 +192,8 @@ void BoardWidget::openResultFields(int entry, EditedValue what, std::int32_t val
     const BoardGeometry g = boardGeometry();
     const int row = entry - view_.scrollPosition;
     const int column = columnOf(what);
-    if (row < 0 || row >= g.rowsDrawn || view_.widths[column] == 0) return;
+    if (row < 0 || row >= g.rowsDrawn || view_.widths[column] == 0)
+        return;
 
     form_.emplace(what, value);
     formEntry_ = entry;
@@ -192,16 +210,18 @@ void BoardWidget::openResultFields(int entry, EditedValue what, std::int32_t val
         const Rect& r = rects[i];
         field->setGeometry(r.left, r.top, r.width(), r.height());
         connect(field, &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { fieldEdited(i, text); });
+            [this, i](const QString& text) { fieldEdited(i, text); });
         field->show();
         fields_.push_back(field);
     }
-    if (!fields_.empty()) fields_.front()->setFocus();
+    if (!fields_.empty())
+        fields_.front()->setFocus();
 }
 
 void BoardWidget::fieldEdited(std::size_t index, const QString& text)
 {
-    if (!form_ || index >= fields_.size()) return;
+    if (!form_ || index >= fields_.size())
+        return;
     const int id = form_->fields()[index].id;
     if (const auto rewritten = form_->change(id, text.toStdString()))
         fields_[index]->setText(QString::fromStdString(*rewritten));

@@ -83,9 +83,9 @@ TEST(BoardDrag, CellUnderTheMouse)
     EXPECT_EQ(cellAt(g, 700, 150)->column, ColumnTotalTime);
     EXPECT_EQ(cellAt(g, 860, 150)->column, ColumnGapToPrevious); // hidden one skipped
     EXPECT_FALSE(cellAt(g, 470, 145 + 3 * 28)); // below the last row
-    EXPECT_FALSE(cellAt(g, 240, 150));          // position strip
+    EXPECT_FALSE(cellAt(g, 240, 150)); // position strip
     EXPECT_EQ(rowAt(g, 240, 150), 0);
-    EXPECT_EQ(g.cell(2, ColumnName), (Rect{320, 201, 620, 229}));
+    EXPECT_EQ(g.cell(2, ColumnName), (Rect {320, 201, 620, 229}));
 }
 
 } // namespace

@@ -30,31 +30,31 @@ TEST(BoardEdit, FieldsOfEachCell)
     EXPECT_EQ(laps.fields()[0].text, "12");
 
     const ResultEditForm total(EditedValue::TotalTime, 3723004); // 1:02:03.004
-    EXPECT_EQ(ids(total), (std::vector<int>{6202, 6203, 6204, 6205}));
+    EXPECT_EQ(ids(total), (std::vector<int> {6202, 6203, 6204, 6205}));
     std::vector<std::string> texts;
     std::vector<int> limits;
     for (const EditField& e : total.fields()) {
         texts.push_back(e.text);
         limits.push_back(e.maxChars);
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"1", "02", "03", "004"}));
-    EXPECT_EQ(limits, (std::vector<int>{1, 2, 2, 3}));
+    EXPECT_EQ(texts, (std::vector<std::string> {"1", "02", "03", "004"}));
+    EXPECT_EQ(limits, (std::vector<int> {1, 2, 2, 3}));
     EXPECT_EQ(total.value(), 3723004);
-    EXPECT_EQ(ids(ResultEditForm(EditedValue::LastLap, 0)),
-              (std::vector<int>{6206, 6207, 6208, 6209}));
-    EXPECT_EQ(ids(ResultEditForm(EditedValue::BestLap, 0)),
-              (std::vector<int>{6210, 6211, 6212, 6213}));
+    EXPECT_EQ(
+        ids(ResultEditForm(EditedValue::LastLap, 0)), (std::vector<int> {6206, 6207, 6208, 6209}));
+    EXPECT_EQ(
+        ids(ResultEditForm(EditedValue::BestLap, 0)), (std::vector<int> {6210, 6211, 6212, 6213}));
 }
 
 TEST(BoardEdit, TypingClampsAndRecomposesTheTime)
 {
     ResultEditForm f(EditedValue::BestLap, 83456); // 0:01:23.456
-    EXPECT_EQ(f.change(6211, "75"), "59");         // minutes above 59
+    EXPECT_EQ(f.change(6211, "75"), "59"); // minutes above 59
     EXPECT_EQ(f.value(), 59 * 60000 + 23456);
     EXPECT_EQ(f.change(6212, "7"), std::nullopt); // plain edit: no rewrite
     EXPECT_EQ(f.value(), 59 * 60000 + 7456);
     EXPECT_EQ(f.change(6213, "12345"), "123"); // character limit
-    EXPECT_EQ(f.change(6210, "2x"), "2");      // digits only
+    EXPECT_EQ(f.change(6210, "2x"), "2"); // digits only
     EXPECT_EQ(f.value(), 2 * 3600000 + 59 * 60000 + 7123);
     EXPECT_EQ(f.change(6212, ""), std::nullopt); // empty counts as 0
     EXPECT_EQ(f.value(), 2 * 3600000 + 59 * 60000 + 123);
@@ -93,7 +93,7 @@ TEST(BoardEdit, ValueGoesIntoEverySlotOfThePilot)
 
     const auto rects = editFieldRects({100, 50, 204, 80}, 4);
     ASSERT_EQ(rects.size(), 4u);
-    EXPECT_EQ(rects[0], (Rect{102, 52, 127, 78}));
+    EXPECT_EQ(rects[0], (Rect {102, 52, 127, 78}));
     EXPECT_EQ(rects[3].right, 202);
     EXPECT_EQ(rects[1].left, rects[0].right);
 }

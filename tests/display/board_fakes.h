@@ -56,7 +56,7 @@ inline BoardView typicalView(int w, int h, int rows)
     v.screenHeight = h;
     v.style = typicalStyle();
     v.widths = {60, 300, 80, 160, 140, 140, 140, 140, 100};
-    v.rows = boardRowMetrics(v.style, w, h, FixedMetrics{});
+    v.rows = boardRowMetrics(v.style, w, h, FixedMetrics {});
     for (int i = 1; i <= rows; ++i)
         v.inputs.rows.push_back(line(i));
     v.inputs.heatTitle = "Durée 0:10:00 - DEPARTSignalSonore";
@@ -67,22 +67,26 @@ inline BoardView typicalView(int w, int h, int rows)
     return v;
 }
 
-template <class Op>
-std::vector<Op> opsOf(const Drawing& d, Role role)
+template <class Op> std::vector<Op> opsOf(const Drawing& d, Role role)
 {
     std::vector<Op> out;
     for (const Primitive& p : d)
         if (p.role == role)
-            if (const Op* op = std::get_if<Op>(&p.op)) out.push_back(*op);
+            if (const Op* op = std::get_if<Op>(&p.op))
+                out.push_back(*op);
     return out;
 }
 
-inline std::vector<TextOp> textsOf(const Drawing& d, Role role) { return opsOf<TextOp>(d, role); }
+inline std::vector<TextOp> textsOf(const Drawing& d, Role role)
+{
+    return opsOf<TextOp>(d, role);
+}
 
 inline const TextOp* findText(const Drawing& d, const std::string& text)
 {
     for (const Primitive& p : d)
-        if (const TextOp* op = std::get_if<TextOp>(&p.op); op && op->text == text) return op;
+        if (const TextOp* op = std::get_if<TextOp>(&p.op); op && op->text == text)
+            return op;
     return nullptr;
 }
 

@@ -10,9 +10,12 @@ namespace {
 Rect rectOf(const Drawing& d, Role role)
 {
     for (const Primitive& p : d) {
-        if (p.role != role) continue;
-        if (auto* f = std::get_if<FillRectOp>(&p.op)) return f->rect;
-        if (auto* g = std::get_if<GradientRectOp>(&p.op)) return g->rect;
+        if (p.role != role)
+            continue;
+        if (auto* f = std::get_if<FillRectOp>(&p.op))
+            return f->rect;
+        if (auto* g = std::get_if<GradientRectOp>(&p.op))
+            return g->rect;
     }
     return {};
 }
@@ -40,17 +43,17 @@ TEST(BoardLayout, RowMetricsFollowTheTallestColumnFontAndTheFreeHeight)
 TEST(BoardLayout, RectanglesAndColumnsAt1600x900)
 {
     const BoardView v = typicalView(1600, 900, 12);
-    const Drawing d = layoutBoard(v, FixedMetrics{});
-    EXPECT_EQ(rectOf(d, Role::BoardArea), (Rect{215, 115, 1570, 610}));
-    EXPECT_EQ(rectOf(d, Role::HeaderBand), (Rect{220, 123, 1555, 145}));
+    const Drawing d = layoutBoard(v, FixedMetrics {});
+    EXPECT_EQ(rectOf(d, Role::BoardArea), (Rect {215, 115, 1570, 610}));
+    EXPECT_EQ(rectOf(d, Role::HeaderBand), (Rect {220, 123, 1555, 145}));
     const BoardGeometry g = boardGeometry(v);
-    EXPECT_EQ(g.positionStrip(), (Rect{220, 145, 260, 481}));
-    EXPECT_EQ(g.table(), (Rect{260, 145, 1555, 481}));
-    EXPECT_EQ(g.heatTitle(), (Rect{215, 20, 678, 60}));
-    EXPECT_EQ(g.clock(), (Rect{250, 730, 640, 780}));
-    EXPECT_EQ(g.countdown(), (Rect{680, 730, 750, 770}));
-    EXPECT_EQ(g.status(), (Rect{10, 790, 200, 810}));
-    EXPECT_EQ(g.warning(), (Rect{1038, 30, 1470, 100}));
+    EXPECT_EQ(g.positionStrip(), (Rect {220, 145, 260, 481}));
+    EXPECT_EQ(g.table(), (Rect {260, 145, 1555, 481}));
+    EXPECT_EQ(g.heatTitle(), (Rect {215, 20, 678, 60}));
+    EXPECT_EQ(g.clock(), (Rect {250, 730, 640, 780}));
+    EXPECT_EQ(g.countdown(), (Rect {680, 730, 750, 770}));
+    EXPECT_EQ(g.status(), (Rect {10, 790, 200, 810}));
+    EXPECT_EQ(g.warning(), (Rect {1038, 30, 1470, 100}));
 
     // "Nom pilote" spans 60..360 units from the table's left edge.
     const TextOp* name = findText(d, "Pilote 4");
@@ -71,17 +74,17 @@ TEST(BoardLayout, RectanglesAndColumnsAt1600x900)
 TEST(BoardLayout, RectanglesAndColumnsAt1920x1080)
 {
     const BoardView v = typicalView(1920, 1080, 12);
-    const Drawing d = layoutBoard(v, FixedMetrics{});
-    EXPECT_EQ(rectOf(d, Role::BoardArea), (Rect{218, 138, 1844, 732}));
-    EXPECT_EQ(rectOf(d, Role::HeaderBand), (Rect{224, 147, 1826, 174}));
+    const Drawing d = layoutBoard(v, FixedMetrics {});
+    EXPECT_EQ(rectOf(d, Role::BoardArea), (Rect {218, 138, 1844, 732}));
+    EXPECT_EQ(rectOf(d, Role::HeaderBand), (Rect {224, 147, 1826, 174}));
     const BoardGeometry g = boardGeometry(v);
     EXPECT_EQ(g.rowsDrawn, 12);
-    EXPECT_EQ(g.table(), (Rect{272, 174, 1826, 649}));
-    EXPECT_EQ(g.heatTitle(), (Rect{218, 24, 812, 72}));
-    EXPECT_EQ(g.clock(), (Rect{260, 876, 728, 936}));
-    EXPECT_EQ(g.countdown(), (Rect{768, 876, 838, 924}));
-    EXPECT_EQ(g.status(), (Rect{10, 970, 200, 990}));
-    EXPECT_EQ(g.warning(), (Rect{1186, 36, 1790, 120}));
+    EXPECT_EQ(g.table(), (Rect {272, 174, 1826, 649}));
+    EXPECT_EQ(g.heatTitle(), (Rect {218, 24, 812, 72}));
+    EXPECT_EQ(g.clock(), (Rect {260, 876, 728, 936}));
+    EXPECT_EQ(g.countdown(), (Rect {768, 876, 838, 924}));
+    EXPECT_EQ(g.status(), (Rect {10, 970, 200, 990}));
+    EXPECT_EQ(g.warning(), (Rect {1186, 36, 1790, 120}));
     EXPECT_EQ(g.columnLeft(1), 344);
     EXPECT_EQ(g.columnRight(1), 704);
 
@@ -101,7 +104,7 @@ TEST(BoardLayout, HeadersWatermarkAndFrame)
 {
     BoardView v = typicalView(1600, 900, 0);
     v.widths[ColumnGapToPrevious] = 0; // a hidden column
-    const Drawing d = layoutBoard(v, FixedMetrics{});
+    const Drawing d = layoutBoard(v, FixedMetrics {});
 
     std::vector<std::string> headers;
     for (const TextOp& t : textsOf(d, Role::Header)) {
@@ -109,9 +112,9 @@ TEST(BoardLayout, HeadersWatermarkAndFrame)
         EXPECT_EQ(t.colour, v.style.textColours[2]);
         EXPECT_EQ(t.align, TextAlign::Left);
     }
-    EXPECT_EQ(headers, (std::vector<std::string>{"Pos", "Ligne", "Nom pilote", "Tours",
-                                                 "Temps total", "Ecart leader", "Dernier tour",
-                                                 "Meilleur tour", "Transp.", "Fin"}));
+    EXPECT_EQ(headers,
+        (std::vector<std::string> {"Pos", "Ligne", "Nom pilote", "Tours", "Temps total",
+            "Ecart leader", "Dernier tour", "Meilleur tour", "Transp.", "Fin"}));
     // No rows: nothing in the strip or the table, but the frame and the footer.
     EXPECT_TRUE(textsOf(d, Role::Cell).empty());
     EXPECT_TRUE(textsOf(d, Role::Place).empty());
@@ -133,7 +136,8 @@ TEST(BoardLayout, HeadersWatermarkAndFrame)
             return static_cast<int>(s.size()) * f.pixelHeight / 3;
         }
     };
-    const TextOp* fitting = findText(layoutBoard(v, NarrowMetrics{}), "Kestrametrix Sand Yachting");
+    const TextOp* fitting =
+        findText(layoutBoard(v, NarrowMetrics {}), "Kestrametrix Sand Yachting");
     EXPECT_EQ(fitting->font.pixelHeight, 1215 / 12);
     EXPECT_GT(version->y, mark->y);
     EXPECT_FALSE(findText(d, " Conflit Radio "));
@@ -149,12 +153,12 @@ TEST(BoardLayout, FlatOrGradientBandsAndCellBackgrounds)
     v.inputs.rows[1].newPersonalBest = true;
     v.inputs.rows[2].finished = true;
 
-    Drawing d = layoutBoard(v, FixedMetrics{});
+    Drawing d = layoutBoard(v, FixedMetrics {});
     // Different colours: gradients, the table and the strip one per row.
     EXPECT_EQ(opsOf<GradientRectOp>(d, Role::HeaderBand).size(), 1u);
     const auto strip = opsOf<GradientRectOp>(d, Role::PositionStrip);
     ASSERT_EQ(strip.size(), 3u);
-    EXPECT_EQ(strip[1].rect, (Rect{220, 145 + 28, 260, 145 + 56}));
+    EXPECT_EQ(strip[1].rect, (Rect {220, 145 + 28, 260, 145 + 56}));
     EXPECT_EQ(strip[1].top, rgb(215, 215, 105));
     EXPECT_EQ(strip[1].bottom, rgb(255, 255, 200)); // brightens by 40, 40, 95
     const auto table = opsOf<GradientRectOp>(d, Role::Table);
@@ -167,21 +171,23 @@ TEST(BoardLayout, FlatOrGradientBandsAndCellBackgrounds)
     EXPECT_FALSE(background(" 2 "));
     std::vector<std::optional<Colour>> best;
     for (const TextOp& t : textsOf(d, Role::Cell))
-        if (t.text == "49.900") best.push_back(t.background);
-    EXPECT_EQ(best, (std::vector<std::optional<Colour>>{v.style.colours[6], v.style.colours[7],
-                                                        std::nullopt}));
+        if (t.text == "49.900")
+            best.push_back(t.background);
+    EXPECT_EQ(best,
+        (std::vector<std::optional<Colour>> {
+            v.style.colours[6], v.style.colours[7], std::nullopt}));
     const auto flags = opsOf<ImageOp>(d, Role::FinishFlag);
     ASSERT_EQ(flags.size(), 1u);
-    EXPECT_EQ(flags[0].rect, (Rect{1525, 145 + 56 + 2, 1550, 145 + 56 + 2 + 16}));
+    EXPECT_EQ(flags[0].rect, (Rect {1525, 145 + 56 + 2, 1550, 145 + 56 + 2 + 16}));
     EXPECT_EQ(flags[0].file, "images/drapeauArrivee.bmp");
 
     // Equal colours: flat header, pale yellow strip, one flat table.
     v.style.colours[9] = v.style.colours[8];
     v.style.colours[11] = v.style.colours[10];
-    d = layoutBoard(v, FixedMetrics{});
+    d = layoutBoard(v, FixedMetrics {});
     EXPECT_TRUE(opsOf<GradientRectOp>(d, Role::HeaderBand).empty());
     EXPECT_EQ(opsOf<FillRectOp>(d, Role::PositionStrip)[0].colour, rgb(255, 255, 200));
-    EXPECT_EQ(opsOf<FillRectOp>(d, Role::Table)[0].rect, (Rect{260, 145, 1555, 145 + 84}));
+    EXPECT_EQ(opsOf<FillRectOp>(d, Role::Table)[0].rect, (Rect {260, 145, 1555, 145 + 84}));
     EXPECT_TRUE(opsOf<GradientRectOp>(d, Role::Table).empty());
 }
 
@@ -190,7 +196,7 @@ TEST(BoardLayout, FooterRestAndRadioConflict)
     BoardView v = typicalView(1600, 900, 1);
     v.inputs.rest = {true, "3:00", "1:10 avant départ", false};
     v.inputs.radioConflict = true;
-    Drawing d = layoutBoard(v, FixedMetrics{});
+    Drawing d = layoutBoard(v, FixedMetrics {});
 
     const auto clocks = textsOf(d, Role::Clock);
     ASSERT_EQ(clocks.size(), 3u);
@@ -206,7 +212,7 @@ TEST(BoardLayout, FooterRestAndRadioConflict)
     ASSERT_NE(countdown, nullptr);
     EXPECT_EQ(countdown->align, TextAlign::Right);
     EXPECT_EQ(countdown->x, 750);
-    EXPECT_EQ(countdown->font, (FontSpec{"Arial", 30, 400, false, false, false}));
+    EXPECT_EQ(countdown->font, (FontSpec {"Arial", 30, 400, false, false, false}));
 
     const auto rest = textsOf(d, Role::Rest);
     ASSERT_EQ(rest.size(), 2u);
@@ -222,10 +228,10 @@ TEST(BoardLayout, FooterRestAndRadioConflict)
 
     v.inputs.rest.elapsed = true;
     v.inputs.rest.countdown = "0:20 repos écoulé";
-    d = layoutBoard(v, FixedMetrics{});
+    d = layoutBoard(v, FixedMetrics {});
     EXPECT_EQ(findText(d, "0:20 repos écoulé")->colour, rgb(150, 0, 0));
     v.inputs.rest.shown = false;
-    EXPECT_TRUE(textsOf(layoutBoard(v, FixedMetrics{}), Role::Rest).empty());
+    EXPECT_TRUE(textsOf(layoutBoard(v, FixedMetrics {}), Role::Rest).empty());
 }
 
 TEST(BoardLayout, ScrollingShowsTheLastEntriesAndNeverBeyond)
@@ -236,13 +242,13 @@ TEST(BoardLayout, ScrollingShowsTheLastEntriesAndNeverBeyond)
     EXPECT_FALSE(scrollBarShown(16, 16));
 
     v.scrollPosition = 3;
-    auto places = textsOf(layoutBoard(v, FixedMetrics{}), Role::Place);
+    auto places = textsOf(layoutBoard(v, FixedMetrics {}), Role::Place);
     ASSERT_EQ(places.size(), 16u);
     EXPECT_EQ(places.front().text, "4");
     EXPECT_EQ(places.front().y, 145 + 2);
 
     v.scrollPosition = 50; // stale position: shows the last 16 entries
-    places = textsOf(layoutBoard(v, FixedMetrics{}), Role::Place);
+    places = textsOf(layoutBoard(v, FixedMetrics {}), Role::Place);
     ASSERT_EQ(places.size(), 16u);
     EXPECT_EQ(places.front().text, "5");
     EXPECT_EQ(places.back().text, "20");

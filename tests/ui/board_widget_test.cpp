@@ -48,15 +48,15 @@ void click(QWidget& w, QEvent::Type type, int x, int y, Qt::KeyboardModifiers mo
 {
     const QPointF p(x, y);
     QMouseEvent e(type, p, w.mapToGlobal(p), Qt::LeftButton,
-                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, mods);
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, mods);
     QApplication::sendEvent(&w, &e);
 }
 
 TEST(BoardWidget, RendersTheShippedThemeWithRealFonts)
 {
     const DisplaySettings settings = shippedSettings();
-    EXPECT_EQ(QFontInfo(toQFont({"Arial", 20, 700, false, false, false})).family(),
-              "Liberation Sans");
+    EXPECT_EQ(
+        QFontInfo(toQFont({"Arial", 20, 700, false, false, false})).family(), "Liberation Sans");
 
     BoardView v;
     v.screenWidth = 1600;
@@ -67,10 +67,11 @@ TEST(BoardWidget, RendersTheShippedThemeWithRealFonts)
     v.inputs = heat(12);
     EXPECT_GE(v.rows.visibleRows, 12);
 
-    ImageCache images{WorkFolder(std::filesystem::path(KSY_SOURCE_DIR) / "data")};
+    ImageCache images {WorkFolder(std::filesystem::path(KSY_SOURCE_DIR) / "data")};
     const QImage image = renderBoard(v, images);
     ASSERT_EQ(image.size(), QSize(1600, 900));
-    if (const QByteArray out = qgetenv("KSY_BOARD_PNG"); !out.isEmpty()) image.save(out);
+    if (const QByteArray out = qgetenv("KSY_BOARD_PNG"); !out.isEmpty())
+        image.save(out);
 
     // The board area's colour right inside its bottom-left corner, the window
     // colour outside it.
@@ -84,7 +85,7 @@ TEST(BoardWidget, RendersTheShippedThemeWithRealFonts)
 
 TEST(BoardWidget, ScrollBarDraggingAndResultFields)
 {
-    BoardWidget w(WorkFolder{});
+    BoardWidget w(WorkFolder {});
     w.resize(1600, 900);
     w.setScreenSize(1600, 900);
     DisplaySettings settings = shippedSettings();
@@ -128,10 +129,10 @@ TEST(BoardWidget, ScrollBarDraggingAndResultFields)
     int rowClicked = 0;
     std::vector<int> edited;
     QObject::connect(&w, &BoardWidget::resultCellClicked,
-                     [&](int entry, EditedValue what) { cellClicked.emplace_back(entry, what); });
+        [&](int entry, EditedValue what) { cellClicked.emplace_back(entry, what); });
     QObject::connect(&w, &BoardWidget::rowClicked, [&] { ++rowClicked; });
     QObject::connect(&w, &BoardWidget::resultEdited,
-                     [&](int, EditedValue, int value) { edited.push_back(value); });
+        [&](int, EditedValue, int value) { edited.push_back(value); });
     const BoardGeometry g2 = w.boardGeometry();
     const Rect cell = g2.cell(1, ColumnTotalTime);
     click(w, QEvent::MouseButtonPress, cell.left + 3, cell.top + 3);
@@ -150,7 +151,7 @@ TEST(BoardWidget, ScrollBarDraggingAndResultFields)
     minutes->selectAll();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, "9");
     QApplication::sendEvent(minutes, &key);
-    EXPECT_EQ(edited, std::vector<int>{9 * 60000 + 1250});
+    EXPECT_EQ(edited, std::vector<int> {9 * 60000 + 1250});
 
     click(w, QEvent::MouseButtonPress, 50, 50); // any click removes the fields
     EXPECT_FALSE(w.fieldsOpen());
