@@ -46,7 +46,7 @@ void MainMenus::fill(QMenu* menu, const MenuSpec& spec, const WorkFolder& folder
                 action->setIcon(QIcon(path));
         }
         const int id = item.id;
-        connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
+        connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandChosen(id); });
         actions_[id] = action;
     }
 }

@@ -30,7 +30,7 @@ public:
     // scan, and, for "Enregistrer", the race has a file name.
     void refresh(bool raceNamed, bool runActive);
 
-signals:
+Q_SIGNALS:
     void commandChosen(int id);
 
 private:

@@ -47,11 +47,11 @@ RaceTreeView::RaceTreeView(const WorkFolder& folder, QWidget* parent) : QTreeWid
             [this](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
                 if (building_)
                     return;
-                emit selectionChanging(codeOf(previous));
-                emit selectionChangedTo(codeOf(current));
+                Q_EMIT selectionChanging(codeOf(previous));
+                Q_EMIT selectionChangedTo(codeOf(current));
             });
     connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { emit rightClicked(viewport()->mapToGlobal(pos)); });
+            [this](const QPoint& pos) { Q_EMIT rightClicked(viewport()->mapToGlobal(pos)); });
 }
 
 int RaceTreeView::codeOf(const QTreeWidgetItem* item)
@@ -148,7 +148,7 @@ void RaceTreeView::onItemChanged(QTreeWidgetItem* item, int)
 {
     if (building_ || !item || !canRenameItem(codeOf(item)))
         return;
-    emit categoryRenamed(codeOf(item), item->text(0));
+    Q_EMIT categoryRenamed(codeOf(item), item->text(0));
 }
 
 void RaceTreeView::onItemExpanded(QTreeWidgetItem* item)
@@ -163,7 +163,7 @@ void RaceTreeView::onItemExpanded(QTreeWidgetItem* item)
             other->setExpanded(false);
     }
     collapsing_ = false;
-    emit categoryExpanded(codeOf(item));
+    Q_EMIT categoryExpanded(codeOf(item));
 }
 
 } // namespace ksy

@@ -34,7 +34,7 @@ public:
     // Starts editing the label of the selected item when it is a category.
     void editSelectedLabel();
 
-signals:
+Q_SIGNALS:
     // A category's label was edited to this text (UTF-8, already storable).
     void categoryRenamed(int code, const QString& text);
     // Before the selection moves: the heat shown may need storing.

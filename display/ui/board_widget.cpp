@@ -113,7 +113,7 @@ void BoardWidget::scrolled(int position)
     closeFields();
     view_.scrollPosition = position;
     relayout();
-    emit scrollPositionChanged(view_.scrollPosition);
+    Q_EMIT scrollPositionChanged(view_.scrollPosition);
 }
 
 void BoardWidget::paintEvent(QPaintEvent*)
@@ -160,12 +160,12 @@ void BoardWidget::mousePressEvent(QMouseEvent* event)
         const auto cell = cellAt(g, p.x(), p.y());
         const auto what = cell ? editedValueForColumn(cell->column) : std::nullopt;
         if (resultEditing_ && what)
-            emit resultCellClicked(entry, *what);
+            Q_EMIT resultCellClicked(entry, *what);
         else
-            emit rowClicked(entry, cell ? cell->column : -1, event->modifiers());
+            Q_EMIT rowClicked(entry, cell ? cell->column : -1, event->modifiers());
     }
     if (!fieldsOpen())
-        emit clickEnded();
+        Q_EMIT clickEnded();
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -175,7 +175,7 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     if (drag_.release(boardGeometry(), p.x(), p.y(), view_.widths)) {
         relayout();
-        emit columnWidthsChanged();
+        Q_EMIT columnWidthsChanged();
     }
 }
 
@@ -228,7 +228,7 @@ void BoardWidget::fieldEdited(std::size_t index, const QString& text)
     const int entry = formEntry_;
     const EditedValue what = form_->what();
     const int value = form_->value();
-    emit resultEdited(entry, what, value);
+    Q_EMIT resultEdited(entry, what, value);
 }
 
 void BoardWidget::closeFields()

@@ -46,7 +46,7 @@ public:
     void closeFields();
     bool fieldsOpen() const { return form_.has_value(); }
 
-signals:
+Q_SIGNALS:
     // A column edge was dragged: the widths to keep with the settings.
     void columnWidthsChanged();
     // In editing mode, a click on an editable cell: the owner plays the beep
