@@ -1,0 +1,134 @@
+#include "planning/participants_form.h"
+
+#include "databases/database_files.h"
+#include "databases/database_loaders.h"
+#include "storage/race_file.h"
+
+#include <algorithm>
+
+namespace ksy {
+
+ParticipantsForm::ParticipantsForm(WorkFolder folder, int category, Prompts& prompts)
+    : folder_(std::move(folder))
+    , category_(std::clamp(category, 1, kMaxCategories))
+    , prompts_(prompts)
+{
+    const LoadedTable<Pilot> loaded = loadPilots(folder_.file(kPilotFile));
+    if (!loaded.opened)
+        prompts_.error(openErrorText("Pilotes"));
+    for (const Pilot& p : loaded.records) {
+        if (p.name.empty())
+            break;
+        pilots_.push_back({p.name, p.licence, p.transponder, p.club});
+    }
+
+    const auto raceFile = workingRaceFile(folder_);
+    headerRead_ = readRaceHeader(raceFile, header_);
+    if (!headerRead_)
+        prompts_.error(std::string(kCannotOpenRaceFile));
+
+    if (!readRaceTrack(raceFile, track_)) {
+        prompts_.error(std::string(kCannotOpenRaceFile));
+        return;
+    }
+    readParticipantList(raceFile, category_, list_);
+    readHeatPlan(raceFile, category_, plan_);
+}
+
+const std::string& ParticipantsForm::categoryName() const
+{
+    return header_.categories.category(category_).name;
+}
+
+std::string ParticipantsForm::countText() const
+{
+    return "(" + std::to_string(list_.count()) + ")";
+}
+
+bool ParticipantsForm::readOnly() const
+{
+    return header_.categories.category(category_).resultsStored == 1;
+}
+
+std::vector<std::string> ParticipantsForm::participantNames() const
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < list_.count(); ++i)
+        names.push_back(list_.at(i).name);
+    return names;
+}
+
+bool ParticipantsForm::enter(int pilotIndex)
+{
+    if (readOnly() || pilotIndex < 0 || pilotIndex >= static_cast<int>(pilots_.size()))
+        return false;
+    const PilotSummary& pilot = pilots_[static_cast<std::size_t>(pilotIndex)];
+    // "(NA)" marks an empty plan slot: a pilot of that name would vanish there.
+    if (pilot.name.empty() || HeatPlan::isEmptySlot(pilot.name) || list_.find(pilot.name))
+        return false;
+    const int lastUsed = plan_.length();
+    const int n = list_.count() + 1;
+    if (n > kMaxParticipants || lastUsed >= kHeatPlanUsableEntries)
+        return false;
+
+    Participant& record = list_.at(n - 1);
+    record.clear();
+    record.name = pilot.name.substr(0, Participant::kNameWidth - 1);
+    record.transponder = pilot.transponder.substr(0, Participant::kTransponderWidth - 1);
+    plan_.at(lastUsed) = record.name;
+    list_.sort();
+    header_.categories.category(category_).participants = list_.count();
+    return true;
+}
+
+bool ParticipantsForm::remove(std::string_view name)
+{
+    if (readOnly() || name.empty() || !list_.find(name))
+        return false;
+    const std::string removed(name);
+    for (Participant& p : list_.records)
+        if (p.name == removed)
+            p.clear();
+    for (std::string& entry : plan_.entries)
+        if (entry == removed)
+            entry = std::string(kEmptySlotName);
+    list_.sort();
+    header_.categories.category(category_).participants = list_.count();
+    return true;
+}
+
+bool ParticipantsForm::save()
+{
+    if (readOnly())
+        return false;
+    const auto raceFile = workingRaceFile(folder_);
+    // A header that was never read would be written back empty, losing every
+    // category of the race.
+    CategoryRecord& record = header_.categories.category(category_);
+    record.rounds = 0;
+    record.heatsPerRound = 0;
+    record.participants = list_.count();
+    if (!headerRead_ || !writeRaceHeader(raceFile, header_)) {
+        prompts_.error(std::string(kCannotOpenRaceFile));
+        return false;
+    }
+    const RewriteResult listResult =
+        writeParticipantList(raceFile, category_, list_, true, &prompts_);
+    if (listResult == RewriteResult::CannotOpen)
+        prompts_.error(std::string(kCannotOpenRaceFile));
+    if (listResult != RewriteResult::Written)
+        return false;
+    plan_.resultsStored = record.resultsStored;
+    const RewriteResult planResult = writeHeatPlan(raceFile, category_, plan_, true, &prompts_);
+    if (planResult == RewriteResult::CannotOpen)
+        prompts_.error(std::string(kCannotOpenRaceFile));
+    return planResult == RewriteResult::Written;
+}
+
+const PilotSummary* ParticipantsForm::pilot(std::string_view name) const
+{
+    const auto it = std::ranges::find_if(pilots_, [&](const PilotSummary& p) { return p.name == name; });
+    return it == pilots_.end() ? nullptr : &*it;
+}
+
+} // namespace ksy
