@@ -1,0 +1,114 @@
+#include "databases/ui/transponder_pack_dialog.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace ksy {
+namespace {
+
+QString qs(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+} // namespace
+
+TransponderPackDialog::TransponderPackDialog(
+    TransponderPackEditor form, const WorkFolder& folder, Prompts& prompts, QWidget* parent)
+    : QDialog(parent)
+    , form_(std::move(form))
+    , folder_(folder)
+    , prompts_(prompts)
+{
+    using E = TransponderPackEditor;
+    setObjectName(qs(E::kObjectName));
+    setWindowTitle(qs(E::kTitle));
+    auto* column = new QVBoxLayout(this);
+    auto* heading = new QLabel(qs(E::kHeading), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    column->addWidget(heading);
+
+    auto* body = new QHBoxLayout;
+    column->addLayout(body);
+    auto* left = new QVBoxLayout;
+    body->addLayout(left);
+    left->addWidget(new QLabel(qs(E::kListCaption), this));
+    list_ = new QListWidget(this);
+    list_->setObjectName(QString::number(E::List));
+    for (const auto& l : form_.labels())
+        list_->addItem(QString::fromStdString(l));
+    left->addWidget(list_);
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (refreshing_ || row < 0)
+            return;
+        form_.select(static_cast<std::size_t>(row));
+        refresh();
+    });
+
+    auto* details = new QFormLayout;
+    body->addLayout(details);
+    label_ = new QLineEdit(this);
+    label_->setObjectName(QString::number(E::Label));
+    label_->setReadOnly(true);
+    details->addRow(label_);
+    for (std::size_t slot = 0; slot < edits_.size(); ++slot) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::number(E::FirstTransponder + static_cast<int>(slot)));
+        e->setMaxLength(E::kTransponderLimit);
+        e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
+        details->addRow(QString("transpondeur%1 :").arg(slot + 1), e);
+        edits_[slot] = e;
+        connect(e, &QLineEdit::textChanged, this,
+            [this, slot](const QString& text) { edited(slot, text); });
+    }
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("Ok", this);
+    ok->setObjectName("1");
+    ok->setAutoDefault(false);
+    auto* cancel = new QPushButton("Echap", this);
+    cancel->setObjectName("2");
+    cancel->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    column->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        form_.save(folder_, prompts_);
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    refresh();
+}
+
+void TransponderPackDialog::edited(std::size_t slot, const QString& text)
+{
+    if (refreshing_)
+        return;
+    if (!form_.setTransponder(slot, text.toStdString())) {
+        refreshing_ = true;
+        edits_[slot]->setText(QString::fromStdString(form_.transponder(slot)));
+        refreshing_ = false;
+    }
+}
+
+void TransponderPackDialog::refresh()
+{
+    refreshing_ = true;
+    list_->setCurrentRow(static_cast<int>(form_.selected()));
+    label_->setText(QString::fromStdString(form_.label()));
+    for (std::size_t slot = 0; slot < edits_.size(); ++slot)
+        edits_[slot]->setText(QString::fromStdString(form_.transponder(slot)));
+    refreshing_ = false;
+}
+
+} // namespace ksy
