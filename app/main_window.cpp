@@ -72,9 +72,6 @@ MainWindow::MainWindow(WorkFolder folder, AppServices services, QSize screenSize
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, QColor(200, 200, 200));
-    client_->setPalette(palette);
     client_->installEventFilter(this);
     setCentralWidget(client_);
 
@@ -97,6 +94,7 @@ MainWindow::MainWindow(WorkFolder folder, AppServices services, QSize screenSize
         treeNotification();
         showContextMenu(treeContextMenuNow(), at);
     });
+    applyDisplayColours();
     rebuildTree();
     createChildControls(screenSize);
     placeTree();
@@ -125,6 +123,24 @@ void MainWindow::loadDatabasesAndSettings()
 {
     loadCourseDatabase(folder_, services_.prompts, databases_.courses);
     loadTransponderPackDatabase(folder_, services_.prompts, databases_.packs);
+    if (!readSoundSettings(folder_.file(kSoundSettingsFile), soundSettings_))
+        services_.prompts.error(std::string(kSoundSettingsError));
+    // Without a readable file the window keeps its grey and the tree white.
+    display_.colours[0] = rgb(200, 200, 200);
+    display_.colours[1] = rgb(255, 255, 255);
+    if (!readDisplaySettings(folder_.file(displayFile_), display_))
+        services_.prompts.error(std::string(kDisplaySettingsError));
+}
+
+void MainWindow::applyDisplayColours()
+{
+    auto colour = [](Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); };
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, colour(display_.colours[0]));
+    client_->setPalette(palette);
+    QPalette treePalette = tree_->palette();
+    treePalette.setColor(QPalette::Base, colour(display_.colours[1]));
+    tree_->setPalette(treePalette);
 }
 
 void MainWindow::createChildControls(QSize screen)
@@ -430,6 +446,8 @@ void MainWindow::destroySequence()
 {
     destroyed_ = true;
     writeClosedHeatDetail(folder_, services_.prompts);
+    if (!writeDisplaySettings(folder_.file(displayFile_), display_))
+        services_.prompts.error(std::string(kDisplaySettingsError));
     timer_.stop();
 }
 

@@ -3,9 +3,11 @@
 #include "app/command_router.h"
 #include "app/race_file_commands.h"
 #include "databases/database_files.h"
+#include "display/display_settings.h"
 #include "storage/race_model.h"
 #include "storage/race_tree.h"
 #include "storage/work_folder.h"
+#include "timing/sound_settings.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -79,6 +81,8 @@ public:
     // --- State, for the window's own parts and for tests ---
     const Race& race() const { return race_; }
     const MainDatabases& databases() const { return databases_; }
+    const SoundSettings& soundSettings() const { return soundSettings_; }
+    const DisplaySettings& displaySettings() const { return display_; }
     RaceFileCommands& raceFiles() { return raceFiles_; }
     MainMenus& menus() { return *menus_; }
     RaceTreeView& tree() { return *tree_; }
@@ -102,6 +106,8 @@ private:
     void createRace();
     void loadDatabasesAndSettings();
     void createChildControls(QSize screen);
+    // Window background ("Fond logiciel") and tree background colours.
+    void applyDisplayColours();
     void registerCommands();
     void placeTree();
     void onTick();
@@ -119,6 +125,10 @@ private:
     AppServices services_;
     Race race_;
     MainDatabases databases_;
+    SoundSettings soundSettings_;
+    DisplaySettings display_;
+    // The display settings file in use: written back when the window goes.
+    std::string displayFile_ = std::string(kDisplaySettingsFile);
     CommandRouter router_;
     RaceFileCommands raceFiles_;
     MainMenus* menus_ = nullptr;
