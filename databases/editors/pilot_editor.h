@@ -29,8 +29,8 @@ public:
     };
 
     // countries and clubs: the drop-down entries, Windows-1252. clubsKnown:
-    // whether the club list could be read; only then do pilots lose a club
-    // that is not in it.
+    // whether the whole club list could be read; only then do pilots lose a
+    // club that is not in it (a missing club file must not wipe them all).
     PilotEditor(std::vector<Pilot> pilots, const std::vector<std::string>& countries,
         const std::vector<std::string>& clubs, bool clubsKnown = true);
 
