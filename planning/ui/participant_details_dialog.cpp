@@ -1,0 +1,151 @@
+#include "planning/ui/participant_details_dialog.h"
+
+#include "storage/encoding.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace ksy {
+
+ParticipantDetailsDialog::ParticipantDetailsDialog(const WorkFolder& folder, SerialLink& port,
+    const Clock& clock, Prompts& prompts, QWidget* parent)
+    : QDialog(parent)
+    , folder_(folder)
+    , form_(folder, port, clock, prompts)
+{
+    setObjectName("CATEGORIEPILOTEDETAILS");
+    setWindowTitle(QStringLiteral("D\u00E9tails pilote"));
+    auto* column = new QVBoxLayout(this);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Pilote :"), this));
+    auto* name = new QLineEdit(QString::fromStdString(cp1252ToUtf8(form_.name())), this);
+    name->setObjectName("4301");
+    name->setReadOnly(true);
+    nameRow->addWidget(name);
+    column->addLayout(nameRow);
+
+    auto* personal = new QGroupBox(QStringLiteral("Transpondeur personnel"), this);
+    auto* personalRow = new QHBoxLayout(personal);
+    personalRow->addWidget(new QLabel(QStringLiteral("N\u00B0Puce"), personal));
+    transponder_ = new QLineEdit(QString::fromStdString(form_.transponder()), personal);
+    transponder_->setObjectName("4302");
+    transponder_->setMaxLength(ParticipantDetailsForm::kTransponderDigits);
+    transponder_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), transponder_));
+    personalRow->addWidget(transponder_);
+    scan_ = new QPushButton(QStringLiteral("Scan"), personal);
+    scan_->setObjectName("4303");
+    scan_->setCheckable(true);
+    scan_->setAutoDefault(false);
+    personalRow->addWidget(scan_);
+    scanState_ = new QLineEdit(QStringLiteral("Off"), personal);
+    scanState_->setObjectName("4304");
+    scanState_->setReadOnly(true);
+    scanState_->setMaximumWidth(40);
+    personalRow->addWidget(scanState_);
+    indicator_ = new QLabel(personal);
+    const Rect r = ParticipantDetailsForm::kIndicatorRect;
+    indicator_->setFixedSize(r.width(), r.height());
+    indicator_->setScaledContents(true);
+    personalRow->addWidget(indicator_);
+    column->addWidget(personal);
+
+    auto* radios = new QGroupBox(QStringLiteral("Fr\u00E9quences radio"), this);
+    auto* radioGrid = new QGridLayout(radios);
+    for (int i = 0; i < kFrequenciesPerParticipant; ++i) {
+        radioGrid->addWidget(new QLabel(QStringLiteral("Freq%1").arg(i + 1), radios), i, 0);
+        auto* list = new QComboBox(radios);
+        list->setObjectName(QString::number(4305 + i));
+        for (const std::string& choice : form_.frequencyChoices())
+            list->addItem(QString::fromStdString(cp1252ToUtf8(choice)));
+        list->setCurrentIndex(list->findText(QString::fromStdString(cp1252ToUtf8(form_.frequency(i)))));
+        radioGrid->addWidget(list, i, 1);
+        connect(list, &QComboBox::currentTextChanged, this, [this, i](const QString& text) {
+            if (const auto bytes = utf8ToCp1252(text.toStdString()))
+                form_.frequencyChosen(i, *bytes);
+        });
+    }
+    column->addWidget(radios);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName("1");
+    auto* okRow = new QHBoxLayout;
+    okRow->addStretch();
+    okRow->addWidget(ok);
+    column->addLayout(okRow);
+
+    connect(transponder_, &QLineEdit::textChanged, this,
+        [this](const QString& text) { form_.transponderEdited(text.toStdString()); });
+    connect(scan_, &QPushButton::toggled, this, &ParticipantDetailsDialog::scanToggled);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        form_.save();
+        timer_->stop();
+        accept();
+    });
+
+    timer_ = new QTimer(this);
+    timer_->setTimerType(Qt::PreciseTimer);
+    connect(timer_, &QTimer::timeout, this, &ParticipantDetailsDialog::tick);
+    timer_->start(10);
+    showIndicator();
+}
+
+ParticipantDetailsDialog::~ParticipantDetailsDialog()
+{
+    form_.close();
+}
+
+void ParticipantDetailsDialog::reject()
+{
+    form_.close();
+    timer_->stop();
+    QDialog::reject();
+}
+
+void ParticipantDetailsDialog::scanToggled(bool on)
+{
+    form_.setScanning(on);
+    transponder_->setReadOnly(on);
+    scanState_->setText(QString::fromUtf8(form_.scanText().data(),
+        static_cast<qsizetype>(form_.scanText().size())));
+    showIndicator();
+}
+
+void ParticipantDetailsDialog::tick()
+{
+    if (const auto text = form_.tick())
+        transponder_->setText(QString::fromStdString(*text));
+    showIndicator();
+}
+
+void ParticipantDetailsDialog::showIndicator()
+{
+    const int state = form_.indicatorState();
+    if (state == shownState_)
+        return;
+    shownState_ = state;
+    const std::string image = ParticipantDetailsForm::indicatorImage(state);
+    if (image.empty())
+        indicator_->clear();
+    else
+        indicator_->setPixmap(QPixmap(QString::fromStdString(folder_.file(image).string())));
+}
+
+bool ParticipantDetailsDialog::edit(QWidget* parent, const WorkFolder& folder, SerialLink& port,
+    const Clock& clock, Prompts& prompts)
+{
+    ParticipantDetailsDialog dialog(folder, port, clock, prompts, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace ksy

@@ -1,0 +1,163 @@
+#include "planning/ui/participants_dialog.h"
+
+#include "planning/participants_report.h"
+#include "results/ui/report_printer.h"
+#include "storage/encoding.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ksy {
+namespace {
+
+QString fromFile(const std::string& cp1252Text)
+{
+    return QString::fromStdString(cp1252ToUtf8(cp1252Text));
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const QString& id)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(id);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+ParticipantsDialog::ParticipantsDialog(
+    const WorkFolder& folder, int category, Prompts& prompts, QWidget* parent)
+    : QDialog(parent)
+    , folder_(folder)
+    , prompts_(prompts)
+    , form_(folder, category, prompts)
+{
+    setObjectName("CATEGORIEPILOTES");
+    setWindowTitle(QStringLiteral("Liste des pilotes"));
+    auto* grid = new QGridLayout(this);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Cat\u00E9gorie :"), this));
+    auto* name = new QLineEdit(fromFile(form_.categoryName()), this);
+    name->setObjectName("4201");
+    name->setReadOnly(true);
+    nameRow->addWidget(name);
+    grid->addLayout(nameRow, 0, 0, 1, 3);
+
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(new QLabel(QStringLiteral(" Participants \u00E0 la cat\u00E9gorie:"), this));
+    count_ = new QLineEdit(this);
+    count_->setObjectName("4202");
+    count_->setReadOnly(true);
+    count_->setMaximumWidth(60);
+    countRow->addWidget(count_);
+    countRow->addStretch();
+    grid->addLayout(countRow, 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral(" Base de donn\u00E9es :"), this), 1, 2);
+
+    participants_ = new QListWidget(this);
+    participants_->setObjectName("4203");
+    database_ = new QListWidget(this);
+    database_->setObjectName("4204");
+    for (const PilotSummary& p : form_.pilots())
+        database_->addItem(fromFile(p.name));
+    if (database_->count() > 0)
+        database_->setCurrentRow(0);
+    grid->addWidget(participants_, 2, 0);
+    grid->addWidget(database_, 2, 2);
+
+    auto* moves = new QVBoxLayout;
+    auto* enterButton = button(this, QStringLiteral("<-"), "4205");
+    auto* removeButton = button(this, QStringLiteral("->"), "4206");
+    auto* printButton = button(this, QStringLiteral("Imprimer"), "4207");
+    const QString image = QString::fromStdString(folder_.file("images/impression.bmp").string());
+    if (QIcon icon(image); !icon.isNull())
+        printButton->setIcon(icon);
+    auto* pdfButton = button(this, QStringLiteral("PDF"), "pdf");
+    pdfButton->setToolTip(QStringLiteral("Enregistrer la liste en PDF"));
+    moves->addStretch();
+    moves->addWidget(enterButton);
+    moves->addWidget(removeButton);
+    moves->addStretch();
+    moves->addWidget(printButton);
+    moves->addWidget(pdfButton);
+    grid->addLayout(moves, 2, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = button(this, QStringLiteral("Valider"), "1");
+    auto* cancel = button(this, QStringLiteral("Echap"), "2");
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+
+    connect(enterButton, &QPushButton::clicked, this, &ParticipantsDialog::enter);
+    connect(removeButton, &QPushButton::clicked, this, &ParticipantsDialog::remove);
+    connect(printButton, &QPushButton::clicked, this, &ParticipantsDialog::print);
+    connect(pdfButton, &QPushButton::clicked, this, &ParticipantsDialog::savePdf);
+    connect(ok, &QPushButton::clicked, this, &ParticipantsDialog::validate);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Once results are stored the list can only be viewed and printed.
+    const bool locked = form_.readOnly();
+    ok->setEnabled(!locked);
+    enterButton->setEnabled(!locked);
+    removeButton->setEnabled(!locked);
+    refill();
+}
+
+void ParticipantsDialog::refill()
+{
+    participants_->clear();
+    for (const std::string& n : form_.participantNames())
+        participants_->addItem(fromFile(n));
+    if (participants_->count() > 0)
+        participants_->setCurrentRow(0);
+    count_->setText(QString::fromStdString(form_.countText()));
+}
+
+void ParticipantsDialog::enter()
+{
+    if (form_.enter(database_->currentRow()))
+        refill();
+}
+
+void ParticipantsDialog::remove()
+{
+    const int row = participants_->currentRow();
+    const auto names = form_.participantNames();
+    if (row < 0 || row >= static_cast<int>(names.size()))
+        return;
+    if (form_.remove(names[static_cast<std::size_t>(row)]))
+        refill();
+}
+
+void ParticipantsDialog::validate()
+{
+    form_.save();
+    accept();
+}
+
+void ParticipantsDialog::print()
+{
+    printReport(this, participantListReport(form_, currentReportDate()), folder_);
+}
+
+void ParticipantsDialog::savePdf()
+{
+    saveReportAsPdf(this, participantListReport(form_, currentReportDate()), folder_, prompts_);
+}
+
+bool ParticipantsDialog::edit(QWidget* parent, const WorkFolder& folder, int category, Prompts& prompts)
+{
+    ParticipantsDialog dialog(folder, category, prompts, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace ksy
