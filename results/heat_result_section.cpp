@@ -1,0 +1,152 @@
+#include "results/heat_result_section.h"
+
+#include "storage/field_writer.h"
+#include "storage/file_stream.h"
+#include "storage/section_titles.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace ksy {
+namespace {
+
+std::size_t cell(int k)
+{
+    return static_cast<std::size_t>(k);
+}
+
+// One line of the body, without its LF.
+std::string readLine(CharSource& in)
+{
+    std::string line;
+    for (int c = in.get(); c != '\n' && c != CharSource::kEnd; c = in.get())
+        line += static_cast<char>(c);
+    return line;
+}
+
+// Line feeds before the next line are skipped, as the reader of the original
+// did after every slot line.
+void skipLineFeeds(CharSource& in)
+{
+    int c = in.get();
+    while (c == '\n')
+        c = in.get();
+    if (c != CharSource::kEnd)
+        in.unget();
+}
+
+// The text up to the next TAB (or the end of the line); the cursor moves past
+// the TAB.
+std::string_view nextField(std::string_view& line)
+{
+    const std::size_t tab = line.find('\t');
+    const std::string_view field = line.substr(0, tab);
+    line = tab == std::string_view::npos ? std::string_view {} : line.substr(tab + 1);
+    return field;
+}
+
+std::string bounded(std::string_view text, std::size_t width)
+{
+    return std::string(text.substr(0, std::min(text.size(), width - 1)));
+}
+
+// "%d": leading blanks, a sign and digits; 0 for anything else or a number
+// that does not fit.
+std::int32_t toInt(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    std::int32_t value = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc {})
+        return 0;
+    return value;
+}
+
+void readSlotLine(std::string_view line, RunEntry& e, int number)
+{
+    RunEntry fresh;
+    fresh.transponder = std::move(e.transponder);
+    fresh.number = number;
+    fresh.pilotName = bounded(nextField(line), HeatResultTexts::kNameWidth);
+    if (fresh.pilotName.empty())
+        fresh.pilotName = std::string(kEmptySlotName);
+    const int n = std::clamp(toInt(nextField(line)), 0, kMaxLaps);
+    fresh.passingCount = n;
+    fresh.laps = toInt(nextField(line));
+    fresh.totalTime = toInt(nextField(line));
+    fresh.lapTimes[cell(n)] = toInt(nextField(line));
+    fresh.bestLap = toInt(nextField(line));
+    for (int k = 0; k <= n; ++k)
+        fresh.lapTotals[cell(k)] = toInt(nextField(line));
+    // Only the last lap time is stored; the others follow from the totals.
+    for (int k = 1; k < n; ++k)
+        fresh.lapTimes[cell(k)] = fresh.lapTotals[cell(k)] - fresh.lapTotals[cell(k - 1)];
+    e = std::move(fresh);
+}
+
+} // namespace
+
+std::string formatHeatResultBody(const RunEntryTable& table, const HeatResultTexts& texts)
+{
+    FieldWriter w;
+    for (const RunEntry& e : table.slots) {
+        if (e.isEmptySlot()) {
+            w.text(kEmptySlotName);
+            for (int i = 0; i < 6; ++i)
+                w.integer(0);
+            w.endLine();
+            continue;
+        }
+        const int n = std::clamp(e.passingCount, 0, kMaxLaps);
+        w.text(e.pilotName, HeatResultTexts::kNameWidth).integer(n).integer(e.laps);
+        w.integer(e.totalTime).integer(e.lapTimes[cell(n)]).integer(e.bestLap);
+        for (int k = 0; k <= n; ++k)
+            w.integer(e.lapTotals[cell(k)]);
+        w.endLine();
+    }
+    w.text(texts.description, HeatResultTexts::kDescriptionWidth);
+    w.text(texts.comment, HeatResultTexts::kCommentWidth);
+    w.text(texts.condition, HeatResultTexts::kConditionWidth);
+    w.endLine();
+    return w.take();
+}
+
+void readHeatResultFields(CharSource& in, RunEntryTable& table, HeatResultTexts& texts)
+{
+    for (int k = 1; k <= kSlotCount; ++k) {
+        skipLineFeeds(in);
+        readSlotLine(readLine(in), table.slot(k), k);
+    }
+    skipLineFeeds(in);
+    const std::string trailer = readLine(in);
+    std::string_view rest = trailer;
+    texts.description = bounded(nextField(rest), HeatResultTexts::kDescriptionWidth);
+    texts.comment = bounded(nextField(rest), HeatResultTexts::kCommentWidth);
+    if (!rest.empty())
+        texts.condition = bounded(nextField(rest), HeatResultTexts::kConditionWidth);
+}
+
+RewriteResult storeHeatResult(const std::filesystem::path& raceFile, std::string_view title,
+    int pilotsPerHeat, const RunEntryTable& table, const HeatResultTexts& texts, Prompts* prompts)
+{
+    const int places = std::clamp(pilotsPerHeat, 0, kSlotCount);
+    return fixedSlotRewrite(
+        raceFile, title, heatResultReserve(places),
+        [&](FieldWriter& w) { w.raw(formatHeatResultBody(table, texts)); }, prompts);
+}
+
+HeatResultRead loadHeatResult(const std::filesystem::path& raceFile, std::string_view title,
+    RunEntryTable& table, HeatResultTexts& texts)
+{
+    auto file = FileStream::open(raceFile, OpenMode::Update);
+    if (!file)
+        return HeatResultRead::CannotOpen;
+    if (!findSectionBody(*file, title))
+        return HeatResultRead::Absent;
+    readHeatResultFields(*file, table, texts);
+    return HeatResultRead::Ok;
+}
+
+} // namespace ksy
