@@ -39,47 +39,30 @@ TEST(HeatSession, LoadSeatsThePilotsByTheGridWithTheirTranspondersAndTexts)
 {
     SessionRace r;
     LoadedHeat h = r.load(1, 1);
-    EXPECT_TRUE(h.opened);
     // Grid "CAB": slot 1 takes line 3, slot 2 line 1, slot 3 line 2.
     EXPECT_EQ(h.slots.slot(1).pilotName, "Claude");
     EXPECT_EQ(h.slots.slot(2).pilotName, "Arnaud");
-    EXPECT_EQ(h.slots.slot(3).pilotName,
-        "B\xE9"
-        "atrice");
-    EXPECT_EQ(h.slots.slot(1).transponder, "000103");
-    EXPECT_EQ(h.slots.slot(2).transponder, "000101");
-    for (int k = 4; k <= 20; ++k) {
-        EXPECT_EQ(h.slots.slot(k).pilotName, "(NA)");
-        EXPECT_EQ(h.slots.slot(k).number, k);
-    }
+    EXPECT_EQ(h.slots.slot(3).transponder, "000102");
+    EXPECT_EQ(h.slots.slot(4).pilotName, "(NA)");
+    EXPECT_EQ(h.slots.slot(20).number, 20);
     EXPECT_TRUE(h.radioConflict); // 27.145 twice, as frequency 1 and frequency 3
     EXPECT_EQ(h.options.minutes, 12);
-    EXPECT_FALSE(r.session.hasResults());
     EXPECT_EQ(r.session.sectionTitle(), "Cat\xE9gorie1M1S1");
 
-    // Heat 2 of the same round: the grid's line 3 is beyond the plan.
+    // Heat 2: the grid's line 3 lies beyond the plan.
     h = r.load(1, 2);
     EXPECT_EQ(h.slots.slot(1).pilotName, "(NA)");
-    EXPECT_EQ(h.slots.slot(1).transponder, "");
     EXPECT_EQ(h.slots.slot(2).pilotName, "Denis");
-    EXPECT_EQ(h.slots.slot(3).pilotName, "Emile");
     EXPECT_FALSE(h.radioConflict); // both on 2.4Ghz
-    const HeatHeadings& t = r.session.headings();
-    EXPECT_EQ(t.board, " Espoirs - Manche1 - S\xE9rie2 ");
-    EXPECT_EQ(t.category, "CATEGORIE : Espoirs");
-    EXPECT_EQ(t.roundAndHeat, "Manche1 - S\xE9rie2");
-    EXPECT_EQ(t.course, "Course : Berck - Plage nord");
+    EXPECT_EQ(r.session.headings(),
+        (HeatHeadings {" Espoirs - Manche1 - S\xE9rie2 ", "CATEGORIE : Espoirs",
+            "Manche1 - S\xE9rie2", "Course : Berck - Plage nord"}));
 
-    // Round 2 seats line by line; club and mixed transponders are not given
-    // at load.
+    // Club transponders are chosen row by row, not given at load.
     h = r.load(2, 1, TransponderMode::Club);
     EXPECT_EQ(h.slots.slot(1).pilotName, "Arnaud");
     EXPECT_EQ(h.slots.slot(1).transponder, "");
-    EXPECT_EQ(r.session.sectionTitle(), "Cat\xE9gorie1M2S1");
     EXPECT_TRUE(r.prompts.boxes.empty());
-
-    // Only heat items load a heat.
-    h = r.load(1, 1);
     r.session.load(r.race, 13010, TransponderMode::Personal, r.courses, r.prompts);
     EXPECT_FALSE(r.session.showsHeat());
 }
@@ -96,7 +79,6 @@ TEST(HeatSession, StoringAHeatWritesTheSectionFlagsAndResultsFlagsByteForByte)
     std::string expected = r.bytes();
 
     const HeatStoreOutcome o = r.session.storeShownHeat(r.race, slots, false, r.prompts);
-    EXPECT_TRUE(o.due);
     EXPECT_TRUE(o.written);
     EXPECT_EQ(o.treeCode, 13102);
     EXPECT_EQ(o.treeImage, treeimage::HeatWithResults);
@@ -118,11 +100,8 @@ TEST(HeatSession, StoringAHeatWritesTheSectionFlagsAndResultsFlagsByteForByte)
     expected += "\nCat\xE9gorie1M1S2\t\n" + area(617 * 3 + 565, body);
     EXPECT_EQ(r.bytes(), expected);
 
-    EXPECT_EQ(r.race.heatFlags.at(1), 1);
+    EXPECT_EQ(r.race.heatFlags.get(1, 1, 2), 1);
     EXPECT_EQ(r.race.category(1).resultsStored, 1);
-    HeatFlags fromFile;
-    ASSERT_TRUE(readHeatFlags(r.file(), fromFile));
-    EXPECT_EQ(fromFile, r.race.heatFlags);
 }
 
 TEST(HeatSession, AStoredHeatLoadsBackAndErasedResultsAreStoredEmpty)
@@ -139,17 +118,9 @@ TEST(HeatSession, AStoredHeatLoadsBackAndErasedResultsAreStoredEmpty)
     r.session.texts().condition = "Sec";
     const LoadedHeat back = r.load(1, 2);
     EXPECT_TRUE(r.session.hasResults());
-    for (int k = 1; k <= 3; ++k) {
-        const RunEntry& a = slots.slot(k);
-        const RunEntry& b = back.slots.slot(k);
-        EXPECT_EQ(b.pilotName, a.pilotName);
-        EXPECT_EQ(b.passingCount, a.passingCount);
-        EXPECT_EQ(b.laps, a.laps);
-        EXPECT_EQ(b.totalTime, a.totalTime);
-        EXPECT_EQ(b.bestLap, a.bestLap);
-        EXPECT_EQ(b.lapTotals, a.lapTotals);
-        EXPECT_EQ(b.lapTimes, a.lapTimes);
-    }
+    // Every stored field comes back: the same table gives the same section.
+    EXPECT_EQ(formatHeatResultBody(back.slots, r.session.texts()),
+        formatHeatResultBody(slots, r.session.texts()));
     EXPECT_EQ(back.slots.slot(2).transponder, "000104"); // given again by the mode
     EXPECT_EQ(r.session.texts().description, kDescription);
     EXPECT_EQ(r.session.texts().condition, "Pluie");
@@ -180,22 +151,19 @@ TEST(HeatSession, AHeatIsStoredOnlyWithResultsOrWhenTheRunMarkedItDirty)
     SessionRace r;
     RunEntryTable slots = r.load(1, 1).slots;
     const std::string before = r.bytes();
-    HeatStoreOutcome o = r.session.storeShownHeat(r.race, slots, false, r.prompts);
-    EXPECT_FALSE(o.due);
+    EXPECT_FALSE(r.session.storeShownHeat(r.race, slots, false, r.prompts).due);
     EXPECT_EQ(r.bytes(), before);
 
     // An empty heat that was started is stored empty, with the plain image.
-    o = r.session.storeShownHeat(r.race, slots, true, r.prompts);
+    const HeatStoreOutcome o = r.session.storeShownHeat(r.race, slots, true, r.prompts);
     EXPECT_TRUE(o.written);
     EXPECT_EQ(o.treeCode, 13101);
     EXPECT_EQ(o.treeImage, treeimage::Heat);
-    EXPECT_EQ(r.race.heatFlags.at(0), 0);
     EXPECT_EQ(r.race.category(1).resultsStored, 1);
     EXPECT_NE(
         r.bytes().find("Cat\xE9gorie1M1S1\t\nClaude\t0\t0\t0\t0\t0\t0\t\n"), std::string::npos);
 
-    // Nothing is stored once the board shows no heat.
-    r.session.forget();
+    r.session.forget(); // the board shows no heat any more
     giveLaps(slots.slot(1), 2);
     EXPECT_FALSE(r.session.storeShownHeat(r.race, slots, true, r.prompts).due);
 }
@@ -206,17 +174,14 @@ TEST(HeatSession, AMissingRaceFileIsReportedOnceAndChangesNothing)
     std::filesystem::remove(r.file());
     const LoadedHeat h = r.load(1, 1);
     EXPECT_FALSE(h.opened);
-    ASSERT_EQ(r.prompts.boxes.size(), 1u);
-    EXPECT_EQ(r.prompts.boxes[0].title, "Erreur");
-    EXPECT_EQ(r.prompts.boxes[0].text, "Erreur: impossible d'ouvrir le fichier Course");
     EXPECT_EQ(h.slots.pilotCount(), 0);
+    EXPECT_EQ(r.prompts.texts(),
+        std::vector<std::string> {"Erreur: impossible d'ouvrir le fichier Course"});
 
     RunEntryTable slots = h.slots;
     slots.slot(1).pilotName = "Claude";
     giveLaps(slots.slot(1), 1);
-    const HeatStoreOutcome o = r.session.storeShownHeat(r.race, slots, false, r.prompts);
-    EXPECT_TRUE(o.due);
-    EXPECT_FALSE(o.written);
+    EXPECT_FALSE(r.session.storeShownHeat(r.race, slots, false, r.prompts).written);
     EXPECT_EQ(r.prompts.boxes.size(), 2u);
     EXPECT_EQ(r.race.category(1).resultsStored, 0);
     EXPECT_FALSE(std::filesystem::exists(r.file()));
