@@ -22,6 +22,7 @@ inline constexpr int kHeatPlanEntries = 220;
 // Only these can ever hold a participant; the last 20 entries stay "(NA)".
 inline constexpr int kHeatPlanUsableEntries = 200;
 inline constexpr std::size_t kHeatPlanNameWidth = 40;
+inline constexpr int kMaxPilotsPerHeat = kSlotCount; // a heat has 20 starting slots
 inline constexpr int kDefaultPilotsPerHeat = 10;
 inline constexpr int kDefaultRounds = 1;
 
@@ -44,9 +45,24 @@ struct HeatPlan {
     // (length - 1) / pilots per heat + 1, so an empty plan still has one heat;
     // 0 when pilots per heat is below 1.
     int heatsPerRound() const;
+    // The rows of all heats: heats per round x pilots per heat. The last heat
+    // may reach past the 220 entries of a hand-edited plan; callers treat the
+    // entries beyond as "(NA)".
+    int rowsOfHeats() const { return heatsPerRound() * pilotsPerHeat; }
+    // The name of entry i (from 0), "(NA)" beyond the last entry.
+    std::string_view nameAt(int i) const
+    {
+        return i >= 0 && i < kHeatPlanEntries ? std::string_view(at(i)) : kEmptySlotName;
+    }
 
     bool operator==(const HeatPlan&) const = default;
 };
+
+// The entry (from 0) of line `line` of heat `heat` (both from 1).
+constexpr int planEntryIndex(int heat, int line, int pilotsPerHeat)
+{
+    return (heat - 1) * pilotsPerHeat + line - 1;
+}
 
 // The body: the flag line, then the 220 entry lines (each name and a TAB).
 std::string formatHeatPlanBody(const HeatPlan& plan);
