@@ -6,15 +6,17 @@
 // before any command that replaces the working race file.
 //
 // Main window:
-//   heat item selected:    forget(); LoadedHeat h = session.load(race, code, modes.mode(),
-//                          databases.courses, prompts);
-//                          run.setOptions(h.options); run.loadHeat(h.slots);
-//   selection leaving, before saves, category expanded, closing:
-//                          HeatStoreOutcome o = session.storeShownHeat(race, run.entries(),
-//                          run.state().heatDirty, prompts);  // then set the tree image
-//   category expanded:     store as above, then forget() and clear the board
-//   race created / loaded: forget()
-//   heat run listener:     HeatDescriptionFollower (description of the start, "." on erase)
+//   selection leaving a heat, before every save, before "Nouvelle course" and
+//   "Charger une course", on expanding a category, at closing:
+//       HeatStoreOutcome o = session.storeShownHeat(race, run.entries(),
+//                                                   run.state().heatDirty, prompts);
+//       if (o.due) set the image of tree item o.treeCode to o.treeImage
+//   heat item selected:
+//       LoadedHeat h = session.load(race, code, modes.mode(), databases.courses, prompts);
+//       run.setOptions(h.options); run.loadHeat(h.slots);
+//       board title session.headings().board, " Conflit Radio " when h.radioConflict
+//   category expanded (after the store), race created or loaded: session.forget()
+//   heat run listener: HeatDescriptionFollower (description of the start, "." on erase)
 #include "databases/records.h"
 #include "planning/heat_plan.h"
 #include "planning/participants.h"
