@@ -3,6 +3,9 @@
 #include "app/app_services.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
+#include "planning/ui/duration_calculator_dialog.h"
+#include "planning/ui/participant_details_dialog.h"
+#include "planning/ui/participants_command.h"
 #include "platform/serial_port.h"
 #include "storage/work_folder_seed.h"
 #include "timing/decoder_link.h"
@@ -78,11 +81,29 @@ int main(int argc, char** argv)
     window.commands().add(ksy::cmd::InterfaceSettings, [&] {
         ksy::runInterfaceDialog(decoder, platform.services().prompts, folder, &window);
     });
+    // The calculator's values stay for the program's run.
+    ksy::DurationCalculation durationValues;
+    window.commands().add(ksy::cmd::DurationCalculator,
+        [&] { ksy::DurationCalculatorDialog::run(&window, durationValues); });
+    window.commands().add(ksy::cmd::ParticipantList, [&] {
+        ksy::runParticipantsCommand(
+            &window, folder, window.race().header.selection, platform.services().prompts);
+    });
+    // While the details dialog is open its own tick reads the port (the scan
+    // must not lose its passings to the idle read below).
+    bool detailsOpen = false;
+    window.onTreeSelection(ksy::TreeItemKind::Participant, [&](int) {
+        detailsOpen = true;
+        ksy::ParticipantDetailsDialog::edit(&window, folder, serialPort,
+            platform.services().clock, platform.services().prompts);
+        detailsOpen = false;
+    });
     // Until a heat engine takes over the tick: the settings load, the RC2
     // link watch and the idle read that keeps stale passings from piling up.
-    window.setTickHandler([&decoder](std::int64_t) {
+    window.setTickHandler([&decoder, &detailsOpen](std::int64_t) {
         decoder.tick(std::nullopt);
-        decoder.discardReceived();
+        if (!detailsOpen)
+            decoder.discardReceived();
     });
     platform.setParentWindow(&window);
     if (options.quitAfterMs)

@@ -23,6 +23,18 @@ void setUp(QPrinter& printer, const ReportDocument& doc)
         doc.identity.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
+// Report heights are font cell heights (ascent plus descent), as the
+// printer's font interface takes them; the canvas sizes fonts by their em.
+// Arial's cell is 2288 units of its 2048-unit em.
+Drawing withEmHeights(const Drawing& page)
+{
+    Drawing out = page;
+    for (Primitive& p : out)
+        if (auto* t = std::get_if<TextOp>(&p.op))
+            t->font.pixelHeight = (t->font.pixelHeight * 2048 + 1144) / 2288;
+    return out;
+}
+
 } // namespace
 
 ReportDate currentReportDate()
@@ -52,7 +64,7 @@ bool renderReport(QPrinter& printer, const ReportDocument& doc, const WorkFolder
         painter.setViewport(0, 0, static_cast<int>(doc.identity.windowWidth * m.scale),
             static_cast<int>(doc.identity.windowHeight * m.scale));
         painter.setRenderHint(QPainter::Antialiasing);
-        replay(doc.pages[i], canvas);
+        replay(withEmHeights(doc.pages[i]), canvas);
         painter.setViewport(area);
     }
     return painter.end();
