@@ -412,6 +412,7 @@ void MainWindow::rebuildTree()
     tree_->showItems(buildRaceTree(race_));
     if (race_.categoryCount() >= 1)
         tree_->expandCategory(10000);
+    tree_->setInitialSelection(race_.header.selection);
 }
 
 void MainWindow::storeShownHeat()

@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 namespace ksy {
@@ -120,6 +121,24 @@ void RaceTreeView::selectCode(int code)
 {
     if (QTreeWidgetItem* item = itemWithCode(code))
         setCurrentItem(item);
+}
+
+void RaceTreeView::setInitialSelection(int code)
+{
+    if (QTreeWidgetItem* item = itemWithCode(code)) {
+        building_ = true;
+        setCurrentItem(item);
+        building_ = false;
+    }
+}
+
+void RaceTreeView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
 }
 
 void RaceTreeView::expandCategory(int code)

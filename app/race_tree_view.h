@@ -28,6 +28,9 @@ public:
     // Code of the selected item; 0 when nothing is selected.
     int selectedCode() const;
     void selectCode(int code);
+    // Makes the item current without reporting it (the tree of a new race
+    // starts on its category, as its header says).
+    void setInitialSelection(int code);
     void expandCategory(int code);
     // Sets a label without reporting it as an edit.
     void setLabel(int code, const QString& text);
@@ -42,6 +45,10 @@ Q_SIGNALS:
     void selectionChangedTo(int code);
     void categoryExpanded(int code);
     void rightClicked(const QPoint& globalPos);
+
+protected:
+    // A right click opens the menu of the selected item: it does not select.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void addItem(const RaceTreeItem& item, QTreeWidgetItem* parent);
