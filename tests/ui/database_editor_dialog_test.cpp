@@ -1,5 +1,6 @@
 #include "databases/editors/course_editor.h"
 #include "databases/editors/pilot_editor.h"
+#include "databases/ui/database_editors.h"
 #include "databases/ui/image_frame.h"
 #include "databases/ui/list_editor_dialog.h"
 #include "databases/ui/transponder_pack_dialog.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace ksy::test {
@@ -129,6 +131,38 @@ TEST(DatabaseEditorDialogs, EchapKeepsTheFileAndPacksAreWrittenOnOk)
     for (int i = 2; i < 20; ++i)
         expected += std::string(21, '\t') + "\n";
     EXPECT_EQ(readFile(dir.path() / "BaseDonnéesTranspondeurs.bd"), expected);
+}
+
+TEST(DatabaseEditorDialogs, MenuCommandsReloadWhatTheWindowKeeps)
+{
+    TempDir dir;
+    WorkFolder folder(dir.path());
+    writeFile(dir.path() / "BaseDonnéesParcours.bd", "Plage\t\t\t0\t\t\t\t\t\n");
+    FakePrompts prompts;
+    ChosenFile files;
+    MainDatabases kept;
+    kept.courses.resize(3);
+    auto closeWithEchap = [] {
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->findChild<QPushButton*>("2")->click();
+        });
+    };
+
+    closeWithEchap();
+    EXPECT_TRUE(runDatabaseCommand(1006, nullptr, folder, prompts, files, kept));
+    ASSERT_EQ(kept.courses.size(), 1u);
+    EXPECT_EQ(kept.courses[0].name, "Plage");
+
+    kept.packs[0].label = "Old";
+    closeWithEchap();
+    EXPECT_TRUE(runDatabaseCommand(1009, nullptr, folder, prompts, files, kept));
+    EXPECT_EQ(kept.packs, std::vector<TransponderPack>(20));
+    EXPECT_EQ(prompts.texts(),
+        std::vector<std::string>(
+            2, "Erreur: impossible d'ouvrir la base de données Transpondeurs"));
+
+    EXPECT_FALSE(runDatabaseCommand(1011, nullptr, folder, prompts, files, kept));
 }
 
 } // namespace
