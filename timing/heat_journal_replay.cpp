@@ -196,7 +196,8 @@ std::string heatOutcomeText(const HeatRun& run)
     return out;
 }
 
-std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch)
+std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch,
+                       const std::function<void(const HeatRun&)>& atEnd)
 {
     ReplayClock clock;
     ReplayDecoder decoder(clock, s.rc2, s.unansweredStartClocks);
@@ -260,6 +261,8 @@ std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch)
             decoder.discardReceived();
     }
     runEventsUpTo(end);
+    if (atEnd)
+        atEnd(run);
     return sounds.lines + stops.lines + heatOutcomeText(run);
 }
 

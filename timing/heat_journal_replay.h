@@ -14,13 +14,16 @@
 #include "storage/work_folder.h"
 #include "timing/heat_journal_scenario.h"
 
+#include <functional>
 #include <string>
 
 namespace ksy {
 
 // The working folder receives what the heat writes on the way (the course
 // database, the detailed results after "Effacer"); give a scratch folder.
-std::string replayHeat(const HeatScenario& scenario, const WorkFolder& scratch);
+// `atEnd` sees the heat as it stands at the end (to render its board).
+std::string replayHeat(const HeatScenario& scenario, const WorkFolder& scratch,
+                       const std::function<void(const HeatRun&)>& atEnd = {});
 
 // The row, entry, heat and record lines of a heat as it stands.
 std::string heatOutcomeText(const HeatRun& run);
