@@ -159,9 +159,14 @@ private:
 
     void heatTitle()
     {
-        const Rect r = g_.heatTitle();
-        add(Role::HeatTitle, FillRectOp {r, style_.colours[ColourHeatTitle]});
+        Rect r = g_.heatTitle();
         const FontSpec f = font(FontHeatTitle);
+        // A title longer than its band takes the band along under it, so that
+        // it reads as one strip instead of a band with a box sticking out.
+        const int textRight =
+            r.left + g_.x(20) + metrics_.textWidth(f, view_.inputs.heatTitle);
+        r.right = std::max(r.right, std::min(textRight, view_.screenWidth));
+        add(Role::HeatTitle, FillRectOp {r, style_.colours[ColourHeatTitle]});
         // Opaque text: a title longer than its band stays readable past it.
         add(Role::HeatTitle,
             TextOp {r.left + g_.x(10), centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
