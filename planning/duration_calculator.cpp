@@ -59,13 +59,14 @@ std::optional<std::string> DurationCalculatorForm::setNumber(
 
 std::optional<std::string> DurationCalculatorForm::setParticipants(std::string_view text)
 {
-    return setNumber(text, kParticipantsDigits, DurationCalculation::kMaxParticipants, v_.participants);
+    return setNumber(
+        text, kParticipantsDigits, DurationCalculation::kMaxParticipants, v_.participants);
 }
 
 std::optional<std::string> DurationCalculatorForm::setPilotsPerHeat(std::string_view text)
 {
-    return setNumber(text, kPilotsPerHeatDigits, DurationCalculation::kMaxPilotsPerHeat,
-        v_.pilotsPerHeat);
+    return setNumber(
+        text, kPilotsPerHeatDigits, DurationCalculation::kMaxPilotsPerHeat, v_.pilotsPerHeat);
 }
 
 std::optional<std::string> DurationCalculatorForm::setRounds(std::string_view text)
@@ -75,7 +76,8 @@ std::optional<std::string> DurationCalculatorForm::setRounds(std::string_view te
 
 std::optional<std::string> DurationCalculatorForm::setHeatMinutes(std::string_view text)
 {
-    return setNumber(text, kHeatMinutesDigits, DurationCalculation::kMaxHeatMinutes, v_.heatMinutes);
+    return setNumber(
+        text, kHeatMinutesDigits, DurationCalculation::kMaxHeatMinutes, v_.heatMinutes);
 }
 
 std::optional<std::string> DurationCalculatorForm::setRestMinutes(std::string_view text)

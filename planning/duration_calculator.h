@@ -64,7 +64,8 @@ public:
     std::string totalDurationText() const { return durationText(v_.totalMinutes); }
 
 private:
-    std::optional<std::string> setNumber(std::string_view text, int maxDigits, int maximum, int& field);
+    std::optional<std::string> setNumber(
+        std::string_view text, int maxDigits, int maximum, int& field);
 
     DurationCalculation& v_;
 };

@@ -29,8 +29,8 @@ ParticipantDetailsForm::ParticipantDetailsForm(
         prompts_.error(openErrorText("Frequences"));
     for (const RadioFrequency& f : frequencies.records)
         choices_.push_back(f.value);
-    std::ranges::stable_sort(
-        choices_, [](const std::string& a, const std::string& b) { return compareNames(a, b) < 0; });
+    std::ranges::stable_sort(choices_,
+        [](const std::string& a, const std::string& b) { return compareNames(a, b) < 0; });
 
     const auto raceFile = workingRaceFile(folder_);
     RaceHeader header;
@@ -42,7 +42,8 @@ ParticipantDetailsForm::ParticipantDetailsForm(
     if (category_ < 1 || category_ > kMaxCategories)
         return;
     if (readParticipantList(raceFile, category_, list_) != ParticipantListRead::Ok) {
-        prompts_.error("Erreur: liste de participants non trouv\xC3\xA9" "e");
+        prompts_.error("Erreur: liste de participants non trouv\xC3\xA9"
+                       "e");
         return;
     }
     // A participant item of the tree: 1000 + n within the category.
@@ -161,7 +162,8 @@ bool ParticipantDetailsForm::save()
 {
     close();
     if (category_ < 1 || category_ > kMaxCategories) {
-        prompts_.error("Erreur: liste des participants non trouv\xC3\xA9" "e");
+        prompts_.error("Erreur: liste des participants non trouv\xC3\xA9"
+                       "e");
         return false;
     }
     const RewriteResult result =

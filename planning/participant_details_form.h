@@ -27,7 +27,8 @@ public:
     // Opening: reads the decoder identity, the frequency database and the
     // participant named by the race file's selection. Each failure shows its
     // "Erreur" box; the form goes on with what it has.
-    ParticipantDetailsForm(WorkFolder folder, SerialLink& port, const Clock& clock, Prompts& prompts);
+    ParticipantDetailsForm(
+        WorkFolder folder, SerialLink& port, const Clock& clock, Prompts& prompts);
 
     // Whether the selection names a participant of an existing list.
     bool hasParticipant() const { return participant_ != nullptr; }

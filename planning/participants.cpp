@@ -39,7 +39,8 @@ std::string formatParticipantListBody(const ParticipantList& list)
 {
     FieldWriter out;
     for (const Participant& p : list.records) {
-        out.text(p.name, Participant::kNameWidth).text(p.transponder, Participant::kTransponderWidth);
+        out.text(p.name, Participant::kNameWidth)
+            .text(p.transponder, Participant::kTransponderWidth);
         for (const std::string& f : p.frequencies)
             out.text(f, Participant::kFrequencyWidth);
         out.endLine();

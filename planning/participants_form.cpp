@@ -127,7 +127,8 @@ bool ParticipantsForm::save()
 
 const PilotSummary* ParticipantsForm::pilot(std::string_view name) const
 {
-    const auto it = std::ranges::find_if(pilots_, [&](const PilotSummary& p) { return p.name == name; });
+    const auto it =
+        std::ranges::find_if(pilots_, [&](const PilotSummary& p) { return p.name == name; });
     return it == pilots_.end() ? nullptr : &*it;
 }
 

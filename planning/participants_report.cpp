@@ -61,10 +61,10 @@ ReportDocument participantListReport(const ParticipantReportHeader& header,
 
 ReportDocument participantListReport(const ParticipantsForm& form, const ReportDate& date)
 {
-    const ParticipantReportHeader header {form.categoryName(), form.track().raceName,
-        form.track().trackName};
-    return participantListReport(header, form.list(),
-        [&form](std::string_view name) { return form.pilot(name); }, date);
+    const ParticipantReportHeader header {
+        form.categoryName(), form.track().raceName, form.track().trackName};
+    return participantListReport(
+        header, form.list(), [&form](std::string_view name) { return form.pilot(name); }, date);
 }
 
 } // namespace ksy

@@ -61,10 +61,11 @@ bool writeExportFile(const std::string& fileUtf8, std::string_view content, Prom
     return ok;
 }
 
-bool exportText(FileChooser& chooser, Prompts& prompts, std::string_view preset,
-    std::string_view content)
+bool exportText(
+    FileChooser& chooser, Prompts& prompts, std::string_view preset, std::string_view content)
 {
-    const auto name = exportFileName(chooser.saveFile(std::string(preset), exportFileFilter()), preset);
+    const auto name =
+        exportFileName(chooser.saveFile(std::string(preset), exportFileFilter()), preset);
     if (!name)
         return false;
     return writeExportFile(*name, content, prompts);

@@ -10,7 +10,8 @@
 
 namespace ksy {
 
-inline constexpr std::string_view kExportFailed = "Erreur: la sauvegarde a \xC3\xA9" "chou\xC3\xA9";
+inline constexpr std::string_view kExportFailed = "Erreur: la sauvegarde a \xC3\xA9"
+                                                  "chou\xC3\xA9";
 
 // The save dialog's filter: "Fichier texte (.txt)", "*.txt".
 FileFilter exportFileFilter();
@@ -30,7 +31,7 @@ std::optional<std::string> exportFileName(
 bool writeExportFile(const std::string& fileUtf8, std::string_view content, Prompts& prompts);
 
 // The whole export: dialog, name rule, writing. True when a file was written.
-bool exportText(FileChooser& chooser, Prompts& prompts, std::string_view preset,
-    std::string_view content);
+bool exportText(
+    FileChooser& chooser, Prompts& prompts, std::string_view preset, std::string_view content);
 
 } // namespace ksy

@@ -14,18 +14,24 @@ const ReportIdentity& reportIdentity(ReportKind kind)
     static const ReportIdentity sheet {"RESULTATS SERIE : Printing...", true, 1600, 900};
     static const ReportIdentity analysis {"SYNTHESE RUN : Printing...", false, 630, 1120};
     switch (kind) {
-    case ReportKind::ParticipantList: return participants;
-    case ReportKind::HeatComposition: return composition;
-    case ReportKind::RoundRanking: return round;
-    case ReportKind::GlobalRanking: return global;
-    case ReportKind::HeatResultSheet: return sheet;
-    case ReportKind::PilotRunAnalysis: return analysis;
+    case ReportKind::ParticipantList:
+        return participants;
+    case ReportKind::HeatComposition:
+        return composition;
+    case ReportKind::RoundRanking:
+        return round;
+    case ReportKind::GlobalRanking:
+        return global;
+    case ReportKind::HeatResultSheet:
+        return sheet;
+    case ReportKind::PilotRunAnalysis:
+        return analysis;
     }
     return participants;
 }
 
-IsotropicMapping isotropicMapping(const ReportIdentity& identity, int printableWidth,
-    int printableHeight)
+IsotropicMapping isotropicMapping(
+    const ReportIdentity& identity, int printableWidth, int printableHeight)
 {
     IsotropicMapping m;
     if (printableWidth <= 0 || printableHeight <= 0)
@@ -85,8 +91,8 @@ ReportPage::ReportPage(ReportKind kind)
     drawing_.push_back({report_role::kLogo, ImageOp {{25, 25, 225, 75}, "images/logo.bmp"}});
 }
 
-void ReportPage::text(Role role, int x, int y, TextAlign align, std::string_view utf8, int height,
-    Colour colour)
+void ReportPage::text(
+    Role role, int x, int y, TextAlign align, std::string_view utf8, int height, Colour colour)
 {
     drawing_.push_back(
         {role, TextOp {x, y, align, std::string(utf8), reportFont(height), colour, std::nullopt}});

@@ -38,8 +38,8 @@ struct IsotropicMapping {
     int visibleWidth = 0; // logical units
     int visibleHeight = 0;
 };
-IsotropicMapping isotropicMapping(const ReportIdentity& identity, int printableWidth,
-    int printableHeight);
+IsotropicMapping isotropicMapping(
+    const ReportIdentity& identity, int printableWidth, int printableHeight);
 
 // Table pagination: 40 rows per page.
 inline constexpr int kReportRowsPerPage = 40;

@@ -68,7 +68,8 @@ ParticipantDetailsDialog::ParticipantDetailsDialog(const WorkFolder& folder, Ser
         list->setObjectName(QString::number(4305 + i));
         for (const std::string& choice : form_.frequencyChoices())
             list->addItem(QString::fromStdString(cp1252ToUtf8(choice)));
-        list->setCurrentIndex(list->findText(QString::fromStdString(cp1252ToUtf8(form_.frequency(i)))));
+        list->setCurrentIndex(
+            list->findText(QString::fromStdString(cp1252ToUtf8(form_.frequency(i)))));
         radioGrid->addWidget(list, i, 1);
         connect(list, &QComboBox::currentTextChanged, this, [this, i](const QString& text) {
             if (const auto bytes = utf8ToCp1252(text.toStdString()))
@@ -116,8 +117,8 @@ void ParticipantDetailsDialog::scanToggled(bool on)
 {
     form_.setScanning(on);
     transponder_->setReadOnly(on);
-    scanState_->setText(QString::fromUtf8(form_.scanText().data(),
-        static_cast<qsizetype>(form_.scanText().size())));
+    scanState_->setText(QString::fromUtf8(
+        form_.scanText().data(), static_cast<qsizetype>(form_.scanText().size())));
     showIndicator();
 }
 

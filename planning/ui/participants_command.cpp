@@ -5,8 +5,8 @@
 
 namespace ksy {
 
-int runParticipantsCommand(QWidget* parent, const WorkFolder& folder, int selection,
-    Prompts& prompts)
+int runParticipantsCommand(
+    QWidget* parent, const WorkFolder& folder, int selection, Prompts& prompts)
 {
     const int category = selection / 10000;
     if (category < 1 || category > kMaxCategories)

@@ -13,7 +13,7 @@ namespace ksy {
 
 // Returns the category worked on, 0 when the selection names none or the
 // file could not be written (its box is then shown and no dialog opens).
-int runParticipantsCommand(QWidget* parent, const WorkFolder& folder, int selection,
-    Prompts& prompts);
+int runParticipantsCommand(
+    QWidget* parent, const WorkFolder& folder, int selection, Prompts& prompts);
 
 } // namespace ksy

@@ -51,7 +51,8 @@ ParticipantsDialog::ParticipantsDialog(
     grid->addLayout(nameRow, 0, 0, 1, 3);
 
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(new QLabel(QStringLiteral(" Participants \u00E0 la cat\u00E9gorie:"), this));
+    countRow->addWidget(
+        new QLabel(QStringLiteral(" Participants \u00E0 la cat\u00E9gorie:"), this));
     count_ = new QLineEdit(this);
     count_->setObjectName("4202");
     count_->setReadOnly(true);
@@ -154,7 +155,8 @@ void ParticipantsDialog::savePdf()
     saveReportAsPdf(this, participantListReport(form_, currentReportDate()), folder_, prompts_);
 }
 
-bool ParticipantsDialog::edit(QWidget* parent, const WorkFolder& folder, int category, Prompts& prompts)
+bool ParticipantsDialog::edit(
+    QWidget* parent, const WorkFolder& folder, int category, Prompts& prompts)
 {
     ParticipantsDialog dialog(folder, category, prompts, parent);
     return dialog.exec() == QDialog::Accepted;

@@ -15,8 +15,8 @@ namespace ksy {
 class ParticipantsDialog : public QDialog {
     Q_OBJECT
 public:
-    ParticipantsDialog(const WorkFolder& folder, int category, Prompts& prompts,
-        QWidget* parent = nullptr);
+    ParticipantsDialog(
+        const WorkFolder& folder, int category, Prompts& prompts, QWidget* parent = nullptr);
 
     const ParticipantsForm& form() const { return form_; }
 

@@ -92,8 +92,8 @@ bool printReport(QWidget* parent, const ReportDocument& doc, const WorkFolder& f
     return renderReport(printer, doc, folder);
 }
 
-bool saveReportAsPdf(QWidget* parent, const ReportDocument& doc, const WorkFolder& folder,
-    Prompts& prompts)
+bool saveReportAsPdf(
+    QWidget* parent, const ReportDocument& doc, const WorkFolder& folder, Prompts& prompts)
 {
     if (doc.pages.empty())
         return false;

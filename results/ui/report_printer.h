@@ -31,8 +31,8 @@ bool writeReportPdf(const ReportDocument& doc, const WorkFolder& folder, const Q
 bool printReport(QWidget* parent, const ReportDocument& doc, const WorkFolder& folder);
 
 // Asks for a ".pdf" file name and writes the report there. True when written.
-bool saveReportAsPdf(QWidget* parent, const ReportDocument& doc, const WorkFolder& folder,
-    Prompts& prompts);
+bool saveReportAsPdf(
+    QWidget* parent, const ReportDocument& doc, const WorkFolder& folder, Prompts& prompts);
 
 // The text export: the save dialog, the ".txt" rule, the writing. True when
 // a file was written.

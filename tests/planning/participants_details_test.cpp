@@ -157,9 +157,13 @@ TEST(ParticipantDetails, MissingListIsReportedAndNeverCreated)
     EXPECT_FALSE(form.hasParticipant());
     EXPECT_EQ(prompts.texts(),
         (std::vector<std::string> {"Erreur: impossible d'ouvrir le fichier Interface Port COM",
-            "Erreur: impossible d'ouvrir la base de donn\xC3\xA9" "es Frequences",
-            "Erreur: liste de participants non trouv\xC3\xA9" "e"}));
+            "Erreur: impossible d'ouvrir la base de donn\xC3\xA9"
+            "es Frequences",
+            "Erreur: liste de participants non trouv\xC3\xA9"
+            "e"}));
     EXPECT_FALSE(form.save());
-    EXPECT_EQ(prompts.texts().back(), "Erreur: liste des participants non trouv\xC3\xA9" "e");
+    EXPECT_EQ(prompts.texts().back(),
+        "Erreur: liste des participants non trouv\xC3\xA9"
+        "e");
     EXPECT_EQ(readFile(workingRaceFile(folder)), newRaceFileBytes());
 }

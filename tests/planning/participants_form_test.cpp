@@ -48,8 +48,8 @@ std::vector<std::string> numberedNames(int n)
 {
     std::vector<std::string> names;
     for (int i = 0; i < n; ++i)
-        names.push_back("Pilote " + std::string(i < 100 ? "0" : "") + (i < 10 ? "0" : "") +
-            std::to_string(i));
+        names.push_back(
+            "Pilote " + std::string(i < 100 ? "0" : "") + (i < 10 ? "0" : "") + std::to_string(i));
     return names;
 }
 
@@ -143,7 +143,8 @@ TEST(ParticipantsForm, ValiderResetsRoundsAndCreatesBothSections)
     // The list section first, then the plan with the defaults, both appended.
     const std::string bytes = readFile(raceFile);
     const auto list = bytes.find("\n" + participantListTitle(1) + "\t\nAlbert\t000011\t");
-    const auto plan = bytes.find("\n" + heatPlanTitle(1) + "\t\n0\t10\t1\t\nDurand\t\nAlbert\t\n(NA)\t\n");
+    const auto plan =
+        bytes.find("\n" + heatPlanTitle(1) + "\t\n0\t10\t1\t\nDurand\t\nAlbert\t\n(NA)\t\n");
     ASSERT_NE(list, std::string::npos);
     ASSERT_NE(plan, std::string::npos);
     EXPECT_LT(list, plan);
@@ -187,7 +188,8 @@ TEST(ParticipantsForm, MissingFilesAreReportedAndAnUnreadHeaderIsNeverWritten)
     FakePrompts prompts;
     ParticipantsForm form(folder, 1, prompts);
     EXPECT_EQ(prompts.texts(),
-        (std::vector<std::string> {"Erreur: impossible d'ouvrir la base de donn\xC3\xA9" "es Pilotes",
+        (std::vector<std::string> {"Erreur: impossible d'ouvrir la base de donn\xC3\xA9"
+                                   "es Pilotes",
             "Erreur: impossible d'ouvrir le fichier Course",
             "Erreur: impossible d'ouvrir le fichier Course"}));
     // The race file appears meanwhile: saving must not write an empty header over it.

@@ -75,7 +75,8 @@ TEST(ParticipantListReport, FortyRowsFitOnePageAndTheFortyFirstStartsAnother)
 
 TEST(ParticipantListReport, PlacesTitlesHeadsAndRowsOnTheLogicalPage)
 {
-    const ReportDocument doc = participantListReport(kHeader, listOf(3), kLookup, {1, 6, 2025, 14, 5});
+    const ReportDocument doc =
+        participantListReport(kHeader, listOf(3), kLookup, {1, 6, 2025, 14, 5});
     const Drawing& page = doc.pages.at(0);
 
     const TextOp* category = findText(page, "CATEGORIE : Cat\xC3\xA9gorie Standart");
@@ -117,7 +118,8 @@ TEST(ParticipantListReport, PlacesTitlesHeadsAndRowsOnTheLogicalPage)
     EXPECT_EQ(rowLines[1].y1, 366);
     bool separatorAt460 = false;
     for (const Primitive& p : page)
-        if (const auto* l = std::get_if<LineOp>(&p.op); l && p.role == report_role::kColumn && l->x1 == 460)
+        if (const auto* l = std::get_if<LineOp>(&p.op);
+            l && p.role == report_role::kColumn && l->x1 == 460)
             separatorAt460 = l->y1 == 250 && l->y2 == 396;
     EXPECT_TRUE(separatorAt460);
 }

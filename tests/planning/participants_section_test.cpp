@@ -14,8 +14,10 @@ using ksy::test::writeFile;
 
 namespace {
 
-const std::string kListTitle = "Cat\xE9gorie" "2ListeParticipants";
-const std::string kPlanTitle = "Cat\xE9gorie" "2R\xE9partitionQualifs";
+const std::string kListTitle = "Cat\xE9gorie"
+                               "2ListeParticipants";
+const std::string kPlanTitle = "Cat\xE9gorie"
+                               "2R\xE9partitionQualifs";
 
 std::string participantArea(const std::string& body)
 {
@@ -40,7 +42,8 @@ TEST(ParticipantListSection, WritesTwoHundredLinesAndReadsThemBack)
     for (int i = 2; i < 200; ++i)
         body += "\t\t\t\t\t\t\t\n";
     EXPECT_EQ(formatParticipantListBody(list), body);
-    EXPECT_EQ(readFile(file), newRaceFileBytes() + "\n" + kListTitle + "\t\n" + participantArea(body));
+    EXPECT_EQ(
+        readFile(file), newRaceFileBytes() + "\n" + kListTitle + "\t\n" + participantArea(body));
 
     ParticipantList back;
     back.at(5).name = "stale";
@@ -73,12 +76,14 @@ TEST(ParticipantListSection, DetailsSaveNeverCreatesTheSection)
     EXPECT_EQ(writeParticipantList(file, 1, list, false, &prompts), RewriteResult::TitleNotFound);
     EXPECT_EQ(readFile(file), newRaceFileBytes());
     ASSERT_EQ(prompts.texts(),
-        std::vector<std::string> {"Erreur: liste des participants non trouv\xC3\xA9" "e"});
+        std::vector<std::string> {"Erreur: liste des participants non trouv\xC3\xA9"
+                                  "e"});
 
     HeatPlan plan;
     EXPECT_EQ(writeHeatPlan(file, 1, plan, false, &prompts), RewriteResult::TitleNotFound);
     EXPECT_EQ(readFile(file), newRaceFileBytes());
-    EXPECT_EQ(prompts.texts().back(), "Erreur: Intitul\xC3\xA9 de R\xC3\xA9partition des qualifs non trouv\xC3\xA9");
+    EXPECT_EQ(prompts.texts().back(),
+        "Erreur: Intitul\xC3\xA9 de R\xC3\xA9partition des qualifs non trouv\xC3\xA9");
 }
 
 TEST(HeatPlanSection, WritesTheFlagLineAndTwoHundredTwentyEntries)
@@ -99,7 +104,8 @@ TEST(HeatPlanSection, WritesTheFlagLineAndTwoHundredTwentyEntries)
         body += "(NA)\t\n";
     EXPECT_EQ(formatHeatPlanBody(plan), body);
     EXPECT_EQ(readFile(file),
-        newRaceFileBytes() + "\n" + kPlanTitle + "\t\n" + body + sectionFiller(4625).substr(body.size()));
+        newRaceFileBytes() + "\n" + kPlanTitle + "\t\n" + body +
+            sectionFiller(4625).substr(body.size()));
 
     HeatPlan back;
     back.pilotsPerHeat = 3;

@@ -18,7 +18,8 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<std::string> saveFile(const std::string& presetName, const FileFilter& filter) override
+    std::optional<std::string> saveFile(
+        const std::string& presetName, const FileFilter& filter) override
     {
         preset = presetName;
         EXPECT_EQ(filter.description, "Fichier texte (.txt)");
@@ -69,5 +70,7 @@ TEST(ReportExport, WritesTheLinesOrNothing)
     EXPECT_FALSE(exportText(chooser, prompts, preset, content));
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].title, "Erreur");
-    EXPECT_EQ(prompts.boxes[0].text, "Erreur: la sauvegarde a \xC3\xA9" "chou\xC3\xA9");
+    EXPECT_EQ(prompts.boxes[0].text,
+        "Erreur: la sauvegarde a \xC3\xA9"
+        "chou\xC3\xA9");
 }

@@ -42,7 +42,8 @@ TEST(ReportFrame, MapsTheLogicalPageIsotropically)
     EXPECT_EQ(sheet.visibleWidth, 1600);
     EXPECT_NEAR(sheet.visibleHeight, 1131, 1);
     EXPECT_TRUE(reportIdentity(ReportKind::HeatResultSheet).landscape);
-    const auto analysis = isotropicMapping(reportIdentity(ReportKind::PilotRunAnalysis), 4961, 7016);
+    const auto analysis =
+        isotropicMapping(reportIdentity(ReportKind::PilotRunAnalysis), 4961, 7016);
     EXPECT_NEAR(analysis.visibleWidth, 792, 1);
     EXPECT_EQ(reportIdentity(ReportKind::HeatComposition).documentName,
         "REPARTITION QUALIFS : Printing...");
@@ -66,7 +67,8 @@ TEST(ReportFrame, DrawsDoubleBorderLogoAndPageNumber)
     EXPECT_EQ(number.y, 1550);
     EXPECT_EQ(number.font.face, "Arial");
 
-    const auto sheet = lines(ReportPage(ReportKind::HeatResultSheet).drawing(), report_role::kFrame);
+    const auto sheet =
+        lines(ReportPage(ReportKind::HeatResultSheet).drawing(), report_role::kFrame);
     EXPECT_EQ(sheet[1], (LineOp {1585, 15, 1585, 1100, kReportInk, 1}));
     const Drawing analysis = ReportPage(ReportKind::PilotRunAnalysis).take();
     ASSERT_EQ(analysis.size(), 1u);

@@ -39,13 +39,18 @@ template <typename W> W* child(QWidget& dialog, const QString& id)
 std::vector<Pilot> clubPilots()
 {
     const char* first[] = {"Jean", "Marie", "Pierre", "Sophie", "Luc", "Claire", "Hugo",
-        "L\xE9" "a", "Paul", "Emma", "Thomas", "Chlo\xE9", "Nicolas", "Camille", "Yann"};
-    const char* last[] = {"Dupont", "Lef\xE8" "vre", "Martin", "Leroy", "Moreau", "Fournier",
-        "Girard", "Bonnet", "Lambert", "Fontaine", "Rousseau", "Vincent", "Muller", "Faure",
-        "Andr\xE9", "Mercier", "Blanc", "Gu\xE9rin", "Boyer", "Garnier", "Chevalier", "Fran\xE7ois",
-        "Legrand", "Gauthier", "Garcia", "Perrin", "Robin", "Cl\xE9ment", "Morin", "Nicolas",
-        "Henry", "Roussel", "Mathieu", "Gautier", "Masson", "Marchand", "Duval", "Denis",
-        "Dumont", "Marie", "Lemaire", "No\xEBl", "Meyer", "Dufour", "Meunier"};
+        "L\xE9"
+        "a",
+        "Paul", "Emma", "Thomas", "Chlo\xE9", "Nicolas", "Camille", "Yann"};
+    const char* last[] = {"Dupont",
+        "Lef\xE8"
+        "vre",
+        "Martin", "Leroy", "Moreau", "Fournier", "Girard", "Bonnet", "Lambert", "Fontaine",
+        "Rousseau", "Vincent", "Muller", "Faure", "Andr\xE9", "Mercier", "Blanc", "Gu\xE9rin",
+        "Boyer", "Garnier", "Chevalier", "Fran\xE7ois", "Legrand", "Gauthier", "Garcia", "Perrin",
+        "Robin", "Cl\xE9ment", "Morin", "Nicolas", "Henry", "Roussel", "Mathieu", "Gautier",
+        "Masson", "Marchand", "Duval", "Denis", "Dumont", "Marie", "Lemaire", "No\xEBl", "Meyer",
+        "Dufour", "Meunier"};
     const char* clubs[] = {"CLV Berck", "Char \xE0 voile Cherrueix", "Eole Club Hardelot",
         "Association Sportive Char \xE0 Voile de la Baie"};
     std::vector<Pilot> pilots;
@@ -70,7 +75,8 @@ struct UiFolder {
         std::filesystem::create_directories(dir.path() / "Private");
         std::filesystem::create_directories(dir.path() / "images");
         for (const char* image : {"logo.bmp", "impression.bmp"})
-            std::filesystem::copy_file(std::filesystem::path(KSY_SOURCE_DIR) / "data/images" / image,
+            std::filesystem::copy_file(
+                std::filesystem::path(KSY_SOURCE_DIR) / "data/images" / image,
                 dir.path() / "images" / image);
         writeFile(workingRaceFile(folder), newRaceFileBytes());
         writeFile(folder.file("PcCrashRace.race"), "");
@@ -107,7 +113,8 @@ TEST(ParticipantsDialog, FortyFivePilotsEnteredValidatedAndPrintedToPdf)
             enter->click();
         }
         EXPECT_EQ(child<QLineEdit>(dialog, "4202")->text(), "(45)");
-        EXPECT_EQ(child<QListWidget>(dialog, "4203")->item(0)->text(), QString::fromUtf8("André Yann"));
+        EXPECT_EQ(
+            child<QListWidget>(dialog, "4203")->item(0)->text(), QString::fromUtf8("André Yann"));
         child<QPushButton>(dialog, "1")->click();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
@@ -179,7 +186,8 @@ TEST(ParticipantsDialog, DetailsTakeSixDigitsAndCalculatorClampsWhileTyping)
         participants->clear();
         type(participants, "250");
         EXPECT_EQ(participants->text(), "200");
-        for (auto [id, text] : {std::pair {"3503", "10"}, {"3504", "3"}, {"3505", "8"}, {"3506", "4"}}) {
+        for (auto [id, text] :
+            {std::pair {"3503", "10"}, {"3504", "3"}, {"3505", "8"}, {"3506", "4"}}) {
             auto* e = child<QLineEdit>(calculator, id);
             e->clear();
             type(e, text);
