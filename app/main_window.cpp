@@ -5,6 +5,7 @@
 #include "app/race_tree_view.h"
 #include "app/resource_images.h"
 #include "app/closing_files.h"
+#include "databases/ui/database_editors.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
@@ -264,6 +265,13 @@ void MainWindow::registerCommands()
     router_.add(cmd::NewCategory, [this] { addCategory(); });
     router_.add(cmd::RenameCategory, [this] { tree_->editSelectedLabel(); });
     router_.add(cmd::ResultsButton, [this] { showContextMenu(ContextMenu::Heat, QCursor::pos()); });
+    // The database editors; after "Parcours" and "Transpondeurs" the tables
+    // the window keeps are read again.
+    for (const int id : {cmd::TrackDatabase, cmd::ClubDatabase, cmd::PilotDatabase,
+             cmd::PackDatabase, cmd::FrequencyDatabase})
+        router_.add(id, [this, id] {
+            runDatabaseCommand(id, this, folder_, services_.prompts, services_.files, databases_);
+        });
 }
 
 void MainWindow::runCommand(int id)
