@@ -1,0 +1,123 @@
+// The real program, started headless and unattended on a temporary working
+// folder, ended by its own --quit-after close request.
+#include "storage/race_file.h"
+#include "support/fakes.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace ksy {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+
+struct ProgramRun {
+    int exitCode = -1;
+    QStringList boxes; // stderr lines written for message boxes and questions
+};
+
+// Lines of the program's own boxes; Qt's diagnostics are left out.
+bool isBoxLine(const QString& line)
+{
+    for (const char* title : {"Message Important: ", "Attention: ", "Erreur: ", "Message: ",
+                              "Kestrametrix: "})
+        if (line.startsWith(QString::fromUtf8(title)))
+            return true;
+    return false;
+}
+
+ProgramRun runProgram(const std::filesystem::path& workDir, int quitAfterMs = 600)
+{
+    const auto runtime = workDir.parent_path() / "runtime";
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    QProcess p;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
+    p.setProcessEnvironment(env);
+    p.start(KSY_APP_PATH, {"--workdir", QString::fromStdString(workDir.string()), "--unattended",
+                           "--quit-after", QString::number(quitAfterMs)});
+    ProgramRun run;
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        ADD_FAILURE() << "the program did not end by itself";
+        return run;
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardError()).split('\n'))
+        if (isBoxLine(line))
+            run.boxes << line;
+    return run;
+}
+
+const char* const kNotice =
+    "Message Important: Les impressions de documents avec les dernières versions de Windows 11 "
+    "peuvent provoquer un bug entrainant la fermeture du logiciel.\\nSi vous êtes sous W11, avant "
+    "toute utilisation du logiciel, veuillez tester l'impression en imprimant au moins 2 "
+    "documents consécutifs. Si ce bug apparait, pour pouvoir imprimer un document de course à "
+    "partir du logiciel, il ne faudra pas l'imprimer directement, mais passer par une capture "
+    "d'écran.\\nNous travaillons actuellement à une résolution de ce problème.";
+const char* const kQuit = "Attention: Vous voulez quitter!\\nSouhaitez-vous sauvegarder la "
+                          "course en cours? -> Oui";
+const char* const kNoDecoder = "Message: Echec à l'ouverture du port COM";
+
+TEST(AppStartup, AFreshFolderIsSeededAndGetsANewRaceWithOnlyTheNotice)
+{
+    TempDir dir;
+    const auto work = dir.path() / "Kestrametrix Sand Yachting";
+    const ProgramRun run = runProgram(work);
+    EXPECT_EQ(run.exitCode, 0);
+
+    // The notice, the quit question answered Yes (its save dialog cancelled)
+    // and, without a decoder, the port box: nothing else.
+    QStringList expected = {QString::fromUtf8(kNotice), QString::fromUtf8(kQuit)};
+    QStringList boxes = run.boxes;
+    boxes.removeAll(QString::fromUtf8(kNoDecoder));
+    EXPECT_EQ(boxes, expected) << boxes.join('\n').toStdString();
+
+    const std::string race = readFile(work / "Private" / "Course.race");
+    EXPECT_EQ(race.substr(0, 32), "10000\t1\tCATEGORIE 1\t0\t0\t0\t0\t0\t0\t");
+    EXPECT_EQ(race, newRaceFileBytes());
+    EXPECT_FALSE(std::filesystem::exists(work / "PcCrashRace.race"));
+    EXPECT_TRUE(std::filesystem::exists(work / "Private" / "R\xC3\xA9glagesAffichage.rgsc"));
+    EXPECT_TRUE(std::filesystem::exists(work / "images" / "res_19_tree_course.png"));
+
+    std::string emptySlots;
+    for (int i = 0; i < 20; ++i)
+        emptySlots += "(NA)\t0\t\n";
+    const std::string detail = readFile(work / "DetailResultats.res");
+    EXPECT_EQ(detail.substr(detail.find('\n') + 1), emptySlots);
+}
+
+TEST(AppStartup, ACrashedRaceSurvivesASecondStart)
+{
+    TempDir dir;
+    const auto work = dir.path() / "w";
+    ASSERT_EQ(runProgram(work).exitCode, 0);
+
+    // The program died with a race in its working file.
+    Race crashed;
+    const auto working = work / "Private" / "Course.race";
+    ASSERT_TRUE(createNewRaceFile(working, crashed));
+    crashed.addCategory();
+    crashed.renameCategory(2, "Seniors");
+    ASSERT_TRUE(writeRaceHeader(working, crashed.header));
+    const std::string crashedBytes = readFile(working);
+
+    ASSERT_EQ(runProgram(work).exitCode, 0);
+    EXPECT_EQ(readFile(work / "PcCrashRace.race"), crashedBytes);
+    EXPECT_EQ(readFile(working), newRaceFileBytes());
+
+    // Started again before anyone loaded it: the untouched new working race
+    // must not replace the crashed one.
+    ASSERT_EQ(runProgram(work).exitCode, 0);
+    EXPECT_EQ(readFile(work / "PcCrashRace.race"), crashedBytes);
+}
+
+} // namespace
+} // namespace ksy
