@@ -11,7 +11,8 @@
 namespace ksy {
 
 struct PlatformServices::Impl {
-    Impl(const WorkFolder& folder, bool unattended) : sounds(folder)
+    Impl(const WorkFolder& folder, bool unattended)
+        : sounds(folder)
     {
         if (unattended) {
             prompts = std::make_unique<UnattendedPrompts>(std::cerr);

@@ -15,8 +15,8 @@ struct Scale {
 
 std::vector<ControlSpec> mainWindowControls(int screenWidth, int screenHeight)
 {
-    const Scale u{screenWidth, 1600};
-    const Scale v{screenHeight, 900};
+    const Scale u {screenWidth, 1600};
+    const Scale v {screenHeight, 900};
     using K = ControlKind;
     std::vector<ControlSpec> c = {
         {2001, K::PushButton, "Depart", 16 + u(672), v(40), 80, v(45)},
@@ -30,20 +30,15 @@ std::vector<ControlSpec> mainWindowControls(int screenWidth, int screenHeight)
         {0, K::GroupBox, "", 100 + u(275), v(606), u(1050), v(50)},
     };
     for (int k = 1; k <= 20; ++k)
-        c.push_back({2200 + k, K::PushButton, std::to_string(k), 100 + u(250 + 50 * k),
-                     v(625), u(40), v(20)});
+        c.push_back({2200 + k, K::PushButton, std::to_string(k), 100 + u(250 + 50 * k), v(625),
+            u(40), v(20)});
     const std::vector<ControlSpec> rest = {
-        {2221, K::GroupBox, "Durée course / Horloge", 200 + u(45), v(710),
-         u(400), v(75)},
+        {2221, K::GroupBox, "Durée course / Horloge", 200 + u(45), v(710), u(400), v(75)},
         {2222, K::GroupBox, "Décompte", 220 + u(440), v(710), 100, v(75)},
-        {2223, K::GroupBox, "Mode transpondeurs", 200 + u(720), v(700), 330,
-         v(85)},
-        {2101, K::RadioButton, "Puces perso", 205 + u(720), v(727), 105,
-         v(20)},
-        {2102, K::RadioButton, "Puces club", 325 + u(720), v(727), 105,
-         v(20)},
-        {2103, K::RadioButton, "Mixte (scan)", 205 + u(720), v(760), 105,
-         v(20)},
+        {2223, K::GroupBox, "Mode transpondeurs", 200 + u(720), v(700), 330, v(85)},
+        {2101, K::RadioButton, "Puces perso", 205 + u(720), v(727), 105, v(20)},
+        {2102, K::RadioButton, "Puces club", 325 + u(720), v(727), 105, v(20)},
+        {2103, K::RadioButton, "Mixte (scan)", 205 + u(720), v(760), 105, v(20)},
         {2104, K::ComboBox, "PackPuces", 435 + u(720), v(725), 72, v(600)},
         {2105, K::PushCheckBox, "Scan", 320 + u(720), v(757), 60, v(23)},
         {2106, K::ReadOnlyEdit, "", 390 + u(720), v(757), 110, v(23)},

@@ -10,15 +10,15 @@
 
 namespace ksy {
 
-MainMenus::MainMenus(QMenuBar* bar, const CommandRouter& router, const WorkFolder& folder,
-                     QWidget* owner)
-    : QObject(owner), router_(router)
+MainMenus::MainMenus(
+    QMenuBar* bar, const CommandRouter& router, const WorkFolder& folder, QWidget* owner)
+    : QObject(owner)
+    , router_(router)
 {
     for (const MenuSpec& spec : menuBarSpec())
         fill(bar->addMenu(QString::fromStdString(spec.name)), spec, folder);
     for (ContextMenu which : {ContextMenu::Heat, ContextMenu::Track, ContextMenu::Category,
-                              ContextMenu::Participants, ContextMenu::RaceOptions,
-                              ContextMenu::HeatComposition}) {
+             ContextMenu::Participants, ContextMenu::RaceOptions, ContextMenu::HeatComposition}) {
         const MenuSpec& spec = contextMenuSpec(which);
         auto menu = std::make_unique<QMenu>();
         menu->setObjectName(QString::fromStdString(spec.name));

@@ -19,8 +19,7 @@ namespace ksy {
 class MainMenus : public QObject {
     Q_OBJECT
 public:
-    MainMenus(QMenuBar* bar, const CommandRouter& router, const WorkFolder& folder,
-              QWidget* owner);
+    MainMenus(QMenuBar* bar, const CommandRouter& router, const WorkFolder& folder, QWidget* owner);
     ~MainMenus() override;
 
     QAction* action(int id) const;

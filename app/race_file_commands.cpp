@@ -13,9 +13,13 @@ std::filesystem::path fromUtf8(const std::string& utf8)
 
 } // namespace
 
-RaceFileCommands::RaceFileCommands(WorkFolder folder, Race& race, Prompts& prompts,
-                                   FileChooser& files, RaceFileView& view)
-    : folder_(std::move(folder)), race_(race), prompts_(prompts), files_(files), view_(view)
+RaceFileCommands::RaceFileCommands(
+    WorkFolder folder, Race& race, Prompts& prompts, FileChooser& files, RaceFileView& view)
+    : folder_(std::move(folder))
+    , race_(race)
+    , prompts_(prompts)
+    , files_(files)
+    , view_(view)
 {
 }
 
@@ -103,8 +107,8 @@ void RaceFileCommands::loadRace()
     const auto chosen = files_.openFile(std::string(root.begin(), root.end()), raceFilter());
     if (!chosen || chosen->empty())
         return;
-    if (prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes
-        && !saveBeforeReplacing())
+    if (prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
+        !saveBeforeReplacing())
         return;
     if (!loadIntoWorkingRace(folder_, fromUtf8(*chosen))) {
         // The working race is untouched: keep showing it under its own name.

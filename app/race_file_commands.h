@@ -35,8 +35,8 @@ inline constexpr const char* kQuestionTitle = "Attention";
 
 class RaceFileCommands {
 public:
-    RaceFileCommands(WorkFolder folder, Race& race, Prompts& prompts, FileChooser& files,
-                     RaceFileView& view);
+    RaceFileCommands(
+        WorkFolder folder, Race& race, Prompts& prompts, FileChooser& files, RaceFileView& view);
 
     void newRace(); // 1001
     void loadRace(); // 1002

@@ -6,30 +6,28 @@ namespace ksy {
 
 QString QtFileChooser::qtFilter(const FileFilter& filter)
 {
-    return QString::fromStdString(filter.description) + QStringLiteral(" (")
-        + QString::fromStdString(filter.pattern) + QStringLiteral(")");
+    return QString::fromStdString(filter.description) + QStringLiteral(" (") +
+        QString::fromStdString(filter.pattern) + QStringLiteral(")");
 }
 
-std::optional<std::string> QtFileChooser::openFile(const std::string& initialFolder,
-                                                   const FileFilter& filter)
+std::optional<std::string> QtFileChooser::openFile(
+    const std::string& initialFolder, const FileFilter& filter)
 {
     // QFileDialog only returns existing files from its open mode and never
     // touches the process's current folder.
-    const QString chosen = QFileDialog::getOpenFileName(
-        parent_, QStringLiteral("Ouvrir"), QString::fromStdString(initialFolder),
-        qtFilter(filter), nullptr, QFileDialog::ReadOnly);
+    const QString chosen = QFileDialog::getOpenFileName(parent_, QStringLiteral("Ouvrir"),
+        QString::fromStdString(initialFolder), qtFilter(filter), nullptr, QFileDialog::ReadOnly);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();
 }
 
-std::optional<std::string> QtFileChooser::saveFile(const std::string& presetName,
-                                                   const FileFilter& filter)
+std::optional<std::string> QtFileChooser::saveFile(
+    const std::string& presetName, const FileFilter& filter)
 {
     // The overwrite question is on by default.
     const QString chosen = QFileDialog::getSaveFileName(parent_, QStringLiteral("Enregistrer sous"),
-                                                        QString::fromStdString(presetName),
-                                                        qtFilter(filter));
+        QString::fromStdString(presetName), qtFilter(filter));
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();

@@ -9,29 +9,37 @@ namespace {
 QMessageBox::Icon toQt(PromptIcon icon)
 {
     switch (icon) {
-    case PromptIcon::Information: return QMessageBox::Information;
-    case PromptIcon::Exclamation: return QMessageBox::Warning;
-    case PromptIcon::Stop: return QMessageBox::Critical;
-    case PromptIcon::Question: return QMessageBox::Question;
-    case PromptIcon::None: break;
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::Exclamation:
+        return QMessageBox::Warning;
+    case PromptIcon::Stop:
+        return QMessageBox::Critical;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    case PromptIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 Answer ask(QWidget* parent, const std::string& title, const std::string& text,
-           QMessageBox::StandardButtons buttons)
+    QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
-                    QString::fromStdString(text), buttons, parent);
+        QString::fromStdString(text), buttons, parent);
     box.setDefaultButton(QMessageBox::Yes);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
     if (buttons & QMessageBox::Cancel)
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: break;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        break;
     }
     // Closing a Yes/No box with Escape counts as No: there is no Cancel to give.
     return (buttons & QMessageBox::Cancel) ? Answer::Cancel : Answer::No;
@@ -42,7 +50,7 @@ Answer ask(QWidget* parent, const std::string& title, const std::string& text,
 void QtPrompts::message(const std::string& title, const std::string& text, PromptIcon icon)
 {
     QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Ok, parent_);
+        QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -7,7 +7,8 @@
 namespace ksy {
 
 QtSoundPlayer::QtSoundPlayer(WorkFolder folder, int waitLimitMs)
-    : folder_(std::move(folder)), waitLimitMs_(waitLimitMs)
+    : folder_(std::move(folder))
+    , waitLimitMs_(waitLimitMs)
 {
 }
 

@@ -11,7 +11,10 @@ namespace ksy {
 class StorableTextValidator : public QValidator {
     Q_OBJECT
 public:
-    explicit StorableTextValidator(QObject* parent = nullptr) : QValidator(parent) {}
+    explicit StorableTextValidator(QObject* parent = nullptr)
+        : QValidator(parent)
+    {
+    }
     State validate(QString& input, int& pos) const override;
 };
 

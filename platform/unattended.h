@@ -14,7 +14,10 @@ namespace ksy {
 // A question also shows the answer taken: "<title>: <text> -> Oui".
 class UnattendedPrompts : public Prompts {
 public:
-    explicit UnattendedPrompts(std::ostream& out) : out_(out) {}
+    explicit UnattendedPrompts(std::ostream& out)
+        : out_(out)
+    {
+    }
     void message(const std::string& title, const std::string& text, PromptIcon icon) override;
     Answer askYesNoCancel(const std::string& title, const std::string& text) override;
     Answer askYesNo(const std::string& title, const std::string& text) override;

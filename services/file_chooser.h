@@ -17,12 +17,12 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     // Only an existing file can be chosen.
-    virtual std::optional<std::string> openFile(const std::string& initialFolder,
-                                                const FileFilter& filter) = 0;
+    virtual std::optional<std::string> openFile(
+        const std::string& initialFolder, const FileFilter& filter) = 0;
     // The folder must exist; choosing an existing file asks before replacing it.
     // presetName is the text the dialog starts with (a folder and a pattern).
-    virtual std::optional<std::string> saveFile(const std::string& presetName,
-                                                const FileFilter& filter) = 0;
+    virtual std::optional<std::string> saveFile(
+        const std::string& presetName, const FileFilter& filter) = 0;
 };
 
 } // namespace ksy

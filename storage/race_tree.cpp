@@ -19,11 +19,12 @@ std::vector<RaceTreeItem> categoryTreeItems(const Race& race, int number)
     items[cat].bold = true;
 
     const int pilots = add(k + 1000, "Pilotes (" + std::to_string(category.participants) + ")",
-                           treeimage::Participants, cat);
+        treeimage::Participants, cat);
     // The names stop at the first empty one.
     const std::vector<std::string> names = race.participants.listed(number);
     for (std::size_t j = 0; j < names.size() && j < kMaxParticipants; ++j)
-        add(k + 1001 + static_cast<int>(j), cp1252ToUtf8(names[j]), treeimage::Participants, pilots);
+        add(k + 1001 + static_cast<int>(j), cp1252ToUtf8(names[j]), treeimage::Participants,
+            pilots);
 
     const int raceItem = add(k + 3000, "Course", treeimage::Race, cat);
     add(k + 3010, "Paramètres", treeimage::RaceOptions, raceItem);
@@ -31,8 +32,8 @@ std::vector<RaceTreeItem> categoryTreeItems(const Race& race, int number)
     const int rounds = std::clamp(category.rounds, 0, kMaxRounds);
     const int heats = std::clamp(category.heatsPerRound, 0, kMaxHeatsPerRound);
     for (int r = 1; r <= rounds; ++r) {
-        const int round = add(k + 3000 + 100 * r, "Manche" + std::to_string(r), treeimage::Race,
-                              raceItem);
+        const int round =
+            add(k + 3000 + 100 * r, "Manche" + std::to_string(r), treeimage::Race, raceItem);
         for (int h = 1; h <= heats; ++h) {
             const bool stored = race.heatFlags.get(number, r, h) == 1;
             add(k + 3000 + 100 * r + h, "Série" + std::to_string(h),
@@ -78,22 +79,33 @@ TreeItemKind treeItemKind(int code)
     const int n = normalisedSelectionCode(code);
     if (categoryOfCode(code) == 0)
         return n >= 1000 && n <= 8999 ? TreeItemKind::Track : TreeItemKind::None;
-    if (n == 10000) return TreeItemKind::Category;
-    if (n == 11000) return TreeItemKind::Participants;
-    if (n >= 11001 && n <= 11200) return TreeItemKind::Participant;
-    if (n == 13000) return TreeItemKind::Race;
-    if (n == 13010) return TreeItemKind::RaceOptions;
-    if (n == 13020) return TreeItemKind::HeatComposition;
+    if (n == 10000)
+        return TreeItemKind::Category;
+    if (n == 11000)
+        return TreeItemKind::Participants;
+    if (n >= 11001 && n <= 11200)
+        return TreeItemKind::Participant;
+    if (n == 13000)
+        return TreeItemKind::Race;
+    if (n == 13010)
+        return TreeItemKind::RaceOptions;
+    if (n == 13020)
+        return TreeItemKind::HeatComposition;
     if (n >= 13100 && n <= 13920) {
         const int r = (n - 13000) / 100;
         const int h = n % 100;
-        if (r >= 1 && r <= 9 && h == 0) return TreeItemKind::Round;
-        if (r >= 1 && r <= 9 && h >= 1 && h <= 20) return TreeItemKind::Heat;
+        if (r >= 1 && r <= 9 && h == 0)
+            return TreeItemKind::Round;
+        if (r >= 1 && r <= 9 && h >= 1 && h <= 20)
+            return TreeItemKind::Heat;
         return TreeItemKind::None;
     }
-    if (n == 13950) return TreeItemKind::Rankings;
-    if (n >= 13951 && n <= 13959) return TreeItemKind::RoundRanking;
-    if (n == 13990) return TreeItemKind::GlobalRanking;
+    if (n == 13950)
+        return TreeItemKind::Rankings;
+    if (n >= 13951 && n <= 13959)
+        return TreeItemKind::RoundRanking;
+    if (n == 13990)
+        return TreeItemKind::GlobalRanking;
     return TreeItemKind::None;
 }
 
@@ -102,9 +114,12 @@ int roundOfCode(int code)
     const int n = normalisedSelectionCode(code);
     switch (treeItemKind(code)) {
     case TreeItemKind::Round:
-    case TreeItemKind::Heat: return (n - 13000) / 100;
-    case TreeItemKind::RoundRanking: return n - 13950;
-    default: return 0;
+    case TreeItemKind::Heat:
+        return (n - 13000) / 100;
+    case TreeItemKind::RoundRanking:
+        return n - 13950;
+    default:
+        return 0;
     }
 }
 
@@ -122,15 +137,19 @@ int participantOfCode(int code)
 TreeContextMenu treeContextMenu(int code, int participantsOfCategory)
 {
     switch (treeItemKind(code)) {
-    case TreeItemKind::Track: return TreeContextMenu::Track;
-    case TreeItemKind::Category: return TreeContextMenu::Category;
-    case TreeItemKind::Participants: return TreeContextMenu::Participants;
+    case TreeItemKind::Track:
+        return TreeContextMenu::Track;
+    case TreeItemKind::Category:
+        return TreeContextMenu::Category;
+    case TreeItemKind::Participants:
+        return TreeContextMenu::Participants;
     case TreeItemKind::RaceOptions:
         return participantsOfCategory > 0 ? TreeContextMenu::RaceOptions : TreeContextMenu::None;
     case TreeItemKind::HeatComposition:
         return participantsOfCategory > 0 ? TreeContextMenu::HeatComposition
                                           : TreeContextMenu::None;
-    default: return TreeContextMenu::None;
+    default:
+        return TreeContextMenu::None;
     }
 }
 

@@ -73,6 +73,9 @@ enum class TreeContextMenu { None, Track, Category, Participants, RaceOptions, H
 TreeContextMenu treeContextMenu(int code, int participantsOfCategory);
 
 // Only a category item may be renamed.
-inline bool canRenameItem(int code) { return treeItemKind(code) == TreeItemKind::Category; }
+inline bool canRenameItem(int code)
+{
+    return treeItemKind(code) == TreeItemKind::Category;
+}
 
 } // namespace ksy

@@ -12,15 +12,15 @@ namespace ksy::test {
 // Hands out the queued choices in order, then cancels.
 class FakeFileChooser : public FileChooser {
 public:
-    std::optional<std::string> openFile(const std::string& initialFolder,
-                                        const FileFilter& filter) override
+    std::optional<std::string> openFile(
+        const std::string& initialFolder, const FileFilter& filter) override
     {
         opened.push_back(initialFolder);
         lastFilter = filter;
         return next();
     }
-    std::optional<std::string> saveFile(const std::string& presetName,
-                                        const FileFilter& filter) override
+    std::optional<std::string> saveFile(
+        const std::string& presetName, const FileFilter& filter) override
     {
         saved.push_back(presetName);
         lastFilter = filter;

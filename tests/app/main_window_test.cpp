@@ -7,13 +7,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -40,7 +40,7 @@ QString controlText(QWidget* w)
     return w->accessibleName();
 }
 
-class StartedWindow : public test::WindowTest {};
+class StartedWindow : public test::WindowTest { };
 
 TEST_F(StartedWindow, ControlsOfA1600x900ScreenSitAtTheirTablePositionsWithTheirTexts)
 {
@@ -70,13 +70,11 @@ TEST_F(StartedWindow, ControlsOfA1600x900ScreenSitAtTheirTablePositionsWithTheir
     EXPECT_EQ(scroll->geometry(), QRect(201, 145, 13, 465));
     EXPECT_FALSE(scroll->isVisibleTo(window.get()));
 
-    const std::map<int, QString> texts = {
-        {2001, "Depart"},      {2004, "Départ"},          {2002, "Arret"},
-        {2005, "Arret"},       {2003, "Effacer"},         {2006, "Effacer"},
-        {6101, "Résultats"},   {6000, "Imprimer"},        {2207, "7"},
-        {2221, "Durée course / Horloge"}, {2222, "Décompte"}, {2223, "Mode transpondeurs"},
-        {2101, "Puces perso"}, {2102, "Puces club"},      {2103, "Mixte (scan)"},
-        {2104, "PackPuces"},   {2105, "Scan"},            {2106, ""}};
+    const std::map<int, QString> texts = {{2001, "Depart"}, {2004, "Départ"}, {2002, "Arret"},
+        {2005, "Arret"}, {2003, "Effacer"}, {2006, "Effacer"}, {6101, "Résultats"},
+        {6000, "Imprimer"}, {2207, "7"}, {2221, "Durée course / Horloge"}, {2222, "Décompte"},
+        {2223, "Mode transpondeurs"}, {2101, "Puces perso"}, {2102, "Puces club"},
+        {2103, "Mixte (scan)"}, {2104, "PackPuces"}, {2105, "Scan"}, {2106, ""}};
     for (const auto& [id, text] : texts) {
         ASSERT_NE(window->control(id), nullptr) << id;
         EXPECT_EQ(controlText(window->control(id)), text) << id;
@@ -112,7 +110,10 @@ TEST(WindowScreens, The1920x1080WindowPlacesItsControls)
 {
     class Big : public test::WindowTest {
     public:
-        Big() : WindowTest(QSize(1920, 1080)) {}
+        Big()
+            : WindowTest(QSize(1920, 1080))
+        {
+        }
         void TestBody() override
         {
             EXPECT_EQ(place(*window, 2001), QRect(822, 48, 80, 54));
@@ -144,8 +145,7 @@ TEST_F(StartedWindow, StartsQuietlyWithItsStripFontTreeAndControlStates)
     auto* packs = static_cast<QComboBox*>(window->control(2104));
     EXPECT_EQ(packs->count(), 20);
     EXPECT_EQ(packs->currentIndex(), 0);
-    EXPECT_EQ(packs->itemText(0).toStdString(),
-              cp1252ToUtf8(window->databases().packs[0].label));
+    EXPECT_EQ(packs->itemText(0).toStdString(), cp1252ToUtf8(window->databases().packs[0].label));
 
     // The tree of a new race, its category open; placed by the resize rule.
     RaceTreeView& tree = window->tree();
@@ -171,15 +171,15 @@ TEST_F(StartedWindow, MenusCarryTheirIdsTextsAndGreyWhatIsNotThereYet)
     QStringList titles;
     for (QAction* a : window->menuBar()->actions())
         titles << a->text();
-    EXPECT_EQ(titles, QStringList({"Fichier", "Base de données", "Planification course",
-                                   "Réglages", "?"}));
+    EXPECT_EQ(titles,
+        QStringList({"Fichier", "Base de données", "Planification course", "Réglages", "?"}));
     QMenu* file = window->menuBar()->actions()[0]->menu();
     QStringList items;
     for (QAction* a : file->actions())
         items << (a->isSeparator() ? QString("-") : a->data().toString() + " " + a->text());
-    EXPECT_EQ(items, QStringList({"1001 Nouvelle course", "1002 Charger une course", "-",
-                                  "1003 Enregistrer", "1004 Enregistrer sous...", "-", "-",
-                                  "1005 Quitter"}));
+    EXPECT_EQ(items,
+        QStringList({"1001 Nouvelle course", "1002 Charger une course", "-", "1003 Enregistrer",
+            "1004 Enregistrer sous...", "-", "-", "1005 Quitter"}));
     MainMenus& menus = window->menus();
     EXPECT_FALSE(menus.action(1001)->icon().isNull());
     EXPECT_FALSE(menus.action(1015)->icon().isNull());
@@ -195,8 +195,8 @@ TEST_F(StartedWindow, MenusCarryTheirIdsTextsAndGreyWhatIsNotThereYet)
         }
     }
 
-    EXPECT_EQ(menus.context(ContextMenu::HeatComposition)->actions()[0]->text(),
-              "Répartion des séries");
+    EXPECT_EQ(
+        menus.context(ContextMenu::HeatComposition)->actions()[0]->text(), "Répartion des séries");
     EXPECT_EQ(menus.context(ContextMenu::Heat)->actions().size(), 3);
 
     // A heat running greys the file commands; Aide stays.
@@ -215,7 +215,7 @@ TEST_F(StartedWindow, MenusCarryTheirIdsTextsAndGreyWhatIsNotThereYet)
     window->runCommand(1004);
     EXPECT_TRUE(menus.action(1003)->isEnabled());
     EXPECT_EQ(window->windowTitle().toStdString(),
-              "Kestrametrix:   " + (dir.path() / "course.race").string());
+        "Kestrametrix:   " + (dir.path() / "course.race").string());
 }
 
 TEST_F(StartedWindow, SelectionIsWrittenToTheHeaderAndChoosesTheContextMenu)
@@ -246,14 +246,14 @@ TEST_F(StartedWindow, SelectionIsWrittenToTheHeaderAndChoosesTheContextMenu)
     window->show();
     const QRect piste = tree.visualItemRect(tree.itemWithCode(1000));
     QMouseEvent press(QEvent::MouseButtonPress, piste.center(),
-                      tree.viewport()->mapToGlobal(piste.center()), Qt::RightButton,
-                      Qt::RightButton, Qt::NoModifier);
+        tree.viewport()->mapToGlobal(piste.center()), Qt::RightButton, Qt::RightButton,
+        Qt::NoModifier);
     QApplication::sendEvent(tree.viewport(), &press);
     EXPECT_EQ(tree.selectedCode(), 13020);
     // A left click does select.
     QMouseEvent left(QEvent::MouseButtonPress, piste.center(),
-                     tree.viewport()->mapToGlobal(piste.center()), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
+        tree.viewport()->mapToGlobal(piste.center()), Qt::LeftButton, Qt::LeftButton,
+        Qt::NoModifier);
     QApplication::sendEvent(tree.viewport(), &left);
     EXPECT_EQ(tree.selectedCode(), 1000);
 }
@@ -320,14 +320,14 @@ TEST_F(StartedWindow, CloseRequestAsksFirstAndRefusesWhileAHeatRuns)
     EXPECT_EQ(prompts.boxes[0].title, "Kestrametrix");
     EXPECT_EQ(prompts.boxes[0].icon, PromptIcon::Stop);
     EXPECT_EQ(prompts.boxes[0].text,
-              "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !");
+        "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !");
 
     running = false;
     prompts.answers = {Answer::Cancel};
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompts.boxes.back().title, "Attention");
     EXPECT_EQ(prompts.boxes.back().text,
-              "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?");
+        "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?");
     EXPECT_FALSE(std::filesystem::exists(folder.file("DetailResultats.res")));
 
     // Yes without a name: the save-as dialog, cancelled, and the window goes.

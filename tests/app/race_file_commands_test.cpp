@@ -1,5 +1,4 @@
 #include "app/race_file_commands.h"
-
 #include "app_fakes.h"
 #include "storage/race_file.h"
 #include "support/fakes.h"
@@ -34,7 +33,9 @@ std::string utf8(const std::filesystem::path& p)
 
 class RaceFileCommandsTest : public ::testing::Test {
 protected:
-    RaceFileCommandsTest() : folder(dir.path()), commands(folder, race, prompts, files, view)
+    RaceFileCommandsTest()
+        : folder(dir.path())
+        , commands(folder, race, prompts, files, view)
     {
         std::filesystem::create_directories(dir.path() / "Private");
         EXPECT_TRUE(createNewRaceFile(working(), race));
@@ -65,7 +66,7 @@ TEST_F(RaceFileCommandsTest, SaveAsAppendsTheExtensionNamesTheWindowAndEnablesSa
     files.choices = {std::nullopt, preset};
     commands.saveAs();
     commands.saveAs();
-    EXPECT_EQ(files.saved, (std::vector<std::string>{preset, preset}));
+    EXPECT_EQ(files.saved, (std::vector<std::string> {preset, preset}));
     EXPECT_EQ(files.lastFilter.pattern, "*.race");
     EXPECT_EQ(files.lastFilter.description, "Fichier course (.race)");
     EXPECT_FALSE(commands.named());
@@ -106,8 +107,8 @@ TEST_F(RaceFileCommandsTest, SaveWritesBackToTheNamedFileOnly)
     touchWorkingRace("Changed after loading");
     commands.save();
     EXPECT_EQ(readFile(dir.path() / "loaded.race"), readFile(working()));
-    EXPECT_NE(readFile(dir.path() / "loaded.race").find("Changed after loading"),
-              std::string::npos);
+    EXPECT_NE(
+        readFile(dir.path() / "loaded.race").find("Changed after loading"), std::string::npos);
 }
 
 TEST_F(RaceFileCommandsTest, AFailedSaveIsReportedAndDoesNotNameTheRace)
@@ -133,8 +134,9 @@ TEST_F(RaceFileCommandsTest, NewRaceFollowsTheAnswerToItsQuestion)
     EXPECT_EQ(readFile(working()), before);
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].title, "Attention");
-    EXPECT_EQ(prompts.boxes[0].text, "Vous voulez commencer une nouvelle course!\n"
-                                     "Souhaitez-vous sauvegarder la course en cours?");
+    EXPECT_EQ(prompts.boxes[0].text,
+        "Vous voulez commencer une nouvelle course!\n"
+        "Souhaitez-vous sauvegarder la course en cours?");
 
     // Yes on an unnamed race whose save dialog is cancelled still starts anew.
     prompts.answers = {Answer::Yes};
@@ -189,7 +191,7 @@ TEST_F(RaceFileCommandsTest, LoadCopiesTheChosenFileAndLoadsItsRace)
     files.choices = {std::nullopt};
     commands.loadRace(); // cancelled: no question either
     EXPECT_TRUE(prompts.boxes.empty());
-    EXPECT_EQ(files.opened, std::vector<std::string>{utf8(dir.path())});
+    EXPECT_EQ(files.opened, std::vector<std::string> {utf8(dir.path())});
 
     files.choices = {utf8(otherFile)};
     prompts.answers = {Answer::No};

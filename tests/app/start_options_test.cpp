@@ -38,10 +38,11 @@ TEST(Unattended, BoxesBecomeOneLineAndQuestionsTakeYes)
     prompts.message("Kestrametrix", "Un run!\r\nVous ne pouvez pas", PromptIcon::Stop);
     EXPECT_EQ(prompts.askYesNoCancel("Attention", "Quitter?\nSûr?"), Answer::Yes);
     EXPECT_EQ(prompts.askYesNo("Attention", "Sauver?"), Answer::Yes);
-    EXPECT_EQ(out.str(), "Erreur: Erreur: impossible d'ouvrir le fichier Course\n"
-                         "Kestrametrix: Un run!\\r\\nVous ne pouvez pas\n"
-                         "Attention: Quitter?\\nSûr? -> Oui\n"
-                         "Attention: Sauver? -> Oui\n");
+    EXPECT_EQ(out.str(),
+        "Erreur: Erreur: impossible d'ouvrir le fichier Course\n"
+        "Kestrametrix: Un run!\\r\\nVous ne pouvez pas\n"
+        "Attention: Quitter?\\nSûr? -> Oui\n"
+        "Attention: Sauver? -> Oui\n");
 
     UnattendedFileChooser files;
     EXPECT_FALSE(files.openFile("/tmp", {"Fichier course (.race)", "*.race"}));

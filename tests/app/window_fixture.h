@@ -12,11 +12,12 @@ namespace ksy::test {
 
 class WindowTest : public ::testing::Test {
 protected:
-    explicit WindowTest(QSize screen = QSize(1600, 900)) : folder(dir.path())
+    explicit WindowTest(QSize screen = QSize(1600, 900))
+        : folder(dir.path())
     {
         EXPECT_TRUE(seedWorkFolder(std::filesystem::path(KSY_SOURCE_DIR) / "data", folder).ok);
-        window = std::make_unique<MainWindow>(folder, AppServices{clock, prompts, sounds, files},
-                                              screen);
+        window = std::make_unique<MainWindow>(
+            folder, AppServices {clock, prompts, sounds, files}, screen);
     }
 
     TempDir dir;

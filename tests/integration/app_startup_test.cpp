@@ -22,8 +22,8 @@ struct ProgramRun {
 // Lines of the program's own boxes; Qt's diagnostics are left out.
 bool isBoxLine(const QString& line)
 {
-    for (const char* title : {"Message Important: ", "Attention: ", "Erreur: ", "Message: ",
-                              "Kestrametrix: "})
+    for (const char* title :
+        {"Message Important: ", "Attention: ", "Erreur: ", "Message: ", "Kestrametrix: "})
         if (line.startsWith(QString::fromUtf8(title)))
             return true;
     return false;
@@ -39,8 +39,9 @@ ProgramRun runProgram(const std::filesystem::path& workDir, int quitAfterMs = 60
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
     p.setProcessEnvironment(env);
-    p.start(KSY_APP_PATH, {"--workdir", QString::fromStdString(workDir.string()), "--unattended",
-                           "--quit-after", QString::number(quitAfterMs)});
+    p.start(KSY_APP_PATH,
+        {"--workdir", QString::fromStdString(workDir.string()), "--unattended", "--quit-after",
+            QString::number(quitAfterMs)});
     ProgramRun run;
     if (!p.waitForFinished(30000)) {
         p.kill();

@@ -20,8 +20,8 @@ TEST(RaceTree, NewRaceHoldsTrackAndOneCategoryWithItsFixedItems)
     const auto items = buildRaceTree(race);
     ASSERT_EQ(items.size(), 7u);
     const int codes[] = {1000, 10000, 11000, 13000, 13010, 13020, 13950};
-    const char* texts[] = {"Piste", "CATEGORIE 1", "Pilotes (0)", "Course",
-                           "Paramètres", "Répartition", "Classements"};
+    const char* texts[] = {"Piste", "CATEGORIE 1", "Pilotes (0)", "Course", "Paramètres",
+        "Répartition", "Classements"};
     const int images[] = {1, 5, 2, 0, 3, 4, 7};
     const int parents[] = {-1, -1, 1, 1, 3, 3, 3};
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -88,9 +88,8 @@ TEST(RaceTree, CategoryWithParticipantsRoundsHeatsAndFlags)
     for (const auto& item : items)
         if (item.code / 10000 == 2)
             order.push_back(item.code);
-    const std::vector<int> expected = {20000, 21000, 21001, 23000, 23010, 23020, 23100,
-                                       23101, 23102, 23103, 23200, 23201, 23202, 23203,
-                                       23950, 23951, 23952, 23990};
+    const std::vector<int> expected = {20000, 21000, 21001, 23000, 23010, 23020, 23100, 23101,
+        23102, 23103, 23200, 23201, 23202, 23203, 23950, 23951, 23952, 23990};
     EXPECT_EQ(order, expected);
 }
 
