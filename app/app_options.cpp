@@ -17,6 +17,13 @@ AppOptions parseAppOptions(const std::vector<std::string>& args)
                 o.workDir = args[++i];
             else
                 o.errors.push_back("--workdir attend un dossier");
+        } else if (a == "--demo") {
+            o.demo = true;
+        } else if (a == "--script") {
+            if (hasValue && !args[i + 1].empty())
+                o.script = args[++i];
+            else
+                o.errors.push_back("--script attend un fichier");
         } else if (a == "--quit-after") {
             int ms = -1;
             if (hasValue) {

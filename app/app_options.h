@@ -12,6 +12,12 @@ struct AppOptions {
     // --quit-after MS: a close request is posted once MS milliseconds have
     // passed after the timer started (for scripts and tests).
     std::optional<int> quitAfterMs;
+    // --demo: a demo race and a simulated decoder (in the folder "Demo" of
+    // the default working folder unless --workdir is given).
+    bool demo = false;
+    // --script FILE: commands run once the window is up (tests and scripts;
+    // see app/script_runner.h).
+    std::optional<std::string> script;
     std::vector<std::string> errors; // French messages for malformed options
 };
 

@@ -1,8 +1,13 @@
 // Kestrametrix Sand Yachting: start-up of the program.
 #include "app/app_options.h"
 #include "app/app_services.h"
+#include "app/demo_mode.h"
+#include "app/dialog_commands.h"
+#include "app/heat_controller.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
+#include "app/race_control.h"
+#include "app/script_runner.h"
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_command.h"
@@ -55,9 +60,12 @@ int main(int argc, char** argv)
     if (!options.errors.empty())
         return 2;
 
+    // The demo works in a folder of its own: its pilots and track go into
+    // that folder's databases, never into the official's.
     const auto root = options.workDir
         ? std::filesystem::path(std::u8string(options.workDir->begin(), options.workDir->end()))
-        : defaultWorkFolder();
+        : options.demo ? defaultWorkFolder() / "Demo"
+                       : defaultWorkFolder();
     std::error_code ec;
     std::filesystem::create_directories(root, ec);
     const ksy::WorkFolder folder(std::filesystem::absolute(root, ec));
@@ -69,42 +77,59 @@ int main(int argc, char** argv)
         for (const std::string& f : seeded.failed)
             names += (names.empty() ? "" : ", ") + f;
         platform.services().prompts.error("Erreur: impossible d'installer dans le dossier de "
-                                          "travail: " + names);
+                                          "travail: " +
+            names);
     }
+
+    // A scripted run answers file dialogs from its script.
+    ksy::ScriptedFileChooser files(platform.services().files);
+    const ksy::AppServices services{platform.services().clock, platform.services().prompts,
+        platform.services().sounds, files};
+    std::vector<std::string> scriptLines;
+    if (options.script && !ksy::ScriptRunner::readLines(*options.script, scriptLines)) {
+        std::cerr << "kestrametrix: script illisible: " << *options.script << std::endl;
+        return 2;
+    }
+
+    // The demo's simulated decoder must be listening before the link opens.
+    const ksy::RaceSpec demoSpec = ksy::demoRaceSpec();
+    ksy::DemoDecoder demoDecoder;
+    if (options.demo)
+        demoDecoder.start(folder, demoSpec, services.prompts);
 
     // The decoder on its serial port; it outlives the window that ticks it.
     ksy::SystemSerialLink serialPort;
-    ksy::DecoderLink decoder(serialPort, platform.services().clock, platform.services().prompts,
-                             folder);
+    ksy::DecoderLink decoder(serialPort, services.clock, services.prompts, folder);
 
-    ksy::MainWindow window(folder, platform.services(), app.primaryScreen()->size());
-    window.commands().add(ksy::cmd::InterfaceSettings, [&] {
-        ksy::runInterfaceDialog(decoder, platform.services().prompts, folder, &window);
-    });
+    ksy::MainWindow window(folder, services, app.primaryScreen()->size());
+    window.commands().add(ksy::cmd::InterfaceSettings,
+        [&] { ksy::runInterfaceDialog(decoder, platform.services().prompts, folder, &window); });
     // The calculator's values stay for the program's run.
     ksy::DurationCalculation durationValues;
     window.commands().add(ksy::cmd::DurationCalculator,
         [&] { ksy::DurationCalculatorDialog::run(&window, durationValues); });
+    ksy::RaceControl control(window, folder, services, &decoder);
+    ksy::HeatController heats(window, control, services);
+    ksy::registerDialogCommands(window, control, heats, folder, services);
+    if (options.demo && ksy::buildRace(folder, demoSpec, services.prompts))
+        window.reloadRaceTree();
     window.commands().add(ksy::cmd::ParticipantList, [&] {
+        heats.storeShownHeat();
         ksy::runParticipantsCommand(
             &window, folder, window.race().header.selection, platform.services().prompts);
+        heats.forgetHeat();
+        window.reloadRaceTree();
     });
     // While the details dialog is open its own tick reads the port (the scan
     // must not lose its passings to the idle read below).
     bool detailsOpen = false;
     window.onTreeSelection(ksy::TreeItemKind::Participant, [&](int) {
         detailsOpen = true;
-        ksy::ParticipantDetailsDialog::edit(&window, folder, serialPort,
-            platform.services().clock, platform.services().prompts);
+        ksy::ParticipantDetailsDialog::edit(
+            &window, folder, serialPort, platform.services().clock, platform.services().prompts);
         detailsOpen = false;
     });
-    // Until a heat engine takes over the tick: the settings load, the RC2
-    // link watch and the idle read that keeps stale passings from piling up.
-    window.setTickHandler([&decoder, &detailsOpen](std::int64_t) {
-        decoder.tick(std::nullopt);
-        if (!detailsOpen)
-            decoder.discardReceived();
-    });
+    control.setIdleReadBlocked([&detailsOpen] { return detailsOpen; });
     platform.setParentWindow(&window);
     if (options.quitAfterMs)
         window.setQuitAfter(*options.quitAfterMs);
@@ -113,5 +138,7 @@ int main(int argc, char** argv)
     decoder.startUp();
     window.startTimer();
     window.showImportantNotice();
+    ksy::ScriptRunner script(window, control, files, std::move(scriptLines));
+    script.start();
     return app.exec();
 }

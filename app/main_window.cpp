@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 
+#include "app/closing_files.h"
 #include "app/control_layout.h"
 #include "app/menus.h"
 #include "app/race_tree_view.h"
 #include "app/resource_images.h"
-#include "app/closing_files.h"
 #include "databases/ui/database_editors.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
@@ -25,7 +25,10 @@
 namespace ksy {
 namespace {
 
-QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString qs(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
 
 QString imagePath(const WorkFolder& folder, int resource)
 {
@@ -35,12 +38,18 @@ QString imagePath(const WorkFolder& folder, int resource)
 ContextMenu toContextMenu(TreeContextMenu menu)
 {
     switch (menu) {
-    case TreeContextMenu::Track: return ContextMenu::Track;
-    case TreeContextMenu::Category: return ContextMenu::Category;
-    case TreeContextMenu::Participants: return ContextMenu::Participants;
-    case TreeContextMenu::RaceOptions: return ContextMenu::RaceOptions;
-    case TreeContextMenu::HeatComposition: return ContextMenu::HeatComposition;
-    case TreeContextMenu::None: break;
+    case TreeContextMenu::Track:
+        return ContextMenu::Track;
+    case TreeContextMenu::Category:
+        return ContextMenu::Category;
+    case TreeContextMenu::Participants:
+        return ContextMenu::Participants;
+    case TreeContextMenu::RaceOptions:
+        return ContextMenu::RaceOptions;
+    case TreeContextMenu::HeatComposition:
+        return ContextMenu::HeatComposition;
+    case TreeContextMenu::None:
+        break;
     }
     return ContextMenu::None;
 }
@@ -48,8 +57,8 @@ ContextMenu toContextMenu(TreeContextMenu menu)
 // Buttons that are commands: they follow the router like the menu items.
 bool isCommandButton(int id)
 {
-    return (id >= 2001 && id <= 2003) || (id >= 2201 && id <= 2220) || id == 2105 || id == 6000
-        || id == cmd::ResultsButton;
+    return (id >= 2001 && id <= 2003) || (id >= 2201 && id <= 2220) || id == 2105 || id == 6000 ||
+        id == cmd::ResultsButton;
 }
 
 } // namespace
@@ -58,6 +67,7 @@ MainWindow::MainWindow(WorkFolder folder, AppServices services, QSize screenSize
     : folder_(std::move(folder))
     , services_(services)
     , raceFiles_(folder_, race_, services.prompts, services.files, *this)
+    , screen_(screenSize)
 {
     setObjectName(QStringLiteral("Kestrametrix"));
     setWindowTitle(QStringLiteral("Kestrametrix"));
@@ -186,8 +196,12 @@ void MainWindow::createChildControls(QSize screen)
             w = e;
             break;
         }
-        case ControlKind::GroupBox: w = new QGroupBox(text, client_); break;
-        case ControlKind::RadioButton: w = new QRadioButton(text, client_); break;
+        case ControlKind::GroupBox:
+            w = new QGroupBox(text, client_);
+            break;
+        case ControlKind::RadioButton:
+            w = new QRadioButton(text, client_);
+            break;
         case ControlKind::ComboBox: {
             auto* c = new QComboBox(client_);
             c->setAccessibleName(text);
@@ -202,20 +216,23 @@ void MainWindow::createChildControls(QSize screen)
             w = b;
             break;
         }
-        case ControlKind::ScrollBar: w = new QScrollBar(Qt::Vertical, client_); break;
-        case ControlKind::TreeView: break;
+        case ControlKind::ScrollBar:
+            w = new QScrollBar(Qt::Vertical, client_);
+            break;
+        case ControlKind::TreeView:
+            break;
         }
         if (!w)
             continue;
-        w->setObjectName(spec.id != 0 ? QString::number(spec.id)
-                             : spec.kind == ControlKind::ScrollBar
-                             ? QStringLiteral("boardScrollBar")
-                             : QStringLiteral("numberedButtonsFrame"));
+        w->setObjectName(spec.id != 0                 ? QString::number(spec.id)
+                : spec.kind == ControlKind::ScrollBar ? QStringLiteral("boardScrollBar")
+                                                      : QStringLiteral("numberedButtonsFrame"));
         // A combo box is as high as its text; the table's height is its list's.
-        const int height = spec.kind == ControlKind::ComboBox ? w->sizeHint().height() : spec.height;
+        const int height =
+            spec.kind == ControlKind::ComboBox ? w->sizeHint().height() : spec.height;
         w->setGeometry(spec.x, spec.y, spec.width, height);
-        if ((spec.id >= 2004 && spec.id <= 2006) || (spec.id >= 2101 && spec.id <= 2106)
-            || (spec.id >= 2221 && spec.id <= 2223))
+        if ((spec.id >= 2004 && spec.id <= 2006) || (spec.id >= 2101 && spec.id <= 2106) ||
+            (spec.id >= 2221 && spec.id <= 2223))
             w->setFont(stripFont);
         if (spec.id != 0)
             controls_[spec.id] = w;
@@ -241,8 +258,8 @@ QWidget* MainWindow::control(int id) const
 
 void MainWindow::placeTree()
 {
-    tree_->setGeometry(kTreeX, kTreeY, kTreeWidth,
-                       std::max(0, client_->height() - kTreeHeightMargin));
+    tree_->setGeometry(
+        kTreeX, kTreeY, kTreeWidth, std::max(0, client_->height() - kTreeHeightMargin));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -258,10 +275,10 @@ void MainWindow::registerCommands()
     router_.add(cmd::LoadRace, [this] { raceFiles_.loadRace(); });
     router_.add(cmd::Save, [this] { raceFiles_.save(); });
     router_.add(cmd::SaveAs, [this] { raceFiles_.saveAs(); });
-    router_.add(cmd::Quit, [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
-    router_.add(cmd::Help, [this] {
-        openDocument_(qs(folder_.file("Guides/HelpSandYachtingFR.pdf").string()));
-    });
+    router_.add(cmd::Quit,
+        [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+    router_.add(cmd::Help,
+        [this] { openDocument_(qs(folder_.file("Guides/HelpSandYachtingFR.pdf").string())); });
     router_.add(cmd::NewCategory, [this] { addCategory(); });
     router_.add(cmd::RenameCategory, [this] { tree_->editSelectedLabel(); });
     router_.add(cmd::ResultsButton, [this] { showContextMenu(ContextMenu::Heat, QCursor::pos()); });
@@ -288,9 +305,13 @@ void MainWindow::refreshCommands()
 {
     const bool active = runActive();
     menus_->refresh(raceFiles_.named(), active);
-    for (auto& [id, widget] : controls_)
+    const auto locked = [this](int id) { return locked_ && locked_(id); };
+    for (auto& [id, widget] : controls_) {
         if (isCommandButton(id))
-            widget->setEnabled(router_.has(id));
+            widget->setEnabled(router_.has(id) && !locked(id));
+        else if (id >= 2101 && id <= 2104)
+            widget->setEnabled(!locked(id));
+    }
     if (tree_)
         tree_->setEnabled(!active);
 }
@@ -354,8 +375,8 @@ ContextMenu MainWindow::treeContextMenuNow() const
 {
     const int code = tree_->selectedCode();
     const int c = categoryOfCode(code);
-    const int participants = c >= 1 && c <= race_.categoryCount() ? race_.category(c).participants
-                                                                   : 0;
+    const int participants =
+        c >= 1 && c <= race_.categoryCount() ? race_.category(c).participants : 0;
     return toContextMenu(treeContextMenu(code, participants));
 }
 
@@ -381,8 +402,8 @@ void MainWindow::onCategoryRenamed(int code, const QString& text)
     if (treeNotification() && c >= 1 && c <= race_.categoryCount()) {
         const auto bytes = utf8ToCp1252(text.toStdString());
         // An empty name would leave the category without a label.
-        if (bytes && !bytes->empty() && race_.renameCategory(c, *bytes)
-            && !writeRaceHeader(workingRaceFile(folder_), race_.header))
+        if (bytes && !bytes->empty() && race_.renameCategory(c, *bytes) &&
+            !writeRaceHeader(workingRaceFile(folder_), race_.header))
             services_.prompts.error(std::string(kCannotOpenRaceFile));
     }
     if (c >= 1 && c <= race_.categoryCount())
@@ -412,7 +433,21 @@ void MainWindow::setSaveEnabled(bool)
 
 void MainWindow::resetBoard()
 {
-    // The live board and the heat run plug in here; nothing is shown yet.
+    if (resetBoard_)
+        resetBoard_();
+}
+
+void MainWindow::reloadSoundSettings()
+{
+    if (!readSoundSettings(folder_.file(kSoundSettingsFile), soundSettings_))
+        services_.prompts.error(std::string(kSoundSettingsError));
+}
+
+void MainWindow::reloadRaceTree()
+{
+    if (!loadRace(workingRaceFile(folder_), race_))
+        services_.prompts.error(std::string(kCannotOpenRaceFile));
+    rebuildTree();
 }
 
 void MainWindow::rebuildTree()
@@ -442,10 +477,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The working file keeps the shown heat whatever the answer: it is the
+    // copy the next start recovers from.
+    storeShownHeat();
     switch (services_.prompts.askYesNoCancel(kQuestionTitle, kQuitQuestion)) {
-    case Answer::Cancel: event->ignore(); return;
-    case Answer::Yes: raceFiles_.saveBeforeQuit(); break;
-    case Answer::No: break;
+    case Answer::Cancel:
+        event->ignore();
+        return;
+    case Answer::Yes:
+        raceFiles_.saveBeforeQuit();
+        break;
+    case Answer::No:
+        break;
     }
     destroySequence();
     event->accept();

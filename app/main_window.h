@@ -67,6 +67,10 @@ public:
     void onTreeSelection(TreeItemKind kind, std::function<void(int code)> handler);
     // Storing the heat shown on the board before it is left or saved.
     void setHeatStorer(std::function<void()> storer) { storeHeat_ = std::move(storer); }
+    // Clearing the board when no heat is shown any more.
+    void setBoardResetter(std::function<void()> resetter) { resetBoard_ = std::move(resetter); }
+    // Controls and menu items disabled for the moment (a heat or a scan runs).
+    void setControlLock(std::function<bool(int id)> locked) { locked_ = std::move(locked); }
     // How "Aide" opens the guide (the desktop's viewer by default).
     void setDocumentOpener(std::function<void(const QString&)> opener)
     {
@@ -83,6 +87,17 @@ public:
     const MainDatabases& databases() const { return databases_; }
     const SoundSettings& soundSettings() const { return soundSettings_; }
     const DisplaySettings& displaySettings() const { return display_; }
+    // The window's own parts update these in place.
+    Race& mutableRace() { return race_; }
+    MainDatabases& mutableDatabases() { return databases_; }
+    DisplaySettings& mutableDisplaySettings() { return display_; }
+    // "RéglagesSons.rg" read again (after "Sons").
+    void reloadSoundSettings();
+    // The race read again from the working file and its tree rebuilt (after
+    // the participants and the heat composition).
+    void reloadRaceTree();
+    QWidget* clientArea() const { return client_; }
+    QSize screenSize() const { return screen_; }
     RaceFileCommands& raceFiles() { return raceFiles_; }
     MainMenus& menus() { return *menus_; }
     RaceTreeView& tree() { return *tree_; }
@@ -139,6 +154,9 @@ private:
     std::function<void(std::int64_t)> tick_;
     std::function<bool()> runActive_;
     std::function<void()> storeHeat_;
+    std::function<void()> resetBoard_;
+    std::function<bool(int)> locked_;
+    QSize screen_;
     std::function<void(const QString&)> openDocument_;
     QTimer timer_;
     QElapsedTimer sinceTimerStart_;

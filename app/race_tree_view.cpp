@@ -16,8 +16,8 @@ namespace {
 class LabelDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                          const QModelIndex&) const override
+    QWidget* createEditor(
+        QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         auto* edit = new QLineEdit(parent);
         edit->setObjectName(QStringLiteral("treeLabelEdit"));
@@ -28,7 +28,8 @@ public:
 
 } // namespace
 
-RaceTreeView::RaceTreeView(const WorkFolder& folder, QWidget* parent) : QTreeWidget(parent)
+RaceTreeView::RaceTreeView(const WorkFolder& folder, QWidget* parent)
+    : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("4000"));
     setColumnCount(1);
@@ -45,14 +46,14 @@ RaceTreeView::RaceTreeView(const WorkFolder& folder, QWidget* parent) : QTreeWid
     connect(this, &QTreeWidget::itemChanged, this, &RaceTreeView::onItemChanged);
     connect(this, &QTreeWidget::itemExpanded, this, &RaceTreeView::onItemExpanded);
     connect(this, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-                if (building_)
-                    return;
-                Q_EMIT selectionChanging(codeOf(previous));
-                Q_EMIT selectionChangedTo(codeOf(current));
-            });
+        [this](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+            if (building_)
+                return;
+            Q_EMIT selectionChanging(codeOf(previous));
+            Q_EMIT selectionChangedTo(codeOf(current));
+        });
     connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { Q_EMIT rightClicked(viewport()->mapToGlobal(pos)); });
+        [this](const QPoint& pos) { Q_EMIT rightClicked(viewport()->mapToGlobal(pos)); });
 }
 
 int RaceTreeView::codeOf(const QTreeWidgetItem* item)
@@ -145,6 +146,13 @@ void RaceTreeView::expandCategory(int code)
 {
     if (QTreeWidgetItem* item = itemWithCode(code))
         item->setExpanded(true);
+}
+
+void RaceTreeView::setImage(int code, int image)
+{
+    QTreeWidgetItem* item = itemWithCode(code);
+    if (item && image >= 0 && image < static_cast<int>(icons_.size()))
+        item->setIcon(0, icons_[static_cast<std::size_t>(image)]);
 }
 
 void RaceTreeView::setLabel(int code, const QString& text)

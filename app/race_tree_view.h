@@ -32,6 +32,8 @@ public:
     // starts on its category, as its header says).
     void setInitialSelection(int code);
     void expandCategory(int code);
+    // Sets the image of an item (treeimage::*).
+    void setImage(int code, int image);
     // Sets a label without reporting it as an edit.
     void setLabel(int code, const QString& text);
     // Starts editing the label of the selected item when it is a category.

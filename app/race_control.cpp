@@ -1,0 +1,416 @@
+#include "app/race_control.h"
+
+#include "app/main_window.h"
+#include "app/race_tree_view.h"
+#include "databases/database_writers.h"
+#include "display/board_sources.h"
+#include "display/result_edit_apply.h"
+#include "display/ui/board_widget.h"
+#include "planning/race_track.h"
+#include "results/pilot_result_file.h"
+#include "storage/race_file.h"
+#include "storage/encoding.h"
+#include "timing/decoder_link.h"
+#include "timing/sound_moments.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDateTime>
+#include <QCursor>
+#include <QEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace ksy {
+namespace {
+
+QString qs(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+LocalDateTime systemLocalTime()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+        now.time().minute()};
+}
+
+// What the board shows around the standings of a run (or of a scan).
+BoardInputs boardInputs(const HeatTexts& t, const Standings& standings, std::string titleUtf8,
+    bool radioConflict)
+{
+    BoardInputs in;
+    in.heatTitle = std::move(titleUtf8);
+    in.rows = boardLines(standings);
+    in.durationText = t.duration;
+    in.elapsedText = t.elapsed;
+    in.remainingText = t.remaining;
+    in.countdownText = t.countdown;
+    in.rest.shown = !t.rest.empty();
+    in.rest.length = t.restMinutes;
+    in.rest.countdown = t.rest;
+    in.rest.elapsed = t.restOverrun;
+    in.radioConflict = radioConflict;
+    return in;
+}
+
+std::int32_t editedValueOf(const StandingRow& row, EditedValue what)
+{
+    switch (what) {
+    case EditedValue::Laps:
+        return row.passingCount;
+    case EditedValue::TotalTime:
+        return row.totalTime;
+    case EditedValue::LastLap:
+        return row.lastLap;
+    case EditedValue::BestLap:
+        return row.bestLap;
+    }
+    return 0;
+}
+
+// The course of the race's track in the course database, if it is one.
+const Course* raceCourse(const Race& race, const std::vector<Course>& courses)
+{
+    const auto it = std::find_if(courses.begin(), courses.end(),
+        [&](const Course& c) { return !race.trackName.empty() && c.name == race.trackName; });
+    return it == courses.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+RaceControl::RaceControl(
+    MainWindow& window, WorkFolder folder, AppServices services, DecoderLink* link)
+    : window_(window)
+    , folder_(std::move(folder))
+    , services_(services)
+    , link_(link)
+    , session_(folder_)
+{
+    if (link_)
+        decoder_ = std::make_unique<LinkedHeatDecoder>(*link_);
+    else
+        decoder_ = std::make_unique<NoHeatDecoder>();
+    run_ = std::make_unique<HeatRun>(
+        services_.clock, *decoder_, services_.sounds, services_.prompts, folder_);
+    scan_ = std::make_unique<TransponderScan>(services_.clock, *decoder_, services_.sounds);
+    journal_ = std::make_unique<HeatJournal>(folder_, *run_, *decoder_);
+    follower_ = std::make_unique<HeatDescriptionFollower>(session_, *run_, journal_.get());
+    run_->setListener(follower_.get());
+    run_->setLocalTime(journal_->recordingLocalTime(systemLocalTime));
+    // A new track record is written into the course database when the heat stops.
+    run_->setCourseDatabaseWriter([this](const TrackRecord& track) {
+        std::vector<Course>& courses = window_.mutableDatabases().courses;
+        Course* course = const_cast<Course*>(raceCourse(window_.race(), courses));
+        if (!course)
+            return true;
+        course->lapRecordMs = track.recordMs;
+        course->recordHolder = track.holder;
+        course->lapRecordText = track.recordText;
+        return writeCourses(folder_.file(kCourseFile), courses);
+    });
+    applySounds();
+    applyTrack();
+
+    wireBoard();
+    wireStrip();
+    window_.setTickHandler([this](std::int64_t now) { tick(now); });
+    window_.setRunActiveQuery([this] { return active(); });
+    window_.setControlLock([this](int id) { return controlLocked(id); });
+    window_.refreshCommands();
+    repaint();
+}
+
+RaceControl::~RaceControl() = default;
+
+void RaceControl::wireBoard()
+{
+    QWidget* client = window_.clientArea();
+    board_ = new BoardWidget(folder_, client);
+    board_->setObjectName(QStringLiteral("board"));
+    board_->setScreenSize(window_.screenSize().width(), window_.screenSize().height());
+    board_->setStyle(boardStyle(window_.displaySettings()));
+    board_->setColumnWidths(boardColumnWidths(window_.displaySettings()));
+    placeBoard();
+    board_->lower();
+    board_->show();
+    connect(board_, &BoardWidget::columnWidthsChanged, this, [this] {
+        storeColumnWidths(board_->columnWidths(), window_.mutableDisplaySettings());
+    });
+    connect(board_, &BoardWidget::resultCellClicked, this, &RaceControl::resultCellClicked);
+    connect(board_, &BoardWidget::resultEdited, this, &RaceControl::resultEdited);
+    connect(board_, &BoardWidget::rowClicked, this, &RaceControl::rowClicked);
+    connect(board_, &BoardWidget::clickEnded, this, [this] { repaint(); });
+    // Resizing the client area resizes the board with it.
+    struct Follow : QObject {
+        RaceControl* owner;
+        explicit Follow(RaceControl* o)
+            : QObject(o)
+            , owner(o)
+        {
+        }
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Resize)
+                owner->placeBoard();
+            return false;
+        }
+    };
+    client->installEventFilter(new Follow(this));
+}
+
+void RaceControl::placeBoard()
+{
+    board_->setGeometry(window_.clientArea()->rect());
+}
+
+void RaceControl::wireStrip()
+{
+    CommandRouter& r = window_.commands();
+    r.add(2001, [this] { run_->depart(); });
+    r.add(2002, [this] { run_->arret(); });
+    r.add(2003, [this] { run_->effacer(); });
+    for (int k = 1; k <= 20; ++k)
+        r.add(2200 + k, [this, k] { run_->manualPassing(k); });
+    r.add(transpondercontrol::Scan, [this] { pressScan(); });
+    r.add(6102, [this] {
+        if (!session_.showsHeat())
+            return;
+        modes_.endClubChoice();
+        setResultEditing(true);
+    });
+
+    const std::pair<int, TransponderMode> radios[] = {
+        {transpondercontrol::Personal, TransponderMode::Personal},
+        {transpondercontrol::Club, TransponderMode::Club},
+        {transpondercontrol::Mixed, TransponderMode::Mixed}};
+    for (const auto& [id, mode] : radios) {
+        auto* radio = static_cast<QAbstractButton*>(window_.control(id));
+        const TransponderMode m = mode;
+        connect(radio, &QAbstractButton::clicked, this, [this, m] { chooseMode(m); });
+    }
+    auto* packs = static_cast<QComboBox*>(window_.control(transpondercontrol::Pack));
+    connect(packs, &QComboBox::activated, this, [this](int index) {
+        modes_.selectPack(index, active());
+        showModeControls();
+    });
+
+    clubList_ = new QComboBox(window_.clientArea());
+    clubList_->setObjectName(QString::number(transpondercontrol::ClubList));
+    clubList_->hide();
+    connect(clubList_, &QComboBox::activated, this, [this](int index) {
+        clubList_->hide();
+        if (clubListRow_ < 0 || index < 0)
+            return;
+        RunEntryTable t = run_->entries();
+        Standings s = run_->standings();
+        const std::string text
+            = utf8ToCp1252(clubList_->itemText(index).toStdString()).value_or(std::string());
+        if (chooseClubTransponder(t, s, clubListRow_, text))
+            run_->loadHeat(t);
+        clubListRow_ = -1;
+        repaint();
+    });
+}
+
+bool RaceControl::controlLocked(int id) const
+{
+    const auto in = [id](const auto& ids) {
+        return std::find(ids.begin(), ids.end(), id) != ids.end();
+    };
+    if (run_->active())
+        return in(kControlsLockedWhileRunning) || in(kMenuItemsLockedWhileRunning);
+    if (scan_->active())
+        return in(kControlsLockedWhileScanning) || in(kMenuItemsLockedWhileRunning);
+    return false;
+}
+
+void RaceControl::tick(std::int64_t now)
+{
+    const std::vector<Passing> late
+        = link_ ? link_->tick(run_->heatElapsedMs()) : std::vector<Passing>{};
+    run_->handlePassings(late, now);
+    run_->tick(now);
+    if (!run_->active()) {
+        if (scan_->active())
+            scanEvent(scan_->tick());
+        else if (link_ && !(idleBlocked_ && idleBlocked_()))
+            link_->discardReceived();
+    }
+    if (active() != wasActive_) {
+        wasActive_ = active();
+        window_.refreshCommands();
+    }
+    if (run_->changeCount() != shownRunChanges_ || scan_->changeCount() != shownScanChanges_)
+        repaint();
+}
+
+void RaceControl::repaint()
+{
+    shownRunChanges_ = run_->changeCount();
+    shownScanChanges_ = scan_->changeCount();
+    const std::string title
+        = session_.showsHeat() ? cp1252ToUtf8(session_.headings().board) : std::string();
+    if (scan_->active())
+        board_->setInputs(boardInputs(run_->texts(), scan_->standings(), title, radioConflict_));
+    else
+        board_->setInputs(boardInputs(run_->texts(), run_->standings(), title, radioConflict_));
+}
+
+void RaceControl::showHeat(bool radioConflict)
+{
+    radioConflict_ = radioConflict;
+    board_->closeFields();
+    clubList_->hide();
+    repaint();
+}
+
+void RaceControl::clearBoard()
+{
+    session_.forget();
+    run_->loadHeat(RunEntryTable{});
+    radioConflict_ = false;
+    board_->closeFields();
+    clubList_->hide();
+    repaint();
+}
+
+void RaceControl::applySounds()
+{
+    run_->setSoundChoices(window_.soundSettings().choices());
+}
+
+void RaceControl::applyTrack()
+{
+    TrackRecord track;
+    if (const Course* c = raceCourse(window_.race(), window_.databases().courses)) {
+        track.inDatabase = true;
+        track.recordMs = c->lapRecordMs;
+        track.holder = c->recordHolder;
+        track.recordText = c->lapRecordText;
+    }
+    run_->setTrack(track);
+    // The race's own lap protection, kept with its track.
+    RaceTrack raceTrack;
+    if (readRaceTrack(workingRaceFile(folder_), raceTrack))
+        run_->setLapProtectionSeconds(raceTrack.lapProtectionSeconds);
+}
+
+void RaceControl::setResultEditing(bool on)
+{
+    board_->setResultEditing(on);
+}
+
+void RaceControl::chooseMode(TransponderMode mode)
+{
+    if (modes_.choose(mode, active())) {
+        setResultEditing(false);
+        if (mode == TransponderMode::Personal) {
+            RunEntryTable t = run_->entries();
+            session_.assignTransponders(t, mode);
+            run_->loadHeat(t);
+        }
+    }
+    showModeControls();
+    repaint();
+}
+
+void RaceControl::showModeControls()
+{
+    const TransponderControls c = modes_.controls();
+    window_.control(transpondercontrol::Pack)->setVisible(c.packShown);
+    window_.control(transpondercontrol::Scan)->setVisible(c.scanShown);
+    window_.control(transpondercontrol::Status)->setVisible(c.statusShown);
+    const int checked = modes_.mode() == TransponderMode::Personal ? transpondercontrol::Personal
+        : modes_.mode() == TransponderMode::Club                   ? transpondercontrol::Club
+                                                                   : transpondercontrol::Mixed;
+    static_cast<QRadioButton*>(window_.control(checked))->setChecked(true);
+    if (modes_.pack())
+        static_cast<QComboBox*>(window_.control(transpondercontrol::Pack))
+            ->setCurrentIndex(*modes_.pack());
+}
+
+void RaceControl::pressScan()
+{
+    scanEvent(scan_->press(run_->entries(), session_.showsHeat(), run_->active()));
+}
+
+void RaceControl::scanEvent(ScanEvent event)
+{
+    if (event == ScanEvent::Finished || event == ScanEvent::Stopped) {
+        RunEntryTable t = run_->entries();
+        scan_->copyTransponders(t);
+        run_->loadHeat(t);
+    }
+    static_cast<QAbstractButton*>(window_.control(transpondercontrol::Scan))
+        ->setChecked(scan_->checked());
+    static_cast<QLineEdit*>(window_.control(transpondercontrol::Status))
+        ->setText(qs(scan_->status()));
+    if (event != ScanEvent::None) {
+        wasActive_ = active();
+        window_.refreshCommands();
+        repaint();
+    }
+}
+
+void RaceControl::resultCellClicked(int entry, EditedValue what)
+{
+    const Standings& s = run_->standings();
+    if (entry < 0 || entry >= s.count)
+        return;
+    services_.sounds.playAsync(std::string(sounds::kBeep));
+    board_->openResultFields(entry, what, editedValueOf(s.rows[entry], what));
+}
+
+void RaceControl::resultEdited(int entry, EditedValue what, int value)
+{
+    const Standings& s = run_->standings();
+    if (entry < 0 || entry >= s.count)
+        return;
+    RunEntryTable t = run_->entries();
+    applyResultEdit(t, s.rows[entry].pilotName, what, value);
+    // A heat holding results is not ready to start again until erased.
+    run_->loadHeat(t);
+}
+
+void RaceControl::rowClicked(int entry, int column, Qt::KeyboardModifiers modifiers)
+{
+    const Standings& s = run_->standings();
+    if (entry < 0 || entry >= s.count)
+        return;
+    if (modifiers & Qt::ControlModifier) {
+        if (!writePilotResult(folder_, run_->entries(), s.rows[entry].number - 1,
+                session_.headings().board, window_.race().trackName,
+                session_.texts().description))
+            services_.prompts.error(std::string(kPilotResultError));
+        return;
+    }
+    if (column == ColumnTransponder && modes_.clubChoiceActive() && modes_.pack())
+        openClubList(entry);
+}
+
+void RaceControl::openClubList(int entry)
+{
+    const auto& packs = window_.databases().packs;
+    const int pack = *modes_.pack();
+    if (pack < 0 || pack >= static_cast<int>(packs.size()))
+        return;
+    const ClubTransponderList list
+        = clubTransponderList(packs[static_cast<std::size_t>(pack)],
+            run_->standings().rows[entry].transponder);
+    clubList_->clear();
+    for (const std::string& e : list.entries)
+        clubList_->addItem(qs(cp1252ToUtf8(e)));
+    if (list.selected)
+        clubList_->setCurrentIndex(*list.selected);
+    clubListRow_ = entry;
+    const QPoint at = window_.clientArea()->mapFromGlobal(QCursor::pos());
+    clubList_->setGeometry(at.x(), at.y(), 120, clubList_->sizeHint().height());
+    clubList_->show();
+    clubList_->raise();
+    clubList_->showPopup();
+}
+
+} // namespace ksy

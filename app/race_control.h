@@ -1,0 +1,99 @@
+#pragma once
+// The race-control strip and the live board of the main window, wired to the
+// heat run: "Depart", "Arret", "Effacer", the numbered buttons, the
+// transponder modes and the scan, the one 10 ms tick of the engine, and the
+// board repainted only when what it shows has moved.
+//
+// It owns the timing objects of the program's run (heat run, scan, modes,
+// journal, heat session) so that heat loading, recovery and the demo reach
+// them from one place.
+#include "app/app_services.h"
+#include "results/heat_session.h"
+#include "timing/heat_decoder.h"
+#include "timing/heat_journal.h"
+#include "timing/heat_run.h"
+#include "timing/transponder_modes.h"
+#include "timing/transponder_modes_scan.h"
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+
+namespace ksy {
+
+class BoardWidget;
+class DecoderLink;
+class MainWindow;
+enum class EditedValue;
+
+class RaceControl : public QObject {
+    Q_OBJECT
+public:
+    // link: the program's decoder; nullptr runs heats on the numbered buttons.
+    RaceControl(MainWindow& window, WorkFolder folder, AppServices services, DecoderLink* link);
+    ~RaceControl() override;
+
+    HeatRun& run() { return *run_; }
+    HeatSession& session() { return session_; }
+    TransponderModes& modes() { return modes_; }
+    TransponderScan& scan() { return *scan_; }
+    BoardWidget& board() { return *board_; }
+
+    // A heat armed or running, or a scan active.
+    bool active() const { return run_->active() || scan_->active(); }
+    // While this holds the idle tick leaves the decoder's bytes alone (a
+    // dialog with its own reading loop is open).
+    void setIdleReadBlocked(std::function<bool()> blocked) { idleBlocked_ = std::move(blocked); }
+
+    // The 10 ms tick: link, heat run, then scan or idle read.
+    void tick(std::int64_t nowMs);
+    // The heat shown was replaced: the board shows the run as it stands now.
+    void showHeat(bool radioConflict);
+    // No heat shown (category expanded, race created or loaded).
+    void clearBoard();
+    // Sound choices after "Sons", track record after "Piste de course".
+    void applySounds();
+    void applyTrack();
+    void setResultEditing(bool on);
+    // Repaints the board from the run or the scan, now.
+    void repaint();
+
+private:
+    void wireStrip();
+    void wireBoard();
+    void chooseMode(TransponderMode mode);
+    void showModeControls();
+    void pressScan();
+    void scanEvent(ScanEvent event);
+    void resultCellClicked(int entry, EditedValue what);
+    void resultEdited(int entry, EditedValue what, int value);
+    void rowClicked(int entry, int column, Qt::KeyboardModifiers modifiers);
+    void openClubList(int entry);
+    bool controlLocked(int id) const;
+    void placeBoard();
+
+    MainWindow& window_;
+    WorkFolder folder_;
+    AppServices services_;
+    DecoderLink* link_;
+    std::unique_ptr<HeatDecoder> decoder_;
+    std::unique_ptr<HeatRun> run_;
+    std::unique_ptr<TransponderScan> scan_;
+    TransponderModes modes_;
+    HeatSession session_;
+    std::unique_ptr<HeatJournal> journal_;
+    std::unique_ptr<HeatDescriptionFollower> follower_;
+    BoardWidget* board_ = nullptr;
+    QComboBox* clubList_ = nullptr;
+    int clubListRow_ = -1;
+    std::function<bool()> idleBlocked_;
+    bool radioConflict_ = false;
+    bool wasActive_ = false;
+    std::uint64_t shownRunChanges_ = ~0ULL;
+    std::uint64_t shownScanChanges_ = ~0ULL;
+};
+
+} // namespace ksy
