@@ -1,11 +1,11 @@
 #include "results/heat_result_section.h"
 
+#include "results/text_fields.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
 #include "storage/section_titles.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace ksy {
 namespace {
@@ -35,51 +35,22 @@ void skipLineFeeds(CharSource& in)
         in.unget();
 }
 
-// The text up to the next TAB (or the end of the line); the cursor moves past
-// the TAB.
-std::string_view nextField(std::string_view& line)
-{
-    const std::size_t tab = line.find('\t');
-    const std::string_view field = line.substr(0, tab);
-    line = tab == std::string_view::npos ? std::string_view {} : line.substr(tab + 1);
-    return field;
-}
-
-std::string bounded(std::string_view text, std::size_t width)
-{
-    return std::string(text.substr(0, std::min(text.size(), width - 1)));
-}
-
-// "%d": leading blanks, a sign and digits; 0 for anything else or a number
-// that does not fit.
-std::int32_t toInt(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    std::int32_t value = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc {})
-        return 0;
-    return value;
-}
-
 void readSlotLine(std::string_view line, RunEntry& e, int number)
 {
     RunEntry fresh;
     fresh.transponder = std::move(e.transponder);
     fresh.number = number;
-    fresh.pilotName = bounded(nextField(line), HeatResultTexts::kNameWidth);
+    fresh.pilotName = boundedField(nextTabField(line), HeatResultTexts::kNameWidth);
     if (fresh.pilotName.empty())
         fresh.pilotName = std::string(kEmptySlotName);
-    const int n = std::clamp(toInt(nextField(line)), 0, kMaxLaps);
+    const int n = std::clamp(fieldInt(nextTabField(line)), 0, kMaxLaps);
     fresh.passingCount = n;
-    fresh.laps = toInt(nextField(line));
-    fresh.totalTime = toInt(nextField(line));
-    fresh.lapTimes[cell(n)] = toInt(nextField(line));
-    fresh.bestLap = toInt(nextField(line));
+    fresh.laps = fieldInt(nextTabField(line));
+    fresh.totalTime = fieldInt(nextTabField(line));
+    fresh.lapTimes[cell(n)] = fieldInt(nextTabField(line));
+    fresh.bestLap = fieldInt(nextTabField(line));
     for (int k = 0; k <= n; ++k)
-        fresh.lapTotals[cell(k)] = toInt(nextField(line));
+        fresh.lapTotals[cell(k)] = fieldInt(nextTabField(line));
     // Only the last lap time is stored; the others follow from the totals.
     for (int k = 1; k < n; ++k)
         fresh.lapTimes[cell(k)] = fresh.lapTotals[cell(k)] - fresh.lapTotals[cell(k - 1)];
@@ -122,10 +93,10 @@ void readHeatResultFields(CharSource& in, RunEntryTable& table, HeatResultTexts&
     skipLineFeeds(in);
     const std::string trailer = readLine(in);
     std::string_view rest = trailer;
-    texts.description = bounded(nextField(rest), HeatResultTexts::kDescriptionWidth);
-    texts.comment = bounded(nextField(rest), HeatResultTexts::kCommentWidth);
+    texts.description = boundedField(nextTabField(rest), HeatResultTexts::kDescriptionWidth);
+    texts.comment = boundedField(nextTabField(rest), HeatResultTexts::kCommentWidth);
     if (!rest.empty())
-        texts.condition = bounded(nextField(rest), HeatResultTexts::kConditionWidth);
+        texts.condition = boundedField(nextTabField(rest), HeatResultTexts::kConditionWidth);
 }
 
 RewriteResult storeHeatResult(const std::filesystem::path& raceFile, std::string_view title,
