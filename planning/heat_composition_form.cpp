@@ -1,5 +1,6 @@
 #include "planning/heat_composition_form.h"
 
+#include "planning/digit_edit.h"
 #include "planning/heat_composition_view.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
@@ -7,26 +8,6 @@
 #include <algorithm>
 
 namespace ksy {
-namespace {
-
-std::string digitsOnly(std::string_view text, int limit)
-{
-    std::string out;
-    for (const char c : text)
-        if (c >= '0' && c <= '9' && static_cast<int>(out.size()) < limit)
-            out += c;
-    return out;
-}
-
-int valueOf(const std::string& digits)
-{
-    int v = 0;
-    for (const char c : digits)
-        v = v * 10 + (c - '0'); // at most 2 digits
-    return v;
-}
-
-} // namespace
 
 HeatCompositionForm::HeatCompositionForm(WorkFolder folder, int category, Prompts& prompts)
     : folder_(std::move(folder))
@@ -101,7 +82,7 @@ void HeatCompositionForm::typeText(int control, std::string_view text)
         return;
     if (control == PilotsPerHeatEdit) {
         pilotsText_ = digitsOnly(text, maxLength(control));
-        int v = valueOf(pilotsText_);
+        int v = digitsValue(pilotsText_);
         if (v > kMaxPilotsPerHeat) {
             v = kMaxPilotsPerHeat;
             pilotsText_ = std::to_string(v);
@@ -111,7 +92,7 @@ void HeatCompositionForm::typeText(int control, std::string_view text)
         scroll_ = 0;
     } else if (control == RoundsEdit) {
         roundsText_ = digitsOnly(text, maxLength(control));
-        int v = valueOf(roundsText_);
+        int v = digitsValue(roundsText_);
         if (v > kMaxRounds) {
             v = kMaxRounds;
             roundsText_ = std::to_string(v);

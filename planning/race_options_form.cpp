@@ -1,29 +1,13 @@
 #include "planning/race_options_form.h"
 
+#include "planning/digit_edit.h"
+
 #include <algorithm>
 
 namespace ksy {
 namespace {
 
 using C = RaceOptionsForm;
-
-std::string digitsOnly(std::string_view text, int limit)
-{
-    std::string out;
-    for (const char c : text)
-        if (c >= '0' && c <= '9' && static_cast<int>(out.size()) < limit)
-            out += c;
-    return out;
-}
-
-// The edits read their text as an unsigned number; an empty edit reads 0.
-int valueOf(const std::string& digits)
-{
-    int v = 0;
-    for (const char c : digits)
-        v = v * 10 + (c - '0'); // at most 4 digits: no overflow
-    return v;
-}
 
 } // namespace
 
@@ -181,7 +165,7 @@ void RaceOptionsForm::typeText(int control, std::string_view text)
         return;
     std::string& edit = *target;
     edit = digitsOnly(text, maxLength(control));
-    const int value = valueOf(edit);
+    const int value = digitsValue(edit);
     // Above the maximum the edit is rewritten; below the minimum only the
     // record takes the minimum, so that the field can be erased and retyped.
     auto clampInto = [&](int& field, int low, int high) {
