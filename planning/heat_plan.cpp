@@ -1,5 +1,6 @@
 #include "planning/heat_plan.h"
 
+#include "planning/category_section.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
 #include "storage/section_titles.h"
@@ -58,19 +59,8 @@ RewriteResult writeHeatPlan(const std::filesystem::path& raceFile, int category,
     const HeatPlan& plan, bool createIfAbsent, Prompts* prompts)
 {
     const std::string title = heatPlanTitle(category);
-    if (!createIfAbsent) {
-        auto file = FileStream::open(raceFile, OpenMode::Read);
-        if (!file)
-            return RewriteResult::CannotOpen;
-        if (!sectionLookup(*file, title).found) {
-            if (prompts)
-                prompts->error(sectionNotFoundMessage(title));
-            return RewriteResult::TitleNotFound;
-        }
-    }
-    return fixedSlotRewrite(
-        raceFile, title, kHeatPlanReserve,
-        [&plan](FieldWriter& out) { out.raw(formatHeatPlanBody(plan)); }, prompts);
+    return rewriteCategorySection(raceFile, title, kHeatPlanReserve, formatHeatPlanBody(plan),
+        createIfAbsent, sectionNotFoundMessage(title), prompts);
 }
 
 } // namespace ksy

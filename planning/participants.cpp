@@ -1,6 +1,7 @@
 #include "planning/participants.h"
 
 #include "databases/database_sort.h"
+#include "planning/category_section.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
 #include "storage/section_titles.h"
@@ -76,20 +77,9 @@ ParticipantListRead readParticipantList(
 RewriteResult writeParticipantList(const std::filesystem::path& raceFile, int category,
     const ParticipantList& list, bool createIfAbsent, Prompts* prompts)
 {
-    const std::string title = participantListTitle(category);
-    if (!createIfAbsent) {
-        auto file = FileStream::open(raceFile, OpenMode::Read);
-        if (!file)
-            return RewriteResult::CannotOpen;
-        if (!sectionLookup(*file, title).found) {
-            if (prompts)
-                prompts->error("Erreur: liste des participants non trouvée");
-            return RewriteResult::TitleNotFound;
-        }
-    }
-    return fixedSlotRewrite(
-        raceFile, title, kParticipantListReserve,
-        [&list](FieldWriter& out) { out.raw(formatParticipantListBody(list)); }, prompts);
+    return rewriteCategorySection(raceFile, participantListTitle(category), kParticipantListReserve,
+        formatParticipantListBody(list), createIfAbsent,
+        "Erreur: liste des participants non trouvée", prompts);
 }
 
 } // namespace ksy
