@@ -1,0 +1,68 @@
+#include "e2e_support.h"
+
+#include "support/fakes.h"
+#include "timing/interface_settings.h"
+
+#include <QElapsedTimer>
+#include <QProcessEnvironment>
+#include <fstream>
+
+namespace ksy::test {
+
+ScriptedRun runScripted(const WorkFolder& folder, const std::vector<std::string>& script,
+    SimProcess* sim, int timeoutMs)
+{
+    const auto base = folder.root().parent_path();
+    const auto scriptFile = base / (folder.root().filename().string() + "-script.txt");
+    {
+        std::ofstream out(scriptFile);
+        for (const std::string& line : script)
+            out << line << '\n';
+    }
+    const auto runtime = base / "runtime";
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    QProcess app;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
+    app.setProcessEnvironment(env);
+    app.start(KSY_APP_PATH,
+        {"--workdir", QString::fromStdString(folder.root().string()), "--unattended", "--script",
+            QString::fromStdString(scriptFile.string())});
+    ScriptedRun run;
+    if (!app.waitForStarted(10000))
+        return run;
+    QElapsedTimer t;
+    t.start();
+    while (app.state() != QProcess::NotRunning && t.elapsed() < timeoutMs) {
+        app.waitForFinished(10);
+        if (sim)
+            sim->pump(5);
+    }
+    if (app.state() != QProcess::NotRunning) {
+        app.kill();
+        app.waitForFinished();
+    } else {
+        run.finished = true;
+        run.exitCode = app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1;
+    }
+    run.errors = app.readAllStandardError().toStdString();
+    return run;
+}
+
+std::string sectionBody(const std::string& file, const std::string& title, std::size_t length)
+{
+    const std::string line = title + "\t\n";
+    const auto at = file.find(line);
+    if (at == std::string::npos)
+        return {};
+    return file.substr(at + line.size(), length);
+}
+
+void useSimulatedRc2(const WorkFolder& folder, const std::string& link)
+{
+    writeFile(folder.file(kInterfaceSettingsFile), link + "\t1\tKestrametrixRC2\n");
+}
+
+} // namespace ksy::test

@@ -1,0 +1,32 @@
+#pragma once
+// The real program run headless on a working folder with a script, and the
+// race file pieces the end-to-end tests compare.
+#include "decoder_sim_process.h"
+#include "storage/work_folder.h"
+
+#include <QProcess>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ksy::test {
+
+struct ScriptedRun {
+    bool finished = false;
+    int exitCode = -1;
+    std::string errors; // what the program wrote on standard error
+};
+
+// Writes the script next to the folder and runs the program on it until it
+// ends by itself, pumping the simulator meanwhile (it may be null).
+ScriptedRun runScripted(const WorkFolder& folder, const std::vector<std::string>& script,
+    SimProcess* sim, int timeoutMs = 100000);
+
+// The body of the section titled `title` (Windows-1252): the bytes after its
+// title line, up to the next blank-padded reserve or the end.
+std::string sectionBody(const std::string& file, const std::string& title, std::size_t length);
+
+// Points the folder's interface settings at the simulator's port as an RC2.
+void useSimulatedRc2(const WorkFolder& folder, const std::string& link);
+
+} // namespace ksy::test
