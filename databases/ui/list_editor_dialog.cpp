@@ -1,6 +1,7 @@
 #include "databases/ui/list_editor_dialog.h"
 
 #include "databases/ui/image_frame.h"
+#include "platform/dialog_parts.h"
 #include "platform/storable_text_validator.h"
 
 #include <QComboBox>
@@ -16,11 +17,6 @@
 
 namespace ksy {
 namespace {
-
-QString qs(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QString id(int control)
 {
@@ -47,14 +43,10 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
     , files_(files)
 {
     const EditorTexts& t = form_->texts();
-    setObjectName(qs(t.objectName));
-    setWindowTitle(qs(t.title));
+    setObjectName(qtText(t.objectName));
+    setWindowTitle(qtText(t.title));
     auto* column = new QVBoxLayout(this);
-    auto* heading = new QLabel(qs(t.heading), this);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    column->addWidget(heading);
+    addBoldHeading(column, qtText(t.heading), this);
 
     auto* body = new QHBoxLayout;
     column->addLayout(body);
@@ -62,7 +54,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
     body->addLayout(left);
 
     auto* newRow = new QHBoxLayout;
-    newRow->addWidget(new QLabel(qs(t.newCaption), this));
+    newRow->addWidget(new QLabel(qtText(t.newCaption), this));
     newName_ = new QLineEdit(this);
     newName_->setObjectName(id(t.newControl));
     limitToStorableText(newName_, t.newNameLimit);
@@ -75,7 +67,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
 
     auto* lists = new QGridLayout;
     lists->addWidget(new QLabel(QString::fromUtf8("N°ID"), this), 0, 0);
-    lists->addWidget(new QLabel(qs(t.listCaption), this), 0, 1);
+    lists->addWidget(new QLabel(qtText(t.listCaption), this), 0, 1);
     id_ = new QListWidget(this);
     id_->setObjectName(id(t.idControl));
     id_->setFixedSize(60, 28);
@@ -106,7 +98,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
         for (const EditorField& f : form_->fields()) {
             const int control = f.control;
             if (f.kind == FieldKind::Button) {
-                auto* b = button(qs(f.label), id(control), this);
+                auto* b = button(qtText(f.label), id(control), this);
                 buttons_[control] = b;
                 details->addRow(b);
                 connect(b, &QPushButton::clicked, this, [this, control] {
@@ -117,9 +109,9 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                 auto* c = new QComboBox(this);
                 c->setObjectName(id(control));
                 for (const auto& entry : form_->choices(control))
-                    c->addItem(qs(entry));
+                    c->addItem(qtText(entry));
                 combos_[control] = c;
-                details->addRow(qs(f.label), c);
+                details->addRow(qtText(f.label), c);
                 connect(c, &QComboBox::currentIndexChanged, this, [this, control, c](int index) {
                     if (index >= 0)
                         chosen(control, c->itemText(index));
@@ -137,7 +129,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                     limitToStorableText(e, f.maxLength);
                 }
                 edits_[control] = e;
-                details->addRow(qs(f.label), e);
+                details->addRow(qtText(f.label), e);
                 connect(e, &QLineEdit::textChanged, this,
                     [this, control](const QString& text) { edited(control, text); });
             }

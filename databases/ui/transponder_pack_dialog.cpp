@@ -1,5 +1,7 @@
 #include "databases/ui/transponder_pack_dialog.h"
 
+#include "platform/dialog_parts.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,15 +12,6 @@
 #include <QVBoxLayout>
 
 namespace ksy {
-namespace {
-
-QString qs(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-} // namespace
-
 TransponderPackDialog::TransponderPackDialog(
     TransponderPackEditor form, const WorkFolder& folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent)
@@ -27,20 +20,16 @@ TransponderPackDialog::TransponderPackDialog(
     , prompts_(prompts)
 {
     using E = TransponderPackEditor;
-    setObjectName(qs(E::kObjectName));
-    setWindowTitle(qs(E::kTitle));
+    setObjectName(qtText(E::kObjectName));
+    setWindowTitle(qtText(E::kTitle));
     auto* column = new QVBoxLayout(this);
-    auto* heading = new QLabel(qs(E::kHeading), this);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    column->addWidget(heading);
+    addBoldHeading(column, qtText(E::kHeading), this);
 
     auto* body = new QHBoxLayout;
     column->addLayout(body);
     auto* left = new QVBoxLayout;
     body->addLayout(left);
-    left->addWidget(new QLabel(qs(E::kListCaption), this));
+    left->addWidget(new QLabel(qtText(E::kListCaption), this));
     list_ = new QListWidget(this);
     list_->setObjectName(QString::number(E::List));
     for (const auto& l : form_.labels())

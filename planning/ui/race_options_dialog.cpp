@@ -1,5 +1,7 @@
 #include "planning/ui/race_options_dialog.h"
 
+#include "platform/dialog_parts.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -7,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -19,8 +20,7 @@ using F = RaceOptionsForm;
 
 QString textOf(int control)
 {
-    const std::string_view t = RaceOptionsTexts::of(control);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return qtText(RaceOptionsTexts::of(control));
 }
 
 } // namespace
@@ -29,8 +29,7 @@ RaceOptionsDialog::RaceOptionsDialog(RaceOptionsForm form, QWidget* parent)
     : QDialog(parent)
     , form_(std::move(form))
 {
-    setWindowTitle(QString::fromUtf8(RaceOptionsTexts::title.data(),
-                                     static_cast<qsizetype>(RaceOptionsTexts::title.size())));
+    setWindowTitle(qtText(RaceOptionsTexts::title));
     setObjectName("CATEGORIEQUALIFSPARAMETRES");
     auto* column = new QVBoxLayout(this);
 
@@ -131,16 +130,8 @@ RaceOptionsDialog::RaceOptionsDialog(RaceOptionsForm form, QWidget* parent)
     radio(F::LapsAllLaps, lapsLayout, lapsGroup);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("Valider", this);
-    ok->setObjectName("1");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Echap", this);
-    cancel->setObjectName("2");
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    addOkCancel(this, buttons, "Valider", 1, "Echap", 2);
     column->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     refresh();
 }

@@ -1,5 +1,6 @@
 #include "planning/ui/race_track_dialog.h"
 
+#include "platform/dialog_parts.h"
 #include "platform/storable_text_validator.h"
 #include "storage/encoding.h"
 
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
@@ -112,16 +112,8 @@ RaceTrackDialog::RaceTrackDialog(RaceTrackForm form, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton("Valider", this);
-    ok->setObjectName(QString::number(F::Ok));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Echap", this);
-    cancel->setObjectName(QString::number(F::Cancel));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    addOkCancel(this, buttons, "Valider", F::Ok, "Echap", F::Cancel);
     column->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     refresh();
 }

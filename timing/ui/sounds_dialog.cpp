@@ -1,10 +1,11 @@
 #include "timing/ui/sounds_dialog.h"
 
+#include "platform/dialog_parts.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -15,8 +16,7 @@ using F = SoundSettingsForm;
 
 QString textOf(int control)
 {
-    const std::string_view t = F::textOf(control);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return qtText(F::textOf(control));
 }
 } // namespace
 
@@ -24,7 +24,7 @@ SoundsDialog::SoundsDialog(SoundSettingsForm form, QWidget* parent)
     : QDialog(parent)
     , form_(std::move(form))
 {
-    setWindowTitle(QString::fromUtf8(F::kTitle.data(), static_cast<qsizetype>(F::kTitle.size())));
+    setWindowTitle(qtText(F::kTitle));
     setObjectName("SONS");
     auto* column = new QVBoxLayout(this);
 
@@ -60,16 +60,8 @@ SoundsDialog::SoundsDialog(SoundSettingsForm form, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton(textOf(F::Ok), this);
-    ok->setObjectName(QString::number(F::Ok));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(textOf(F::Cancel), this);
-    cancel->setObjectName(QString::number(F::Cancel));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    addOkCancel(this, buttons, textOf(F::Ok), F::Ok, textOf(F::Cancel), F::Cancel);
     column->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     refresh();
 }
