@@ -1,13 +1,10 @@
-#include "databases/database_files.h"
-#include "databases/database_writers.h"
 #include "planning/heat_composition_report.h"
 #include "planning/participants_form.h"
 #include "planning/race_options.h"
 #include "planning/ui/heat_composition_dialog.h"
 #include "planning/ui/starting_grid_dialog.h"
 #include "results/ui/report_printer.h"
-#include "storage/race_file.h"
-#include "support/fakes.h"
+#include "ui/race_folder_fixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,13 +16,6 @@
 namespace ksy::test {
 namespace {
 
-template <typename W> W* child(QWidget& dialog, const QString& id)
-{
-    auto* w = dialog.findChild<W*>(id);
-    EXPECT_TRUE(w) << id.toStdString();
-    return w;
-}
-
 void click(QWidget& w, int x, int y)
 {
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y), w.mapToGlobal(QPointF(x, y)),
@@ -33,57 +23,15 @@ void click(QWidget& w, int x, int y)
     QApplication::sendEvent(&w, &press);
 }
 
-std::vector<Pilot> beachPilots()
-{
-    const char* first[] = {"Jean", "Marie", "Pierre", "Sophie", "Luc", "Claire", "Hugo",
-        "L\xE9"
-        "a",
-        "Paul", "Emma", "Thomas", "Chlo\xE9", "Nicolas", "Camille", "Yann"};
-    const char* last[] = {"Dupont",
-        "Lef\xE8"
-        "vre",
-        "Martin", "Leroy", "Moreau", "Fournier", "Girard", "Bonnet", "Lambert", "Fontaine",
-        "Rousseau", "Vincent", "Muller", "Faure", "Andr\xE9", "Mercier", "Blanc", "Gu\xE9rin",
-        "Boyer", "Garnier", "Chevalier", "Fran\xE7ois", "Legrand", "Gauthier", "Garcia", "Perrin",
-        "Robin", "Cl\xE9ment", "Morin", "Nicolas", "Henry", "Roussel", "Mathieu", "Gautier",
-        "Masson", "Marchand", "Duval", "Denis", "Dumont", "Marie", "Lemaire", "No\xEBl", "Meyer",
-        "Dufour", "Meunier"};
-    std::vector<Pilot> pilots;
-    for (int i = 0; i < 45; ++i) {
-        Pilot p;
-        p.name = std::string(last[i]) + " " + first[i % 15];
-        p.licence = "FFCV-" + std::to_string(20417 + 37 * i);
-        p.transponder = "00" + std::to_string(4100 + 13 * i);
-        p.club = "CLV Berck";
-        pilots.push_back(p);
-    }
-    return pilots;
-}
-
 // A category of 45 pilots entered through the participants form, some with
 // their radio frequency, editable starting orders.
-struct ComposedRace {
-    TempDir dir;
-    WorkFolder folder {dir.path()};
-    FakePrompts prompts;
+struct ComposedRace : RaceFolder {
     RecordingSoundPlayer sounds;
 
     ComposedRace()
+        : RaceFolder({"logo.bmp", "impression.bmp", "FlecheHaut.bmp", "FlecheBas.bmp"},
+              fortyFivePilots({"CLV Berck"}))
     {
-        std::filesystem::create_directories(dir.path() / "Private");
-        std::filesystem::create_directories(dir.path() / "images");
-        for (const char* image : {"logo.bmp", "impression.bmp", "FlecheHaut.bmp", "FlecheBas.bmp"})
-            std::filesystem::copy_file(
-                std::filesystem::path(KSY_SOURCE_DIR) / "data/images" / image,
-                dir.path() / "images" / image);
-        writeFile(workingRaceFile(folder), newRaceFileBytes());
-        writePilots(folder.file(kPilotFile), beachPilots());
-        RaceHeader header;
-        readRaceHeader(workingRaceFile(folder), header);
-        header.categories.category(1).name = "STANDART";
-        writeRaceHeader(workingRaceFile(folder), header);
-        writeRaceTrack(workingRaceFile(folder),
-            {"Grand Prix de la C\xF4te d'Opale", "CLV Berck", "Berck-sur-Mer", 15});
         ParticipantsForm entry(folder, 1, prompts);
         for (int i = 0; i < 45; ++i)
             entry.enter(i);

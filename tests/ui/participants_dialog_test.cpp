@@ -1,13 +1,10 @@
-#include "databases/database_files.h"
-#include "databases/database_writers.h"
 #include "planning/participants_report.h"
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_dialog.h"
 #include "results/ui/report_printer.h"
-#include "storage/race_file.h"
 #include "support/fake_serial_link.h"
-#include "support/fakes.h"
+#include "ui/race_folder_fixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,65 +25,14 @@ void type(QWidget* w, const QString& text)
     }
 }
 
-template <typename W> W* child(QWidget& dialog, const QString& id)
-{
-    auto* w = dialog.findChild<W*>(id);
-    EXPECT_TRUE(w) << id.toStdString();
-    return w;
-}
-
 // A club race of 45 pilots from four clubs, as a new user would type them in.
-std::vector<Pilot> clubPilots()
-{
-    const char* first[] = {"Jean", "Marie", "Pierre", "Sophie", "Luc", "Claire", "Hugo",
-        "L\xE9"
-        "a",
-        "Paul", "Emma", "Thomas", "Chlo\xE9", "Nicolas", "Camille", "Yann"};
-    const char* last[] = {"Dupont",
-        "Lef\xE8"
-        "vre",
-        "Martin", "Leroy", "Moreau", "Fournier", "Girard", "Bonnet", "Lambert", "Fontaine",
-        "Rousseau", "Vincent", "Muller", "Faure", "Andr\xE9", "Mercier", "Blanc", "Gu\xE9rin",
-        "Boyer", "Garnier", "Chevalier", "Fran\xE7ois", "Legrand", "Gauthier", "Garcia", "Perrin",
-        "Robin", "Cl\xE9ment", "Morin", "Nicolas", "Henry", "Roussel", "Mathieu", "Gautier",
-        "Masson", "Marchand", "Duval", "Denis", "Dumont", "Marie", "Lemaire", "No\xEBl", "Meyer",
-        "Dufour", "Meunier"};
-    const char* clubs[] = {"CLV Berck", "Char \xE0 voile Cherrueix", "Eole Club Hardelot",
-        "Association Sportive Char \xE0 Voile de la Baie"};
-    std::vector<Pilot> pilots;
-    for (int i = 0; i < 45; ++i) {
-        Pilot p;
-        p.name = std::string(last[i]) + " " + first[i % 15];
-        p.licence = "FFCV-" + std::to_string(20417 + 37 * i);
-        p.transponder = "00" + std::to_string(4100 + 13 * i);
-        p.club = clubs[i % 4];
-        pilots.push_back(p);
-    }
-    return pilots;
-}
-
-struct UiFolder {
-    TempDir dir;
-    WorkFolder folder {dir.path()};
-    FakePrompts prompts;
-
+struct UiFolder : RaceFolder {
     UiFolder()
+        : RaceFolder({"logo.bmp", "impression.bmp"},
+              fortyFivePilots({"CLV Berck", "Char \xE0 voile Cherrueix", "Eole Club Hardelot",
+                  "Association Sportive Char \xE0 Voile de la Baie"}))
     {
-        std::filesystem::create_directories(dir.path() / "Private");
-        std::filesystem::create_directories(dir.path() / "images");
-        for (const char* image : {"logo.bmp", "impression.bmp"})
-            std::filesystem::copy_file(
-                std::filesystem::path(KSY_SOURCE_DIR) / "data/images" / image,
-                dir.path() / "images" / image);
-        writeFile(workingRaceFile(folder), newRaceFileBytes());
         writeFile(folder.file("PcCrashRace.race"), "");
-        writePilots(folder.file(kPilotFile), clubPilots());
-        RaceHeader header;
-        readRaceHeader(workingRaceFile(folder), header);
-        header.categories.category(1).name = "STANDART";
-        writeRaceHeader(workingRaceFile(folder), header);
-        RaceTrack track {"Grand Prix de la C\xF4te d'Opale", "CLV Berck", "Berck-sur-Mer", 15};
-        writeRaceTrack(workingRaceFile(folder), track);
     }
 };
 
