@@ -1,5 +1,4 @@
 #include "app/race_file_commands.h"
-#include "app_fakes.h"
 #include "storage/race_file.h"
 #include "support/fakes.h"
 

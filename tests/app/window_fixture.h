@@ -1,7 +1,6 @@
 #pragma once
 // A main window on a freshly seeded working folder, with fake services.
 #include "app/main_window.h"
-#include "app_fakes.h"
 #include "storage/work_folder_seed.h"
 #include "support/fakes.h"
 

@@ -3,7 +3,6 @@
 #include "display/display_settings_form.h"
 #include "support/fakes.h"
 
-#include <deque>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -12,36 +11,6 @@ using namespace ksy::test;
 using F = DisplaySettingsForm;
 
 namespace {
-
-// Answers the open and save dialogs with queued choices (nothing = cancel).
-class QueuedFileChooser : public FileChooser {
-public:
-    std::optional<std::string> openFile(const std::string& folder, const FileFilter& f) override
-    {
-        asked.push_back(folder);
-        filter = f;
-        return next();
-    }
-    std::optional<std::string> saveFile(const std::string& preset, const FileFilter& f) override
-    {
-        asked.push_back(preset);
-        filter = f;
-        return next();
-    }
-    std::deque<std::optional<std::string>> choices;
-    std::vector<std::string> asked;
-    FileFilter filter;
-
-private:
-    std::optional<std::string> next()
-    {
-        if (choices.empty())
-            return std::nullopt;
-        auto c = choices.front();
-        choices.pop_front();
-        return c;
-    }
-};
 
 std::string utf8(const std::filesystem::path& p)
 {
@@ -167,7 +136,7 @@ TEST(DisplaySettingsForm, OkWritesTheFileAndEchapLeavesItAsTheWindowWroteIt)
 TEST(DisplaySettingsForm, ThemesAreLoadedAndSavedWithTheScrnExtension)
 {
     Folder f;
-    QueuedFileChooser files;
+    FakeFileChooser files;
     F form;
     form.open(f.folder, f.prompts);
     form.chooseColumn(4);
@@ -177,9 +146,9 @@ TEST(DisplaySettingsForm, ThemesAreLoadedAndSavedWithTheScrnExtension)
     files.choices = {std::nullopt, utf8(f.dir.path() / "*.scrn")};
     EXPECT_FALSE(form.saveTheme(files, f.folder, f.prompts));
     EXPECT_FALSE(form.saveTheme(files, f.folder, f.prompts));
-    EXPECT_EQ(files.asked.back(), utf8(f.dir.path() / "*.scrn"));
-    EXPECT_EQ(files.filter.description, "Fichier affichage (.scrn)");
-    EXPECT_EQ(files.filter.pattern, "*.scrn");
+    EXPECT_EQ(files.saved.back(), utf8(f.dir.path() / "*.scrn"));
+    EXPECT_EQ(files.lastFilter.description, "Fichier affichage (.scrn)");
+    EXPECT_EQ(files.lastFilter.pattern, "*.scrn");
 
     files.choices = {utf8(f.dir.path() / "nuit"), utf8(f.dir.path() / u8"été.scrn")};
     ASSERT_TRUE(form.saveTheme(files, f.folder, f.prompts));
@@ -198,7 +167,7 @@ TEST(DisplaySettingsForm, ThemesAreLoadedAndSavedWithTheScrnExtension)
     writeFile(f.dir.path() / "rouge.scrn", formatDisplaySettings(other));
     files.choices = {utf8(f.dir.path() / "rouge.scrn")};
     ASSERT_TRUE(form.loadTheme(files, f.folder, f.prompts));
-    EXPECT_EQ(files.asked.back(), utf8(f.dir.path()));
+    EXPECT_EQ(files.opened.back(), utf8(f.dir.path()));
     EXPECT_EQ(form.settings(), other);
     EXPECT_EQ(form.widthText(), "321");
     // The working settings file is only written by "Ok".

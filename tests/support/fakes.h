@@ -1,12 +1,14 @@
 #pragma once
 // Fakes of the platform services, shared by every test.
 #include "services/clock.h"
+#include "services/file_chooser.h"
 #include "services/prompts.h"
 #include "services/sound_player.h"
 
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,40 @@ public:
     void playAsync(const std::string& file) override { played.push_back({file, false}); }
     void playAndWait(const std::string& file) override { played.push_back({file, true}); }
     std::vector<Played> played;
+};
+
+// Hands out the queued choices in order, then cancels.
+class FakeFileChooser : public FileChooser {
+public:
+    std::optional<std::string> openFile(
+        const std::string& initialFolder, const FileFilter& filter) override
+    {
+        opened.push_back(initialFolder);
+        lastFilter = filter;
+        return next();
+    }
+    std::optional<std::string> saveFile(
+        const std::string& presetName, const FileFilter& filter) override
+    {
+        saved.push_back(presetName);
+        lastFilter = filter;
+        return next();
+    }
+
+    std::deque<std::optional<std::string>> choices;
+    std::vector<std::string> opened; // initial folders of the open dialogs
+    std::vector<std::string> saved; // presets of the save dialogs
+    FileFilter lastFilter;
+
+private:
+    std::optional<std::string> next()
+    {
+        if (choices.empty())
+            return std::nullopt;
+        auto c = choices.front();
+        choices.pop_front();
+        return c;
+    }
 };
 
 // A fresh temporary folder, removed with its content at the end of the test.
