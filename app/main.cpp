@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/race_control.h"
+#include "app/recovery.h"
 #include "app/script_runner.h"
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
@@ -81,6 +82,10 @@ int main(int argc, char** argv)
             names);
     }
 
+    // A mark left by the previous run means it did not end normally.
+    const bool crashed = ksy::previousRunCrashed(folder);
+    ksy::markRunning(folder);
+
     // A scripted run answers file dialogs from its script.
     ksy::ScriptedFileChooser files(platform.services().files);
     const ksy::AppServices services{platform.services().clock, platform.services().prompts,
@@ -138,7 +143,11 @@ int main(int argc, char** argv)
     decoder.startUp();
     window.startTimer();
     window.showImportantNotice();
+    ksy::offerRecovery(
+        window, control, heats, folder, services.prompts, crashed, window.crashCopyMade());
     ksy::ScriptRunner script(window, control, files, std::move(scriptLines));
     script.start();
-    return app.exec();
+    const int status = app.exec();
+    ksy::clearRunningMark(folder);
+    return status;
 }

@@ -121,7 +121,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createRace()
 {
     // The race of the previous run survives in "PcCrashRace.race".
-    if (keepCrashCopy(folder_) == CrashCopy::Failed)
+    const CrashCopy copy = keepCrashCopy(folder_);
+    crashCopyMade_ = copy == CrashCopy::Copied;
+    if (copy == CrashCopy::Failed)
         services_.prompts.error("Erreur: impossible de copier la course précédente dans "
                                 "PcCrashRace.race");
     std::error_code ec;

@@ -97,6 +97,8 @@ public:
     // the participants and the heat composition).
     void reloadRaceTree();
     QWidget* clientArea() const { return client_; }
+    // Whether the start-up kept the previous working race as the crash copy.
+    bool crashCopyMade() const { return crashCopyMade_; }
     QSize screenSize() const { return screen_; }
     RaceFileCommands& raceFiles() { return raceFiles_; }
     MainMenus& menus() { return *menus_; }
@@ -157,6 +159,7 @@ private:
     std::function<void()> resetBoard_;
     std::function<bool(int)> locked_;
     QSize screen_;
+    bool crashCopyMade_ = false;
     std::function<void(const QString&)> openDocument_;
     QTimer timer_;
     QElapsedTimer sinceTimerStart_;
