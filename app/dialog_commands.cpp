@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/race_control.h"
+#include "display/ui/display_settings_dialog.h"
 #include "planning/ui/composition_command.h"
 #include "planning/ui/race_options_dialog.h"
 #include "planning/ui/race_track_dialog.h"
@@ -21,6 +22,13 @@ void registerDialogCommands(MainWindow& window, RaceControl& control, HeatContro
         if (SoundsDialog::edit(&window, folder, services.prompts)) {
             window.reloadSoundSettings();
             control.applySounds();
+        }
+    });
+    r.add(cmd::DisplaySettings, [&window, &control, folder, services] {
+        if (DisplaySettingsDialog::edit(&window, folder, window.mutableDisplaySettings(),
+                services.prompts, services.files)) {
+            window.displaySettingsChanged();
+            control.applyDisplaySettings();
         }
     });
     r.add(cmd::RaceTrack, [&window, &control, folder, services] {

@@ -93,6 +93,8 @@ public:
     DisplaySettings& mutableDisplaySettings() { return display_; }
     // "RéglagesSons.rg" read again (after "Sons").
     void reloadSoundSettings();
+    // The window and tree colours after the display settings changed.
+    void displaySettingsChanged() { applyDisplayColours(); }
     // The race read again from the working file and its tree rebuilt (after
     // the participants and the heat composition).
     void reloadRaceTree();

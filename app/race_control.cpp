@@ -298,6 +298,13 @@ void RaceControl::applyTrack()
         run_->setLapProtectionSeconds(raceTrack.lapProtectionSeconds);
 }
 
+void RaceControl::applyDisplaySettings()
+{
+    board_->setStyle(boardStyle(window_.displaySettings()));
+    board_->setColumnWidths(boardColumnWidths(window_.displaySettings()));
+    repaint();
+}
+
 void RaceControl::setResultEditing(bool on)
 {
     board_->setResultEditing(on);

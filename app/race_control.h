@@ -57,6 +57,8 @@ public:
     // Sound choices after "Sons", track record after "Piste de course".
     void applySounds();
     void applyTrack();
+    // Board style and column widths after "Affichage".
+    void applyDisplaySettings();
     void setResultEditing(bool on);
     // Repaints the board from the run or the scan, now.
     void repaint();

@@ -2,6 +2,7 @@
 // tree, the strip's greying while it runs, the refused close, the board fed
 // from the run, and the store when the heat is left.
 #include "app/demo_race.h"
+#include "app/dialog_commands.h"
 #include "app/heat_controller.h"
 #include "app/menus.h"
 #include "app/race_control.h"
@@ -30,6 +31,8 @@ protected:
         const AppServices services {clock, prompts, sounds, files};
         control = std::make_unique<RaceControl>(*window, folder, services, nullptr);
         heats = std::make_unique<HeatController>(*window, *control, services);
+        registerDialogCommands(*window, *control, *heats, folder, services);
+        window->refreshCommands();
     }
 
     // Ticks as the window's timer would, for ms milliseconds.
@@ -53,8 +56,16 @@ TEST_F(RaceControlTest, AHeatRunOnTheButtonsGreysTheWindowAndIsStoredWhenLeft)
     EXPECT_EQ(control->board().inputs().heatTitle, " Seniors - Manche1 - S\xC3\xA9rie1 ");
     ASSERT_EQ(control->board().inputs().rows.size(), 2u);
 
+    // The dialogs of the race are offered until the heat starts.
+    for (int id : {1013, 1014, 1053, 1055, 1056})
+        EXPECT_TRUE(window->menus().action(id)->isEnabled()) << id;
+    for (int id : {6103, 6104})
+        EXPECT_FALSE(window->menus().action(id)->isEnabled()) << id;
+
     window->runCommand(2001);
     ASSERT_TRUE(control->active());
+    for (int id : {1013, 1014, 6102})
+        EXPECT_FALSE(window->menus().action(id)->isEnabled()) << id;
     for (int id : {2001, 2003, 2101, 2104, 6000})
         EXPECT_FALSE(window->control(id)->isEnabled()) << id;
     EXPECT_TRUE(window->control(2002)->isEnabled());
