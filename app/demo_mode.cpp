@@ -25,8 +25,8 @@ std::string demoScenario(const RaceSpec& spec, int laps)
         std::int64_t at = 4000 + static_cast<std::int64_t>(i % 7) * 900;
         for (int lap = 0; lap <= laps; ++lap) {
             lines.push_back({at, spec.pilots[i].transponder});
-            const std::int64_t wobble
-                = static_cast<std::int64_t>(((i + 3) * (lap + 5) * 2654435761ULL) % 3000) - 1500;
+            const std::int64_t wobble =
+                static_cast<std::int64_t>(((i + 3) * (lap + 5) * 2654435761ULL) % 3000) - 1500;
             at += pace + wobble;
         }
     }

@@ -19,8 +19,8 @@ bool addMissingPilots(const WorkFolder& folder, const RaceSpec& spec)
 {
     const auto file = folder.file(kPilotFile);
     std::vector<Pilot> pilots = loadPilots(file).records;
-    pilots.erase(std::remove_if(pilots.begin(), pilots.end(),
-                     [](const Pilot& p) { return p.name.empty(); }),
+    pilots.erase(
+        std::remove_if(pilots.begin(), pilots.end(), [](const Pilot& p) { return p.name.empty(); }),
         pilots.end());
     for (const RacePilotSpec& p : spec.pilots) {
         const auto same = [&](const Pilot& q) { return q.name == p.name; };
@@ -114,12 +114,11 @@ bool buildRace(const WorkFolder& folder, const RaceSpec& spec, Prompts& prompts)
 
 RaceSpec demoRaceSpec()
 {
-    static const char* const names[] = {"ARNAUD Paul", "BERTIN Lucie", "CARON Hugo",
-        "DUBOIS Emma", "FABRE Louis", "GARNIER Chlo\xE9", "HENRY Jules", "JOLY Manon",
-        "LAMBERT Nathan", "LEROY L\xE9\x61", "MARTIN Th\xE9o", "MOREAU In\xE8s", "NOEL Adam",
-        "PERRIN Camille", "RENARD Tom", "ROUX Zo\xE9", "SIMON Lucas", "THOMAS Jade",
-        "VIDAL Enzo", "WEBER Sarah", "AUBERT Yann", "BLANC Marie", "COLIN Maxime",
-        "DURAND Alice"};
+    static const char* const names[] = {"ARNAUD Paul", "BERTIN Lucie", "CARON Hugo", "DUBOIS Emma",
+        "FABRE Louis", "GARNIER Chlo\xE9", "HENRY Jules", "JOLY Manon", "LAMBERT Nathan",
+        "LEROY L\xE9\x61", "MARTIN Th\xE9o", "MOREAU In\xE8s", "NOEL Adam", "PERRIN Camille",
+        "RENARD Tom", "ROUX Zo\xE9", "SIMON Lucas", "THOMAS Jade", "VIDAL Enzo", "WEBER Sarah",
+        "AUBERT Yann", "BLANC Marie", "COLIN Maxime", "DURAND Alice"};
     RaceSpec spec;
     spec.raceName = "Course de d\xE9monstration";
     spec.trackName = "Plage de d\xE9monstration";

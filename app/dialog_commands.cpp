@@ -44,16 +44,15 @@ void registerDialogCommands(MainWindow& window, RaceControl& control, HeatContro
             return;
         control.modes().endClubChoice();
         control.setResultEditing(false);
-        RaceOptionsDialog::edit(&window, folder, c, cp1252ToUtf8(window.race().category(c).name),
-            services.prompts);
+        RaceOptionsDialog::edit(
+            &window, folder, c, cp1252ToUtf8(window.race().category(c).name), services.prompts);
     });
     // The composition may move every heat: the shown one is stored and
     // forgotten before the tree is rebuilt.
     r.add(cmd::HeatComposition, [&window, &heats, folder, services] {
         heats.storeShownHeat();
-        if (runHeatCompositionCommand(
-                &window, folder, window.race().header.selection, services.prompts, services.sounds)
-            != 0) {
+        if (runHeatCompositionCommand(&window, folder, window.race().header.selection,
+                services.prompts, services.sounds) != 0) {
             heats.forgetHeat();
             window.reloadRaceTree();
         }

@@ -88,8 +88,8 @@ int main(int argc, char** argv)
 
     // A scripted run answers file dialogs from its script.
     ksy::ScriptedFileChooser files(platform.services().files);
-    const ksy::AppServices services{platform.services().clock, platform.services().prompts,
-        platform.services().sounds, files};
+    const ksy::AppServices services {
+        platform.services().clock, platform.services().prompts, platform.services().sounds, files};
     std::vector<std::string> scriptLines;
     if (options.script && !ksy::ScriptRunner::readLines(*options.script, scriptLines)) {
         std::cerr << "kestrametrix: script illisible: " << *options.script << std::endl;

@@ -8,15 +8,15 @@
 #include "display/ui/board_widget.h"
 #include "planning/race_track.h"
 #include "results/pilot_result_file.h"
-#include "storage/race_file.h"
 #include "storage/encoding.h"
+#include "storage/race_file.h"
 #include "timing/decoder_link.h"
 #include "timing/sound_moments.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDateTime>
 #include <QCursor>
+#include <QDateTime>
 #include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -38,8 +38,8 @@ LocalDateTime systemLocalTime()
 }
 
 // What the board shows around the standings of a run (or of a scan).
-BoardInputs boardInputs(const HeatTexts& t, const Standings& standings, std::string titleUtf8,
-    bool radioConflict)
+BoardInputs boardInputs(
+    const HeatTexts& t, const Standings& standings, std::string titleUtf8, bool radioConflict)
 {
     BoardInputs in;
     in.heatTitle = std::move(titleUtf8);
@@ -136,9 +136,8 @@ void RaceControl::wireBoard()
     placeBoard();
     board_->lower();
     board_->show();
-    connect(board_, &BoardWidget::columnWidthsChanged, this, [this] {
-        storeColumnWidths(board_->columnWidths(), window_.mutableDisplaySettings());
-    });
+    connect(board_, &BoardWidget::columnWidthsChanged, this,
+        [this] { storeColumnWidths(board_->columnWidths(), window_.mutableDisplaySettings()); });
     connect(board_, &BoardWidget::resultCellClicked, this, &RaceControl::resultCellClicked);
     connect(board_, &BoardWidget::resultEdited, this, &RaceControl::resultEdited);
     connect(board_, &BoardWidget::rowClicked, this, &RaceControl::rowClicked);
@@ -206,8 +205,8 @@ void RaceControl::wireStrip()
             return;
         RunEntryTable t = run_->entries();
         Standings s = run_->standings();
-        const std::string text
-            = utf8ToCp1252(clubList_->itemText(index).toStdString()).value_or(std::string());
+        const std::string text =
+            utf8ToCp1252(clubList_->itemText(index).toStdString()).value_or(std::string());
         if (chooseClubTransponder(t, s, clubListRow_, text))
             run_->loadHeat(t);
         clubListRow_ = -1;
@@ -229,8 +228,8 @@ bool RaceControl::controlLocked(int id) const
 
 void RaceControl::tick(std::int64_t now)
 {
-    const std::vector<Passing> late
-        = link_ ? link_->tick(run_->heatElapsedMs()) : std::vector<Passing>{};
+    const std::vector<Passing> late =
+        link_ ? link_->tick(run_->heatElapsedMs()) : std::vector<Passing> {};
     run_->handlePassings(late, now);
     run_->tick(now);
     if (!run_->active()) {
@@ -251,8 +250,8 @@ void RaceControl::repaint()
 {
     shownRunChanges_ = run_->changeCount();
     shownScanChanges_ = scan_->changeCount();
-    const std::string title
-        = session_.showsHeat() ? cp1252ToUtf8(session_.headings().board) : std::string();
+    const std::string title =
+        session_.showsHeat() ? cp1252ToUtf8(session_.headings().board) : std::string();
     if (scan_->active())
         board_->setInputs(boardInputs(run_->texts(), scan_->standings(), title, radioConflict_));
     else
@@ -270,7 +269,7 @@ void RaceControl::showHeat(bool radioConflict)
 void RaceControl::clearBoard()
 {
     session_.forget();
-    run_->loadHeat(RunEntryTable{});
+    run_->loadHeat(RunEntryTable {});
     radioConflict_ = false;
     board_->closeFields();
     clubList_->hide();
@@ -389,8 +388,7 @@ void RaceControl::rowClicked(int entry, int column, Qt::KeyboardModifiers modifi
         return;
     if (modifiers & Qt::ControlModifier) {
         if (!writePilotResult(folder_, run_->entries(), s.rows[entry].number - 1,
-                session_.headings().board, window_.race().trackName,
-                session_.texts().description))
+                session_.headings().board, window_.race().trackName, session_.texts().description))
             services_.prompts.error(std::string(kPilotResultError));
         return;
     }
@@ -404,9 +402,8 @@ void RaceControl::openClubList(int entry)
     const int pack = *modes_.pack();
     if (pack < 0 || pack >= static_cast<int>(packs.size()))
         return;
-    const ClubTransponderList list
-        = clubTransponderList(packs[static_cast<std::size_t>(pack)],
-            run_->standings().rows[entry].transponder);
+    const ClubTransponderList list = clubTransponderList(
+        packs[static_cast<std::size_t>(pack)], run_->standings().rows[entry].transponder);
     clubList_->clear();
     for (const std::string& e : list.entries)
         clubList_->addItem(qs(cp1252ToUtf8(e)));

@@ -16,14 +16,15 @@ TEST(Demo, StartsWithTheDemoRaceAndFeedsPassingsToAHeat)
     test::TempDir dir;
     const WorkFolder work(dir.path() / "demo");
     const auto script = dir.path() / "script.txt";
-    test::writeFile(script,
-        "select 13101\nwait 200\ncommand 2001\nwait 11000\ncommand 2002\nwait 200\nquit\n");
+    test::writeFile(
+        script, "select 13101\nwait 200\ncommand 2001\nwait 11000\ncommand 2002\nwait 200\nquit\n");
     QProcess app;
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     app.setProcessEnvironment(env);
-    app.start(KSY_APP_PATH, {"--demo", "--workdir", QString::fromStdString(work.root().string()),
-                                "--unattended", "--script", QString::fromStdString(script.string())});
+    app.start(KSY_APP_PATH,
+        {"--demo", "--workdir", QString::fromStdString(work.root().string()), "--unattended",
+            "--script", QString::fromStdString(script.string())});
     ASSERT_TRUE(app.waitForFinished(60000));
     const std::string errors = app.readAllStandardError().toStdString();
     EXPECT_NE(errors.find("Interface Kestrametrix RC2 connect"), std::string::npos) << errors;

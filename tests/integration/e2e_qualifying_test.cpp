@@ -26,7 +26,7 @@ RaceSpec juniors()
     spec.raceName = "Qualifs de printemps";
     spec.trackName = "Plage Nord";
     spec.trackPlace = "Berck";
-    RaceCategorySpec c{"Juniors", {}, 3, 2, {"CBA"}};
+    RaceCategorySpec c {"Juniors", {}, 3, 2, {"CBA"}};
     for (int k = 1; k <= 6; ++k) {
         const std::string name = "PILOTE " + std::string(1, static_cast<char>('A' + k - 1));
         spec.pilots.push_back({name, "00050" + std::to_string(k)});

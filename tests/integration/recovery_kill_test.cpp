@@ -27,7 +27,7 @@ RaceSpec trio()
     spec.raceName = "Qualifs";
     spec.trackName = "Plage Sud";
     spec.trackPlace = "Le Touquet";
-    RaceCategorySpec c{"Seniors", {"ALPHA", "BRAVO", "CHARLIE"}, 3, 1, {}};
+    RaceCategorySpec c {"Seniors", {"ALPHA", "BRAVO", "CHARLIE"}, 3, 1, {}};
     spec.pilots = {{"ALPHA", "000701"}, {"BRAVO", "000702"}, {"CHARLIE", "000703"}};
     spec.categories = {c};
     return spec;
@@ -77,14 +77,16 @@ TEST(Recovery, AHeatKilledMidwayComesBackWithEveryPassing)
     // passings are in the journal, the heat still running.
     const auto script = dir.path() / "first.txt";
     test::writeFile(script,
-        "file " + raceFile.string() + "\ncommand 1002\nwait 300\nselect 13101\nwait 300\n"
-        "command 2001\nwait 120000\n");
+        "file " + raceFile.string() +
+            "\ncommand 1002\nwait 300\nselect 13101\nwait 300\n"
+            "command 2001\nwait 120000\n");
     QProcess app;
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     app.setProcessEnvironment(env);
-    app.start(KSY_APP_PATH, {"--workdir", QString::fromStdString(work.root().string()),
-                                "--unattended", "--script", QString::fromStdString(script.string())});
+    app.start(KSY_APP_PATH,
+        {"--workdir", QString::fromStdString(work.root().string()), "--unattended", "--script",
+            QString::fromStdString(script.string())});
     ASSERT_TRUE(app.waitForStarted(10000));
     QElapsedTimer t;
     t.start();
