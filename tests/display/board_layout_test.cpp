@@ -136,8 +136,9 @@ TEST(BoardLayout, HeadersWatermarkAndFrame)
             return static_cast<int>(s.size()) * f.pixelHeight / 3;
         }
     };
-    const TextOp* fitting =
-        findText(layoutBoard(v, NarrowMetrics {}), "Kestrametrix Sand Yachting");
+    const Drawing narrow = layoutBoard(v, NarrowMetrics {});
+    const TextOp* fitting = findText(narrow, "Kestrametrix Sand Yachting");
+    ASSERT_TRUE(fitting);
     EXPECT_EQ(fitting->font.pixelHeight, 1215 / 12);
     EXPECT_GT(version->y, mark->y);
     EXPECT_FALSE(findText(d, " Conflit Radio "));
