@@ -16,6 +16,13 @@ HeatController::HeatController(MainWindow& window, RaceControl& control, AppServ
     window_.setBoardResetter([this] { forgetHeat(); });
 }
 
+HeatController::~HeatController()
+{
+    window_.onTreeSelection(TreeItemKind::Heat, [](int) {});
+    window_.setHeatStorer([] {});
+    window_.setBoardResetter([] {});
+}
+
 void HeatController::loadHeat(int selectionCode)
 {
     if (control_.active())

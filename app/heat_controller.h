@@ -13,6 +13,10 @@ class RaceControl;
 class HeatController {
 public:
     HeatController(MainWindow& window, RaceControl& control, AppServices services);
+    // The window may outlive this object: its hooks are taken back.
+    ~HeatController();
+    HeatController(const HeatController&) = delete;
+    HeatController& operator=(const HeatController&) = delete;
 
     void loadHeat(int selectionCode);
     void storeShownHeat();

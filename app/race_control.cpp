@@ -123,7 +123,13 @@ RaceControl::RaceControl(
     repaint();
 }
 
-RaceControl::~RaceControl() = default;
+RaceControl::~RaceControl()
+{
+    // The window may outlive this object: its hooks are taken back.
+    window_.setTickHandler([](std::int64_t) {});
+    window_.setRunActiveQuery([] { return false; });
+    window_.setControlLock([](int) { return false; });
+}
 
 void RaceControl::wireBoard()
 {
