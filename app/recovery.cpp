@@ -32,7 +32,6 @@ bool replayInto(const WorkFolder& folder, RaceControl& control)
     ScenarioParse parsed = parseHeatScenario(fileText(folder.file(kHeatJournalFile)));
     if (!parsed.scenario)
         return false;
-    endCutJournal(*parsed.scenario);
     const RunEntryTable& shown = control.run().entries();
     for (int k = 1; k <= kSlotCount; ++k) {
         const std::string& utf8 = parsed.scenario->slots[static_cast<std::size_t>(k - 1)].name;
@@ -56,16 +55,6 @@ bool replayInto(const WorkFolder& folder, RaceControl& control)
 }
 
 } // namespace
-
-void endCutJournal(HeatScenario& scenario)
-{
-    std::int64_t last = 0;
-    for (const ScenarioEvent& e : scenario.events)
-        last = std::max(last, e.atMs);
-    // Without an "end" line the replay stops at the last event itself.
-    if (!scenario.endMs || *scenario.endMs <= last)
-        scenario.endMs = (last / 10 + 1) * 10;
-}
 
 bool previousRunCrashed(const WorkFolder& folder)
 {

@@ -33,11 +33,6 @@ void clearRunningMark(const WorkFolder& folder);
 // A journal of a heat that was armed or running when the program died.
 bool unfinishedJournal(const WorkFolder& folder);
 
-struct HeatScenario;
-// A journal cut by a crash has no end: the heat is replayed up to the tick
-// that reads its last passing, which a replay ending at that passing's own
-// time would leave unread.
-void endCutJournal(HeatScenario& scenario);
 
 // Asks and recovers. crashCopyMade: the previous working race was just kept
 // as the crash copy.

@@ -241,10 +241,12 @@ ScenarioParse parseHeatScenario(std::string_view text)
             return {std::nullopt, "line " + std::to_string(lineNumber) + ": " + error};
     }
     if (!s.endMs) {
+        // A journal cut by a crash has no end: replay up to the first tick at
+        // or after its last event, the one that reads that last passing.
         std::int64_t last = 0;
         for (const auto& e : s.events)
             last = std::max(last, e.atMs);
-        s.endMs = last;
+        s.endMs = (last + 9) / 10 * 10;
     }
     return {std::move(s), {}};
 }

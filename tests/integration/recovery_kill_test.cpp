@@ -113,7 +113,6 @@ TEST(Recovery, AHeatKilledMidwayComesBackWithEveryPassing)
 
     auto parsed = parseHeatScenario(journal);
     ASSERT_TRUE(parsed.scenario) << parsed.error;
-    endCutJournal(*parsed.scenario);
     RunEntryTable replayed;
     HeatResultTexts texts;
     replayHeat(*parsed.scenario, WorkFolder(dir.path() / "scratch"), [&](const HeatRun& r) {
