@@ -12,7 +12,7 @@
 namespace ksy {
 
 // The demo heat's passings, "<ms> <transponder>" from the start of the heat:
-// every pilot of the spec laps at its own pace with a little variation.
+// every pilot of the demo race laps at its own pace with a little variation.
 std::string demoScenario(const RaceSpec& spec, int laps);
 
 class DemoDecoder {
