@@ -9,24 +9,17 @@ TEST(SoundMoments, VoicesInBothLanguagesAndNoneForAnUnknownOne)
 {
     const auto fr = VoiceLanguage::French;
     const auto en = VoiceLanguage::English;
-    EXPECT_EQ(countdownVoice(3600, fr), "sons/60minutes.wav");
+    // One of each spelling: minutes, the singular minute, seconds, a digit word.
     EXPECT_EQ(countdownVoice(1800, en), "sons/30minutesGB.wav");
-    EXPECT_EQ(countdownVoice(900, fr), "sons/15minutes.wav");
-    EXPECT_EQ(countdownVoice(300, en), "sons/5minutesGB.wav");
-    EXPECT_EQ(countdownVoice(120, fr), "sons/2minutes.wav");
     EXPECT_EQ(countdownVoice(60, en), "sons/1minuteGB.wav");
     EXPECT_EQ(countdownVoice(30, fr), "sons/30secondes.wav");
-    EXPECT_EQ(countdownVoice(10, en), "sons/10secondesGB.wav");
-    EXPECT_EQ(countdownVoice(5, en), "sons/cinqGB.wav");
     EXPECT_EQ(countdownVoice(4, fr), "sons/quatre.wav");
-    EXPECT_EQ(countdownVoice(1, fr), "sons/un.wav");
     EXPECT_EQ(countdownVoice(6, fr), "");
     EXPECT_EQ(countdownVoice(0, fr), "");
     EXPECT_EQ(halfRaceVoice(en), "sons/miCourseGB.wav");
     // The race clock's five minutes differ from the countdown's in English only.
     EXPECT_EQ(fiveMinutesLeftVoice(fr), "sons/5minutes.wav");
     EXPECT_EQ(fiveMinutesLeftVoice(en), "sons/5minutesRaceGB.wav");
-    EXPECT_EQ(oneMinuteLeftVoice(en), "sons/1minuteGB.wav");
     EXPECT_EQ(carFinishVoice(20, fr), "sons/FinCourseVoiture20.wav");
     EXPECT_EQ(carFinishVoice(7, en), "sons/FinCourseVoiture7GB.wav");
     EXPECT_EQ(carFinishVoice(7, VoiceLanguage::Unknown), "");
