@@ -12,8 +12,6 @@
 #include "timing/heat_journal_scenario.h"
 
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace ksy {
 namespace {
@@ -36,20 +34,6 @@ RaceSpec juniors()
     return spec;
 }
 
-// Each car crosses the line four times, the first at its start.
-// In time order, as the simulator plays them.
-std::string passings()
-{
-    std::map<int, int> at;
-    for (int k = 1; k <= 6; ++k)
-        for (int lap = 0; lap < 4; ++lap)
-            at[2000 + 300 * k + lap * (2500 + 100 * k)] = 500 + k;
-    std::ostringstream out;
-    for (const auto& [ms, transponder] : at)
-        out << ms << ' ' << transponder << '\n';
-    return out.str();
-}
-
 std::string flagsLine(const HeatFlags& flags)
 {
     std::string line;
@@ -61,23 +45,14 @@ std::string flagsLine(const HeatFlags& flags)
 TEST(EndToEnd, TwoHeatsOnTheDecoderAreStoredSavedAndLoadedBack)
 {
     test::TempDir dir;
-    // The race, built as the participants, composition and grid dialogs do.
-    const WorkFolder prep(dir.path() / "prep");
-    Race fresh;
-    ASSERT_TRUE(createNewRaceFile(workingRaceFile(prep), fresh));
-    test::FakePrompts prompts;
-    ASSERT_TRUE(buildRace(prep, juniors(), prompts));
-    const auto raceFile = dir.path() / "Qualifs.race";
-    std::filesystem::copy_file(workingRaceFile(prep), raceFile);
-
-    const auto scenario = dir.path() / "passings.txt";
-    test::writeFile(scenario, passings());
-    const std::string link = (dir.path() / "decoder").string();
-    test::SimProcess sim({"--model", "rc2", "--link", QString::fromStdString(link), "--scenario",
-        QString::fromStdString(scenario.string()), "--sync-start"});
-    ASSERT_TRUE(sim.started());
+    const auto raceFile = test::buildRaceFile(dir.path(), juniors());
+    ASSERT_FALSE(raceFile.empty());
     const WorkFolder work(dir.path() / "work");
-    test::useSimulatedRc2(work, link);
+    // Each car crosses the line four times, the first at its start.
+    const auto simPtr = test::startScenarioSim(
+        dir.path(), work, test::staggeredPassings(500, 6, 4, 2000, 300, 2500));
+    test::SimProcess& sim = *simPtr;
+    ASSERT_TRUE(sim.started());
 
     const auto saved = dir.path() / "Saved.race";
     const test::ScriptedRun run = test::runScripted(work,

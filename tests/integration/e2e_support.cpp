@@ -1,11 +1,14 @@
 #include "e2e_support.h"
 
+#include "storage/race_file.h"
 #include "support/fakes.h"
 #include "timing/interface_settings.h"
 
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <fstream>
+#include <map>
+#include <sstream>
 
 namespace ksy::test {
 
@@ -63,6 +66,44 @@ std::string sectionBody(const std::string& file, const std::string& title, std::
 void useSimulatedRc2(const WorkFolder& folder, const std::string& link)
 {
     writeFile(folder.file(kInterfaceSettingsFile), link + "\t1\tKestrametrixRC2\n");
+}
+
+std::filesystem::path buildRaceFile(const std::filesystem::path& dir, const RaceSpec& spec)
+{
+    const WorkFolder prep(dir / "prep");
+    Race fresh;
+    FakePrompts prompts;
+    if (!createNewRaceFile(workingRaceFile(prep), fresh) || !buildRace(prep, spec, prompts))
+        return {};
+    const auto raceFile = dir / "Qualifs.race";
+    std::filesystem::copy_file(workingRaceFile(prep), raceFile);
+    return raceFile;
+}
+
+std::string staggeredPassings(
+    int firstTransponder, int cars, int crossings, int startMs, int gapMs, int lapMs)
+{
+    std::map<int, int> at;
+    for (int k = 1; k <= cars; ++k)
+        for (int lap = 0; lap < crossings; ++lap)
+            at[startMs + gapMs * k + lap * (lapMs + 100 * k)] = firstTransponder + k;
+    std::ostringstream out;
+    for (const auto& [ms, transponder] : at)
+        out << ms << ' ' << transponder << '\n';
+    return out.str();
+}
+
+std::unique_ptr<SimProcess> startScenarioSim(
+    const std::filesystem::path& dir, const WorkFolder& work, const std::string& passings)
+{
+    const auto scenario = dir / "passings.txt";
+    writeFile(scenario, passings);
+    const std::string link = (dir / "decoder").string();
+    auto sim = std::make_unique<SimProcess>(QStringList {"--model", "rc2", "--link",
+        QString::fromStdString(link), "--scenario", QString::fromStdString(scenario.string()),
+        "--sync-start"});
+    useSimulatedRc2(work, link);
+    return sim;
 }
 
 } // namespace ksy::test

@@ -1,11 +1,13 @@
 #pragma once
 // The real program run headless on a working folder with a script, and the
 // race file pieces the end-to-end tests compare.
+#include "app/demo_race.h"
 #include "decoder_sim_process.h"
 #include "storage/work_folder.h"
 
 #include <QProcess>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,5 +30,20 @@ std::string sectionBody(const std::string& file, const std::string& title, std::
 
 // Points the folder's interface settings at the simulator's port as an RC2.
 void useSimulatedRc2(const WorkFolder& folder, const std::string& link);
+
+// The race built in dir/prep as the participants, composition and grid
+// dialogs do, copied to dir/"Qualifs.race" whose path is returned.
+std::filesystem::path buildRaceFile(const std::filesystem::path& dir, const RaceSpec& spec);
+
+// Passings in time order for transponders firstTransponder+1..+cars: car k
+// crosses `crossings` times, first at startMs + gapMs*k, then every
+// lapMs + 100*k ms.
+std::string staggeredPassings(
+    int firstTransponder, int cars, int crossings, int startMs, int gapMs, int lapMs);
+
+// The simulator as an RC2 playing `passings` in sync with the start clock,
+// the folder's interface pointed at it.
+std::unique_ptr<SimProcess> startScenarioSim(
+    const std::filesystem::path& dir, const WorkFolder& work, const std::string& passings);
 
 } // namespace ksy::test

@@ -13,8 +13,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace ksy {
 namespace {
@@ -33,18 +31,6 @@ RaceSpec trio()
     return spec;
 }
 
-std::string passings()
-{
-    std::map<int, int> at;
-    for (int k = 1; k <= 3; ++k)
-        for (int lap = 0; lap < 3; ++lap)
-            at[1000 + 200 * k + lap * (2500 + 100 * k)] = 700 + k;
-    std::ostringstream out;
-    for (const auto& [ms, transponder] : at)
-        out << ms << ' ' << transponder << '\n';
-    return out.str();
-}
-
 int passingLines(const std::string& journal)
 {
     int n = 0;
@@ -57,21 +43,13 @@ int passingLines(const std::string& journal)
 TEST(Recovery, AHeatKilledMidwayComesBackWithEveryPassing)
 {
     test::TempDir dir;
-    const WorkFolder prep(dir.path() / "prep");
-    Race fresh;
-    ASSERT_TRUE(createNewRaceFile(workingRaceFile(prep), fresh));
-    test::FakePrompts prompts;
-    ASSERT_TRUE(buildRace(prep, trio(), prompts));
-    const auto raceFile = dir.path() / "Qualifs.race";
-    std::filesystem::copy_file(workingRaceFile(prep), raceFile);
-    const auto scenario = dir.path() / "passings.txt";
-    test::writeFile(scenario, passings());
-    const std::string link = (dir.path() / "decoder").string();
-    test::SimProcess sim({"--model", "rc2", "--link", QString::fromStdString(link), "--scenario",
-        QString::fromStdString(scenario.string()), "--sync-start"});
-    ASSERT_TRUE(sim.started());
+    const auto raceFile = test::buildRaceFile(dir.path(), trio());
+    ASSERT_FALSE(raceFile.empty());
     const WorkFolder work(dir.path() / "work");
-    test::useSimulatedRc2(work, link);
+    const auto simPtr = test::startScenarioSim(
+        dir.path(), work, test::staggeredPassings(700, 3, 3, 1000, 200, 2500));
+    test::SimProcess& sim = *simPtr;
+    ASSERT_TRUE(sim.started());
 
     // First run: the heat is started and the program killed once the nine
     // passings are in the journal, the heat still running.
