@@ -3,6 +3,7 @@
 #include "planning/participant_details_form.h"
 #include "storage/race_file.h"
 #include "support/fake_serial_link.h"
+#include "race_folder_fixture.h"
 #include "support/fakes.h"
 #include "timing/interface_settings.h"
 
@@ -19,17 +20,12 @@ using ksy::test::writeFile;
 namespace {
 
 // A race whose category 1 has Albert and Durand; the selection is Durand.
-struct DetailsFolder {
-    TempDir dir;
-    WorkFolder folder {dir.path()};
-    FakePrompts prompts;
+struct DetailsFolder : ksy::test::NewRaceFolder {
     FakeClock clock;
     FakeSerialLink port;
 
     explicit DetailsFolder(const std::string& identity = "KestrametrixRC2")
     {
-        std::filesystem::create_directories(dir.path() / "Private");
-        writeFile(workingRaceFile(folder), newRaceFileBytes());
         RaceHeader header;
         readRaceHeader(workingRaceFile(folder), header);
         header.selection = 10000 + 1002;
@@ -146,24 +142,20 @@ TEST(ParticipantDetails, IndicatorCyclesThroughItsFourImages)
 
 TEST(ParticipantDetails, MissingListIsReportedAndNeverCreated)
 {
-    TempDir dir;
-    WorkFolder folder {dir.path()};
-    std::filesystem::create_directories(dir.path() / "Private");
-    writeFile(workingRaceFile(folder), newRaceFileBytes());
-    FakePrompts prompts;
+    ksy::test::NewRaceFolder r;
     FakeClock clock;
     FakeSerialLink port;
-    ParticipantDetailsForm form(folder, port, clock, prompts);
+    ParticipantDetailsForm form(r.folder, port, clock, r.prompts);
     EXPECT_FALSE(form.hasParticipant());
-    EXPECT_EQ(prompts.texts(),
+    EXPECT_EQ(r.prompts.texts(),
         (std::vector<std::string> {"Erreur: impossible d'ouvrir le fichier Interface Port COM",
             "Erreur: impossible d'ouvrir la base de donn\xC3\xA9"
             "es Frequences",
             "Erreur: liste de participants non trouv\xC3\xA9"
             "e"}));
     EXPECT_FALSE(form.save());
-    EXPECT_EQ(prompts.texts().back(),
+    EXPECT_EQ(r.prompts.texts().back(),
         "Erreur: liste des participants non trouv\xC3\xA9"
         "e");
-    EXPECT_EQ(readFile(workingRaceFile(folder)), newRaceFileBytes());
+    EXPECT_EQ(readFile(workingRaceFile(r.folder)), newRaceFileBytes());
 }

@@ -3,6 +3,7 @@
 #include "planning/participants_form.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
+#include "race_folder_fixture.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +16,9 @@ using ksy::test::writeFile;
 
 namespace {
 
-struct Folder {
-    TempDir dir;
-    WorkFolder folder {dir.path()};
-    FakePrompts prompts;
-
+struct Folder : ksy::test::NewRaceFolder {
     explicit Folder(const std::vector<std::string>& names)
     {
-        std::filesystem::create_directories(dir.path() / "Private");
-        writeFile(workingRaceFile(folder), newRaceFileBytes());
         std::vector<Pilot> pilots;
         for (std::size_t i = 0; i < names.size(); ++i) {
             Pilot p;

@@ -4,6 +4,7 @@
 #include "planning/race_track_form.h"
 #include "storage/race_file.h"
 #include "storage/section_file.h"
+#include "race_folder_fixture.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +17,9 @@ using ksy::test::writeFile;
 
 namespace {
 
-struct RaceFolder {
-    TempDir dir;
-    WorkFolder folder {dir.path()};
-    FakePrompts prompts;
-
+struct RaceFolder : ksy::test::NewRaceFolder {
     RaceFolder()
     {
-        writeFile(workingRaceFile(folder), newRaceFileBytes());
         std::vector<Club> clubs(3);
         clubs[0].name = "CLV Berck";
         clubs[1].name = "Char \xE0 voile Cherrueix";
