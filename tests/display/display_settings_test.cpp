@@ -71,16 +71,6 @@ TEST(DisplaySettingsFile, WriteThenReadGivesTheSameRecordFaceNamesIncluded)
     EXPECT_EQ(readFile(file), bytes);
 }
 
-TEST(DisplaySettingsFile, ShippedDefaultThemeReadsAndRewritesIdentically)
-{
-    const std::string shipped = readFile(std::filesystem::path(KSY_SOURCE_DIR) / "data" /
-        "Private" / std::filesystem::path(u8"RéglagesAffichage.rgsc"));
-    ASSERT_FALSE(shipped.empty());
-    DisplaySettings s;
-    parseDisplaySettings(shipped, s);
-    EXPECT_EQ(formatDisplaySettings(s), shipped);
-}
-
 TEST(DisplaySettingsFile, MissingOrDamagedFileKeepsWhatCannotBeRead)
 {
     TempDir dir;
