@@ -40,36 +40,31 @@ TEST(InterfaceSettingsFile, ReadsWhatWasWrittenAndSurvivesDamage)
         test::writeFile(file, bytes);
         return readInterfaceSettings(folder).value();
     };
-    InterfaceSettings s = read("COM3\t1\tKestrametrixRC2\n");
-    EXPECT_EQ(s.portName, "COM3");
-    EXPECT_EQ(s.connected, 1);
-    EXPECT_EQ(s.identity, "KestrametrixRC2");
-
-    // An empty port name (the shipped default) stays empty instead of
-    // swallowing the flag.
-    s = read("\t0\tKestrametrix\n");
-    EXPECT_EQ(s.portName, "");
-    EXPECT_EQ(s.connected, 0);
-    EXPECT_EQ(s.identity, "Kestrametrix");
-
-    // A path with a space, a CRLF line end.
-    s = read("/dev/serial/by-id/usb FTDI\t1\tKestrametrix\r\n");
-    EXPECT_EQ(s.portName, "/dev/serial/by-id/usb FTDI");
-    EXPECT_EQ(s.identity, "Kestrametrix");
-
-    // Too long an identity is cut to its 15 characters; missing fields are
-    // empty; an empty file is empty settings.
-    EXPECT_EQ(read("COM1\t1\tKestrametrixRC2XXXXXXXXXXXX\n").identity, "KestrametrixRC2");
-    s = read("COM1");
-    EXPECT_EQ(s.portName, "COM1");
-    EXPECT_EQ(s.connected, 0);
-    EXPECT_EQ(s.identity, "");
-    s = read("");
-    EXPECT_EQ(s.portName, "");
-
-    // Windows-1252 bytes in the file, UTF-8 in memory, and back.
-    s = read("/dev/caf\xE9\t0\tKestrametrix\n");
-    EXPECT_EQ(s.portName, "/dev/café");
+    struct Case {
+        std::string bytes, port;
+        int connected;
+        std::string identity;
+    };
+    const Case cases[] = {{"COM3\t1\tKestrametrixRC2\n", "COM3", 1, "KestrametrixRC2"},
+        // An empty port name (the shipped default) stays empty instead of
+        // swallowing the flag.
+        {"\t0\tKestrametrix\n", "", 0, "Kestrametrix"},
+        // A path with a space, a CRLF line end.
+        {"/dev/serial/by-id/usb FTDI\t1\tKestrametrix\r\n", "/dev/serial/by-id/usb FTDI", 1,
+            "Kestrametrix"},
+        // Too long an identity is cut to its 15 characters; missing fields
+        // are empty; an empty file is empty settings.
+        {"COM1\t1\tKestrametrixRC2XXXXXXXXXXXX\n", "COM1", 1, "KestrametrixRC2"},
+        {"COM1", "COM1", 0, ""}, {"", "", 0, ""},
+        // Windows-1252 bytes in the file, UTF-8 in memory, and back.
+        {"/dev/caf\xE9\t0\tKestrametrix\n", "/dev/café", 0, "Kestrametrix"}};
+    InterfaceSettings s;
+    for (const Case& c : cases) {
+        s = read(c.bytes);
+        EXPECT_EQ(s.portName, c.port) << c.bytes;
+        EXPECT_EQ(s.connected, c.connected) << c.bytes;
+        EXPECT_EQ(s.identity, c.identity) << c.bytes;
+    }
     ASSERT_TRUE(writeInterfaceSettings(folder, s));
     EXPECT_EQ(test::readFile(file), "/dev/caf\xE9\t0\tKestrametrix\n");
 }
