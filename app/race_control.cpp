@@ -37,25 +37,6 @@ LocalDateTime systemLocalTime()
         now.time().minute()};
 }
 
-// What the board shows around the standings of a run (or of a scan).
-BoardInputs boardInputs(
-    const HeatTexts& t, const Standings& standings, std::string titleUtf8, bool radioConflict)
-{
-    BoardInputs in;
-    in.heatTitle = std::move(titleUtf8);
-    in.rows = boardLines(standings);
-    in.durationText = t.duration;
-    in.elapsedText = t.elapsed;
-    in.remainingText = t.remaining;
-    in.countdownText = t.countdown;
-    in.rest.shown = !t.rest.empty();
-    in.rest.length = t.restMinutes;
-    in.rest.countdown = t.rest;
-    in.rest.elapsed = t.restOverrun;
-    in.radioConflict = radioConflict;
-    return in;
-}
-
 std::int32_t editedValueOf(const StandingRow& row, EditedValue what)
 {
     switch (what) {

@@ -4,6 +4,7 @@
 #include "display/board_inputs.h"
 #include "display/board_style.h"
 #include "display/display_settings.h"
+#include "timing/heat_run.h"
 #include "timing/standings.h"
 
 #include <vector>
@@ -16,6 +17,11 @@ void storeColumnWidths(const ColumnWidths& widths, DisplaySettings& settings);
 
 // The first `count` board rows of the standings, names turned into UTF-8.
 std::vector<BoardLine> boardLines(const Standings& standings);
+
+// What the board shows of a heat: its title (UTF-8), the given running order
+// (the run's, or the scan's while one is on), its clocks and the rest.
+BoardInputs boardInputs(
+    const HeatTexts& texts, const Standings& standings, std::string titleUtf8, bool radioConflict);
 BoardLine boardLine(const BoardRow& row);
 
 } // namespace ksy

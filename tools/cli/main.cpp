@@ -8,8 +8,9 @@
 //   Exit status: 0 done, 1 output not written, 2 bad usage or bad input
 //   (nothing printed on stdout).
 #include "board_png.h"
+#include "display/board_sources.h"
 #include "display/display_settings.h"
-#include "heat_board.h"
+#include "storage/encoding.h"
 #include "storage/work_folder.h"
 #include "timing/heat_journal_replay.h"
 #include "timing/heat_journal_scenario.h"
@@ -163,7 +164,11 @@ int run(const Arguments& args, const ksy::HeatScenario& scenario,
 
     ksy::BoardInputs board;
     const std::string out = ksy::replayHeat(scenario, ksy::WorkFolder(scratch),
-        [&](const ksy::HeatRun& heat) { board = ksy::heatBoardInputs(heat); });
+        [&](const ksy::HeatRun& heat) {
+            // The run keeps its title in Windows-1252, as the result file stores it.
+            board = ksy::boardInputs(heat.texts(), heat.standings(),
+                ksy::cp1252ToUtf8(heat.texts().title), false);
+        });
     if (args.png &&
         !ksy::writeBoardPng(
             board, settings, *folder, args.width, args.height, fromUtf8(*args.png))) {
