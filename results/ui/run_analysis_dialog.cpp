@@ -132,14 +132,18 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     printButton->setIconSize(QSize(32, 32));
     printButton->setToolTip(QStringLiteral("Imprimer"));
     printButton->setAccessibleName(QStringLiteral("Imprimer"));
+    // Enter closes the dialog; it never starts a print.
+    printButton->setAutoDefault(false);
     connect(printButton, &QPushButton::clicked, this, &RunAnalysisDialog::print);
     auto* pdf = new QPushButton(QStringLiteral("PDF"), this);
     pdf->setObjectName(QStringLiteral("pdf"));
     pdf->setToolTip(qtText("Enregistrer l'analyse en PDF"));
+    pdf->setAutoDefault(false);
     connect(pdf, &QPushButton::clicked, this, &RunAnalysisDialog::savePdf);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setFont(arial(false));
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(printButton);
     buttons->addWidget(pdf);
