@@ -43,7 +43,7 @@ private:
     std::deque<Command> queue_;
     bool busy_ = false;
     bool stopping_ = false;
-    std::atomic<bool> failed_{false};
+    std::atomic<bool> failed_ {false};
     std::thread worker_;
 };
 

@@ -11,7 +11,7 @@ std::int64_t elapsedMs(const Clock& clock, std::int64_t since)
 } // namespace
 
 ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& stream,
-                           DecoderReply expected, std::int64_t windowMs)
+    DecoderReply expected, std::int64_t windowMs)
 {
     ExchangeOutcome outcome;
     const std::int64_t since = clock.counter();
@@ -26,7 +26,7 @@ ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& 
             continue;
         frames.clear();
         stream.feed(buffer, arrivals, static_cast<std::size_t>(got), StreamCut::Rc2WithReplies,
-                    clock.counterFrequency(), frames);
+            clock.counterFrequency(), frames);
         for (const ReceivedFrame& f : frames) {
             if (f.kind == ReceivedFrame::Kind::Passing) {
                 (outcome.replied ? outcome.after : outcome.before).push_back(f.passing);

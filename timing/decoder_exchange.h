@@ -23,7 +23,7 @@ struct ExchangeOutcome {
 // Reads for up to windowMs (stops once more than windowMs have passed, or at
 // the reply).
 ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& stream,
-                           DecoderReply expected, std::int64_t windowMs);
+    DecoderReply expected, std::int64_t windowMs);
 
 // Sends IdentifyRequest and reads for up to 100 ms. Without a reply the
 // decoder is an RC1.

@@ -18,8 +18,8 @@ Passing rc2Passing(const std::uint8_t* f, std::int64_t arrival)
     Passing p = makePassing(f[4] * 256 + f[5], 0);
     p.arrivalCounter = arrival;
     if (rc2TimeFieldsValid(f)) {
-        p.decoderMs = std::int64_t{f[6]} * 3600000 + std::int64_t{f[7]} * 60000
-            + std::int64_t{f[8]} * 1000 + rc2SubSecondMs(f[9] * 256 + f[10]);
+        p.decoderMs = std::int64_t {f[6]} * 3600000 + std::int64_t {f[7]} * 60000 +
+            std::int64_t {f[8]} * 1000 + rc2SubSecondMs(f[9] * 256 + f[10]);
         p.timeMs = *p.decoderMs;
     } else {
         p.refused = true;
@@ -44,20 +44,19 @@ std::int64_t counterToMs(std::int64_t counter, std::int64_t frequency)
     return whole * 1000 + part * 1000 / frequency;
 }
 
-void DecoderStream::feed(const std::uint8_t* bytes, const std::int64_t* arrivals,
-                         std::size_t count, StreamCut cut, std::int64_t frequency,
-                         std::vector<ReceivedFrame>& out)
+void DecoderStream::feed(const std::uint8_t* bytes, const std::int64_t* arrivals, std::size_t count,
+    StreamCut cut, std::int64_t frequency, std::vector<ReceivedFrame>& out)
 {
     std::size_t from = 0;
     while (from < count) {
         // The tail is at most a frame long, so there is always room for a read.
         const std::size_t take = std::min(count - from, kCapacity - size_);
-        if (cut == StreamCut::Rc1 && size_ == 1 && take > 0
-            && counterToMs(arrivals[from] - arrivals_[0], frequency) > kLoneByteMs)
+        if (cut == StreamCut::Rc1 && size_ == 1 && take > 0 &&
+            counterToMs(arrivals[from] - arrivals_[0], frequency) > kLoneByteMs)
             size_ = 0;
         std::copy(bytes + from, bytes + from + take, bytes_.begin() + static_cast<long>(size_));
-        std::copy(arrivals + from, arrivals + from + take,
-                  arrivals_.begin() + static_cast<long>(size_));
+        std::copy(
+            arrivals + from, arrivals + from + take, arrivals_.begin() + static_cast<long>(size_));
         size_ += take;
         from += take;
 
@@ -118,9 +117,9 @@ void DecoderStream::feed(const std::uint8_t* bytes, const std::int64_t* arrivals
             ++i;
         }
         std::copy(bytes_.begin() + static_cast<long>(i), bytes_.begin() + static_cast<long>(size_),
-                  bytes_.begin());
+            bytes_.begin());
         std::copy(arrivals_.begin() + static_cast<long>(i),
-                  arrivals_.begin() + static_cast<long>(size_), arrivals_.begin());
+            arrivals_.begin() + static_cast<long>(size_), arrivals_.begin());
         size_ -= i;
     }
 }

@@ -37,15 +37,15 @@ public:
     // arrivals: the counter reading of each byte, counts per second given by
     // frequency. Complete frames are appended to `out` in stream order.
     void feed(const std::uint8_t* bytes, const std::int64_t* arrivals, std::size_t count,
-              StreamCut cut, std::int64_t frequency, std::vector<ReceivedFrame>& out);
+        StreamCut cut, std::int64_t frequency, std::vector<ReceivedFrame>& out);
     // Forgets the incomplete tail (a new port, another model).
     void clear() { size_ = 0; }
     std::size_t pending() const { return size_; }
 
 private:
     static constexpr std::size_t kCapacity = 11 + 255;
-    std::array<std::uint8_t, kCapacity> bytes_{};
-    std::array<std::int64_t, kCapacity> arrivals_{};
+    std::array<std::uint8_t, kCapacity> bytes_ {};
+    std::array<std::int64_t, kCapacity> arrivals_ {};
     std::size_t size_ = 0;
 };
 

@@ -67,7 +67,7 @@ TEST(RaceOptions, DamagedFieldsKeepTheirValueAndNumbersStayInBounds)
     EXPECT_EQ(o.minutes, 1);
     EXPECT_EQ(o.laps, 150);
     EXPECT_EQ(o.countdownSeconds, 5); // malformed: kept
-    EXPECT_EQ(o.timedEnd, TimedEnd::FinishLap);
+    EXPECT_EQ(o.timedEnd, TimedEnd::SandYacht);
     EXPECT_EQ(o.order, StartOrder::Fixed);
 
     // A truncated line (end of file inside the section) keeps the rest.
