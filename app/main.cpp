@@ -104,7 +104,7 @@ int main(int argc, char** argv)
         demoDecoder.start(folder, demoSpec, services.prompts);
 
     // The decoder on its serial port; it outlives the window that ticks it.
-    ksy::SystemSerialLink serialPort;
+    ksy::SystemSerialLink serialPort(&services.clock);
     ksy::DecoderLink decoder(serialPort, services.clock, services.prompts, folder);
 
     ksy::MainWindow window(folder, services, app.primaryScreen()->size());

@@ -6,6 +6,7 @@
 #include "display/board_sources.h"
 #include "display/result_edit_apply.h"
 #include "display/ui/board_widget.h"
+#include "platform/background_journal_writer.h"
 #include "planning/race_track.h"
 #include "results/pilot_result_file.h"
 #include "storage/encoding.h"
@@ -73,11 +74,12 @@ RaceControl::RaceControl(
     if (link_)
         decoder_ = std::make_unique<LinkedHeatDecoder>(*link_);
     else
-        decoder_ = std::make_unique<NoHeatDecoder>();
+        decoder_ = std::make_unique<NoHeatDecoder>(services_.clock);
     run_ = std::make_unique<HeatRun>(
         services_.clock, *decoder_, services_.sounds, services_.prompts, folder_);
     scan_ = std::make_unique<TransponderScan>(services_.clock, *decoder_, services_.sounds);
-    journal_ = std::make_unique<HeatJournal>(folder_, *run_, *decoder_);
+    journalWriter_ = std::make_unique<BackgroundJournalWriter>();
+    journal_ = std::make_unique<HeatJournal>(folder_, *run_, *decoder_, *journalWriter_);
     follower_ = std::make_unique<HeatDescriptionFollower>(session_, *run_, journal_.get());
     run_->setListener(follower_.get());
     run_->setLocalTime(journal_->recordingLocalTime(systemLocalTime));
@@ -155,8 +157,20 @@ void RaceControl::placeBoard()
 void RaceControl::wireStrip()
 {
     CommandRouter& r = window_.commands();
-    r.add(2001, [this] { run_->depart(); });
-    r.add(2002, [this] { run_->arret(); });
+    // The controls are locked as soon as the heat is armed, before anything
+    // else can be clicked.
+    r.add(2001, [this] {
+        run_->depart();
+        if (active() != wasActive_) {
+            wasActive_ = active();
+            window_.refreshCommands();
+        }
+        showNotices();
+    });
+    r.add(2002, [this] {
+        run_->arret();
+        showNotices();
+    });
     r.add(2003, [this] { run_->effacer(); });
     for (int k = 1; k <= 20; ++k)
         r.add(2200 + k, [this, k] { run_->manualPassing(k); });
@@ -217,7 +231,11 @@ void RaceControl::tick(std::int64_t now)
 {
     const std::vector<Passing> late =
         link_ ? link_->tick(run_->heatElapsedMs()) : std::vector<Passing> {};
-    run_->handlePassings(late, now);
+    // Passings read while the link reconnected go to whichever is active.
+    if (!late.empty() && scan_->active() && !run_->active())
+        scanEvent(scan_->handlePassings(late));
+    else
+        run_->handlePassings(late, now);
     run_->tick(now);
     if (!run_->active()) {
         if (scan_->active())
@@ -225,12 +243,29 @@ void RaceControl::tick(std::int64_t now)
         else if (link_ && !(idleBlocked_ && idleBlocked_()))
             link_->discardReceived();
     }
+    showNotices();
     if (active() != wasActive_) {
         wasActive_ = active();
         window_.refreshCommands();
     }
     if (run_->changeCount() != shownRunChanges_ || scan_->changeCount() != shownScanChanges_)
         repaint();
+}
+
+void RaceControl::showNotices()
+{
+    for (std::string text : {run_->takeNotice(), journal_->takeNotice()}) {
+        if (text.empty())
+            continue;
+        QMetaObject::invokeMethod(
+            this,
+            [this, text] {
+                const bool error = text.rfind("Erreur", 0) == 0;
+                services_.prompts.message(error ? "Erreur" : "Message", text,
+                    error ? PromptIcon::Stop : PromptIcon::Exclamation);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void RaceControl::repaint()

@@ -12,6 +12,7 @@
 #include "timing/heat_decoder.h"
 #include "timing/heat_journal.h"
 #include "timing/heat_run.h"
+#include "timing/journal_writer.h"
 #include "timing/transponder_modes.h"
 #include "timing/transponder_modes_scan.h"
 
@@ -78,6 +79,9 @@ private:
     void resultEdited(int entry, EditedValue what, int value);
     void rowClicked(int entry, int column, Qt::KeyboardModifiers modifiers);
     void openClubList(int entry);
+    // Shows the heat's and the journal's messages once the current event is
+    // over: a box opened inside the tick would hold the heat's clock.
+    void showNotices();
     bool controlLocked(int id) const;
     void placeBoard();
 
@@ -90,6 +94,7 @@ private:
     std::unique_ptr<TransponderScan> scan_;
     TransponderModes modes_;
     HeatSession session_;
+    std::unique_ptr<JournalWriter> journalWriter_;
     std::unique_ptr<HeatJournal> journal_;
     std::unique_ptr<HeatDescriptionFollower> follower_;
     BoardWidget* board_ = nullptr;

@@ -74,7 +74,7 @@ void BM_RunningTickWithOnePassing(benchmark::State& state)
     SilentSounds sounds;
     SilentPrompts prompts;
     HeatRun run(clock, decoder, sounds, prompts, WorkFolder(std::filesystem::temp_directory_path()));
-    RaceOptions o = RaceOptions::heatRunFallback();
+    RaceOptions o = RaceOptions{};
     o.minutes = 60;
     o.countdownSeconds = 0;
     run.setOptions(o);
@@ -115,7 +115,7 @@ BENCHMARK(BM_RunningTickWithOnePassing);
 void BM_Replay60MinuteHeatOf20Cars(benchmark::State& state)
 {
     HeatScenario s;
-    s.options = RaceOptions::heatRunFallback();
+    s.options = RaceOptions{};
     s.options.minutes = 60;
     s.options.countdownSeconds = 5;
     for (int k = 1; k <= kSlotCount; ++k)

@@ -72,13 +72,6 @@ void assignInt(int& field, std::optional<int> value, int low, int high)
 
 } // namespace
 
-RaceOptions RaceOptions::heatRunFallback()
-{
-    RaceOptions o;
-    o.timedEnd = TimedEnd::FinishLap;
-    return o;
-}
-
 std::string_view keyword(RankingMode v) { return wordOf(kRanking, v); }
 std::string_view keyword(DurationMode v) { return wordOf(kDuration, v); }
 std::string_view keyword(StartType v) { return wordOf(kStart, v); }

@@ -28,8 +28,8 @@ inline constexpr int kMaxCountdownSeconds = 3600;
 inline constexpr int kMaxRestMinutes = 99;
 
 // Field order is the file order. The member defaults are the dialog's
-// defaults; heatRunFallback() gives what the heat run uses for a category
-// that has no options section (it differs in the timed end rule).
+// defaults, which are also what a heat runs with when its category has no
+// options section: what the official sees is what runs.
 struct RaceOptions {
     RankingMode ranking = RankingMode::LapsThenTime;
     DurationMode durationMode = DurationMode::Time;
@@ -41,8 +41,6 @@ struct RaceOptions {
     StartOrder order = StartOrder::Fixed;
     TimedEnd timedEnd = TimedEnd::SandYacht;
     LapsEnd lapsEnd = LapsEnd::FinishLap;
-
-    static RaceOptions heatRunFallback();
 
     // The timed heat's length in milliseconds (minutes × 60000).
     int durationMs() const { return minutes * 60000; }

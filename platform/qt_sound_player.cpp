@@ -1,6 +1,8 @@
 #include "platform/qt_sound_player.h"
 
 #include <QEventLoop>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QTimer>
 #include <QUrl>
 
@@ -23,6 +25,30 @@ void QtSoundPlayer::start(const std::string& relativeFile)
 void QtSoundPlayer::playAsync(const std::string& relativeFile)
 {
     start(relativeFile);
+}
+
+void QtSoundPlayer::startAlert(const std::string& relativeFile)
+{
+    alertOn_ = !QMediaDevices::audioOutputs().isEmpty();
+    alertHeard_ = false;
+    if (!alertOn_)
+        return;
+    start(relativeFile);
+    alertSince_.start();
+}
+
+bool QtSoundPlayer::alertPlaying() const
+{
+    if (!alertOn_)
+        return false;
+    if (effect_.status() == QSoundEffect::Error || alertSince_.elapsed() > waitLimitMs_)
+        return false;
+    if (effect_.isPlaying()) {
+        alertHeard_ = true;
+        return true;
+    }
+    // Not playing yet while it loads; not playing any more once heard.
+    return !alertHeard_;
 }
 
 void QtSoundPlayer::playAndWait(const std::string& relativeFile)

@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -133,16 +134,76 @@ bool SystemSerialLink::open(const std::string& portName)
     // A pseudo-terminal has no modem lines: this fails there, harmlessly.
     int lines = TIOCM_DTR | TIOCM_RTS;
     ioctl(fd, TIOCMBIS, &lines);
+    if (pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
     fd_ = fd;
+    reader_ = std::thread([this] { readerLoop(); });
     return true;
+}
+
+void SystemSerialLink::readerLoop()
+{
+    // A queue this long is about eighteen minutes of a busy line: more than
+    // any pause of the window's reads.
+    constexpr std::size_t kQueueLimit = 1 << 20;
+    std::uint8_t chunk[4096];
+    while (true) {
+        pollfd p[2] = {{fd_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        if (poll(p, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return;
+        }
+        if (p[1].revents != 0)
+            return;
+        ssize_t n = -1;
+        if (p[0].revents & POLLIN)
+            n = ::read(fd_, chunk, sizeof chunk);
+        if (n > 0) {
+            const std::int64_t at = arrivalClock_ ? arrivalClock_->counter() : -1;
+            std::lock_guard<std::mutex> lock(mutex_);
+            for (ssize_t i = 0; i < n && bytes_.size() < kQueueLimit; ++i) {
+                bytes_.push_back(chunk[i]);
+                arrivals_.push_back(at);
+            }
+            continue;
+        }
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        // The device went away (an unplugged adapter, a closed pty): the
+        // link watch notices it by its writes. Wait for the close, looking
+        // again now and then in case the device comes back.
+        pollfd w = {wake_[0], POLLIN, 0};
+        if (poll(&w, 1, 50) > 0)
+            return;
+    }
+}
+
+void SystemSerialLink::stopReader()
+{
+    if (reader_.joinable()) {
+        const char stop = 1;
+        (void)!::write(wake_[1], &stop, 1);
+        reader_.join();
+    }
+    for (int& end : wake_) {
+        if (end >= 0)
+            ::close(end);
+        end = -1;
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    bytes_.clear();
+    arrivals_.clear();
 }
 
 int SystemSerialLink::write(const std::uint8_t* data, std::size_t size)
 {
     if (fd_ < 0)
         return 0;
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    using Steady = std::chrono::steady_clock;
+    const auto deadline = Steady::now() + std::chrono::milliseconds(kWriteTimeoutMs);
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = ::write(fd_, data + done, size - done);
@@ -155,7 +216,7 @@ int SystemSerialLink::write(const std::uint8_t* data, std::size_t size)
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
             return 0; // the device is gone (EIO once a USB adapter is unplugged)
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - Clock::now());
+            deadline - Steady::now());
         if (left.count() <= 0)
             return 0;
         pollfd p {fd_, POLLOUT, 0};
@@ -166,17 +227,32 @@ int SystemSerialLink::write(const std::uint8_t* data, std::size_t size)
 
 int SystemSerialLink::read(std::uint8_t* buffer, std::size_t maxBytes)
 {
-    if (fd_ < 0)
-        return 0;
-    ssize_t n;
-    do {
-        n = ::read(fd_, buffer, maxBytes);
-    } while (n < 0 && errno == EINTR);
-    return n > 0 ? static_cast<int>(n) : 0;
+    std::lock_guard<std::mutex> lock(mutex_);
+    const std::size_t n = std::min(maxBytes, bytes_.size());
+    std::copy(bytes_.begin(), bytes_.begin() + static_cast<long>(n), buffer);
+    bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<long>(n));
+    arrivals_.erase(arrivals_.begin(), arrivals_.begin() + static_cast<long>(n));
+    return static_cast<int>(n);
+}
+
+int SystemSerialLink::readStamped(std::uint8_t* buffer, std::int64_t* arrivals,
+                                  std::size_t maxBytes, const Clock& clock)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    const std::size_t n = std::min(maxBytes, bytes_.size());
+    const std::int64_t now = clock.counter();
+    for (std::size_t i = 0; i < n; ++i) {
+        buffer[i] = bytes_[i];
+        arrivals[i] = arrivals_[i] < 0 ? now : arrivals_[i];
+    }
+    bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<long>(n));
+    arrivals_.erase(arrivals_.begin(), arrivals_.begin() + static_cast<long>(n));
+    return static_cast<int>(n);
 }
 
 void SystemSerialLink::close()
 {
+    stopReader();
     if (fd_ < 0)
         return;
     // The exclusive flag outlives this descriptor while another one is open

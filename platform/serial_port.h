@@ -4,15 +4,31 @@
 // DTR and RTS raised where the device supports it (a pseudo-terminal does
 // not, and still opens), reads that return at once with what is queued,
 // writes that give up after 100 ms and then report 0 bytes.
+//
+// On POSIX a reader thread takes the bytes as soon as the system has them
+// and stamps them with the given clock's counter, so that a passing's arrival
+// is known to the line's precision whatever the window is busy with; the
+// program's reads then take them from its queue.
 #include "services/serial_link.h"
 
 #include <cstdint>
+#ifndef _WIN32
+#include <atomic>
+#include <deque>
+#include <mutex>
+#include <thread>
+#endif
 
 namespace ksy {
 
 class SystemSerialLink : public SerialLink {
 public:
-    SystemSerialLink() = default;
+    // arrivalClock: the clock whose counter stamps each byte's arrival (the
+    // program's own); without one the bytes are stamped when read.
+    explicit SystemSerialLink(const Clock* arrivalClock = nullptr)
+        : arrivalClock_(arrivalClock)
+    {
+    }
     ~SystemSerialLink() override;
     SystemSerialLink(const SystemSerialLink&) = delete;
     SystemSerialLink& operator=(const SystemSerialLink&) = delete;
@@ -20,16 +36,29 @@ public:
     bool open(const std::string& portName) override;
     int write(const std::uint8_t* data, std::size_t size) override;
     int read(std::uint8_t* buffer, std::size_t maxBytes) override;
+#ifndef _WIN32
+    int readStamped(std::uint8_t* buffer, std::int64_t* arrivals, std::size_t maxBytes,
+                    const Clock& clock) override;
+#endif
     void close() override;
     bool isOpen() const override;
 
     static constexpr int kWriteTimeoutMs = 100;
 
 private:
+    const Clock* arrivalClock_;
 #ifdef _WIN32
     void* handle_ = nullptr; // HANDLE; null when closed
 #else
+    void readerLoop();
+    void stopReader();
+
     int fd_ = -1;
+    int wake_[2] = {-1, -1}; // a pipe that ends the reader's wait
+    std::thread reader_;
+    std::mutex mutex_;
+    std::deque<std::uint8_t> bytes_;
+    std::deque<std::int64_t> arrivals_; // counter readings; -1 when unknown
 #endif
 };
 

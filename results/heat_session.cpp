@@ -243,10 +243,17 @@ void HeatDescriptionFollower::heatAction(std::int64_t nowMs, HeatAction action, 
         next_->heatAction(nowMs, action, slot);
 }
 
-void HeatDescriptionFollower::passingRead(std::int64_t nowMs, const Passing& passing)
+void HeatDescriptionFollower::passingRead(
+    std::int64_t nowMs, const Passing& passing, PassingFate fate)
 {
     if (next_)
-        next_->passingRead(nowMs, passing);
+        next_->passingRead(nowMs, passing, fate);
+}
+
+void HeatDescriptionFollower::decoderClockLost(std::int64_t nowMs, std::int64_t heatMs)
+{
+    if (next_)
+        next_->decoderClockLost(nowMs, heatMs);
 }
 
 void HeatDescriptionFollower::heatStopped(std::int64_t nowMs)

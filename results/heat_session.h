@@ -64,7 +64,7 @@ HeatHeadings makeHeatHeadings(std::string_view categoryName, const HeatId& heat,
 // What the board and the heat run get from a load.
 struct LoadedHeat {
     RunEntryTable slots; // for HeatRun::loadHeat
-    RaceOptions options = RaceOptions::heatRunFallback(); // for HeatRun::setOptions
+    RaceOptions options = RaceOptions{}; // for HeatRun::setOptions
     bool radioConflict = false; // " Conflit Radio " on the board
     bool opened = true; // false: the race file could not be opened (its box was shown)
 };
@@ -141,7 +141,8 @@ public:
     {
     }
     void heatAction(std::int64_t nowMs, HeatAction action, int slot) override;
-    void passingRead(std::int64_t nowMs, const Passing& passing) override;
+    void passingRead(std::int64_t nowMs, const Passing& passing, PassingFate fate) override;
+    void decoderClockLost(std::int64_t nowMs, std::int64_t heatMs) override;
     void heatStopped(std::int64_t nowMs) override;
 
 private:

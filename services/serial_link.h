@@ -1,4 +1,6 @@
 #pragma once
+#include "services/clock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,17 @@ public:
     // Copies at most maxBytes queued bytes into buffer; returns the count
     // (0 when nothing is queued or the port is not open).
     virtual int read(std::uint8_t* buffer, std::size_t maxBytes) = 0;
+    // Like read(); arrivals receives for each byte the clock's counter reading
+    // at which it arrived. A port that cannot tell stamps them with now.
+    virtual int readStamped(std::uint8_t* buffer, std::int64_t* arrivals, std::size_t maxBytes,
+                            const Clock& clock)
+    {
+        const int got = read(buffer, maxBytes);
+        const std::int64_t now = clock.counter();
+        for (int i = 0; i < got; ++i)
+            arrivals[i] = now;
+        return got;
+    }
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 };

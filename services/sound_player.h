@@ -11,6 +11,11 @@ public:
     virtual void playAsync(const std::string& relativeFile) = 0;
     // Plays the sound to its end before returning.
     virtual void playAndWait(const std::string& relativeFile) = 0;
+    // Starts the alert that comes before a countdown without waiting for it;
+    // alertPlaying() tells whether it is still being heard. A player that
+    // cannot play it ends it at once.
+    virtual void startAlert(const std::string& relativeFile) { playAsync(relativeFile); }
+    virtual bool alertPlaying() const { return false; }
 };
 
 } // namespace ksy

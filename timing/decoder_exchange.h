@@ -1,29 +1,38 @@
 #pragma once
 // The two request/reply exchanges with the decoder. Both busy-wait on the
 // clock's high-resolution counter, reading the port over and over, as the
-// decoder answers within a few milliseconds and nothing else may run between
-// the request and the reply.
+// decoder answers within a few milliseconds. The bytes go through the link's
+// stream, so a reply or a passing split over two reads is kept whole, and
+// the passings met on the way are handed back instead of being lost.
 #include "services/clock.h"
 #include "services/serial_link.h"
-#include "timing/decoder_protocol.h"
+#include "timing/decoder_stream.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace ksy {
 
-struct IdentifyOutcome {
-    bool rc2 = false; // an IdentifyReply came within the window
-    // RC2 passings read during the window (only kept when asked: the
-    // reconnection hands them to the running heat or the scan).
-    std::vector<Rc2Frame> passings;
+struct ExchangeOutcome {
+    bool replied = false;
+    std::int64_t replyArrival = 0; // counter reading when the reply's last byte came
+    std::vector<Passing> before; // passings ahead of the reply in the stream
+    std::vector<Passing> after; // passings behind it, read in the same window
 };
 
-// Sends IdentifyRequest and reads for up to 100 ms (stops once more than 99 ms
-// have passed, or at the reply). Without a reply the decoder is an RC1.
-IdentifyOutcome identifyDecoder(SerialLink& link, const Clock& clock, bool keepPassings = false);
+// Reads for up to windowMs (stops once more than windowMs have passed, or at
+// the reply).
+ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& stream,
+    DecoderReply expected, std::int64_t windowMs);
 
-// Sends StartClock and reads for up to 10 ms (stops once more than 9 ms have
-// passed). True when the StartAck came: the decoder clock is at zero now.
-bool exchangeStartClock(SerialLink& link, const Clock& clock);
+// Sends IdentifyRequest and reads for up to 100 ms. Without a reply the
+// decoder is an RC1.
+ExchangeOutcome identifyDecoder(SerialLink& link, const Clock& clock, DecoderStream& stream);
+// The same on a fresh stream (the INTERFACE dialog's test of a port).
+ExchangeOutcome identifyDecoder(SerialLink& link, const Clock& clock);
+
+// Sends StartClock and reads for up to 10 ms. replied: the StartAck came, the
+// decoder clock is at zero now.
+ExchangeOutcome exchangeStartClock(SerialLink& link, const Clock& clock, DecoderStream& stream);
 
 } // namespace ksy

@@ -31,19 +31,24 @@ void DecoderLink::startUp()
     settings_ = InterfaceSettings{stored ? stored->portName : std::string(), 0,
                                   std::string(kIdentityRc1)};
 
+    stream_.clear();
     if (!port_.open(settings_.portName)) {
         prompts_.message("Message", kPortOpenFailed, PromptIcon::Information);
     } else {
-        const IdentifyOutcome outcome = identifyDecoder(port_, clock_);
+        const bool rc2 = identifyDecoder(port_, clock_, stream_).replied;
         settings_.connected = 1;
-        settings_.identity = outcome.rc2 ? kIdentityRc2 : kIdentityRc1;
-        prompts_.message("Message", outcome.rc2 ? kRc2Connected : kRc1Connected,
+        settings_.identity = rc2 ? kIdentityRc2 : kIdentityRc1;
+        // What the identification left half read is no frame of an RC1.
+        if (!rc2)
+            stream_.clear();
+        prompts_.message("Message", rc2 ? kRc2Connected : kRc1Connected,
                          PromptIcon::Information);
     }
     if (!writeInterfaceSettings(folder_, settings_))
         prompts_.error(kInterfaceFileError);
     showing_ = false;
     loaded_ = false; // the first tick reads the file and starts the link watch
+    streamModel_ = model();
 }
 
 std::vector<Passing> DecoderLink::tick(std::optional<std::int64_t> heatElapsedMs)
@@ -113,10 +118,11 @@ std::vector<Passing> DecoderLink::tryReconnect(std::optional<std::int64_t> heatE
     if (!port_.open(settings_.portName))
         return passings; // nothing is shown: the decoder is simply not back yet
 
-    const IdentifyOutcome outcome = identifyDecoder(port_, clock_, true);
-    for (const Rc2Frame& f : outcome.passings)
-        passings.push_back(makePassing(f.transponder, f.decoderMs));
-    if (!outcome.rc2) {
+    stream_.clear();
+    const ExchangeOutcome outcome = identifyDecoder(port_, clock_, stream_);
+    passings = outcome.before;
+    passings.insert(passings.end(), outcome.after.begin(), outcome.after.end());
+    if (!outcome.replied) {
         port_.close();
         show("Erreur", lossLine_ + kRecoveryFailed, PromptIcon::Stop);
         return passings;
@@ -136,42 +142,53 @@ std::vector<Passing> DecoderLink::tryReconnect(std::optional<std::int64_t> heatE
     return passings;
 }
 
-std::vector<Passing> DecoderLink::readPassings(std::int64_t startCounter)
+void DecoderLink::readFrames(std::vector<ReceivedFrame>& frames)
 {
     std::uint8_t buffer[kMaxReadBytes + 1] = {};
-    const int got = port_.read(buffer, kMaxReadBytes);
-    std::vector<Passing> passings;
-    if (got <= 0)
-        return passings;
-    const auto count = static_cast<std::size_t>(got);
-    switch (model()) {
-    case DecoderModel::Rc1:
-        for (int number : cutRc1Frames(buffer, count)) {
-            // The host stamps each frame as it decodes it.
-            const std::int64_t ms
-                = (clock_.counter() - startCounter) * 1000 / clock_.counterFrequency();
-            passings.push_back(makePassing(number, ms));
-        }
-        break;
-    case DecoderModel::Rc2:
-        for (const Rc2Frame& f : cutRc2Frames(buffer, count))
-            passings.push_back(makePassing(f.transponder, f.decoderMs));
-        break;
-    case DecoderModel::None:
-        break;
+    std::int64_t arrivals[kMaxReadBytes + 1] = {};
+    const int got = port_.readStamped(buffer, arrivals, kMaxReadBytes, clock_);
+    const DecoderModel now = model();
+    if (now != streamModel_) {
+        // Bytes kept for another model's frames mean nothing to this one.
+        stream_.clear();
+        streamModel_ = now;
     }
+    if (got <= 0 || now == DecoderModel::None)
+        return;
+    stream_.feed(buffer, arrivals, static_cast<std::size_t>(got),
+                 now == DecoderModel::Rc1 ? StreamCut::Rc1 : StreamCut::Rc2,
+                 clock_.counterFrequency(), frames);
+}
+
+std::vector<Passing> DecoderLink::readPassings()
+{
+    std::vector<Passing> passings = std::move(queued_);
+    queued_.clear();
+    std::vector<ReceivedFrame> frames;
+    readFrames(frames);
+    for (ReceivedFrame& f : frames)
+        if (f.kind == ReceivedFrame::Kind::Passing)
+            passings.push_back(std::move(f.passing));
     return passings;
 }
 
 void DecoderLink::discardReceived()
 {
-    std::uint8_t buffer[kMaxReadBytes + 1];
-    port_.read(buffer, kMaxReadBytes);
+    queued_.clear();
+    std::vector<ReceivedFrame> frames;
+    readFrames(frames);
 }
 
-bool DecoderLink::startClock()
+std::optional<std::int64_t> DecoderLink::startClock(std::vector<Passing>& early)
 {
-    return exchangeStartClock(port_, clock_);
+    early.insert(early.end(), queued_.begin(), queued_.end());
+    queued_.clear();
+    ExchangeOutcome outcome = exchangeStartClock(port_, clock_, stream_);
+    early.insert(early.end(), outcome.before.begin(), outcome.before.end());
+    if (!outcome.replied)
+        return std::nullopt;
+    queued_ = std::move(outcome.after);
+    return outcome.replyArrival;
 }
 
 void DecoderLink::suspendWatch()

@@ -10,8 +10,8 @@
 //     else link.discardReceived();        // idle: stale bytes never pile up
 // Heat run:
 //     link.discardReceived();             // at "Départ"
-//     if (link.isRc2()) started = link.startClock();   // retried each tick
-//     for (const Passing& p : link.readPassings(startCounter)) ...
+//     if (link.isRc2()) start = link.startClock(early);  // retried each tick
+//     for (const Passing& p : link.readPassings()) ...
 // INTERFACE dialog: suspendWatch() when it opens, reloadOnNextTick() when it
 // closes (see timing/interface_form.h).
 //
@@ -22,6 +22,7 @@
 #include "services/serial_link.h"
 #include "storage/work_folder.h"
 #include "timing/decoder_protocol.h"
+#include "timing/decoder_stream.h"
 #include "timing/interface_settings.h"
 
 #include <cstdint>
@@ -58,17 +59,20 @@ public:
     // passings read while a reconnection waited for its reply (decoder time).
     std::vector<Passing> tick(std::optional<std::int64_t> heatElapsedMs);
 
-    // One read of at most 255 bytes cut into passings of the current model.
-    // RC1 passings are stamped with the host counter since startCounter; RC2
-    // ones carry the decoder clock. Bytes of an unknown model are dropped.
-    std::vector<Passing> readPassings(std::int64_t startCounter);
+    // One read of at most 255 bytes cut into passings of the current model,
+    // each with the counter reading at which it arrived; RC2 ones carry the
+    // decoder clock too. Bytes of an unknown model are dropped.
+    std::vector<Passing> readPassings();
 
-    // One read whose bytes are thrown away (idle tick, "Départ").
+    // One read whose passings are thrown away (idle tick, "Départ"). An
+    // incomplete frame stays, so that the stream keeps its frames aligned.
     void discardReceived();
 
-    // StartClock exchange of an RC2 heat start: true on StartAck. Without it
-    // the caller retries on the next tick.
-    bool startClock();
+    // StartClock exchange of an RC2 heat start: the counter reading at which
+    // the StartAck arrived; nothing without it (the caller retries on the
+    // next tick). Passings that came ahead of the StartAck go into `early`;
+    // those behind it come with the next readPassings().
+    std::optional<std::int64_t> startClock(std::vector<Passing>& early);
 
     DecoderModel model() const { return decoderModelOf(settings_.identity); }
     bool isRc2() const { return model() == DecoderModel::Rc2; }
@@ -90,6 +94,8 @@ private:
     void watchLink(std::optional<std::int64_t> heatElapsedMs);
     std::vector<Passing> tryReconnect(std::optional<std::int64_t> heatElapsedMs);
     void saveSettings();
+    // One read through the stream, cut as the current model's frames.
+    void readFrames(std::vector<ReceivedFrame>& frames);
     void show(const std::string& title, const std::string& text, PromptIcon icon);
 
     SerialLink& port_;
@@ -98,6 +104,10 @@ private:
     WorkFolder folder_;
 
     InterfaceSettings settings_;
+    DecoderStream stream_;
+    DecoderModel streamModel_ = DecoderModel::None;
+    // Passings read behind a StartAck, handed out by the next read.
+    std::vector<Passing> queued_;
     bool loaded_ = false;
     bool keepAlive_ = false;
     bool reconnectPending_ = false;

@@ -6,7 +6,6 @@ namespace ksy {
 namespace {
 
 constexpr std::size_t kRc2FrameSize = 11;
-constexpr std::size_t kReplySize = 7;
 
 bool hasHeader(const std::uint8_t* at, std::uint8_t type)
 {
@@ -23,13 +22,6 @@ Rc2Frame decodeRc2(const std::uint8_t* f)
     frame.decoderMs = hours * 3600000 + minutes * 60000 + seconds * 1000
         + rc2SubSecondMs(f[9] * 256 + f[10]);
     return frame;
-}
-
-bool isExpectedReply(const std::uint8_t* w, DecoderReply expected)
-{
-    if (expected == DecoderReply::Identify)
-        return hasHeader(w, 0x01) && w[4] == 0x02; // bytes 5 and 6 are not examined
-    return hasHeader(w, 0x02) && w[4] == 0x00 && w[5] == 0x00 && w[6] == 0x00;
 }
 
 } // namespace
@@ -52,7 +44,11 @@ std::string transponderText(int number)
 
 Passing makePassing(int transponder, std::int64_t timeMs)
 {
-    return Passing{transponder, transponderText(transponder), timeMs};
+    Passing p;
+    p.transponder = transponder;
+    p.transponderText = transponderText(transponder);
+    p.timeMs = timeMs;
+    return p;
 }
 
 std::vector<int> cutRc1Frames(const std::uint8_t* bytes, std::size_t count)
@@ -82,28 +78,6 @@ int rc2SubSecondMs(int timerValue)
 {
     // C++ integer division truncates toward zero, as the decoder expects.
     return (timerValue - 18661) * 256 / 12000;
-}
-
-ReplyScan scanForReply(const std::uint8_t* bytes, std::size_t count, DecoderReply expected,
-                       bool acceptPassings)
-{
-    ReplyScan scan;
-    std::size_t i = 0;
-    while (count - i >= kReplySize) {
-        const std::uint8_t* w = bytes + i;
-        if (isExpectedReply(w, expected)) {
-            scan.replied = true;
-            i += kReplySize;
-        } else if (hasHeader(w, 0x01)) {
-            i += kReplySize;
-        } else if (acceptPassings && count - i >= kRc2FrameSize && hasHeader(w, 0xF0)) {
-            scan.passings.push_back(decodeRc2(w));
-            i += kRc2FrameSize;
-        } else {
-            ++i;
-        }
-    }
-    return scan;
 }
 
 } // namespace ksy

@@ -1,12 +1,12 @@
 #pragma once
 // The bytes exchanged with the decoder: the three host commands and the
-// cutting of what one read returned into frames. Pure functions: no port, no
-// clock. Nothing is carried from one read to the next, so a frame that
-// straddles two reads is lost (the RC2 header lets the next read find the
-// following whole frame).
+// cutting of a run of bytes into frames. Pure functions: no port, no clock.
+// The stream that carries an incomplete frame over to the next read is in
+// timing/decoder_stream.h.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,10 +42,15 @@ std::string transponderText(int number);
 struct Passing {
     int transponder = kNoTransponder;
     std::string transponderText = "100000";
-    // Milliseconds since the start reference: the decoder clock for an RC2,
-    // the host counter since the heat's start counter for an RC1. The
-    // first-car offset of the heat is not subtracted here.
+    // The decoder clock of an RC2 frame; 0 otherwise.
     std::int64_t timeMs = 0;
+    // Host counter reading when the frame's last byte arrived: the time of an
+    // RC1 passing, and how late an RC2 one came.
+    std::int64_t arrivalCounter = 0;
+    // RC2 only: the decoder's own time, absent when its fields cannot be true.
+    std::optional<std::int64_t> decoderMs;
+    // An RC2 frame whose time fields are out of range: journalled, not recorded.
+    bool refused = false;
 };
 
 Passing makePassing(int transponder, std::int64_t timeMs);
@@ -67,14 +72,5 @@ int rc2SubSecondMs(int timerValue);
 
 // What the host waits for after IdentifyRequest or StartClock.
 enum class DecoderReply { Identify, StartAck };
-
-// Scan of one read while waiting for a reply: 7-byte windows; with
-// acceptPassings (reconnection), RC2 passing frames met on the way are kept.
-struct ReplyScan {
-    bool replied = false;
-    std::vector<Rc2Frame> passings;
-};
-ReplyScan scanForReply(const std::uint8_t* bytes, std::size_t count, DecoderReply expected,
-                       bool acceptPassings);
 
 } // namespace ksy

@@ -1,19 +1,14 @@
 #include "timing/heat_journal.h"
 
 #include "storage/encoding.h"
+#include "timing/decoder_stream.h"
 #include "timing/heat_journal_scenario.h"
-
-#include <filesystem>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace ksy {
 
-HeatJournal::HeatJournal(WorkFolder folder, const HeatRun& run, const HeatDecoder& decoder)
-    : folder_(std::move(folder)), run_(run), decoder_(decoder)
+HeatJournal::HeatJournal(WorkFolder folder, const HeatRun& run, const HeatDecoder& decoder,
+                         JournalWriter& writer)
+    : folder_(std::move(folder)), run_(run), decoder_(decoder), writer_(writer)
 {
 }
 
@@ -22,20 +17,24 @@ HeatJournal::recordingLocalTime(std::function<LocalDateTime()> inner)
 {
     return [this, inner = std::move(inner)] {
         const LocalDateTime now = inner();
-        if (file_)
-            write(formatScenarioDate(now));
+        std::string line = formatScenarioDate(now);
+        if (open_ && line != lastDate_) {
+            lastDate_ = line;
+            write(std::move(line));
+        }
         return now;
     };
 }
 
 void HeatJournal::begin(std::int64_t nowMs)
 {
-    file_.reset();
-    const auto path = folder_.file(kHeatJournalFile);
-    std::error_code ec;
-    std::filesystem::create_directories(path.parent_path(), ec);
-    file_.reset(std::fopen(path.string().c_str(), "wb"));
-    if (!file_) {
+    if (open_)
+        writer_.finish();
+    failed_ = false;
+    told_ = false;
+    lastDate_.clear();
+    open_ = writer_.begin(folder_.file(kHeatJournalFile));
+    if (!open_) {
         failed_ = true;
         return;
     }
@@ -63,15 +62,18 @@ void HeatJournal::begin(std::int64_t nowMs)
 
 void HeatJournal::heatAction(std::int64_t nowMs, HeatAction action, int slot)
 {
-    if (action == HeatAction::Depart)
+    if (action == HeatAction::Depart) {
         begin(nowMs);
+        return; // the "depart" line comes when the countdown begins
+    }
     // "Effacer" comes after the heat: the journal of that heat is complete.
-    if (!file_ || action == HeatAction::EraseYes || action == HeatAction::EraseNo)
+    if (!open_ || action == HeatAction::EraseYes || action == HeatAction::EraseNo)
         return;
     ScenarioEvent e;
     e.atMs = since(nowMs);
     switch (action) {
-    case HeatAction::Depart: e.kind = ScenarioEvent::Kind::Depart; break;
+    case HeatAction::Countdown: e.kind = ScenarioEvent::Kind::Depart; break;
+    case HeatAction::Start: e.kind = ScenarioEvent::Kind::Start; break;
     case HeatAction::Arret: e.kind = ScenarioEvent::Kind::Arret; break;
     case HeatAction::Button:
         e.kind = ScenarioEvent::Kind::Button;
@@ -82,40 +84,51 @@ void HeatJournal::heatAction(std::int64_t nowMs, HeatAction action, int slot)
     write(formatScenarioEvent(e));
 }
 
-void HeatJournal::passingRead(std::int64_t nowMs, const Passing& passing)
+void HeatJournal::passingRead(std::int64_t, const Passing& passing, PassingFate fate)
 {
-    if (!file_ || passing.transponder < 0 || passing.transponder > 65535)
+    if (!open_ || passing.transponder < 0 || passing.transponder > 65535)
         return;
     ScenarioEvent e;
-    e.atMs = since(nowMs);
+    e.atMs = since(counterToMs(passing.arrivalCounter, run_.clock().counterFrequency()));
     e.kind = ScenarioEvent::Kind::Passing;
     e.value = passing.transponder;
     if (decoder_.isRc2())
-        e.decoderMs = passing.timeMs;
-    write(formatScenarioEvent(e));
+        e.decoderMs = passing.decoderMs;
+    std::string line = formatScenarioEvent(e);
+    if (fate == PassingFate::BeforeStart)
+        line = "# before the start: " + line;
+    else if (fate == PassingFate::Refused)
+        line = "# refused, impossible decoder time: " + line;
+    write(std::move(line));
+}
+
+void HeatJournal::decoderClockLost(std::int64_t nowMs, std::int64_t heatMs)
+{
+    if (open_)
+        write("# decoder clock went back at heat time " + std::to_string(heatMs) + " (at " +
+              std::to_string(since(nowMs)) + "): passings stamped by the host from here\n");
 }
 
 void HeatJournal::heatStopped(std::int64_t nowMs)
 {
-    if (!file_)
+    if (!open_)
         return;
     write("end\t" + std::to_string(since(nowMs)) + "\n");
-    file_.reset(); // kept on disk until the next heat is armed
+    writer_.finish(); // kept on disk until the next heat is armed
+    open_ = false;
 }
 
-void HeatJournal::write(const std::string& text)
+std::string HeatJournal::takeNotice()
 {
-    std::FILE* f = file_.get();
-    // Flushed to the disk at each write: the journal exists for the moment
-    // the program or the machine goes down.
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
-#ifdef _WIN32
-    ok = ok && _commit(_fileno(f)) == 0;
-#else
-    ok = ok && fsync(fileno(f)) == 0;
-#endif
-    if (!ok)
-        failed_ = true;
+    if (told_ || !failed())
+        return {};
+    told_ = true;
+    return kJournalWriteError;
+}
+
+void HeatJournal::write(std::string text)
+{
+    writer_.append(std::move(text));
 }
 
 } // namespace ksy

@@ -1,61 +1,69 @@
 #pragma once
 // The passing journal: while a heat is armed or running, every action and
-// every passing as read (before any rule) is appended to
-// "Private/JournalPassages.txt" in the replay format and flushed to disk at
-// once, so that a heat lost to a crash or a power cut can be rebuilt with
-// `kestrametrix-cli replay`. The journal is started anew when a heat is armed
-// and kept after the heat ends, until the next one is armed.
+// every passing as read (before the lap rules) is written to
+// "Private/JournalPassages.txt" in the replay format, so that a heat lost to
+// a crash or a power cut can be rebuilt with `kestrametrix-cli replay` or by
+// the recovery at the next start. The journal is started anew when a heat is
+// armed and kept after the heat ends, until the next one is armed.
 //
+// Records go through a JournalWriter: the tick never waits for the disk.
 // Times are host milliseconds counted from the tick grid just before
-// "Départ" (the heat's own clock keeps its phase in the replay).
+// "Départ"; a passing is dated by its arrival. The "depart" line is the end
+// of the alert (where the countdown begins), "start" the start moment.
+// Passings that came before the start or whose decoder time cannot be true
+// are kept as comment lines: a trace for the official, nothing for a replay.
 #include "storage/work_folder.h"
 #include "timing/heat_decoder.h"
 #include "timing/heat_run.h"
+#include "timing/journal_writer.h"
 
-#include <cstdio>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 
 namespace ksy {
 
 inline constexpr std::string_view kHeatJournalFile = "Private/JournalPassages.txt";
+inline constexpr const char* kJournalWriteError =
+    "Erreur: impossible d'écrire le journal des passages (Private/JournalPassages.txt). "
+    "La série continue, mais ses passages ne pourront pas être récupérés après un arrêt "
+    "brutal.";
 
 class HeatJournal : public HeatListener {
 public:
-    HeatJournal(WorkFolder folder, const HeatRun& run, const HeatDecoder& decoder);
+    HeatJournal(WorkFolder folder, const HeatRun& run, const HeatDecoder& decoder,
+                JournalWriter& writer);
 
     // Wraps the heat run's local time source so that the date of the heat
-    // title goes into the journal too:
+    // title goes into the journal too (once per heat):
     //   run.setLocalTime(journal.recordingLocalTime(systemLocalTime));
     std::function<LocalDateTime()> recordingLocalTime(std::function<LocalDateTime()> inner);
 
     void heatAction(std::int64_t nowMs, HeatAction action, int slot) override;
-    void passingRead(std::int64_t nowMs, const Passing& passing) override;
+    void passingRead(std::int64_t nowMs, const Passing& passing, PassingFate fate) override;
+    void decoderClockLost(std::int64_t nowMs, std::int64_t heatMs) override;
     void heatStopped(std::int64_t nowMs) override;
 
     // True once a write failed (the disk is full or the file went away).
-    bool failed() const { return failed_; }
+    bool failed() const { return failed_ || writer_.failed(); }
+    // The French message about a journal that cannot be written, once per
+    // heat; empty otherwise.
+    std::string takeNotice();
 
 private:
-    struct Closer {
-        void operator()(std::FILE* f) const
-        {
-            if (f)
-                std::fclose(f);
-        }
-    };
     void begin(std::int64_t nowMs);
-    void write(const std::string& text);
+    void write(std::string text);
     std::int64_t since(std::int64_t nowMs) const { return nowMs - originMs_; }
 
     WorkFolder folder_;
     const HeatRun& run_;
     const HeatDecoder& decoder_;
-    std::unique_ptr<std::FILE, Closer> file_;
+    JournalWriter& writer_;
+    bool open_ = false;
     std::int64_t originMs_ = 0;
     bool failed_ = false;
+    bool told_ = false;
+    std::string lastDate_;
 };
 
 } // namespace ksy

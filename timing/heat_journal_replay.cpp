@@ -1,6 +1,7 @@
 #include "timing/heat_journal_replay.h"
 
 #include "storage/encoding.h"
+#include "timing/decoder_stream.h"
 
 #include <algorithm>
 #include <deque>
@@ -38,14 +39,17 @@ public:
     std::int64_t ms = 0;
 };
 
-// A decoder on the line: passings become the bytes of its frames, queued
-// until a read takes at most 255 of them, and are cut by the program's own
-// frame readers. An RC2 answers StartClock at once (after the scenario's
-// unanswered requests) and stamps frames with its own clock.
+// A decoder on the line: passings become the bytes of its frames, stamped
+// with their time of arrival and queued until a read takes at most 255 of
+// them, and are cut by the program's own stream. The start comes at the
+// journal's "start" lines when it has them; otherwise at once for an RC1, and
+// for an RC2 after the scenario's unanswered requests. An RC2 stamps frames
+// with its own clock.
 class ReplayDecoder : public HeatDecoder {
 public:
-    ReplayDecoder(const ReplayClock& clock, bool rc2, int unanswered)
-        : clock_(clock), rc2_(rc2), unanswered_(unanswered)
+    ReplayDecoder(const ReplayClock& clock, bool rc2, int unanswered,
+                  std::deque<std::int64_t> starts)
+        : clock_(clock), rc2_(rc2), unanswered_(unanswered), starts_(std::move(starts))
     {
     }
 
@@ -54,66 +58,74 @@ public:
         const auto hi = static_cast<std::uint8_t>(transponder >> 8);
         const auto lo = static_cast<std::uint8_t>(transponder & 0xFF);
         if (!rc2_) {
-            bytes_.insert(bytes_.end(), {hi, lo});
+            push({hi, lo});
             return;
         }
         const std::int64_t t = decoderMs ? *decoderMs : clock_.ms - clockResetMs_;
         const std::int64_t ms = t % 1000;
         // Smallest timer value that the sub-second formula turns into ms.
         const std::int64_t timer = 18661 + (ms * 12000 + 255) / 256;
-        bytes_.insert(bytes_.end(),
-                      {0xFF, 0xFF, 0xFF, 0xF0, hi, lo, static_cast<std::uint8_t>(t / 3600000),
-                       static_cast<std::uint8_t>(t / 60000 % 60),
-                       static_cast<std::uint8_t>(t / 1000 % 60),
-                       static_cast<std::uint8_t>(timer >> 8),
-                       static_cast<std::uint8_t>(timer & 0xFF)});
+        push({0xFF, 0xFF, 0xFF, 0xF0, hi, lo, static_cast<std::uint8_t>(t / 3600000),
+              static_cast<std::uint8_t>(t / 60000 % 60), static_cast<std::uint8_t>(t / 1000 % 60),
+              static_cast<std::uint8_t>(timer >> 8), static_cast<std::uint8_t>(timer & 0xFF)});
     }
 
     bool isRc2() const override { return rc2_; }
-    void discardReceived() override { take(); }
-    bool startClock() override
+    void discardReceived() override { cut(); }
+    std::optional<std::int64_t> startHeat(std::vector<Passing>&) override
     {
-        if (!rc2_)
-            return true;
-        ++startClocks_;
-        if (unanswered_ > 0) {
+        if (!starts_.empty()) {
+            if (clock_.ms < starts_.front())
+                return std::nullopt;
+            const std::int64_t at = starts_.front();
+            starts_.pop_front();
+            clockResetMs_ = at;
+            return at * 1000;
+        }
+        if (rc2_ && unanswered_ > 0) {
             --unanswered_;
-            return false;
+            return std::nullopt;
         }
         clockResetMs_ = clock_.ms;
-        return true;
+        return clock_.counter();
     }
-    std::vector<Passing> readPassings(std::int64_t startCounter) override
+    std::vector<Passing> readPassings() override
     {
-        const std::vector<std::uint8_t> read = take();
         std::vector<Passing> out;
-        if (rc2_) {
-            for (const Rc2Frame& f : cutRc2Frames(read.data(), read.size()))
-                out.push_back(makePassing(f.transponder, f.decoderMs));
-        } else {
-            const std::int64_t since =
-                (clock_.counter() - startCounter) * 1000 / clock_.counterFrequency();
-            for (const int n : cutRc1Frames(read.data(), read.size()))
-                out.push_back(makePassing(n, since));
-        }
+        for (ReceivedFrame& f : cut())
+            out.push_back(std::move(f.passing));
         return out;
     }
 
 private:
-    std::vector<std::uint8_t> take()
+    void push(std::initializer_list<std::uint8_t> frame)
+    {
+        for (std::uint8_t b : frame)
+            bytes_.push_back({b, clock_.counter()});
+    }
+    std::vector<ReceivedFrame> cut()
     {
         const std::size_t n = std::min(bytes_.size(), kMaxReadBytes);
-        std::vector<std::uint8_t> read(bytes_.begin(), bytes_.begin() + static_cast<long>(n));
+        std::vector<std::uint8_t> read;
+        std::vector<std::int64_t> arrivals;
+        for (std::size_t i = 0; i < n; ++i) {
+            read.push_back(bytes_[i].first);
+            arrivals.push_back(bytes_[i].second);
+        }
         bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<long>(n));
-        return read;
+        std::vector<ReceivedFrame> frames;
+        stream_.feed(read.data(), arrivals.data(), n, rc2_ ? StreamCut::Rc2 : StreamCut::Rc1,
+                     clock_.counterFrequency(), frames);
+        return frames;
     }
 
     const ReplayClock& clock_;
     bool rc2_;
     int unanswered_;
-    int startClocks_ = 0;
+    std::deque<std::int64_t> starts_;
     std::int64_t clockResetMs_ = 0;
-    std::deque<std::uint8_t> bytes_;
+    std::deque<std::pair<std::uint8_t, std::int64_t>> bytes_;
+    DecoderStream stream_;
 };
 
 class ReplaySounds : public SoundPlayer {
@@ -121,6 +133,8 @@ public:
     explicit ReplaySounds(const ReplayClock& clock) : clock_(clock) {}
     void playAsync(const std::string& file) override { add(file, false); }
     void playAndWait(const std::string& file) override { add(file, true); }
+    // The alert ends at once: the journal's "depart" is where it ended.
+    void startAlert(const std::string& file) override { add(file, true); }
     std::string lines;
 
 private:
@@ -200,7 +214,12 @@ std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch,
                        const std::function<void(const HeatRun&)>& atEnd)
 {
     ReplayClock clock;
-    ReplayDecoder decoder(clock, s.rc2, s.unansweredStartClocks);
+    std::deque<std::int64_t> starts;
+    for (const ScenarioEvent& e : s.events)
+        if (e.kind == ScenarioEvent::Kind::Start)
+            starts.push_back(e.atMs);
+    std::sort(starts.begin(), starts.end());
+    ReplayDecoder decoder(clock, s.rc2, s.unansweredStartClocks, std::move(starts));
     ReplaySounds sounds(clock);
     ReplayPrompts prompts;
     StopRecorder stops;
@@ -249,6 +268,7 @@ std::string replayHeat(const HeatScenario& s, const WorkFolder& scratch,
                 break;
             case K::Button: run.manualPassing(e.value); break;
             case K::Passing: decoder.queue(e.value, e.decoderMs); break;
+            case K::Start: break; // answered by the decoder's start
             }
         }
     };

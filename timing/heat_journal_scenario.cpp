@@ -99,6 +99,8 @@ public:
             const auto v = number<std::int64_t>(f[1]);
             if (!v || *v < 0)
                 return "malformed end time \"" + std::string(f[1]) + "\"";
+            if (*v > kMaxScenarioMs)
+                return "end time " + std::string(f[1]) + " is beyond 48 hours";
             s.endMs = *v;
             return {};
         }
@@ -174,6 +176,8 @@ private:
         const auto at = number<std::int64_t>(f[1]);
         if (!at || *at < 0)
             return "malformed time \"" + std::string(f[1]) + "\"";
+        if (*at > kMaxScenarioMs)
+            return "time " + std::string(f[1]) + " is beyond 48 hours";
         ScenarioEvent e;
         e.atMs = *at;
         const std::string_view a = f[2];
@@ -181,6 +185,8 @@ private:
         using K = ScenarioEvent::Kind;
         if ((a == "depart" || a == "arret") && extra == 0) {
             e.kind = a == "depart" ? K::Depart : K::Arret;
+        } else if (a == "start" && extra == 0) {
+            e.kind = K::Start;
         } else if (a == "effacer" && extra == 1 && (f[3] == "yes" || f[3] == "no")) {
             e.kind = f[3] == "yes" ? K::EraseYes : K::EraseNo;
         } else if (a == "button" && extra == 1) {
@@ -300,6 +306,7 @@ std::string formatScenarioEvent(const ScenarioEvent& e)
     switch (e.kind) {
     case K::Depart: out += "depart"; break;
     case K::Arret: out += "arret"; break;
+    case K::Start: out += "start"; break;
     case K::EraseYes: out += "effacer\tyes"; break;
     case K::EraseNo: out += "effacer\tno"; break;
     case K::Button: out += "button\t" + std::to_string(e.value); break;

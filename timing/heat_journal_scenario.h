@@ -14,7 +14,9 @@
 //   slot       <k> <pilot name> <transponder text>
 //   at         <ms> depart | arret | effacer yes | effacer no | button <k>
 //   at         <ms> passing <transponder number> [<decoder ms>]
+//   at         <ms> start                 (the start moment, as the journal saw it)
 //   end        <ms>                                  (default: the last "at")
+// Times are at most 48 hours.
 #include "planning/race_options.h"
 #include "timing/heat_run.h"
 #include "timing/sound_moments.h"
@@ -29,7 +31,7 @@
 namespace ksy {
 
 struct ScenarioEvent {
-    enum class Kind { Depart, Arret, EraseYes, EraseNo, Button, Passing };
+    enum class Kind { Depart, Arret, EraseYes, EraseNo, Button, Passing, Start };
     std::int64_t atMs = 0;
     Kind kind = Kind::Depart;
     int value = 0; // button slot, or the passing's transponder number
@@ -43,7 +45,7 @@ struct ScenarioSlot {
 
 struct HeatScenario {
     // A heat without an options line runs as a category without options.
-    RaceOptions options = RaceOptions::heatRunFallback();
+    RaceOptions options;
     int protectionSeconds = 2;
     bool rc2 = false;
     int unansweredStartClocks = 0;
@@ -55,6 +57,9 @@ struct HeatScenario {
     std::vector<ScenarioEvent> events; // in file order
     std::optional<std::int64_t> endMs;
 };
+
+// No heat lasts longer: a later time is a mistake, not a heat to tick through.
+inline constexpr std::int64_t kMaxScenarioMs = 48LL * 3600000;
 
 struct ScenarioParse {
     std::optional<HeatScenario> scenario;

@@ -2,6 +2,8 @@
 
 #include "results/heat_result_files.h"
 #include "storage/encoding.h"
+#include "timing/decoder_link.h"
+#include "timing/decoder_stream.h"
 #include "timing/time_format.h"
 
 #include <algorithm>
@@ -16,6 +18,12 @@ constexpr std::array<int, 13> kAnnouncedSeconds = {
 constexpr std::int64_t kDisplayGapMs = 200;
 // The clock of a heat over laps: it only ends a heat that nobody finishes.
 constexpr int kLapsModeClockHours = 2;
+// An RC2 passing whose decoder time went back this far behind an earlier one
+// of the heat, or lags this far behind the host's heat clock, or runs this
+// far ahead of it, comes from a decoder clock that was restarted.
+constexpr std::int64_t kDecoderBackMs = 1000;
+constexpr std::int64_t kDecoderBehindMs = 60000;
+constexpr std::int64_t kDecoderAheadMs = 5000;
 
 ClockParts split(std::int64_t ms)
 {
@@ -177,34 +185,56 @@ void HeatRun::depart()
     texts_.rest.clear();
     texts_.restOverrun = false;
     state_.restCountdown = false;
-    changed();
+    // Passings queued before "Départ" are not this heat's.
     decoder_.discardReceived();
-    if (sounds_.countdownVoice && options_.countdownSeconds > 1)
-        player_.playAndWait(std::string(sounds::kAlert));
-    // The countdown starts once the alert has ended.
+    // Armed at once: the controls are locked from this moment, and every
+    // passing read from now on is journalled, also while the alert plays.
     const std::int64_t now = clock_.milliseconds();
-    if (listener_)
-        listener_->heatAction(now, HeatAction::Depart, 0);
-    state_.countdownStartTick = now;
     state_.armed = true;
     state_.startAcknowledged = false;
     state_.firstCarSeen = false;
+    state_.hostStamped = false;
+    state_.lastDecoderMs = 0;
+    state_.firstCarOffset = 0;
+    state_.remainingCountdown = 1;
+    titleBuilt_ = false;
+    heatBestLap_ = kNoHeatBestLap;
+    if (table_.pilotCount() == 0)
+        state_.heatDirty = true;
+    if (listener_)
+        listener_->heatAction(now, HeatAction::Depart, 0);
+    state_.alertPlaying = sounds_.countdownVoice && options_.countdownSeconds > 1;
+    if (state_.alertPlaying)
+        player_.startAlert(std::string(sounds::kAlert));
+    // The countdown begins once the alert has been heard (at once when it
+    // cannot be played); meanwhile the tick goes on.
+    if (!state_.alertPlaying || !player_.alertPlaying())
+        beginCountdown(now);
+    changed();
+}
+
+void HeatRun::beginCountdown(std::int64_t now)
+{
+    state_.alertPlaying = false;
+    if (listener_)
+        listener_->heatAction(now, HeatAction::Countdown, 0);
+    state_.countdownStartTick = now;
     state_.lastDisplayTick = 0;
     state_.remainingCountdown = 1;
     state_.endSignalGiven = state_.halfRaceAnnounced = false;
     state_.fiveMinutesAnnounced = state_.oneMinuteAnnounced = false;
     state_.countdownAnnounced.fill(false);
-    state_.firstCarOffset = 0;
-    heatBestLap_ = kNoHeatBestLap;
-    if (table_.pilotCount() == 0)
-        state_.heatDirty = true;
 }
 
 void HeatRun::arret()
 {
     const std::int64_t now = clock_.milliseconds();
+    // A car that crossed just before the click keeps its lap.
+    if (state_.running)
+        takePassings(decoder_.readPassings(), now);
     if (listener_ && active())
         listener_->heatAction(now, HeatAction::Arret, 0);
+    state_.alertPlaying = false;
     stop(now);
 }
 
@@ -237,15 +267,13 @@ void HeatRun::manualPassing(int slot)
     const std::int64_t now = clock_.milliseconds();
     if (listener_)
         listener_->heatAction(now, HeatAction::Button, slot);
-    const std::int64_t counter = clock_.counter();
-    const std::int64_t sinceStart =
-        (counter - state_.startCounter) * 1000 / clock_.counterFrequency();
+    const std::int64_t sinceStart = now - state_.startMs;
     RunEntry& e = table_.slot(slot);
     if (state_.running) {
         if (e.finished)
             return;
         e.passingTime = sinceStart - state_.firstCarOffset;
-        e.rawCounter = counter;
+        e.rawCounter = clock_.counter();
         e.sinceLastPassing = static_cast<std::int32_t>(e.passingTime - e.ownStart - e.totalTime);
         acceptPassing(slot, true); // no lap protection on a button
         return;
@@ -253,7 +281,7 @@ void HeatRun::manualPassing(int slot)
     // Armed: a button starts a first-car heat once the countdown is over.
     if (options_.start == StartType::FirstCar && state_.remainingCountdown <= 0 &&
         state_.startAcknowledged && !state_.firstCarSeen && !e.isEmptySlot()) {
-        e.rawCounter = counter;
+        e.rawCounter = clock_.counter();
         startOnFirstCar({slot}, sinceStart, now);
     }
 }
@@ -265,8 +293,17 @@ void HeatRun::tick(std::int64_t now)
     if (state_.restCountdown)
         restTick(now);
     if (state_.armed) {
+        if (state_.alertPlaying) {
+            if (player_.alertPlaying()) {
+                takePassings(decoder_.readPassings(), now);
+                return;
+            }
+            beginCountdown(now);
+        }
         if (state_.remainingCountdown > 0) {
             countdownStep(now);
+            // Cars crossing during the countdown are journalled, never laps.
+            takePassings(decoder_.readPassings(), now);
             return;
         }
         if (!startStep(now))
@@ -307,25 +344,37 @@ void HeatRun::countdownStep(std::int64_t now)
 bool HeatRun::startStep(std::int64_t now)
 {
     if (!state_.startAcknowledged) {
-        if (!decoder_.isRc2()) {
+        if (!decoder_.isRc2())
             play(sounds::kBeep, true);
-            state_.startCounter = clock_.counter();
-            state_.startAcknowledged = true;
-        } else if (decoder_.startClock()) {
-            state_.startCounter = clock_.counter();
-            state_.startAcknowledged = true;
-        }
+        std::vector<Passing> early;
+        const std::optional<std::int64_t> start = decoder_.startHeat(early);
+        // Read before the start was taken: these came before it.
+        takePassings(early, now);
+        if (start)
+            takeStart(*start);
     }
-    buildTitle();
+    if (!titleBuilt_ && state_.startAcknowledged) {
+        buildTitle();
+        titleBuilt_ = true;
+    }
     if (!state_.startAcknowledged)
         return false; // StartClock again on the next tick
     if (options_.start == StartType::FirstCar) {
-        takePassings(decoder_.readPassings(state_.startCounter), now);
+        takePassings(decoder_.readPassings(), now);
         return state_.running;
     }
     play(sounds::kFoghorn, sounds_.startSignal);
     beginRunning(now);
     return true;
+}
+
+void HeatRun::takeStart(std::int64_t startCounter)
+{
+    state_.startCounter = startCounter;
+    state_.startMs = counterToMs(startCounter, clock_.counterFrequency());
+    state_.startAcknowledged = true;
+    if (listener_)
+        listener_->heatAction(state_.startMs, HeatAction::Start, 0);
 }
 
 void HeatRun::startOnFirstCar(
@@ -346,13 +395,11 @@ void HeatRun::startOnFirstCar(
     }
 }
 
-void HeatRun::beginRunning(std::int64_t now)
+void HeatRun::beginRunning(std::int64_t)
 {
-    state_.startTick = now;
-    if (options_.start != StartType::FirstCar) {
-        state_.startCounter = clock_.counter();
-        state_.firstCarOffset = 0;
-    }
+    // The heat clock runs from the start moment itself, not from the tick
+    // that noticed it, so that a replay of the journal keeps every time.
+    state_.startTick = state_.startMs + state_.firstCarOffset;
     state_.ready = false;
     state_.armed = false;
     state_.running = true;
@@ -421,7 +468,7 @@ void HeatRun::runningTick(std::int64_t now)
             play(oneMinuteLeftVoice(sounds_.language), true);
         }
     }
-    takePassings(decoder_.readPassings(s.startCounter), now);
+    takePassings(decoder_.readPassings(), now);
     if (!s.running)
         return;
     bool allFinished = true;
@@ -467,15 +514,18 @@ void HeatRun::restTick(std::int64_t now)
 void HeatRun::takePassings(const std::vector<Passing>& passings, std::int64_t now)
 {
     for (const Passing& p : passings) {
+        const Timed t = timePassing(p, now);
         if (listener_)
-            listener_->passingRead(now, p);
+            listener_->passingRead(now, p, t.fate);
+        if (t.fate != PassingFate::Read || p.transponder == kNoTransponder)
+            continue;
         if (state_.running) {
-            recordPassing(p);
+            recordPassing(p, t.ms);
             continue;
         }
         const bool waitingForFirstCar = state_.armed && options_.start == StartType::FirstCar &&
             state_.remainingCountdown <= 0 && state_.startAcknowledged && !state_.firstCarSeen;
-        if (!waitingForFirstCar || p.transponder == kNoTransponder)
+        if (!waitingForFirstCar)
             continue;
         std::vector<int> matching;
         for (int k = 1; k <= kSlotCount; ++k) {
@@ -485,22 +535,76 @@ void HeatRun::takePassings(const std::vector<Passing>& passings, std::int64_t no
         }
         if (matching.empty())
             continue;
-        startOnFirstCar(matching, p.timeMs, now);
+        startOnFirstCar(matching, t.ms, now);
     }
 }
 
-void HeatRun::recordPassing(const Passing& p)
+bool HeatRun::matchesSlot(const Passing& p) const
 {
-    if (p.transponder == kNoTransponder)
+    for (const RunEntry& e : table_.slots)
+        if (!e.isEmptySlot() && e.transponder == p.transponderText)
+            return true;
+    return false;
+}
+
+HeatRun::Timed HeatRun::timePassing(const Passing& p, std::int64_t now)
+{
+    if (p.refused)
+        return {PassingFate::Refused, 0};
+    if (!state_.startAcknowledged || (!state_.armed && !state_.running))
+        return {PassingFate::BeforeStart, 0};
+    const std::int64_t hostMs =
+        counterToMs(p.arrivalCounter, clock_.counterFrequency()) - state_.startMs;
+    const std::int64_t sinceStart = [&] {
+        if (!decoder_.isRc2() || state_.hostStamped || !p.decoderMs)
+            return hostMs;
+        const std::int64_t d = *p.decoderMs;
+        if (!matchesSlot(p))
+            return d; // a frame of nobody: no reason to doubt the decoder
+        if (d + kDecoderBackMs < state_.lastDecoderMs || d + kDecoderBehindMs < hostMs ||
+            d > hostMs + kDecoderAheadMs) {
+            // A decoder restarted mid-heat: its clock no longer counts from
+            // the start. The host's arrival stamps keep the heat going.
+            state_.hostStamped = true;
+            const std::int64_t heatMs = hostMs - state_.firstCarOffset;
+            char text[400];
+            std::snprintf(text, sizeof text, kDecoderClockLostText,
+                linkMessageClock(heatMs).c_str());
+            notice_ = text;
+            if (listener_)
+                listener_->decoderClockLost(now, heatMs);
+            return hostMs;
+        }
+        state_.lastDecoderMs = std::max(state_.lastDecoderMs, d);
+        return d;
+    }();
+    if (sinceStart < 0 || (sinceStart == hostMs && p.arrivalCounter < state_.startCounter))
+        return {PassingFate::BeforeStart, 0};
+    return {PassingFate::Read, sinceStart - state_.firstCarOffset};
+}
+
+std::optional<std::int64_t> HeatRun::hardEndMs() const
+{
+    if (options_.durationMode == DurationMode::Laps)
+        return kLapsModeClockHours * 3600000LL;
+    if (options_.timedEnd == TimedEnd::SoundSignal)
+        return options_.minutes * 60000LL;
+    return std::nullopt;
+}
+
+void HeatRun::recordPassing(const Passing& p, std::int64_t time)
+{
+    // A heat that ends at the signal takes no crossing made after it, even
+    // one read by the tick that then stops the heat.
+    if (const auto end = hardEndMs(); end && time > *end)
         return;
-    const std::int64_t time = p.timeMs - state_.firstCarOffset;
     for (int k = 1; k <= kSlotCount && state_.running; ++k) {
         RunEntry& e = table_.slot(k);
         if (e.finished || e.transponder != p.transponderText)
             continue;
         e.passingTime = time;
-        if (!decoder_.isRc2())
-            e.rawCounter = clock_.counter();
+        if (!decoder_.isRc2() || state_.hostStamped)
+            e.rawCounter = p.arrivalCounter;
         e.sinceLastPassing = static_cast<std::int32_t>(time - e.ownStart - e.totalTime);
         if (!passesLapProtection(e, protectionMs_))
             continue;

@@ -30,6 +30,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ksy {
@@ -73,12 +74,19 @@ struct RunState {
     bool oneMinuteAnnounced = false;
     std::array<bool, 13> countdownAnnounced {};
     bool restAlertGiven = false;
+    // Armed, the alert before the countdown still playing.
+    bool alertPlaying = false;
+    // An RC2 heat whose decoder clock went back: its passings are stamped on
+    // the host clock from then on, as an RC1's.
+    bool hostStamped = false;
+    std::int64_t lastDecoderMs = 0;
 
     std::int64_t countdownStartTick = 0;
     std::int64_t startTick = 0;
     std::int64_t lastDisplayTick = 0;
     std::int64_t restStartTick = 0;
     std::int64_t startCounter = 0;
+    std::int64_t startMs = 0; // the start counter in milliseconds of the clock
     std::int64_t firstCarOffset = 0;
     int remainingCountdown = 0;
     int durationHours = 0;
@@ -108,18 +116,34 @@ struct LocalDateTime {
     int minute = 0;
 };
 
-// What the official did, for the passing journal.
-enum class HeatAction { Depart, Arret, EraseYes, EraseNo, Button };
+// What the official did and when the heat moved on, for the passing journal:
+// Depart arms the heat, Countdown is the end of the alert (the countdown
+// begins), Start the start moment (at the start counter).
+enum class HeatAction { Depart, Countdown, Start, Arret, EraseYes, EraseNo, Button };
 
-// Told of every action and every passing as read, before any rule applies,
-// so that a journal can rebuild the heat.
+// What became of a passing read while the heat was armed or running.
+enum class PassingFate {
+    Read, // handed to the lap rules (which may still ignore it)
+    BeforeStart, // came before the start: never a lap
+    Refused, // decoder time fields that cannot be true
+};
+
+// Told of every action and every passing as read, before the lap rules
+// apply, so that a journal can rebuild the heat.
 class HeatListener {
 public:
     virtual ~HeatListener() = default;
     virtual void heatAction(std::int64_t /*nowMs*/, HeatAction /*action*/, int /*slot*/) { }
-    virtual void passingRead(std::int64_t /*nowMs*/, const Passing& /*passing*/) { }
+    virtual void passingRead(std::int64_t /*nowMs*/, const Passing& /*passing*/, PassingFate) { }
+    // The decoder clock went back at this heat time: host stamps from now on.
+    virtual void decoderClockLost(std::int64_t /*nowMs*/, std::int64_t /*heatMs*/) { }
     virtual void heatStopped(std::int64_t /*nowMs*/) { }
 };
+
+// Told to the official once, when an RC2 decoder clock went back mid-heat.
+inline constexpr const char* kDecoderClockLostText =
+    "L'horloge du décodeur RC2 est revenue en arrière à %s : les passages suivants de cette "
+    "série sont chronométrés par l'ordinateur.";
 
 class HeatRun {
 public:
@@ -154,6 +178,7 @@ public:
 
     // --- What the window shows ---
     const RunState& state() const { return state_; }
+    const Clock& clock() const { return clock_; }
     const RunEntryTable& entries() const { return table_; }
     const Standings& standings() const { return standings_; }
     const HeatTexts& texts() const { return texts_; }
@@ -171,6 +196,9 @@ public:
     std::uint64_t changeCount() const { return changes_; }
     // Time since the start of the running heat, for the decoder's link messages.
     std::optional<std::int64_t> heatElapsedMs() const;
+    // A message for the official that the heat raised in a tick (UTF-8), to
+    // be shown once the tick is over; empty when there is none.
+    std::string takeNotice() { return std::exchange(notice_, std::string()); }
 
 private:
     void countdownStep(std::int64_t now);
@@ -178,8 +206,17 @@ private:
     void beginRunning(std::int64_t now);
     void runningTick(std::int64_t now);
     void restTick(std::int64_t now);
+    void beginCountdown(std::int64_t now);
+    void takeStart(std::int64_t startCounter);
     void takePassings(const std::vector<Passing>& passings, std::int64_t now);
-    void recordPassing(const Passing& passing);
+    struct Timed {
+        PassingFate fate;
+        std::int64_t ms;
+    };
+    Timed timePassing(const Passing& passing, std::int64_t now);
+    bool matchesSlot(const Passing& passing) const;
+    std::optional<std::int64_t> hardEndMs() const;
+    void recordPassing(const Passing& passing, std::int64_t time);
     void startOnFirstCar(const std::vector<int>& slots, std::int64_t sinceStart, std::int64_t now);
     void acceptPassing(int slot, bool passingSounds);
     void stop(std::int64_t now);
@@ -197,7 +234,7 @@ private:
     std::function<LocalDateTime()> localNow_;
     std::function<bool(const TrackRecord&)> courseWriter_;
 
-    RaceOptions options_ = RaceOptions::heatRunFallback();
+    RaceOptions options_;
     SoundChoices sounds_;
     std::int32_t protectionMs_ = 2000;
     TrackRecord track_;
@@ -208,6 +245,8 @@ private:
     HeatTexts texts_;
     std::int32_t heatBestLap_ = kNoHeatBestLap;
     std::uint64_t changes_ = 0;
+    bool titleBuilt_ = false;
+    std::string notice_;
 };
 
 } // namespace ksy

@@ -63,7 +63,7 @@ void InterfaceForm::openPort()
         messages_ = " Tentative à l'ouverture du port COM:\r\n"
                     " Echec à l'ouverture du port COM !\r\n";
     } else {
-        const bool rc2 = identifyDecoder(port, link_.clock()).rc2;
+        const bool rc2 = identifyDecoder(port, link_.clock()).replied;
         settings_.identity = rc2 ? kIdentityRc2 : kIdentityRc1;
         settings_.connected = 1;
         messages_ = std::string(" Tentative à l'ouverture du port COM:\r\n"

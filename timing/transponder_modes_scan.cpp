@@ -2,6 +2,8 @@
 
 #include "timing/decoder_protocol.h"
 
+#include <algorithm>
+
 namespace ksy {
 namespace {
 
@@ -46,7 +48,9 @@ ScanEvent TransponderScan::press(const RunEntryTable& loaded, bool heatLoaded, b
             e.transponder.clear();
     }
     refresh();
-    sounds_.playAndWait(kSignalSound);
+    // The signal plays while the scan already listens: a car crossing
+    // during it is identified, not lost.
+    sounds_.playAsync(kSignalSound);
     phase_ = ScanPhase::Scanning;
     status_ = std::string(kScanRunningText);
     startCounter_ = clock_.counter();
@@ -55,11 +59,16 @@ ScanEvent TransponderScan::press(const RunEntryTable& loaded, bool heatLoaded, b
 
 ScanEvent TransponderScan::tick()
 {
+    return handlePassings(decoder_.readPassings());
+}
+
+ScanEvent TransponderScan::handlePassings(const std::vector<Passing>& passings)
+{
     switch (phase_) {
     case ScanPhase::Scanning:
-        return scanTick();
+        return scanTick(passings);
     case ScanPhase::Verifying:
-        return verifyTick();
+        return verifyTick(passings);
     case ScanPhase::None:
         break;
     }
@@ -81,10 +90,10 @@ void TransponderScan::copyTransponders(RunEntryTable& slots) const
             slots.slot(k).transponder = table_.slot(k).transponder;
 }
 
-ScanEvent TransponderScan::scanTick()
+ScanEvent TransponderScan::scanTick(const std::vector<Passing>& passings)
 {
     bool seen = false;
-    for (const Passing& p : decoder_.readPassings(startCounter_)) {
+    for (const Passing& p : passings) {
         if (p.transponder == kNoTransponder)
             continue; // not a transponder: it can identify no car
         for (RunEntry& e : table_.slots) {
@@ -111,7 +120,7 @@ ScanEvent TransponderScan::scanTick()
 void TransponderScan::beginVerification()
 {
     phase_ = ScanPhase::Verifying;
-    sounds_.playAndWait(kSignalSound);
+    sounds_.playAsync(kSignalSound);
     startCounter_ = clock_.counter();
     decoder_.discardReceived();
     for (RunEntry& e : table_.slots)
@@ -120,17 +129,13 @@ void TransponderScan::beginVerification()
     ++changes_;
 }
 
-std::int64_t TransponderScan::sinceStartMs() const
+ScanEvent TransponderScan::verifyTick(const std::vector<Passing>& passings)
 {
-    return (clock_.counter() - startCounter_) * 1000 / clock_.counterFrequency();
-}
-
-ScanEvent TransponderScan::verifyTick()
-{
-    const std::vector<Passing> passings = decoder_.readPassings(startCounter_);
     if (!passings.empty()) {
-        const std::int64_t now = sinceStartMs();
         for (const Passing& p : passings) {
+            // Stamped on arrival, as a heat's passings are.
+            const std::int64_t now = std::max<std::int64_t>(0,
+                (p.arrivalCounter - startCounter_) * 1000 / clock_.counterFrequency());
             for (RunEntry& e : table_.slots) {
                 if (e.isEmptySlot() || e.transponder != p.transponderText)
                     continue;

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ksy {
 
@@ -59,6 +60,8 @@ public:
     ScanEvent press(const RunEntryTable& loaded, bool heatLoaded, bool runActive);
     // One timer tick while active: reads the decoder once.
     ScanEvent tick();
+    // Passings read elsewhere (during a decoder reconnection).
+    ScanEvent handlePassings(const std::vector<Passing>& passings);
 
     bool active() const { return phase_ != ScanPhase::None; }
     ScanPhase phase() const { return phase_; }
@@ -80,10 +83,9 @@ public:
     void copyTransponders(RunEntryTable& slots) const;
 
 private:
-    ScanEvent scanTick();
-    ScanEvent verifyTick();
+    ScanEvent scanTick(const std::vector<Passing>& passings);
+    ScanEvent verifyTick(const std::vector<Passing>& passings);
     void beginVerification();
-    std::int64_t sinceStartMs() const;
     void refresh();
 
     const Clock& clock_;

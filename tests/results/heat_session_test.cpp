@@ -191,7 +191,7 @@ TEST(HeatSession, TheDescriptionFollowsTheStartAndTheEraseOfTheHeatRun)
 {
     SessionRace r;
     test::FakeClock clock;
-    NoHeatDecoder decoder;
+    NoHeatDecoder decoder(clock);
     test::RecordingSoundPlayer sounds;
     HeatRun run(clock, decoder, sounds, r.prompts, r.wf);
     run.setLocalTime([] { return LocalDateTime {2024, 5, 4, 14, 7}; });

@@ -314,28 +314,30 @@ TEST(DecoderPassings, EachModelStampsItsOwnWay)
         FakeSerialLink::Bytes bytes = test::rc2PassingFrame(513, 0, 1, 2, 42099);
         bytes.insert(bytes.begin(), 0x00);
         b.port.chunks.push_back(bytes);
-        const auto p = b.link.readPassings(0);
+        const auto p = b.link.readPassings();
         ASSERT_EQ(p.size(), 1u);
         EXPECT_EQ(p[0].transponder, 513);
-        EXPECT_EQ(p[0].timeMs, 62500);
+        EXPECT_EQ(p[0].decoderMs, 62500);
         EXPECT_EQ(b.port.readsAsked255, b.port.reads);
     }
     {
         Bench b;
         b.storePort("COM1");
         b.link.startUp(); // RC1
-        const std::int64_t start = b.clock.counter();
-        b.clock.advance(1234);
-        b.clock.advanceCounts(567); // 1234.567 ms: truncated
-        b.port.chunks.push_back({0x02, 0x01, 0x00, 0x07, 0x09});
-        const auto p = b.link.readPassings(start);
+        b.port.chunks.push_back({0x02, 0x01, 0x00, 0x07, 0x00});
+        const auto p = b.link.readPassings();
         ASSERT_EQ(p.size(), 2u);
         EXPECT_EQ(p[0].transponderText, "000513");
         EXPECT_EQ(p[1].transponderText, "000007");
-        EXPECT_EQ(p[0].timeMs, 1235); // the read itself moved the fake clock 1 ms
-        // The odd byte is gone: the next read starts a new pair.
-        b.port.chunks.push_back({0x00, 0x08});
-        EXPECT_EQ(b.link.readPassings(start)[0].transponder, 8);
+        EXPECT_FALSE(p[0].decoderMs);
+        // A port that cannot tell stamps the bytes when they are read.
+        EXPECT_EQ(p[0].arrivalCounter, b.clock.counter());
+        // The odd byte waits for its pair in the next read.
+        b.port.chunks.push_back({0x08, 0x00, 0x09});
+        const auto next = b.link.readPassings();
+        ASSERT_EQ(next.size(), 2u);
+        EXPECT_EQ(next[0].transponder, 8);
+        EXPECT_EQ(next[1].transponder, 9);
     }
     {
         // An identity of neither model: bytes are read and dropped.
@@ -344,7 +346,7 @@ TEST(DecoderPassings, EachModelStampsItsOwnWay)
         b.port.open("COM1");
         b.link.tick(std::nullopt);
         b.port.chunks.push_back({0x02, 0x01});
-        EXPECT_TRUE(b.link.readPassings(0).empty());
+        EXPECT_TRUE(b.link.readPassings().empty());
         EXPECT_TRUE(b.port.chunks.empty());
     }
 }
@@ -354,19 +356,36 @@ TEST(DecoderStartClock, AcknowledgedOrRetriedOnTheNextTick)
     Bench b;
     b.connectRc2();
     const FakeSerialLink::Bytes startClock(kStartClock.begin(), kStartClock.end());
-    EXPECT_TRUE(b.link.startClock());
+    std::vector<Passing> early;
+    EXPECT_TRUE(b.link.startClock(early));
     EXPECT_EQ(b.port.written.back(), startClock);
 
     b.port.onWrite = nullptr; // no StartAck
     const std::int64_t before = b.clock.milliseconds();
-    EXPECT_FALSE(b.link.startClock());
+    EXPECT_FALSE(b.link.startClock(early));
     EXPECT_GE(b.clock.milliseconds() - before, 10);
     EXPECT_LE(b.clock.milliseconds() - before, 11);
     // A reply other than StartAck does not start the heat.
     b.port.chunks.push_back(test::kIdentifyReplyBytes);
-    EXPECT_FALSE(b.link.startClock());
-    test::behaveAsRc2(b.port);
-    EXPECT_TRUE(b.link.startClock());
+    EXPECT_FALSE(b.link.startClock(early));
+    EXPECT_TRUE(early.empty());
+
+    // Passings around the StartAck: those ahead of it came before the start,
+    // the one behind it is the heat's and comes with the next read.
+    FakeSerialLink::Bytes bytes = test::rc2PassingFrame(1, 0, 9, 0, 18661);
+    bytes.insert(bytes.end(), test::kStartAckBytes.begin(), test::kStartAckBytes.end());
+    const FakeSerialLink::Bytes after = test::rc2PassingFrame(2, 0, 0, 0, 20000);
+    bytes.insert(bytes.end(), after.begin(), after.begin() + 5); // the rest comes later
+    b.port.chunks.push_back(bytes);
+    const auto start = b.link.startClock(early);
+    ASSERT_TRUE(start);
+    EXPECT_EQ(*start, b.clock.counter()); // stamped by the read that brought it
+    ASSERT_EQ(early.size(), 1u);
+    EXPECT_EQ(early[0].transponder, 1);
+    b.port.chunks.push_back(FakeSerialLink::Bytes(after.begin() + 5, after.end()));
+    const auto heat = b.link.readPassings();
+    ASSERT_EQ(heat.size(), 1u);
+    EXPECT_EQ(heat[0].transponder, 2);
     EXPECT_EQ(std::count(b.port.written.begin(), b.port.written.end(), startClock), 4);
 }
 

@@ -48,7 +48,7 @@ TEST(DecoderProtocol, TransponderTextHasSixDigits)
     EXPECT_EQ(Passing{}.transponderText, "100000");
 }
 
-TEST(DecoderProtocol, Rc1PairsBytesAndLosesAnOddTail)
+TEST(DecoderProtocol, Rc1PairsBytes)
 {
     const Bytes five = {0x02, 0x01, 0xFF, 0xFF, 0x07};
     EXPECT_EQ(cutRc1Frames(five.data(), five.size()), (std::vector<int>{513, 65535}));
@@ -92,44 +92,6 @@ TEST(DecoderProtocol, Rc2FramesAreCutAndResynchronisedOnTheHeader)
     const Bytes whole = frame(9, 0, 0, 0, 20000);
     const Bytes ten(whole.begin(), whole.begin() + 10);
     EXPECT_TRUE(cutRc2Frames(ten.data(), ten.size()).empty());
-}
-
-TEST(DecoderProtocol, ReplyWindowFindsOnlyTheExpectedReply)
-{
-    const Bytes identify = {0xFF, 0xFF, 0xFF, 0x01, 0x02, 0x5A, 0xA5}; // 5 and 6 ignored
-    const Bytes ack = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00};
-    EXPECT_TRUE(scanForReply(identify.data(), 7, DecoderReply::Identify, false).replied);
-    EXPECT_FALSE(scanForReply(identify.data(), 7, DecoderReply::StartAck, false).replied);
-    EXPECT_TRUE(scanForReply(ack.data(), 7, DecoderReply::StartAck, false).replied);
-    EXPECT_FALSE(scanForReply(ack.data(), 7, DecoderReply::Identify, false).replied);
-    // Six bytes are not a window.
-    EXPECT_FALSE(scanForReply(identify.data(), 6, DecoderReply::Identify, false).replied);
-
-    // A StartAck needs its three zero bytes; found after leading noise.
-    const Bytes notAck = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x01};
-    EXPECT_FALSE(scanForReply(notAck.data(), 7, DecoderReply::StartAck, false).replied);
-    const Bytes noisy = Bytes{0x13, 0xFF} + ack;
-    EXPECT_TRUE(scanForReply(noisy.data(), noisy.size(), DecoderReply::StartAck, false).replied);
-
-    // Any other FF FF FF 01 window is skipped whole: a reply starting inside
-    // it is not seen.
-    const Bytes other = Bytes{0xFF, 0xFF, 0xFF, 0x01, 0x03, 0xFF, 0xFF} + Bytes{0xFF, 0x01, 0x02, 0, 0};
-    EXPECT_FALSE(scanForReply(other.data(), other.size(), DecoderReply::Identify, false).replied);
-}
-
-TEST(DecoderProtocol, ReplyWindowKeepsPassingsOnlyWhenAsked)
-{
-    const Bytes bytes = frame(42, 0, 0, 3, 18661) + Bytes{0xFF, 0xFF, 0xFF, 0x01, 0x02, 0, 0};
-    const ReplyScan kept = scanForReply(bytes.data(), bytes.size(), DecoderReply::Identify, true);
-    EXPECT_TRUE(kept.replied);
-    ASSERT_EQ(kept.passings.size(), 1u);
-    EXPECT_EQ(kept.passings[0].transponder, 42);
-    EXPECT_EQ(kept.passings[0].decoderMs, 3000);
-
-    const ReplyScan dropped
-        = scanForReply(bytes.data(), bytes.size(), DecoderReply::Identify, false);
-    EXPECT_TRUE(dropped.replied);
-    EXPECT_TRUE(dropped.passings.empty());
 }
 
 } // namespace

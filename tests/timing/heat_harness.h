@@ -9,6 +9,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ksy::test {
@@ -21,39 +22,37 @@ public:
     }
     bool isRc2() const override { return rc2; }
     void discardReceived() override { queued_.clear(); }
-    bool startClock() override
+    std::optional<std::int64_t> startHeat(std::vector<Passing>& early) override
     {
         ++startClockCalls;
-        const bool ack = acksAfter <= 1;
-        if (acksAfter > 1)
-            --acksAfter;
-        return ack;
-    }
-    std::vector<Passing> readPassings(std::int64_t startCounter) override
-    {
-        std::vector<Passing> out;
-        for (const auto& q : queued_) {
-            const std::int64_t ms = rc2
-                ? q.decoderMs
-                : (clock_.counter() - startCounter) * 1000 / clock_.counterFrequency();
-            out.push_back(makePassing(q.number, ms));
+        if (rc2) {
+            // What came before the StartAck is not the heat's.
+            early = std::exchange(queued_, {});
+            if (acksAfter > 1) {
+                --acksAfter;
+                return std::nullopt;
+            }
         }
-        queued_.clear();
-        return out;
+        return clock_.counter();
     }
-    void queue(int number, std::int64_t decoderMs = 0) { queued_.push_back({number, decoderMs}); }
+    std::vector<Passing> readPassings() override { return std::exchange(queued_, {}); }
+    // A passing arriving now (RC2: with the decoder's time).
+    void queue(int number, std::int64_t decoderMs = 0)
+    {
+        Passing p = makePassing(number, 0);
+        p.arrivalCounter = clock_.counter();
+        if (rc2)
+            p.timeMs = *(p.decoderMs = decoderMs);
+        queued_.push_back(p);
+    }
 
     bool rc2 = false;
     int acksAfter = 1; // StartClock answered at this attempt
     int startClockCalls = 0;
 
 private:
-    struct Queued {
-        int number;
-        std::int64_t decoderMs;
-    };
     const FakeClock& clock_;
-    std::deque<Queued> queued_;
+    std::vector<Passing> queued_;
 };
 
 // Sounds with the host time at which they were played.
@@ -71,6 +70,15 @@ public:
     {
         played.push_back({clock_.milliseconds(), f, true});
     }
+    // The alert is heard until the test ends it (alertMs after it started).
+    void startAlert(const std::string& f) override
+    {
+        played.push_back({clock_.milliseconds(), f, true});
+        alertEndsAt = clock_.milliseconds() + alertMs;
+    }
+    bool alertPlaying() const override { return clock_.milliseconds() < alertEndsAt; }
+    std::int64_t alertMs = 0;
+    std::int64_t alertEndsAt = 0;
     struct Played {
         std::int64_t ms;
         std::string file;

@@ -124,12 +124,13 @@ TEST(HeatPassings, SoundsHeatBestAndTrackRecord)
         return false;
     });
     h.depart(0);
-    h.pass(5000, 1, 10000);
-    h.pass(6000, 2, 10000);
-    h.pass(7000, 1, 70000); // lap 2: first best, no cheer
-    h.pass(8000, 2, 70000); // same best: the first holder keeps the heat best
-    h.pass(9000, 1, 118000); // 48 s: personal best, heat best, track record
-    h.runThrough(9000);
+    // The decoder's times, a little behind the host's as they come over the line.
+    h.pass(13100, 1, 10000);
+    h.pass(13200, 2, 10000);
+    h.pass(73100, 1, 70000); // lap 2: first best, no cheer
+    h.pass(73200, 2, 70000); // same best: the first holder keeps the heat best
+    h.pass(121100, 1, 118000); // 48 s: personal best, heat best, track record
+    h.runThrough(121100);
     EXPECT_EQ(h.sounds.count("sons/beep1.wav"), 0);
     EXPECT_EQ(h.sounds.count("sons/youpi.wav"), 1);
     EXPECT_TRUE(h.slot(1).holdsHeatBest);
@@ -183,7 +184,7 @@ TEST(HeatPassings, EffacerAsksClearsWritesAndMakesTheHeatReady)
     EXPECT_FALSE(h.run.state().armed);
 }
 
-TEST(HeatPassings, ListenerSeesActionsAndRawPassings)
+TEST(HeatPassings, ListenerSeesActionsAndEveryPassingWithItsFate)
 {
     struct Journal : HeatListener {
         std::vector<std::string> lines;
@@ -192,9 +193,10 @@ TEST(HeatPassings, ListenerSeesActionsAndRawPassings)
             lines.push_back(std::to_string(ms) + " action " + std::to_string(int(a)) + " " +
                 std::to_string(slot));
         }
-        void passingRead(std::int64_t ms, const Passing& p) override
+        void passingRead(std::int64_t ms, const Passing& p, PassingFate fate) override
         {
-            lines.push_back(std::to_string(ms) + " passing " + p.transponderText);
+            lines.push_back(std::to_string(ms) + " passing " + p.transponderText + " " +
+                std::to_string(int(fate)));
         }
         void heatStopped(std::int64_t ms) override
         {
@@ -204,13 +206,15 @@ TEST(HeatPassings, ListenerSeesActionsAndRawPassings)
     HeatBench h(timedOptions(1, TimedEnd::SoundSignal), 1);
     h.run.setListener(&journal);
     h.depart(0);
+    h.pass(1000, 1); // during the countdown: read, never a lap
     h.pass(kStart + 100, 1);
     h.pass(kStart + 200, 1); // inside the protection: still journaled
     h.runTo(kStart + 300);
     h.run.manualPassing(1);
     h.run.arret();
-    const std::vector<std::string> expected = {"0 action 0 0", "3120 passing 001001",
-        "3220 passing 001001", "3320 action 4 1", "3320 action 1 0", "3320 stop"};
+    const std::vector<std::string> expected = {"0 action 0 0", "0 action 1 0",
+        "1000 passing 001001 1", "3020 action 2 0", "3120 passing 001001 0",
+        "3220 passing 001001 0", "3320 action 6 1", "3320 action 3 0", "3320 stop"};
     EXPECT_EQ(journal.lines, expected);
 }
 

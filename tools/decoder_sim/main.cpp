@@ -1,14 +1,25 @@
 // kestrametrix-decoder-sim: a radio decoder on a pseudo-terminal.
 //
 //   kestrametrix-decoder-sim [--model rc1|rc2] [--link PATH] [--scenario FILE]
-//                            [--sync-start]
+//                            [--sync-start] [--pace | --burst]
+//                            [--stress MINUTES [--stress-gap MS] [--stress-first N]]
 //
 // Prints "pty <device>" once the port exists, then one line per event:
 // "recv IdentifyRequest", "recv StartClock", "recv KeepAlive", "send ...".
-// Commands on standard input: "pass <transponder>", "unplug", "replug",
-// "mute", "unmute", "status", "quit". SIGUSR1 unplugs, SIGUSR2 replugs.
+// Commands on standard input: "pass <transponder>", "garbage <hex bytes>",
+// "restart" (the decoder clock starts again from zero, as after a power
+// cut), "unplug", "replug", "mute", "unmute", "status", "quit". SIGUSR1
+// unplugs, SIGUSR2 replugs.
 // Scenario lines: "<ms> <transponder>", ms counted from the launch, or from
 // each StartClock with --sync-start; '#' starts a comment.
+//
+// --pace hands the bytes over one by one at the line's real speed (1.04 ms a
+// byte at 9600 baud, so that frames straddle the host's reads); --burst,
+// the default, writes each frame at once.
+// --stress sends, from the start (the StartClock, or the launch for an RC1),
+// a passing every --stress-gap ms (default 12) from 20 transponders in turn
+// (--stress-first, default 101) for MINUTES minutes, then prints
+// "stress sent <count>"; its passings are not printed one by one.
 #include "sim_decoder.h"
 #include "sim_pty.h"
 
@@ -18,6 +29,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <poll.h>
@@ -55,7 +69,14 @@ struct Options {
     std::string link;
     std::string scenario;
     bool syncStart = false;
+    bool pace = false;
+    double stressMinutes = 0;
+    int stressGapMs = 12;
+    int stressFirst = 101;
 };
+
+// One byte of 8N1 at 9600 baud: ten bits.
+constexpr auto kByteTime = std::chrono::nanoseconds(1041667);
 
 void say(const std::string& line)
 {
@@ -80,6 +101,20 @@ bool parseOptions(int argc, char** argv, Options& o)
             o.scenario = value();
         } else if (a == "--sync-start") {
             o.syncStart = true;
+        } else if (a == "--pace" || a == "--burst") {
+            o.pace = a == "--pace";
+        } else if (a == "--stress") {
+            o.stressMinutes = std::atof(value().c_str());
+            if (o.stressMinutes <= 0)
+                return false;
+        } else if (a == "--stress-gap") {
+            o.stressGapMs = std::atoi(value().c_str());
+            if (o.stressGapMs <= 0)
+                return false;
+        } else if (a == "--stress-first") {
+            o.stressFirst = std::atoi(value().c_str());
+            if (o.stressFirst < 0 || o.stressFirst > 65535 - 19)
+                return false;
         } else {
             return false;
         }
@@ -120,7 +155,9 @@ public:
         while (!gQuitRequested) {
             handleSignals();
             pollfd fds[2] = {{pty_.master(), POLLIN, 0}, {stdinOpen ? 0 : -1, POLLIN, 0}};
-            const int ready = poll(fds, 2, 2);
+            // Paced bytes need a wait finer than a millisecond.
+            const timespec wait = {0, outgoing_.empty() ? 2000000L : 100000L};
+            const int ready = ppoll(fds, 2, &wait, nullptr);
             if (ready < 0 && errno != EINTR)
                 return 1;
             if (ready > 0 && pty_.plugged() && (fds[0].revents & POLLIN))
@@ -141,6 +178,8 @@ public:
                 }
             }
             playScenario();
+            playStress();
+            flushPaced();
         }
         return 0;
     }
@@ -184,6 +223,8 @@ private:
             say("recv " + r.command);
             if (r.clockReset) {
                 clockOrigin_ = SteadyClock::now();
+                if (!startedOnce_)
+                    stressOrigin_ = clockOrigin_;
                 startedOnce_ = true;
                 if (options_.syncStart)
                     nextScenarioLine_ = 0;
@@ -197,15 +238,53 @@ private:
 
     void send(const SimDecoder::Bytes& bytes)
     {
-        if (pty_.plugged())
+        if (!pty_.plugged())
+            return;
+        if (!options_.pace) {
             (void)!::write(pty_.master(), bytes.data(), bytes.size());
+            return;
+        }
+        if (outgoing_.empty())
+            nextByteAt_ = std::max(nextByteAt_, SteadyClock::now());
+        outgoing_.insert(outgoing_.end(), bytes.begin(), bytes.end());
     }
 
-    void pass(int transponder)
+    // Hands over every paced byte whose time on the line has come, one write each.
+    void flushPaced()
+    {
+        while (!outgoing_.empty() && SteadyClock::now() >= nextByteAt_) {
+            if (pty_.plugged())
+                (void)!::write(pty_.master(), &outgoing_.front(), 1);
+            outgoing_.pop_front();
+            nextByteAt_ += kByteTime;
+        }
+    }
+
+    void pass(int transponder, bool quiet = false)
     {
         const std::int64_t ms = msSince(clockOrigin_);
         send(decoder_.passingFrame(transponder, ms));
-        say("send passing " + std::to_string(transponder) + " " + std::to_string(ms));
+        if (!quiet)
+            say("send passing " + std::to_string(transponder) + " " + std::to_string(ms));
+    }
+
+    void playStress()
+    {
+        if (options_.stressMinutes <= 0 || stressDone_)
+            return;
+        if (options_.model == Model::Rc2 && !startedOnce_)
+            return;
+        const auto from = options_.model == Model::Rc2 ? stressOrigin_ : launch_;
+        const std::int64_t now = msSince(from);
+        const auto length = static_cast<std::int64_t>(options_.stressMinutes * 60000);
+        while (stressSent_ * options_.stressGapMs <= std::min(now, length)) {
+            pass(options_.stressFirst + static_cast<int>(stressSent_ % 20), true);
+            ++stressSent_;
+        }
+        if (now > length) {
+            stressDone_ = true;
+            say("stress sent " + std::to_string(stressSent_));
+        }
     }
 
     void playScenario()
@@ -229,7 +308,17 @@ private:
                 pass(transponder);
             else
                 say("error pass needs a transponder number 0 to 65535");
+        } else if (verb == "garbage") {
+            SimDecoder::Bytes bytes;
+            for (std::string hex; words >> hex;)
+                bytes.push_back(static_cast<std::uint8_t>(std::strtoul(hex.c_str(), nullptr, 16)));
+            send(bytes);
+            say("sent garbage " + std::to_string(bytes.size()));
+        } else if (verb == "restart") {
+            clockOrigin_ = SteadyClock::now();
+            say("clock restarted");
         } else if (verb == "unplug") {
+            outgoing_.clear();
             pty_.unplug();
             say("unplugged");
         } else if (verb == "replug") {
@@ -256,6 +345,11 @@ private:
     bool startedOnce_ = false;
     SteadyClock::time_point launch_;
     SteadyClock::time_point clockOrigin_;
+    SteadyClock::time_point stressOrigin_;
+    std::deque<std::uint8_t> outgoing_;
+    SteadyClock::time_point nextByteAt_;
+    std::int64_t stressSent_ = 0;
+    bool stressDone_ = false;
 };
 
 } // namespace
@@ -265,7 +359,8 @@ int main(int argc, char** argv)
     Options options;
     if (!parseOptions(argc, argv, options)) {
         std::cerr << "usage: kestrametrix-decoder-sim [--model rc1|rc2] [--link PATH]"
-                     " [--scenario FILE] [--sync-start]\n";
+                     " [--scenario FILE] [--sync-start] [--pace | --burst]"
+                     " [--stress MINUTES [--stress-gap MS] [--stress-first N]]\n";
         return 2;
     }
     std::vector<ScenarioLine> scenario;
