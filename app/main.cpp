@@ -13,6 +13,7 @@
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_command.h"
+#include "platform/posix_durable_io.h"
 #include "platform/serial_port.h"
 #include "storage/work_folder_seed.h"
 #include "timing/decoder_link.h"
@@ -53,6 +54,10 @@ std::filesystem::path dataFolder()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Every write of a race, a database or a setting reaches the disk before
+    // it counts as done.
+    static ksy::PosixDurableIo durableIo;
+    ksy::installDurableIo(&durableIo);
     std::vector<std::string> args;
     for (const QString& a : app.arguments().mid(1))
         args.push_back(a.toStdString());

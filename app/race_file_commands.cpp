@@ -107,6 +107,12 @@ void RaceFileCommands::loadRace()
     const auto chosen = files_.openFile(std::string(root.begin(), root.end()), raceFilter());
     if (!chosen || chosen->empty())
         return;
+    // A file that is no race (a folder, a re-encoded or cut file) is refused
+    // before anything is asked or replaced.
+    if (const auto refused = checkRaceFile(fromUtf8(*chosen))) {
+        prompts_.error(*refused);
+        return;
+    }
     if (prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
         !saveBeforeReplacing())
         return;

@@ -1,6 +1,7 @@
 #include "databases/record_text.h"
 
 #include "storage/char_source.h"
+#include "storage/durable_io.h"
 #include "storage/file_stream.h"
 
 #include <algorithm>
@@ -29,10 +30,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file)
 
 bool writeWholeFile(const std::filesystem::path& file, std::string_view bytes)
 {
-    auto stream = FileStream::open(file, OpenMode::Create);
-    if (!stream) return false;
-    const bool written = stream->write(bytes);
-    return stream->close() && written;
+    return writeFileAtomically(file, bytes);
 }
 
 std::string RecordLine::text(std::size_t width)

@@ -1,6 +1,7 @@
 #include "display/display_settings.h"
 
 #include "storage/char_source.h"
+#include "storage/durable_io.h"
 #include "storage/field_reader.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
@@ -115,10 +116,7 @@ bool readDisplaySettings(const std::filesystem::path& file, DisplaySettings& set
 
 bool writeDisplaySettings(const std::filesystem::path& file, const DisplaySettings& settings)
 {
-    auto stream = FileStream::open(file, OpenMode::Create);
-    if (!stream) return false;
-    const bool written = stream->write(formatDisplaySettings(settings));
-    return stream->close() && written;
+    return writeFileAtomically(file, formatDisplaySettings(settings));
 }
 
 std::string themeFileName(std::string name)

@@ -1,5 +1,7 @@
 #include "results/heat_result_files.h"
 
+#include "storage/durable_io.h"
+
 #include <algorithm>
 #include <charconv>
 #include <fstream>
@@ -59,12 +61,8 @@ std::string formatHeatDetail(const RunEntryTable& table, std::string_view rankin
 bool writeHeatDetail(
     const WorkFolder& folder, const RunEntryTable& table, std::string_view rankingKeyword)
 {
-    std::ofstream out(folder.file(kHeatDetailFile), std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << formatHeatDetail(table, rankingKeyword);
-    out.flush();
-    return static_cast<bool>(out);
+    return writeFileAtomically(
+        folder.file(kHeatDetailFile), formatHeatDetail(table, rankingKeyword));
 }
 
 bool writeEmptyHeatDetail(

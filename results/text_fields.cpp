@@ -1,5 +1,7 @@
 #include "results/text_fields.h"
 
+#include "storage/durable_io.h"
+
 #include <algorithm>
 #include <charconv>
 #include <fstream>
@@ -34,12 +36,7 @@ std::int32_t fieldInt(std::string_view text)
 
 bool replaceFileBytes(const std::filesystem::path& file, std::string_view bytes)
 {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << bytes;
-    out.flush();
-    return static_cast<bool>(out);
+    return writeFileAtomically(file, bytes);
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& file)

@@ -26,6 +26,14 @@ std::string FieldReader::readText(std::size_t width, bool stopAtLf)
     for (; c != CharSource::kEnd; c = in_.get()) {
         if (c == '\t' || (stopAtLf && c == '\n'))
             break;
+        if (c == '\r' && stopAtLf) {
+            // CR LF, as a Windows editor or a mail leaves it, ends the line too.
+            if (in_.get() == '\n') {
+                c = '\n';
+                break;
+            }
+            in_.unget();
+        }
         if (out.size() < keep)
             out += static_cast<char>(c);
     }
@@ -75,7 +83,7 @@ void FieldReader::skipLine()
 void FieldReader::skipEmptyLines()
 {
     int c = in_.get();
-    while (c == '\n')
+    while (c == '\n' || c == '\r')
         c = in_.get();
     in_.unget();
 }

@@ -18,8 +18,8 @@ public:
     {
     }
 
-    // A text field: bytes up to a TAB (also up to an LF when stopAtLf, for
-    // fields that may stand last on their line) or the end. The terminator is
+    // A text field: bytes up to a TAB (also up to an LF or CR LF when
+    // stopAtLf, for fields that may stand last on their line) or the end. The terminator is
     // consumed and not stored. At most width - 1 bytes are kept (width counts
     // the terminating zero of the record's fixed array); the rest is dropped.
     std::string readText(std::size_t width, bool stopAtLf = true);
@@ -33,7 +33,8 @@ public:
 
     // Reads up to and including the next LF (or to the end).
     void skipLine();
-    // Reads over LFs; the first other byte is left to be read next.
+    // Reads over line ends (LF, CR LF); the first other byte is left to be
+    // read next.
     void skipEmptyLines();
     // Reads and drops count fields ended by TAB or LF.
     void skipFields(int count);

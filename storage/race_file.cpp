@@ -1,5 +1,7 @@
 #include "storage/race_file.h"
 
+#include "storage/durable_io.h"
+#include "storage/encoding.h"
 #include "storage/field_reader.h"
 #include "storage/file_stream.h"
 #include "storage/section_titles.h"
@@ -158,14 +160,60 @@ bool loadRace(const std::filesystem::path& file, Race& race)
     auto f = FileStream::open(file, OpenMode::Update);
     if (!f)
         return false;
-    // Nothing of the previous race may survive into this one.
-    race.clear();
-    readRaceHeader(*f, race.header);
-    for (int c = 1; c <= race.categoryCount(); ++c)
-        readParticipantNames(*f, c, race.participants);
-    readTrackName(*f, race.trackName);
-    readHeatFlags(*f, race.heatFlags);
+    // Nothing of the previous race may survive into this one, and a read
+    // that fails half way must leave the race as it was.
+    Race loaded;
+    readRaceHeader(*f, loaded.header);
+    for (int c = 1; c <= loaded.categoryCount(); ++c)
+        readParticipantNames(*f, c, loaded.participants);
+    readTrackName(*f, loaded.trackName);
+    readHeatFlags(*f, loaded.heatFlags);
+    if (f->failed())
+        return false;
+    race = std::move(loaded);
     return true;
+}
+
+std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
+{
+    const auto u8 = file.u8string();
+    const std::string name(u8.begin(), u8.end());
+    const std::string unreadable = "Erreur: impossible de lire le fichier " + name;
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        return unreadable + " (c'est un dossier)";
+    auto f = FileStream::open(file, OpenMode::Read);
+    if (!f)
+        return unreadable;
+    const auto refused = [&](std::string_view why) {
+        return "Erreur: le fichier " + name + " n'est pas une course valide (" + std::string(why) +
+            "); la course en cours est conservée";
+    };
+    const int first = f->get();
+    if (f->failed())
+        return unreadable;
+    const bool sign = first == '-' || first == '+';
+    const int digit = sign ? f->get() : first;
+    if (digit < '0' || digit > '9')
+        return refused("la première ligne ne commence pas par un nombre");
+    RaceHeader header;
+    readRaceHeader(*f, header);
+    const int count = header.categories.count;
+    if (count > kMaxCategories)
+        return refused("nombre de catégories hors limites");
+    if (!findSectionBody(*f, heatFlagsTitle()))
+        return f->failed() ? unreadable : refused(cp1252ToUtf8(heatFlagsTitle()) + " introuvable");
+    for (int c = 1; c <= count; ++c) {
+        if (header.categories.category(c).participants > 0 &&
+            !findSectionBody(*f, participantListTitle(c)))
+            return f->failed() ? unreadable
+                               : refused(cp1252ToUtf8(participantListTitle(c)) + " introuvable");
+    }
+    f->seek(0);
+    f->readRest();
+    if (f->failed())
+        return unreadable;
+    return std::nullopt;
 }
 
 std::string newRaceFileBytes()
@@ -189,11 +237,7 @@ bool createNewRaceFile(const std::filesystem::path& file, Race& race)
     std::error_code ec;
     if (file.has_parent_path())
         std::filesystem::create_directories(file.parent_path(), ec);
-    auto f = FileStream::open(file, OpenMode::Create);
-    if (!f)
-        return false;
-    const bool written = f->write(newRaceFileBytes());
-    return f->close() && written;
+    return writeFileAtomically(file, newRaceFileBytes());
 }
 
 } // namespace ksy

@@ -4,6 +4,7 @@
 #include "storage/work_folder.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,10 +45,17 @@ RewriteResult writeHeatFlags(
 // is when the section is absent. False when the file cannot be opened.
 bool readTrackName(const std::filesystem::path& file, std::string& trackName);
 
-// Loads header, participant names, track name and heat flags. The header
-// and names are cleared first; false when the file cannot be opened (the
-// caller shows kCannotOpenRaceFile).
+// Loads header, participant names, track name and heat flags. Nothing of
+// the race held before stays; false, the race left as it was, when the file
+// cannot be opened or read (the caller shows kCannotOpenRaceFile).
 bool loadRace(const std::filesystem::path& file, Race& race);
+
+// Whether a file that is about to become the working race is one: it can be
+// read to its end (no folder, no medium pulled out), its first line starts
+// with a number, the heat flags section is there and so is the participant
+// list of every category that counts participants. Nothing when it is sound;
+// otherwise the French "Erreur" text (UTF-8) that names the file.
+std::optional<std::string> checkRaceFile(const std::filesystem::path& file);
 
 // The exact bytes of a new, empty race file.
 std::string newRaceFileBytes();

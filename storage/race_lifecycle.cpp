@@ -1,39 +1,29 @@
 #include "storage/race_lifecycle.h"
 
+#include "storage/durable_io.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"
 
 namespace ksy {
 namespace {
 
+// Nothing when the file cannot be read to its end: a folder or a medium
+// pulled out must not pass for an empty race.
 std::optional<std::string> readWhole(const std::filesystem::path& file)
 {
     auto f = FileStream::open(file, OpenMode::Read);
     if (!f)
         return std::nullopt;
-    return f->readRest();
+    std::string bytes = f->readRest();
+    if (f->failed())
+        return std::nullopt;
+    return bytes;
 }
 
-// Writes through a temporary file renamed over the destination, so that a
-// failed write never leaves a half-written race where a good one stood.
+// A failed write never leaves a half-written race where a good one stood.
 bool replaceFile(const std::filesystem::path& to, const std::string& bytes)
 {
-    auto temporary = to;
-    temporary += ".tmp";
-    auto out = FileStream::open(temporary, OpenMode::Create);
-    if (!out)
-        return false;
-    std::error_code ec;
-    if (!out->write(bytes) || !out->close()) {
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    std::filesystem::rename(temporary, to, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    return writeFileAtomically(to, bytes);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "storage/section_file.h"
 
 #include "services/prompts.h"
+#include "storage/durable_io.h"
 #include "storage/encoding.h"
+#include "storage/section_index.h"
 
 #include <algorithm>
 #include <array>
@@ -29,41 +31,104 @@ std::string fillerOfSize(std::size_t size)
     return out;
 }
 
+constexpr std::size_t kFieldWindow = kMaxTitleLength + 2;
+
 struct Area {
     long size = 0;
-    bool followed = false; // another section stands behind it
+    bool followed = false; // a section title stands behind it
 };
 
-// Where the area starting at bodyStart ends: before the empty line that
-// precedes the next title line, or at the end of the file.
-Area measureArea(FileStream& f, long bodyStart)
+bool isEmptyLine(std::string_view line)
 {
-    f.seek(bodyStart);
-    long lineStart = bodyStart;
-    bool previousEmpty = false;
-    for (;;) {
-        int c = f.get();
-        if (c == CharSource::kEnd)
-            return {lineStart - bodyStart, false};
-        const bool empty = c == '\n';
-        std::string field;
-        while (c != '\t' && c != '\n' && c != CharSource::kEnd) {
-            if (field.size() <= kMaxTitleLength)
-                field += static_cast<char>(c);
-            c = f.get();
-        }
-        if (previousEmpty && c == '\t' && looksLikeSectionTitle(field)) {
-            c = f.get();
-            if (c == '\n' || c == CharSource::kEnd)
-                return {lineStart - 1 - bodyStart, true};
-        }
-        while (c != '\n' && c != CharSource::kEnd)
-            c = f.get();
-        if (c == CharSource::kEnd)
-            return {f.position() - bodyStart, false};
-        previousEmpty = empty;
-        lineStart = f.position();
+    return line.substr(0, 1) == "\n" || line.substr(0, 2) == "\r\n";
+}
+
+// A line that holds nothing but a section title: the title, then a TAB or
+// not, then the line end (CR LF as well) or the end of the file.
+bool isTitleLine(std::string_view line)
+{
+    line = line.substr(0, kFieldWindow + 2);
+    std::size_t end = line.find_first_of("\t\n");
+    if (end == std::string_view::npos) {
+        if (line.size() > kMaxTitleLength)
+            return false;
+        end = line.size();
     }
+    std::string_view field = line.substr(0, end);
+    std::string_view rest = line.substr(end);
+    if (!rest.empty() && rest.front() == '\t')
+        rest.remove_prefix(1);
+    else if (!field.empty() && field.back() == '\r')
+        field.remove_suffix(1);
+    if (!rest.empty() && rest.front() == '\r')
+        rest.remove_prefix(1);
+    return looksLikeSectionTitle(field) && (rest.empty() || rest.front() == '\n');
+}
+
+// Where the area starting at bodyStart ends: before the empty line (if any)
+// in front of the next line that holds a section title, or at the end of the
+// file when no title follows. A title is recognised by its line alone, so
+// that a file whose line ends were changed or whose empty lines were lost
+// never lets an area run over the sections behind it.
+Area measureArea(CharSource& f, long bodyStart)
+{
+    f.seekTo(bodyStart);
+    long emptyLineStart = -1;
+    for (;;) {
+        const long lineStart = f.offset();
+        const std::string_view line = f.available(kFieldWindow + 2);
+        if (line.empty())
+            return {lineStart - bodyStart, false};
+        if (isTitleLine(line))
+            return {(emptyLineStart >= 0 ? emptyLineStart : lineStart) - bodyStart, true};
+        emptyLineStart = isEmptyLine(line) ? lineStart : -1;
+        skipPastLineEnd(f);
+    }
+}
+
+// The area of a given size, filler with the body over its start.
+std::string areaWith(std::string_view body, long size)
+{
+    std::string area = fillerOfSize(static_cast<std::size_t>(size));
+    area.replace(0, body.size(), body);
+    return area;
+}
+
+long neededSize(std::string_view body)
+{
+    return static_cast<long>(body.size()) + (!body.empty() && body.back() == '\n' ? 0 : 1);
+}
+
+// Whether the file holds these bytes at offset.
+bool sameBytes(CharSource& f, long offset, std::string_view bytes)
+{
+    f.seekTo(offset);
+    while (!bytes.empty()) {
+        const std::string_view v = f.available(1);
+        if (v.empty())
+            return false;
+        const std::size_t n = std::min(v.size(), bytes.size());
+        if (v.substr(0, n) != bytes.substr(0, n))
+            return false;
+        bytes.remove_prefix(n);
+        f.advance(n);
+    }
+    return true;
+}
+
+// A file whose last line lost its LF (a full disk, a crash) gets it back
+// before anything is appended, or the appended title would continue that
+// line and no lookup would find it.
+bool mendLastLineEnd(FileStream& f)
+{
+    const long size = f.size();
+    if (size <= 0)
+        return true;
+    f.seek(size - 1);
+    if (f.get() == '\n')
+        return true;
+    f.seek(size);
+    return f.write("\n");
 }
 
 bool startsWith(std::string_view s, std::string_view prefix)
@@ -93,25 +158,23 @@ SectionLookupResult sectionLookup(CharSource& in, std::string_view title)
     in.rewind();
     if (!isFindableTitle(title))
         return {};
-    FieldBuffer wanted {};
-    std::memcpy(wanted.data(), title.data(), title.size());
-
-    int c = in.get();
-    while (c != CharSource::kEnd) {
-        FieldBuffer field {};
-        std::size_t n = 0;
-        while (c != '\t' && c != '\n' && c != CharSource::kEnd) {
-            if (n < kMaxTitleLength)
-                field[n++] = static_cast<char>(c);
-            c = in.get();
-        }
-        while (c != '\n' && c != CharSource::kEnd)
-            c = in.get();
-        c = in.get();
-        if (field == wanted)
-            return {true, c};
+    if (const std::optional<long> line = in.indexedTitle(title)) {
+        if (*line < 0)
+            return {};
+        in.seekTo(*line);
+        skipPastLineEnd(in);
+        return {true, in.get()};
     }
-    return {};
+    for (;;) {
+        const std::string_view line = in.available(kFieldWindow);
+        if (line.empty())
+            return {};
+        const auto field = comparableFirstField(line);
+        const bool found = field && *field == title;
+        skipPastLineEnd(in);
+        if (found)
+            return {true, in.get()};
+    }
 }
 
 bool findSectionBody(CharSource& in, std::string_view title)
@@ -129,22 +192,31 @@ bool looksLikeSectionTitle(std::string_view field)
 
 bool rewriteArea(FileStream& f, long bodyStart, int reserve, std::string_view body)
 {
-    const long needed =
-        static_cast<long>(body.size()) + (!body.empty() && body.back() == '\n' ? 0 : 1);
     const Area existing = measureArea(f, bodyStart);
-    long size = std::max(existing.size, needed);
+    if (f.failed())
+        return false;
+    long size = std::max(existing.size, neededSize(body));
     if (!existing.followed)
         size = std::max(size, 2L * reserve + 1);
-
-    std::string area = fillerOfSize(static_cast<std::size_t>(size));
-    area.replace(0, body.size(), body);
-    if (existing.followed && size > existing.size) {
-        // The area grows: everything behind it moves down unchanged.
-        f.seek(bodyStart + existing.size);
-        area += f.readRest();
+    if (!existing.followed || size == existing.size) {
+        const std::string area = areaWith(body, size);
+        // The same bytes again (a heat stored twice, flags that did not
+        // change) cost no write and no flush.
+        if (size == existing.size && sameBytes(f, bodyStart, area))
+            return true;
+        f.seek(bodyStart);
+        return f.write(area);
     }
-    f.seek(bodyStart);
-    return f.write(area);
+    // The area grows: everything behind it moves down unchanged. The file is
+    // written anew beside the old one and renamed over it, so that a crash
+    // leaves one or the other.
+    f.seek(0);
+    std::string whole = f.readRest();
+    if (f.failed())
+        return false;
+    whole.replace(static_cast<std::size_t>(bodyStart), static_cast<std::size_t>(existing.size),
+        areaWith(body, size));
+    return writeFileAtomically(f.path(), whole);
 }
 
 RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_view title,
@@ -161,28 +233,21 @@ RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_vi
     }
     FieldWriter writer;
     body(writer);
+    if (!mendLastLineEnd(*f))
+        return RewriteResult::CannotOpen;
 
-    long bodyStart = 0;
+    bool written = false;
     if (findSectionBody(*f, title)) {
-        bodyStart = f->position();
-        // A title line cut short at the end of the file gets its line end
-        // back, or the body would continue the title line.
-        f->seek(bodyStart - 1);
-        if (f->get() != '\n') {
-            if (!f->write("\n"))
-                return RewriteResult::CannotOpen;
-            ++bodyStart;
-        }
-    } else {
+        written = rewriteArea(*f, f->position(), reserve, writer.str());
+    } else if (!f->failed()) {
+        // LF, the title line and the area, in one write.
+        std::string section = "\n";
+        section.append(title);
+        section += "\t\n";
+        section += areaWith(writer.str(), std::max(neededSize(writer.str()), 2L * reserve + 1));
         f->seekEnd();
-        std::string titleLine = "\n";
-        titleLine.append(title);
-        titleLine += "\t\n";
-        if (!f->write(titleLine))
-            return RewriteResult::CannotOpen;
-        bodyStart = f->position();
+        written = f->write(section);
     }
-    const bool written = rewriteArea(*f, bodyStart, reserve, writer.str());
     return f->close() && written ? RewriteResult::Written : RewriteResult::CannotOpen;
 }
 

@@ -54,7 +54,8 @@ using BodyWriter = std::function<void(FieldWriter&)>;
 
 // Rewrites one section of the file in place: the area is filled again with
 // its filler, then the body is written from its start. An absent section is
-// appended at the end (LF, title line, area). A body that does not fit the
+// appended at the end (LF, title line, area), after the LF of a last line
+// that lost it. A body that does not fit the
 // area that exists in the file (with its final LF) makes the area grow: the
 // rest of the file moves down unchanged, so the next section is never
 // overwritten. When prompts are given, TitleNotFound shows the section's own
@@ -64,11 +65,13 @@ RewriteResult fixedSlotRewrite(const std::filesystem::path& file, std::string_vi
 
 // The in-place rewrite of one body area whose body starts at bodyStart of an
 // open file (the race header's area starts at 0). The area that exists there
-// runs to the empty line before the next section title, or to the end of the
-// file; it is filled with its filler and the body goes over its start. It
-// grows when the body (and its final LF) would not fit, never shrinks, and
-// gets at least 2 * reserve + 1 bytes when nothing follows it. False when the
-// file could not be written.
+// runs to the empty line before the next line that holds a section title
+// (CR LF line ends and a missing empty line recognised), or to the end of the
+// file when no title follows; it is filled with its filler and the body goes
+// over its start. It grows when the body (and its final LF) would not fit,
+// never shrinks, and gets at least 2 * reserve + 1 bytes when nothing follows
+// it. A growth rewrites the file through a temporary file; an in-place write
+// goes through the redo log. False when the file could not be read or written.
 bool rewriteArea(FileStream& file, long bodyStart, int reserve, std::string_view body);
 
 // The "Erreur" text (UTF-8) shown when a section is not found after its

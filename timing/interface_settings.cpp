@@ -1,5 +1,6 @@
 #include "timing/interface_settings.h"
 
+#include "storage/durable_io.h"
 #include "storage/encoding.h"
 #include "timing/decoder_protocol.h"
 
@@ -54,15 +55,11 @@ std::optional<InterfaceSettings> readInterfaceSettings(const WorkFolder& folder)
 bool writeInterfaceSettings(const WorkFolder& folder, const InterfaceSettings& settings)
 {
     const std::optional<std::string> port = utf8ToCp1252(settings.portName);
-    const std::optional<std::string> identity = utf8ToCp1252(
-        settings.connected == 0 ? std::string(kIdentityRc1) : settings.identity);
-    std::ofstream out(folder.file(kInterfaceSettingsFile), std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << port.value_or("") << '\t' << settings.connected << '\t' << identity.value_or("")
-        << '\n';
-    out.flush();
-    return static_cast<bool>(out);
+    const std::optional<std::string> identity =
+        utf8ToCp1252(settings.connected == 0 ? std::string(kIdentityRc1) : settings.identity);
+    const std::string line = port.value_or("") + '\t' + std::to_string(settings.connected) + '\t' +
+        identity.value_or("") + '\n';
+    return writeFileAtomically(folder.file(kInterfaceSettingsFile), line);
 }
 
 } // namespace ksy

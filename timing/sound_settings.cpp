@@ -1,5 +1,6 @@
 #include "timing/sound_settings.h"
 
+#include "storage/durable_io.h"
 #include "storage/file_stream.h"
 
 namespace ksy {
@@ -99,10 +100,7 @@ bool readSoundSettings(const std::filesystem::path& file, SoundSettings& setting
 
 bool writeSoundSettings(const std::filesystem::path& file, const SoundSettings& settings)
 {
-    auto stream = FileStream::open(file, OpenMode::Create);
-    if (!stream) return false;
-    const bool written = stream->write(formatSoundSettings(settings));
-    return stream->close() && written;
+    return writeFileAtomically(file, formatSoundSettings(settings));
 }
 
 } // namespace ksy

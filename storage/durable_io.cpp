@@ -1,0 +1,102 @@
+#include "storage/durable_io.h"
+
+#include "storage/redo_log.h"
+#include "storage/section_index.h"
+
+#include <atomic>
+#include <memory>
+
+namespace ksy {
+namespace {
+
+class NoFlush : public DurableIo {
+public:
+    bool syncFile(const std::filesystem::path&) override { return true; }
+    bool syncFolder(const std::filesystem::path&) override { return true; }
+};
+
+NoFlush noFlush;
+std::atomic<DurableIo*> installed {nullptr};
+
+std::filesystem::path folderOf(const std::filesystem::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+struct Closer {
+    void operator()(std::FILE* f) const
+    {
+        if (f)
+            std::fclose(f);
+    }
+};
+
+} // namespace
+
+void installDurableIo(DurableIo* io)
+{
+    installed = io;
+}
+
+DurableIo& durableIo()
+{
+    DurableIo* io = installed;
+    return io ? *io : noFlush;
+}
+
+bool writeStep(std::FILE* f, std::string_view bytes)
+{
+    const std::size_t allowed = durableIo().allowedBytes(bytes.size());
+    const std::size_t n = std::min(allowed, bytes.size());
+    const bool ok = std::fwrite(bytes.data(), 1, n, f) == n && std::fflush(f) == 0;
+    if (n < bytes.size())
+        durableIo().afterPartialChange();
+    return ok && n == bytes.size();
+}
+
+bool truncateStep(const std::filesystem::path& file, std::uintmax_t size)
+{
+    durableIo().allowedBytes(0);
+    std::error_code ec;
+    std::filesystem::resize_file(file, size, ec);
+    return !ec;
+}
+
+bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        return false; // a folder where the file should be is no place to write
+    auto temporary = file;
+    temporary += ".tmp";
+    {
+#ifdef _WIN32
+        std::unique_ptr<std::FILE, Closer> out(_wfopen(temporary.c_str(), L"wb"));
+#else
+        std::unique_ptr<std::FILE, Closer> out(std::fopen(temporary.c_str(), "wb"));
+#endif
+        if (!out)
+            return false;
+        const bool written = writeStep(out.get(), bytes);
+        if (!written || std::fclose(out.release()) != 0 || !durableIo().syncFile(temporary)) {
+            std::filesystem::remove(temporary, ec);
+            return false;
+        }
+    }
+    // In-place writes waiting in the redo log belong to the old file: they
+    // must never be replayed over the new one.
+    if (!forgetRedoLog(file)) {
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    indexForget(file);
+    durableIo().allowedBytes(0);
+    std::filesystem::rename(temporary, file, ec);
+    if (ec) {
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return durableIo().syncFolder(folderOf(file));
+}
+
+} // namespace ksy
