@@ -49,8 +49,8 @@ std::filesystem::path dataFolder()
     return std::filesystem::path(KSY_DATA_DIR);
 }
 
-void reportLockRefused(const ksy::FolderLock& lock, const ksy::WorkFolder& folder,
-    ksy::Prompts& prompts)
+void reportLockRefused(
+    const ksy::FolderLock& lock, const ksy::WorkFolder& folder, ksy::Prompts& prompts)
 {
     const auto u8 = folder.root().u8string();
     const std::string where(u8.begin(), u8.end());
@@ -58,8 +58,8 @@ void reportLockRefused(const ksy::FolderLock& lock, const ksy::WorkFolder& folde
         std::string text = "Kestrametrix est déjà lancé sur le dossier de travail\n" + where;
         if (lock.ownerPid() > 0)
             text += "\n(processus " + std::to_string(lock.ownerPid()) + ")";
-        prompts.message("Kestrametrix", text + ".\nUtilisez la fenêtre déjà ouverte.",
-            ksy::PromptIcon::Stop);
+        prompts.message(
+            "Kestrametrix", text + ".\nUtilisez la fenêtre déjà ouverte.", ksy::PromptIcon::Stop);
     } else {
         prompts.error("Erreur: impossible de verrouiller le dossier de travail\n" + where + "\n(" +
             lock.failure() + ").");

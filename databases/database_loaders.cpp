@@ -99,7 +99,8 @@ LoadedTable<Pilot> loadPilots(const std::filesystem::path& file)
 {
     LoadedTable<Pilot> table;
     const auto content = record_text::readWholeFile(file);
-    if (!content) return table;
+    if (!content)
+        return table;
     table.opened = true;
     std::size_t line = 0;
     std::size_t start = 0;

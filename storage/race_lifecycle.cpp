@@ -80,7 +80,8 @@ CrashCopy keepCrashCopy(const WorkFolder& wf)
     const auto working = workingRaceFile(wf);
     const auto crash = wf.file(kCrashRaceFile);
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(working, ec) || !FileStream::open(working, OpenMode::Read))
+    if (!std::filesystem::is_regular_file(working, ec) ||
+        !FileStream::open(working, OpenMode::Read))
         return CrashCopy::NoWorkingRace;
     // Only a file of a new race's size can be an untouched new race.
     const std::string fresh = newRaceFileBytes();

@@ -75,8 +75,9 @@ TEST(DisplaySettingsForm, OpensTheSettingsFileOrTheShippedThemeWithTheErrorBox)
     form.click(F::StyleGradient);
     form.open(f.folder, f.prompts);
     EXPECT_EQ(form.settings(), shipped);
-    ASSERT_EQ(f.prompts.texts(), std::vector<std::string> {std::string(kDisplaySettingsError) +
-                                     "\nLe thème d'origine est utilisé."});
+    ASSERT_EQ(f.prompts.texts(),
+        std::vector<std::string> {
+            std::string(kDisplaySettingsError) + "\nLe thème d'origine est utilisé."});
     EXPECT_EQ(f.prompts.boxes[0].title, "Erreur");
     // An unknown style checks neither radio.
     DisplaySettings odd;

@@ -2,9 +2,8 @@
 #include "display/display_settings_check.h"
 #include "support/fakes.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace ksy;
 using ksy::test::readFile;
@@ -159,6 +158,7 @@ TEST(DisplaySettingsFile, ADamagedFileIsRefusedWithItsFaultAndTheShippedThemeIsT
     DisplaySettings expected = shippedDisplaySettings();
     expected.columnWidths[0] = 0;
     EXPECT_EQ(s, expected);
-    EXPECT_EQ(loadDisplaySettings(dir.path() / "none", s).status, DisplaySettingsStatus::CannotOpen);
+    EXPECT_EQ(
+        loadDisplaySettings(dir.path() / "none", s).status, DisplaySettingsStatus::CannotOpen);
     EXPECT_EQ(loadDisplaySettings(dir.path(), s).status, DisplaySettingsStatus::CannotOpen);
 }
