@@ -89,17 +89,17 @@ void raceFile(const std::uint8_t* data, std::size_t size)
     loadRace(file, race);
     RaceTrack track;
     readRaceTrack(file, track);
-    for (int c = 1; c <= 2; ++c) {
-        ParticipantList list;
-        readParticipantList(file, c, list);
-        HeatPlan plan;
-        readHeatPlan(file, c, plan);
-        StartingGrids grids;
-        readStartingGrids(file, c, grids);
-        RaceOptions options;
-        readRaceOptions(scratchFolder(), c, options);
-        readHeatSeating(file, c, 1, 1);
-    }
+    // Every category section is read by the same code: category 1 stands
+    // for all, so that each input stays cheap.
+    ParticipantList list;
+    readParticipantList(file, 1, list);
+    HeatPlan plan;
+    readHeatPlan(file, 1, plan);
+    StartingGrids grids;
+    readStartingGrids(file, 1, grids);
+    RaceOptions options;
+    readRaceOptions(scratchFolder(), 1, options);
+    readHeatSeating(file, 1, 1, 1);
     RunEntryTable table;
     HeatResultTexts texts;
     loadHeatResult(file, heatResultTitle(1, 1, 1), table, texts);

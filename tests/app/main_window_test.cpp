@@ -332,7 +332,7 @@ TEST_F(StartedWindow, CloseRequestAsksFirstAndRefusesWhileAHeatRuns)
     // Yes without a name: the save-as dialog, cancelled, and the window goes.
     prompts.answers = {Answer::Yes};
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(files.saved.size(), 1u);
+    EXPECT_EQ(files.saved.size(), 2u);
     std::string empty;
     for (int i = 0; i < 20; ++i)
         empty += "(NA)\t0\t\n";

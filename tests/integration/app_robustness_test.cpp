@@ -32,6 +32,7 @@ public:
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
         process_.setProcessEnvironment(env);
+        process_.setReadChannel(QProcess::StandardError);
         process_.start(KSY_APP_PATH,
             {"--workdir", QString::fromStdString(work.string()), "--unattended", "--quit-after",
                 QString::number(quitAfterMs)});
@@ -48,7 +49,7 @@ public:
     bool waitUntilUp()
     {
         while (!errors_.contains("Message Important: ")) {
-            if (!process_.waitForReadyReadStandardError(30000))
+            if (!process_.waitForReadyRead(30000))
                 return false;
             errors_ += QString::fromUtf8(process_.readAllStandardError());
         }
