@@ -13,8 +13,10 @@
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_command.h"
+#include "platform/folder_lock.h"
 #include "platform/posix_durable_io.h"
 #include "platform/serial_port.h"
+#include "platform/termination_signals.h"
 #include "storage/work_folder_seed.h"
 #include "timing/decoder_link.h"
 #include "timing/ui/interface_dialog.h"
@@ -49,6 +51,23 @@ std::filesystem::path dataFolder()
     return std::filesystem::path(KSY_DATA_DIR);
 }
 
+void reportLockRefused(
+    const ksy::FolderLock& lock, const ksy::WorkFolder& folder, ksy::Prompts& prompts)
+{
+    const auto u8 = folder.root().u8string();
+    const std::string where(u8.begin(), u8.end());
+    if (lock.status() == ksy::FolderLock::Status::HeldByOther) {
+        std::string text = "Kestrametrix est déjà lancé sur le dossier de travail\n" + where;
+        if (lock.ownerPid() > 0)
+            text += "\n(processus " + std::to_string(lock.ownerPid()) + ")";
+        prompts.message(
+            "Kestrametrix", text + ".\nUtilisez la fenêtre déjà ouverte.", ksy::PromptIcon::Stop);
+    } else {
+        prompts.error("Erreur: impossible de verrouiller le dossier de travail\n" + where + "\n(" +
+            lock.failure() + ").");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,6 +97,24 @@ int main(int argc, char** argv)
     const ksy::WorkFolder folder(std::filesystem::absolute(root, ec));
 
     ksy::PlatformServices platform(folder, options.unattended);
+    // One program per working folder: a second one would replace the race
+    // under the first. It leaves everything as it found it.
+    const auto lock = ksy::FolderLock::acquire(folder.root());
+    if (lock->status() != ksy::FolderLock::Status::Locked) {
+        reportLockRefused(*lock, folder, platform.services().prompts);
+        return 1;
+    }
+    // A logout or a service stop ends the program as "Quitter" would.
+    ksy::MainWindow* shownWindow = nullptr;
+    bool terminated = false;
+    ksy::TerminationSignals stopSignals([&](int) {
+        if (terminated)
+            return;
+        terminated = true;
+        if (shownWindow)
+            shownWindow->endWithoutQuestion();
+        QApplication::exit(0);
+    });
     const ksy::SeedResult seeded = ksy::seedWorkFolder(dataFolder(), folder);
     if (!seeded.ok) {
         std::string names;
@@ -113,6 +150,7 @@ int main(int argc, char** argv)
     ksy::DecoderLink decoder(serialPort, services.clock, services.prompts, folder);
 
     ksy::MainWindow window(folder, services, app.primaryScreen()->size());
+    shownWindow = &window;
     window.commands().add(ksy::cmd::InterfaceSettings,
         [&] { ksy::runInterfaceDialog(decoder, platform.services().prompts, folder, &window); });
     // The calculator's values stay for the program's run.
@@ -154,7 +192,9 @@ int main(int argc, char** argv)
         window, control, heats, folder, services.prompts, crashed, window.crashCopyMade());
     ksy::ScriptRunner script(window, control, files, std::move(scriptLines));
     script.start();
-    const int status = app.exec();
+    // A signal met during the start-up's own boxes has already ended the window.
+    const int status = terminated ? 0 : app.exec();
+    shownWindow = nullptr;
     ksy::clearRunningMark(folder);
     return status;
 }

@@ -6,6 +6,7 @@
 #include "app/race_tree_view.h"
 #include "app/resource_images.h"
 #include "databases/ui/database_editors.h"
+#include "display/display_settings_check.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
@@ -123,9 +124,15 @@ void MainWindow::createRace()
     // The race of the previous run survives in "PcCrashRace.race".
     const CrashCopy copy = keepCrashCopy(folder_);
     crashCopyMade_ = copy == CrashCopy::Copied;
-    if (copy == CrashCopy::Failed)
-        services_.prompts.error("Erreur: impossible de copier la course précédente dans "
-                                "PcCrashRace.race");
+    if (copy == CrashCopy::Failed) {
+        // Without its copy the previous race would be lost under a new one:
+        // it stays the working race.
+        services_.prompts.error(kCrashCopyFailed);
+        previousRaceKept_ = true;
+        if (!loadRace(workingRaceFile(folder_), race_))
+            services_.prompts.error(std::string(kCannotOpenRaceFile));
+        return;
+    }
     std::error_code ec;
     std::filesystem::create_directories(workingRaceFile(folder_).parent_path(), ec);
     if (!createNewRaceFile(workingRaceFile(folder_), race_))
@@ -138,11 +145,16 @@ void MainWindow::loadDatabasesAndSettings()
     loadTransponderPackDatabase(folder_, services_.prompts, databases_.packs);
     if (!readSoundSettings(folder_.file(kSoundSettingsFile), soundSettings_))
         services_.prompts.error(std::string(kSoundSettingsError));
-    // Without a readable file the window keeps its grey and the tree white.
-    display_.colours[0] = rgb(200, 200, 200);
-    display_.colours[1] = rgb(255, 255, 255);
-    if (!readDisplaySettings(folder_.file(displayFile_), display_))
-        services_.prompts.error(std::string(kDisplaySettingsError));
+    // A file that is missing or damaged is said; the shipped theme takes its
+    // place and is written back, so that the board is never drawn black.
+    const auto displayFile = folder_.file(displayFile_);
+    const DisplaySettingsLoad display = loadDisplaySettings(displayFile, display_);
+    if (display.status != DisplaySettingsStatus::Read) {
+        services_.prompts.error(displaySettingsLoadText(display, displayFile, true));
+        display_ = shippedDisplaySettings();
+        if (!writeDisplaySettings(displayFile, display_))
+            services_.prompts.error(std::string(kDisplaySettingsError));
+    }
 }
 
 void MainWindow::applyDisplayColours()
@@ -487,13 +499,25 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     case Answer::Yes:
-        raceFiles_.saveBeforeQuit();
+        // A save that failed leaves the window open to save elsewhere.
+        if (!raceFiles_.saveBeforeQuit()) {
+            event->ignore();
+            return;
+        }
         break;
     case Answer::No:
         break;
     }
     destroySequence();
     event->accept();
+}
+
+void MainWindow::endWithoutQuestion()
+{
+    if (destroyed_)
+        return;
+    storeShownHeat();
+    destroySequence();
 }
 
 void MainWindow::destroySequence()

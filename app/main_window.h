@@ -33,6 +33,9 @@ inline constexpr const char* kImportantNotice =
     "d'écran.\nNous travaillons actuellement à une résolution de ce problème.";
 inline constexpr const char* kQuitQuestion =
     "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?";
+inline constexpr const char* kCrashCopyFailed =
+    "Erreur: impossible de copier la course précédente dans PcCrashRace.race.\nLa course "
+    "précédente reste la course en cours; enregistrez-la sous un autre nom.";
 inline constexpr const char* kCloseRefused =
     "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !";
 
@@ -101,6 +104,13 @@ public:
     QWidget* clientArea() const { return client_; }
     // Whether the start-up kept the previous working race as the crash copy.
     bool crashCopyMade() const { return crashCopyMade_; }
+    // Whether the crash copy failed, so that the previous race is still the
+    // working race.
+    bool previousRaceKept() const { return previousRaceKept_; }
+    // The end on a logout or a service stop: the shown heat stored and the
+    // closing files written as after "Quitter", without the save question
+    // (nobody is there to answer it). The caller then ends the event loop.
+    void endWithoutQuestion();
     QSize screenSize() const { return screen_; }
     RaceFileCommands& raceFiles() { return raceFiles_; }
     MainMenus& menus() { return *menus_; }
@@ -162,6 +172,7 @@ private:
     std::function<bool(int)> locked_;
     QSize screen_;
     bool crashCopyMade_ = false;
+    bool previousRaceKept_ = false;
     std::function<void(const QString&)> openDocument_;
     QTimer timer_;
     QElapsedTimer sinceTimerStart_;

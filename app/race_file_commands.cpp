@@ -35,7 +35,8 @@ bool RaceFileCommands::copyTo(const std::string& fileName)
     view_.storeShownHeat();
     if (saveWorkingRace(folder_, fromUtf8(fileName)))
         return true;
-    prompts_.error(std::string(kSaveFailed));
+    // The file is named, so that the official knows which one to replace.
+    prompts_.error(std::string(kSaveFailed) + "\nFichier : " + fileName);
     return false;
 }
 
@@ -52,26 +53,24 @@ void RaceFileCommands::save()
         copyTo(fileName_);
 }
 
-void RaceFileCommands::saveAs()
+bool RaceFileCommands::saveAs()
 {
     const std::string preset = savePreset();
     const auto chosen = files_.saveFile(preset, raceFilter());
     if (!chosen || chosen->empty() || *chosen == preset)
-        return;
+        return true;
     const std::string name = withRaceExtension(*chosen);
     // The window names the file only once the race is really in it.
-    if (copyTo(name))
-        setName(name);
+    if (!copyTo(name))
+        return false;
+    setName(name);
+    return true;
 }
 
-void RaceFileCommands::saveBeforeQuit()
+bool RaceFileCommands::saveBeforeQuit()
 {
-    if (named())
-        save();
-    else
-        saveAs();
+    return named() ? copyTo(fileName_) : saveAs();
 }
-
 bool RaceFileCommands::saveBeforeReplacing()
 {
     if (named())

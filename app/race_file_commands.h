@@ -41,10 +41,12 @@ public:
     void newRace(); // 1001
     void loadRace(); // 1002
     void save(); // 1003: only for a named race
-    void saveAs(); // 1004
+    // 1004; false when the copy failed (a cancelled dialog is not a failure).
+    bool saveAs();
     // The Yes answer of the quit question: "Enregistrer" for a named race,
-    // "Enregistrer sous..." otherwise.
-    void saveBeforeQuit();
+    // "Enregistrer sous..." otherwise. False when the copy failed (a
+    // cancelled dialog is not a failure).
+    bool saveBeforeQuit();
 
     // Full path of the race's file (UTF-8); empty for a new race.
     const std::string& fileName() const { return fileName_; }

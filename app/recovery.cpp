@@ -99,7 +99,8 @@ void offerRecovery(MainWindow& window, RaceControl& control, HeatController& hea
         return;
     if (prompts.askYesNo(kRecoveryTitle, kRecoveryQuestion) != Answer::Yes)
         return;
-    if (std::filesystem::exists(crashCopy)) {
+    // When the crash copy failed the crashed race is still the working race.
+    if (!window.previousRaceKept() && std::filesystem::exists(crashCopy)) {
         if (!loadIntoWorkingRace(folder, crashCopy)) {
             prompts.error(std::string(kCannotOpenRaceFile));
             return;

@@ -1,5 +1,7 @@
 #include "databases/database_files.h"
 
+#include "storage/encoding.h"
+
 namespace ksy {
 
 std::string openErrorText(std::string_view label)
@@ -14,6 +16,19 @@ std::string ignoredRecordsText(std::size_t ignored, std::size_t capacity, std::s
         (one ? " enregistrement au-delà de " : " enregistrements au-delà de ") +
         std::to_string(capacity) + (one ? " ignoré" : " ignorés") + " dans la base de données " +
         std::string(label);
+}
+
+std::string refusedNamesText(
+    std::string_view label, const std::vector<std::pair<std::size_t, std::string>>& refused)
+{
+    std::string text;
+    for (const auto& [line, name] : refused) {
+        text += text.empty() ? "Erreur: " : "\n";
+        text += "la base de données " + std::string(label) + " contient à la ligne " +
+            std::to_string(line) + " le nom « " + cp1252ToUtf8(name) +
+            " », réservé par le fichier de course : ce pilote est ignoré.";
+    }
+    return text;
 }
 
 bool reportLoad(bool opened, std::size_t ignored, std::size_t capacity, std::string_view label,

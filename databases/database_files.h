@@ -35,10 +35,18 @@ std::string ignoredRecordsText(std::size_t ignored, std::size_t capacity, std::s
 bool reportLoad(bool opened, std::size_t ignored, std::size_t capacity, std::string_view label,
     Prompts& prompts);
 
+// "Erreur: la base de données <label> contient à la ligne 3 le nom
+// « Catégorie2M1S1 », réservé par le fichier de course : ce pilote est
+// ignoré." (UTF-8), one line per refused record; empty when none was refused.
+std::string refusedNamesText(
+    std::string_view label, const std::vector<std::pair<std::size_t, std::string>>& refused);
+
 template <typename Record>
 bool reportLoad(const LoadedTable<Record>& table, std::size_t capacity, std::string_view label,
     Prompts& prompts)
 {
+    if (!table.refused.empty())
+        prompts.error(refusedNamesText(label, table.refused));
     return reportLoad(table.opened, table.ignored, capacity, label, prompts);
 }
 

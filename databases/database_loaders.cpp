@@ -97,7 +97,32 @@ LoadedTable<Club> loadClubs(const std::filesystem::path& file)
 
 LoadedTable<Pilot> loadPilots(const std::filesystem::path& file)
 {
-    return load<Pilot>(file, kPilotCapacity, readPilot);
+    LoadedTable<Pilot> table;
+    const auto content = record_text::readWholeFile(file);
+    if (!content)
+        return table;
+    table.opened = true;
+    std::size_t line = 0;
+    std::size_t start = 0;
+    record_text::forEachRecordLine(*content, [&](RecordLine& in) {
+        Pilot p = readPilot(in);
+        // The line of this record: the first non-empty line from `start`.
+        while (start < content->size() && (*content)[start] == '\n') {
+            ++start;
+            ++line;
+        }
+        ++line;
+        const std::size_t end = content->find('\n', start);
+        start = end == std::string::npos ? content->size() : end + 1;
+        if (isReservedName(p.name))
+            table.refused.emplace_back(line, p.name);
+        else if (table.records.size() == kPilotCapacity)
+            ++table.ignored;
+        else
+            table.records.push_back(std::move(p));
+        return true;
+    });
+    return table;
 }
 
 LoadedTable<TransponderPack> loadTransponderPacks(const std::filesystem::path& file)

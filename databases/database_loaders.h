@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ksy {
@@ -18,6 +19,9 @@ template <typename Record> struct LoadedTable {
     bool opened = false; // false: the file could not be opened
     std::vector<Record> records; // in file order, at most the capacity
     std::size_t ignored = 0; // records of the file beyond the capacity
+    // Pilots whose name is reserved (isReservedName), left out: the 1-based
+    // line of the file and the name (Windows-1252).
+    std::vector<std::pair<std::size_t, std::string>> refused;
 };
 
 LoadedTable<Course> loadCourses(const std::filesystem::path& file);

@@ -8,8 +8,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ksy {
+
+// "(NA)", "PisteCourse" and any name containing "Catégorie" (Windows-1252):
+// a pilot name starts race-file lines, where the section lookup would take
+// such a name for a section title or an empty slot. Refused wherever a name
+// enters: the editors, the database loads and the participant entry.
+bool isReservedName(std::string_view name);
 
 // Table capacities: the editors refuse additions beyond them and the loaders
 // read no further.

@@ -2,6 +2,7 @@
 
 #include "display/board_inputs.h"
 #include "display/board_style.h"
+#include "display/display_settings_check.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -122,8 +123,12 @@ void DisplaySettingsForm::open(const WorkFolder& folder, Prompts& prompts)
 {
     settings_ = {};
     column_ = 0;
-    if (!readDisplaySettings(folder.file(kDisplaySettingsFile), settings_))
-        prompts.error(std::string(kDisplaySettingsError));
+    const auto file = folder.file(kDisplaySettingsFile);
+    const DisplaySettingsLoad load = loadDisplaySettings(file, settings_);
+    if (load.status != DisplaySettingsStatus::Read) {
+        prompts.error(displaySettingsLoadText(load, file, true));
+        settings_ = shippedDisplaySettings();
+    }
     keepWidthsInRange();
 }
 
@@ -298,8 +303,11 @@ bool DisplaySettingsForm::loadTheme(FileChooser& files, const WorkFolder& folder
     const auto chosen = files.openFile(pathText(folder.root()), themeFilter());
     if (!chosen || chosen->empty())
         return false;
-    if (!readDisplaySettings(fromUtf8(*chosen), settings_)) {
-        prompts.error(std::string(kDisplaySettingsError));
+    // A damaged theme is refused: the settings in the dialog stay as they were.
+    const auto file = fromUtf8(*chosen);
+    const DisplaySettingsLoad load = loadDisplaySettings(file, settings_);
+    if (load.status != DisplaySettingsStatus::Read) {
+        prompts.error(displaySettingsLoadText(load, file, false));
         return false;
     }
     keepWidthsInRange();

@@ -16,6 +16,8 @@ ParticipantsForm::ParticipantsForm(WorkFolder folder, int category, Prompts& pro
     const LoadedTable<Pilot> loaded = loadPilots(folder_.file(kPilotFile));
     if (!loaded.opened)
         prompts_.error(openErrorText("Pilotes"));
+    if (!loaded.refused.empty())
+        prompts_.error(refusedNamesText("Pilotes", loaded.refused));
     for (const Pilot& p : loaded.records) {
         if (p.name.empty())
             break;
@@ -64,7 +66,10 @@ bool ParticipantsForm::enter(int pilotIndex)
         return false;
     const PilotSummary& pilot = pilots_[static_cast<std::size_t>(pilotIndex)];
     // "(NA)" marks an empty plan slot: a pilot of that name would vanish there.
-    if (pilot.name.empty() || HeatPlan::isEmptySlot(pilot.name) || list_.find(pilot.name))
+    // A section title as a name would be found by the lookup in place of the
+    // section: storing a heat would then overwrite another category's list.
+    if (pilot.name.empty() || HeatPlan::isEmptySlot(pilot.name) || isReservedName(pilot.name) ||
+        list_.find(pilot.name))
         return false;
     const int lastUsed = plan_.length();
     const int n = list_.count() + 1;

@@ -16,6 +16,8 @@ packages=(
   espeak-ng sox imagemagick poppler-utils
   # typesetting the help guide (PDF)
   groff
+  # fuzzing the readers of outside input (scripts/fuzz.sh): clang and libFuzzer
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -62,17 +62,38 @@ bool loadIntoWorkingRace(const WorkFolder& wf, const std::filesystem::path& race
     return copyRaceFile(raceFile, workingRaceFile(wf));
 }
 
+// The previous race may be tens of megabytes: it is copied file to file by
+// the system, never held in memory, through a temporary file renamed over
+// the old copy.
 CrashCopy keepCrashCopy(const WorkFolder& wf)
 {
     const auto working = workingRaceFile(wf);
     const auto crash = wf.file(kCrashRaceFile);
-    const auto bytes = readWhole(working);
-    if (!bytes)
-        return CrashCopy::NoWorkingRace;
     std::error_code ec;
-    if (*bytes == newRaceFileBytes() && std::filesystem::exists(crash, ec))
-        return CrashCopy::KeptExisting;
-    return replaceFile(crash, *bytes) ? CrashCopy::Copied : CrashCopy::Failed;
+    if (!std::filesystem::is_regular_file(working, ec) ||
+        !FileStream::open(working, OpenMode::Read))
+        return CrashCopy::NoWorkingRace;
+    // Only a file of a new race's size can be an untouched new race.
+    const std::string fresh = newRaceFileBytes();
+    if (std::filesystem::file_size(working, ec) == fresh.size() && !ec) {
+        const auto bytes = readWhole(working);
+        if (!bytes)
+            return CrashCopy::NoWorkingRace;
+        if (*bytes == fresh && std::filesystem::exists(crash, ec))
+            return CrashCopy::KeptExisting;
+    }
+    auto temporary = crash;
+    temporary += ".tmp";
+    std::filesystem::copy_file(
+        working, temporary, std::filesystem::copy_options::overwrite_existing, ec);
+    if (!ec)
+        std::filesystem::rename(temporary, crash, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return CrashCopy::Failed;
+    }
+    return CrashCopy::Copied;
 }
 
 } // namespace ksy

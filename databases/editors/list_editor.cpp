@@ -12,12 +12,6 @@ std::optional<std::string> storableField(std::string_view utf8, std::size_t maxL
     return bytes;
 }
 
-bool isReservedName(std::string_view name)
-{
-    return name == "(NA)" || name == "PisteCourse" ||
-        name.find(cp1252("Catégorie")) != std::string_view::npos;
-}
-
 bool isAllDigits(std::string_view text)
 {
     return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });

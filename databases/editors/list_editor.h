@@ -25,11 +25,6 @@ struct ListRules {
 // stored or holds more than maxLength characters.
 std::optional<std::string> storableField(std::string_view utf8, std::size_t maxLength);
 
-// "(NA)", "PisteCourse" and any name containing "Catégorie" (Windows-1252):
-// a pilot name starts race-file lines, where the section lookup would take
-// such a name for a section title or an empty slot.
-bool isReservedName(std::string_view name);
-
 bool isAllDigits(std::string_view text);
 
 // Drop-down entries: UTF-8, in the order of the names (see database_sort.h).

@@ -319,10 +319,21 @@ TEST_F(StartedWindow, CloseRequestAsksFirstAndRefusesWhileAHeatRuns)
         "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?");
     EXPECT_FALSE(std::filesystem::exists(folder.file("DetailResultats.res")));
 
+    // Yes with a save that fails: said with the file's name, the window stays
+    // open so that the official can save elsewhere.
+    test::writeFile(dir.path() / "plain", "x");
+    const std::string unwritable = (dir.path() / "plain" / "course.race").string();
+    files.choices = {unwritable};
+    prompts.answers = {Answer::Yes};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.boxes.back().text, "Erreur: la sauvegarde a échoué\nFichier : " + unwritable);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(folder.file("DetailResultats.res")));
+
     // Yes without a name: the save-as dialog, cancelled, and the window goes.
     prompts.answers = {Answer::Yes};
     EXPECT_TRUE(window->close());
-    EXPECT_EQ(files.saved.size(), 1u);
+    EXPECT_EQ(files.saved.size(), 2u);
     std::string empty;
     for (int i = 0; i < 20; ++i)
         empty += "(NA)\t0\t\n";

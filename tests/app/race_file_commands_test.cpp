@@ -118,9 +118,15 @@ TEST_F(RaceFileCommandsTest, AFailedSaveIsReportedAndDoesNotNameTheRace)
     commands.saveAs();
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].title, "Erreur");
-    EXPECT_EQ(prompts.boxes[0].text, "Erreur: la sauvegarde a échoué");
+    EXPECT_EQ(prompts.boxes[0].text,
+        "Erreur: la sauvegarde a échoué\nFichier : " + utf8(dir.path() / "plain" / "race.race"));
     EXPECT_FALSE(commands.named());
     EXPECT_EQ(view.title, "Kestrametrix");
+
+    // At quit the failure is told to the window, which then stays open.
+    files.choices = {utf8(dir.path() / "plain" / "race.race")};
+    EXPECT_FALSE(commands.saveBeforeQuit());
+    EXPECT_TRUE(commands.saveBeforeQuit()); // a cancelled dialog is the person's choice
 }
 
 TEST_F(RaceFileCommandsTest, NewRaceFollowsTheAnswerToItsQuestion)
@@ -173,7 +179,8 @@ TEST_F(RaceFileCommandsTest, ARaceWhoseSaveFailedIsNotReplaced)
     prompts.answers = {Answer::Yes};
     commands.newRace();
     EXPECT_EQ(readFile(working()), precious);
-    EXPECT_EQ(prompts.texts().back(), "Erreur: la sauvegarde a échoué");
+    EXPECT_EQ(prompts.texts().back(),
+        "Erreur: la sauvegarde a échoué\nFichier : " + utf8(dir.path() / "plain" / "a.race"));
     EXPECT_EQ(view.treeBuilds, 0);
 }
 

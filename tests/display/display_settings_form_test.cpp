@@ -37,7 +37,7 @@ struct Folder {
 
 } // namespace
 
-TEST(DisplaySettingsForm, OpensTheSettingsFileOrStartsEmptyWithTheErrorBox)
+TEST(DisplaySettingsForm, OpensTheSettingsFileOrTheShippedThemeWithTheErrorBox)
 {
     Folder f;
     F form;
@@ -51,19 +51,33 @@ TEST(DisplaySettingsForm, OpensTheSettingsFileOrStartsEmptyWithTheErrorBox)
     EXPECT_TRUE(form.isChecked(F::StyleRelief)); // the shipped style is 1
     EXPECT_FALSE(form.isChecked(F::StyleGradient));
 
-    // Widths out of 0..999 in a damaged file are brought back into range.
+    // A negative width (a drag on the board) is clamped without a word; a
+    // width beyond 999 is a damaged file: said, and the shipped theme used.
     std::string bytes = readFile(kShipped);
-    bytes.replace(bytes.find("60\t280\t"), 7, "-3\t5000\t");
+    bytes.replace(bytes.find("60\t280\t"), 7, "-3\t280\t");
     writeFile(f.settingsFile(), bytes);
     form.open(f.folder, f.prompts);
     EXPECT_EQ(form.settings().columnWidths[0], 0);
-    EXPECT_EQ(form.settings().columnWidths[1], 999);
+    EXPECT_EQ(form.settings().columnWidths[1], 280);
+    EXPECT_TRUE(f.prompts.boxes.empty());
+    bytes.replace(bytes.find("-3\t280\t"), 7, "-3\t5000\t");
+    writeFile(f.settingsFile(), bytes);
+    form.open(f.folder, f.prompts);
+    EXPECT_EQ(form.settings(), shipped);
+    ASSERT_EQ(f.prompts.texts().size(), 1u);
+    EXPECT_EQ(f.prompts.texts()[0],
+        "Erreur: le fichier Réglage Affichage " + utf8(f.settingsFile()) +
+            " est endommagé (ligne 10 : valeur 2 hors limites (5000)).\nLe thème d'origine est "
+            "utilisé.");
+    f.prompts.boxes.clear();
 
     std::filesystem::remove(f.settingsFile());
     form.click(F::StyleGradient);
     form.open(f.folder, f.prompts);
-    EXPECT_EQ(form.settings(), DisplaySettings {});
-    ASSERT_EQ(f.prompts.texts(), std::vector<std::string> {std::string(kDisplaySettingsError)});
+    EXPECT_EQ(form.settings(), shipped);
+    ASSERT_EQ(f.prompts.texts(),
+        std::vector<std::string> {
+            std::string(kDisplaySettingsError) + "\nLe thème d'origine est utilisé."});
     EXPECT_EQ(f.prompts.boxes[0].title, "Erreur");
     // An unknown style checks neither radio.
     DisplaySettings odd;

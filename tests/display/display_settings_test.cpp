@@ -1,9 +1,9 @@
 #include "display/display_settings.h"
+#include "display/display_settings_check.h"
 #include "support/fakes.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace ksy;
 using ksy::test::readFile;
@@ -105,4 +105,60 @@ TEST(DisplaySettingsFile, ThemeNamesGetTheirExtension)
 {
     EXPECT_EQ(themeFileName("soir"), "soir.scrn");
     EXPECT_EQ(themeFileName("soir.scrn"), "soir.scrn");
+}
+
+TEST(DisplaySettingsFile, ADamagedFileIsRefusedWithItsFaultAndTheShippedThemeIsTheFilesOwn)
+{
+    // The shipped theme is the file of a new working folder and the .scrn
+    // the official can load again, byte for byte.
+    const std::string shipped = formatDisplaySettings(shippedDisplaySettings());
+    const auto data = std::filesystem::path(KSY_SOURCE_DIR) / "data";
+    EXPECT_EQ(readFile(data / "Private" / u8"RéglagesAffichage.rgsc"), shipped);
+    EXPECT_EQ(readFile(data / std::filesystem::path(u8"Thème standard.scrn")), shipped);
+    EXPECT_EQ(displaySettingsProblem(shipped), "");
+
+    auto replaced = [&](std::string_view from, std::string_view to) {
+        std::string s = shipped;
+        s.replace(s.find(from), from.size(), to);
+        return s;
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "le fichier est vide"},
+        {shipped.substr(0, shipped.find("700\t")), "le fichier s'arrête à la ligne 3 sur 11"},
+        // A value lost: the later ones must not slide into its place.
+        {replaced("28\t34\t", "28\t"), "ligne 3 : 11 valeurs au lieu de 12"},
+        {replaced("60\t280\t", "60\t280\t5\t"), "ligne 10 : 10 valeurs au lieu de 9"},
+        {replaced("28\t34\t", "28\t2147483648\t"), "ligne 3 : valeur 2 hors limites (2147483648)"},
+        {replaced("28\t34\t", "28\t0\t"), "ligne 3 : valeur 2 hors limites (0)"},
+        {replaced("700\t700\t", "700\t7x\t"), "ligne 4 : valeur 2 n'est pas un nombre"},
+        {replaced("60\t280\t", "60\t1000\t"), "ligne 10 : valeur 2 hors limites (1000)"},
+        {shipped + "1\t\n", "plus de 11 lignes"},
+        {std::string(70000, '1'), "le fichier est trop grand"},
+    };
+    TempDir dir;
+    const auto file = dir.path() / "t.scrn";
+    for (const auto& [bytes, problem] : cases) {
+        SCOPED_TRACE(problem);
+        EXPECT_EQ(displaySettingsProblem(bytes), problem);
+        writeFile(file, bytes);
+        DisplaySettings s = sample();
+        const DisplaySettingsLoad load = loadDisplaySettings(file, s);
+        EXPECT_EQ(load.status, DisplaySettingsStatus::Damaged);
+        EXPECT_EQ(s, sample()); // nothing of a damaged file is used
+    }
+
+    // CR LF line ends and trailing blank lines are read; negative widths are
+    // brought to 0 as the dialog does.
+    std::string crlf;
+    for (char c : replaced("60\t280\t", "-60\t280\t"))
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    writeFile(file, crlf + "\r\n");
+    DisplaySettings s;
+    EXPECT_EQ(loadDisplaySettings(file, s).status, DisplaySettingsStatus::Read);
+    DisplaySettings expected = shippedDisplaySettings();
+    expected.columnWidths[0] = 0;
+    EXPECT_EQ(s, expected);
+    EXPECT_EQ(
+        loadDisplaySettings(dir.path() / "none", s).status, DisplaySettingsStatus::CannotOpen);
+    EXPECT_EQ(loadDisplaySettings(dir.path(), s).status, DisplaySettingsStatus::CannotOpen);
 }

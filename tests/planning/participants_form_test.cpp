@@ -193,3 +193,22 @@ TEST(ParticipantsForm, MissingFilesAreReportedAndAnUnreadHeaderIsNeverWritten)
     EXPECT_FALSE(form.save());
     EXPECT_EQ(readFile(workingRaceFile(folder)), newRaceFileBytes());
 }
+
+TEST(ParticipantsForm, SectionTitlesEditedIntoThePilotFileNeverBecomeParticipants)
+{
+    // A pilot file edited outside the program, with section titles as names.
+    Folder f({});
+    writeFile(f.folder.file(kPilotFile),
+        "Durand\t\n\nCat\xE9gorie2M1S1\tx\t\nPisteCourse\t\n(NA)\t\nAlbert\t\n");
+    ParticipantsForm form(f.folder, 1, f.prompts);
+    ASSERT_EQ(form.pilots().size(), 2u);
+    EXPECT_EQ(form.pilots()[1].name, "Albert");
+    const std::string line = "la base de données Pilotes contient à la ligne ";
+    const std::string ignored = "», réservé par le fichier de course : ce pilote est ignoré.";
+    EXPECT_EQ(f.prompts.texts(),
+        std::vector<std::string> {"Erreur: " + line + "3 le nom « Catégorie2M1S1 " + ignored +
+            "\n" + line + "4 le nom « PisteCourse " + ignored + "\n" + line + "5 le nom « (NA) " +
+            ignored});
+    EXPECT_TRUE(form.enter(1));
+    EXPECT_EQ(form.participantNames(), std::vector<std::string> {"Albert"});
+}

@@ -67,4 +67,18 @@ TEST(RaceLifecycle, CrashCopyIsNotReplacedByAnUntouchedNewRace)
     std::filesystem::remove(crash);
     EXPECT_EQ(keepCrashCopy(wf), CrashCopy::Copied);
     EXPECT_EQ(readFile(crash), newRaceFileBytes());
+
+    // A folder where the copy should go: the copy fails, the working race and
+    // the folder stay as they were, nothing half-written is left behind.
+    std::filesystem::remove(crash);
+    std::filesystem::create_directory(crash);
+    race.renameCategory(1, "Juniors");
+    ASSERT_TRUE(writeRaceHeader(workingRaceFile(wf), race.header));
+    const std::string working = readFile(workingRaceFile(wf));
+    EXPECT_EQ(keepCrashCopy(wf), CrashCopy::Failed);
+    EXPECT_EQ(readFile(workingRaceFile(wf)), working);
+    EXPECT_TRUE(std::filesystem::is_empty(crash));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                  std::filesystem::directory_iterator()),
+        2); // "Private" and the folder in the way
 }
