@@ -234,6 +234,8 @@ void writeOutputs(const Options& o, const Outcome& out, const std::filesystem::p
             std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, ec);
             qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime.string()));
         }
+        // Qt's own warnings would add lines to the one this command reports.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         QGuiApplication app(argc, argv);
         const auto file = fromUtf8(o.values.at("--pdf"));
         if (!writeReportPdf(out.report, imageFolder(), QString::fromStdString(file.string())))
