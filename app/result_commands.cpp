@@ -62,10 +62,15 @@ void registerResultCommands(
         if (!readHeatComment(folder, texts.condition, texts.comment))
             services.prompts.error(std::string(kHeatCommentError));
     });
+    // Never while a heat is armed or running or a scan is on, even from a script.
     r.add(cmd::PrintHeatSheet, [&window, &control, folder] {
+        if (control.active())
+            return;
         printReport(&window, shownHeatSheet(control, folder), folder);
     });
     r.add(cmd::HeatSheetPdf, [&control, folder, services] {
+        if (control.active())
+            return;
         saveReportPdf(shownHeatSheet(control, folder), folder, services.files, services.prompts,
             QDir::homePath().toStdString() + "/Resultats serie.pdf");
     });

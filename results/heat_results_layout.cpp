@@ -121,6 +121,15 @@ void chart(Drawing& d, const HeatResultsView& view)
     // (a lap not completed) is never drawn.
     for (int row = 0; row < p; ++row) {
         const HeatResultsPilot& pilot = t.pilots[static_cast<std::size_t>(row)];
+        // A dot on every completed lap, so that a single lap shows too.
+        for (int k = 0; k < HeatResultsView::kChartLaps; ++k) {
+            const int lap = v + k;
+            if (!pilot.hasLap(lap) || pilot.positions[static_cast<std::size_t>(lap)] > p)
+                continue;
+            const int y = yOf(pilot.positions[static_cast<std::size_t>(lap)]);
+            d.push_back({Role::Cell,
+                FillRectOp {{xOf(k) - 3, y - 3, xOf(k) + 3, y + 3}, pilotColour(row)}});
+        }
         for (int k = 0; k + 1 < HeatResultsView::kChartLaps; ++k) {
             const int a = v + k;
             const int b = a + 1;

@@ -164,6 +164,12 @@ TEST(HeatResultsInTheWindow, ViewCommentAnalysisAndSheetAfterADecoderHeat)
     Q_EMIT control.board().rowClicked(0, 0, Qt::ControlModifier);
     EXPECT_EQ(analysed, 4);
     EXPECT_EQ(test::readFile(analysisPdf).substr(0, 5), "%PDF-");
+    // The next analysis opens in the view the last one was left in.
+    bool curve = false;
+    whenModal<RunAnalysisDialog>(
+        [&](RunAnalysisDialog& d) { curve = child<QRadioButton>(d, "6503")->isChecked(); });
+    Q_EMIT control.board().rowClicked(1, 0, Qt::ControlModifier);
+    EXPECT_TRUE(curve);
 
     // The sheet as PDF, with the comment.
     const auto sheetPdf = dir.path() / "feuille.pdf";
