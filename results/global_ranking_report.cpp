@@ -10,6 +10,9 @@ namespace {
 namespace role = report_role;
 constexpr int kText = 23;
 constexpr int kSmall = 15;
+// The round cells are narrow: their points and "(%d)" share 55 units.
+constexpr int kRoundText = 19;
+constexpr int kRoundNumber = 12;
 constexpr int kHeadBottom = 306;
 constexpr int kRow = 30;
 constexpr int kLeft = 60;
@@ -115,10 +118,10 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
                 const RoundPoints& rp = e.points[m];
                 if (rp.points > kMaxPoints)
                     continue;
-                p.text(role::kCell, kRoundX[m], top, TextAlign::Right, std::to_string(rp.points),
-                    kText);
-                p.text(role::kCell, kRoundX[m] + 16, top + 6, TextAlign::Left,
-                    "(" + std::to_string(rp.round) + ")", kSmall);
+                p.text(role::kCell, kRoundX[m], top + 2, TextAlign::Right,
+                    std::to_string(rp.points), kRoundText);
+                p.text(role::kCell, kRoundX[m] + 16, top + 7, TextAlign::Left,
+                    "(" + std::to_string(rp.round) + ")", kRoundNumber);
             }
             if (hasRun(e)) {
                 p.text(

@@ -157,8 +157,8 @@ Drawing globalRankingTable(const OpenedGlobalRanking& g, int scroll)
             const RoundPoints& p = e.points[static_cast<std::size_t>(m)];
             if (p.points > kMaxPoints)
                 continue;
-            t.text(Role::Cell, 386 + 60 * m, rowTop(k), TextAlign::Right, std::to_string(p.points));
-            t.text(Role::Cell, 390 + 60 * m, rowTop(k) + 3, TextAlign::Left,
+            t.text(Role::Cell, 392 + 60 * m, rowTop(k), TextAlign::Right, std::to_string(p.points));
+            t.text(Role::Cell, 394 + 60 * m, rowTop(k) + 3, TextAlign::Left,
                 "(" + std::to_string(p.round) + ")", 11);
         }
         if (e.runs[0].laps != 0 || e.runs[0].totalTime != 0) {

@@ -7,9 +7,11 @@
 //   its images), or the shipped theme without --workdir.
 //   Exit status: 0 done, 1 output not written, 2 bad usage or bad input
 //   (nothing printed on stdout).
+// kestrametrix-cli ranking | global RACE ...: see ranking_commands.h.
 #include "board_png.h"
 #include "display/board_sources.h"
 #include "display/display_settings.h"
+#include "ranking_commands.h"
 #include "result_commands.h"
 #include "storage/encoding.h"
 #include "storage/work_folder.h"
@@ -184,6 +186,8 @@ int run(const Arguments& args, const ksy::HeatScenario& scenario,
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && ksy::cli::isRankingCommand(argv[1]))
+        return ksy::cli::runRankingCommand(argc, argv);
     if (argc >= 2 && ksycli::isResultCommand(argv[1]))
         return ksycli::runResultCommand(argc, argv);
     const std::optional<Arguments> args = parseArguments(argc, argv);
