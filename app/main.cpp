@@ -9,9 +9,11 @@
 #include "app/race_control.h"
 #include "app/recovery.h"
 #include "app/script_runner.h"
+#include "app/work_folder_check.h"
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_command.h"
+#include "platform/french_translations.h"
 #include "platform/serial_port.h"
 #include "storage/work_folder_seed.h"
 #include "timing/decoder_link.h"
@@ -52,6 +54,7 @@ std::filesystem::path dataFolder()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    ksy::installFrenchTranslations(app);
     std::vector<std::string> args;
     for (const QString& a : app.arguments().mid(1))
         args.push_back(a.toStdString());
@@ -72,6 +75,10 @@ int main(int argc, char** argv)
     const ksy::WorkFolder folder(std::filesystem::absolute(root, ec));
 
     ksy::PlatformServices platform(folder, options.unattended);
+    if (const auto problem = ksy::workFolderProblem(folder.root())) {
+        platform.services().prompts.error(*problem);
+        return 1;
+    }
     const ksy::SeedResult seeded = ksy::seedWorkFolder(dataFolder(), folder);
     if (!seeded.ok) {
         std::string names;

@@ -71,8 +71,9 @@ public:
     void setBoardResetter(std::function<void()> resetter) { resetBoard_ = std::move(resetter); }
     // Controls and menu items disabled for the moment (a heat or a scan runs).
     void setControlLock(std::function<bool(int id)> locked) { locked_ = std::move(locked); }
-    // How "Aide" opens the guide (the desktop's viewer by default).
-    void setDocumentOpener(std::function<void(const QString&)> opener)
+    // How "Aide" opens the guide (the desktop's viewer by default); false
+    // when no viewer could show it.
+    void setDocumentOpener(std::function<bool(const QString&)> opener)
     {
         openDocument_ = std::move(opener);
     }
@@ -136,6 +137,7 @@ private:
     void onCategoryRenamed(int code, const QString& text);
     void onSelectionChanged(int code);
     void addCategory();
+    void openHelp();
     void showContextMenu(ContextMenu which, const QPoint& globalPos);
     void destroySequence();
     bool runActive() const { return runActive_ && runActive_(); }
@@ -162,7 +164,7 @@ private:
     std::function<bool(int)> locked_;
     QSize screen_;
     bool crashCopyMade_ = false;
-    std::function<void(const QString&)> openDocument_;
+    std::function<bool(const QString&)> openDocument_;
     QTimer timer_;
     QElapsedTimer sinceTimerStart_;
     std::optional<int> quitAfterMs_;

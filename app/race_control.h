@@ -21,6 +21,7 @@
 #include <memory>
 
 class QComboBox;
+class QLabel;
 
 namespace ksy {
 
@@ -28,6 +29,10 @@ class BoardWidget;
 class DecoderLink;
 class MainWindow;
 enum class EditedValue;
+
+inline constexpr const char* kHeatWithoutPilot =
+    "Cette série n'a aucun pilote: le départ n'est pas donné.\nRépartissez d'abord les pilotes "
+    "de la catégorie en séries (clic droit sur \"Répartition\").";
 
 class RaceControl : public QObject {
     Q_OBJECT
@@ -65,6 +70,9 @@ public:
 
 private:
     void wireStrip();
+    // "Depart": arms the loaded heat when it has a pilot.
+    void depart();
+    std::string boardTitle() const;
     void wireBoard();
     void chooseMode(TransponderMode mode);
     void showModeControls();
@@ -90,6 +98,7 @@ private:
     std::unique_ptr<HeatDescriptionFollower> follower_;
     BoardWidget* board_ = nullptr;
     QComboBox* clubList_ = nullptr;
+    QLabel* restDisplay_ = nullptr;
     int clubListRow_ = -1;
     std::function<bool()> idleBlocked_;
     bool radioConflict_ = false;

@@ -3,6 +3,9 @@
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace ksy {
 namespace {
 
@@ -87,6 +90,15 @@ bool RaceFileCommands::saveBeforeReplacing()
     return true;
 }
 
+bool RaceFileCommands::untouchedNewRace() const
+{
+    if (named())
+        return false;
+    std::ifstream in(workingRaceFile(folder_), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return bytes == newRaceFileBytes();
+}
+
 void RaceFileCommands::newRace()
 {
     const Answer answer = prompts_.askYesNoCancel(kQuestionTitle, kNewRaceQuestion);
@@ -107,12 +119,21 @@ void RaceFileCommands::loadRace()
     const auto chosen = files_.openFile(std::string(root.begin(), root.end()), raceFilter());
     if (!chosen || chosen->empty())
         return;
-    if (prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
+    // A file that is not a race must not replace the working race: it is
+    // checked before anything is copied, and named in the message.
+    Race probe;
+    if (!ksy::loadRace(fromUtf8(*chosen), probe) || probe.categoryCount() < 1) {
+        prompts_.error(std::string(kCannotOpenRaceFile) + ": " + *chosen);
+        return;
+    }
+    // An untouched new race holds nothing worth saving.
+    if (!untouchedNewRace() &&
+        prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
         !saveBeforeReplacing())
         return;
     if (!loadIntoWorkingRace(folder_, fromUtf8(*chosen))) {
         // The working race is untouched: keep showing it under its own name.
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(std::string(kCannotOpenRaceFile) + ": " + *chosen);
         return;
     }
     setName(*chosen);

@@ -99,6 +99,7 @@ private:
 
     InterfaceSettings settings_;
     bool loaded_ = false;
+    bool startUpFileError_ = false; // the start-up already said the file is unreadable
     bool keepAlive_ = false;
     bool reconnectPending_ = false;
     int failedKeepAlives_ = 0;
