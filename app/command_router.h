@@ -12,7 +12,14 @@ class CommandRouter {
 public:
     using Handler = std::function<void()>;
 
-    void add(int id, Handler handler) { handlers_[id] = std::move(handler); }
+    void add(int id, Handler handler)
+    {
+        handlers_[id] = std::move(handler);
+        if (changed_)
+            changed_();
+    }
+    // Told after every add: commands registered late must not stay greyed.
+    void setOnChange(std::function<void()> changed) { changed_ = std::move(changed); }
     bool has(int id) const { return handlers_.count(id) != 0; }
 
     // Runs the handler of the id; false when the id has none.
@@ -27,6 +34,7 @@ public:
 
 private:
     std::map<int, Handler> handlers_;
+    std::function<void()> changed_;
 };
 
 } // namespace ksy

@@ -10,10 +10,12 @@
 #include "app/recovery.h"
 #include "app/result_commands.h"
 #include "app/script_runner.h"
+#include "app/work_folder_check.h"
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_command.h"
 #include "platform/folder_lock.h"
+#include "platform/french_translations.h"
 #include "platform/posix_durable_io.h"
 #include "platform/serial_port.h"
 #include "platform/termination_signals.h"
@@ -77,6 +79,7 @@ int main(int argc, char** argv)
     // it counts as done.
     static ksy::PosixDurableIo durableIo;
     ksy::installDurableIo(&durableIo);
+    ksy::installFrenchTranslations(app);
     std::vector<std::string> args;
     for (const QString& a : app.arguments().mid(1))
         args.push_back(a.toStdString());
@@ -97,6 +100,10 @@ int main(int argc, char** argv)
     const ksy::WorkFolder folder(std::filesystem::absolute(root, ec));
 
     ksy::PlatformServices platform(folder, options.unattended);
+    if (const auto problem = ksy::workFolderProblem(folder.root())) {
+        platform.services().prompts.error(*problem);
+        return 1;
+    }
     // One program per working folder: a second one would replace the race
     // under the first. It leaves everything as it found it.
     const auto lock = ksy::FolderLock::acquire(folder.root());

@@ -7,13 +7,13 @@
 #include "app/resource_images.h"
 #include "databases/ui/database_editors.h"
 #include "display/display_settings_check.h"
+#include "platform/document_viewer.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QUrl>
 
 namespace ksy {
 namespace {
@@ -74,7 +73,7 @@ MainWindow::MainWindow(WorkFolder folder, AppServices services, QSize screenSize
     setWindowTitle(QStringLiteral("Kestrametrix"));
     setWindowIcon(QIcon(imagePath(folder_, 1)));
     openDocument_ = [](const QString& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return openWithDesktopViewer(path, QStringLiteral("application/pdf"));
     };
 
     registerCommands();
@@ -111,6 +110,8 @@ MainWindow::MainWindow(WorkFolder folder, AppServices services, QSize screenSize
     createChildControls(screenSize);
     placeTree();
     refreshCommands();
+    // The program's parts register their commands after the window exists.
+    router_.setOnChange([this] { refreshCommands(); });
 
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(10);
@@ -291,8 +292,7 @@ void MainWindow::registerCommands()
     router_.add(cmd::SaveAs, [this] { raceFiles_.saveAs(); });
     router_.add(cmd::Quit,
         [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
-    router_.add(cmd::Help,
-        [this] { openDocument_(qs(folder_.file("Guides/HelpSandYachtingFR.pdf").string())); });
+    router_.add(cmd::Help, [this] { openHelp(); });
     router_.add(cmd::NewCategory, [this] { addCategory(); });
     router_.add(cmd::RenameCategory, [this] { tree_->editSelectedLabel(); });
     router_.add(cmd::ResultsButton, [this] { showContextMenu(ContextMenu::Heat, QCursor::pos()); });
@@ -349,7 +349,10 @@ void MainWindow::connectDecoder()
 
 void MainWindow::showImportantNotice()
 {
+    // The notice is about a fault of Windows 11's printing.
+#ifdef Q_OS_WIN
     services_.prompts.message(kImportantNoticeTitle, kImportantNotice, PromptIcon::Exclamation);
+#endif
 }
 
 void MainWindow::onTick()
@@ -424,6 +427,20 @@ void MainWindow::onCategoryRenamed(int code, const QString& text)
         tree_->setLabel(code, qs(cp1252ToUtf8(race_.category(c).name)));
 }
 
+void MainWindow::openHelp()
+{
+    const auto guide = folder_.file("Guides/HelpSandYachtingFR.pdf");
+    const auto u8 = guide.u8string();
+    const std::string path(u8.begin(), u8.end());
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(guide, ec))
+        services_.prompts.error("Erreur: le guide est introuvable: " + path);
+    else if (!openDocument_(qs(path)))
+        services_.prompts.error("Erreur: aucun lecteur de PDF n'est installé pour ouvrir le "
+                                "guide.\nLe guide est le fichier " +
+            path);
+}
+
 void MainWindow::addCategory()
 {
     if (!race_.addCategory())
@@ -467,9 +484,29 @@ void MainWindow::reloadRaceTree()
 void MainWindow::rebuildTree()
 {
     tree_->showItems(buildRaceTree(race_));
+    const int selection = race_.header.selection;
+    const int category = categoryOfCode(selection);
     if (race_.categoryCount() >= 1)
-        tree_->expandCategory(10000);
-    tree_->setInitialSelection(race_.header.selection);
+        tree_->expandCategory(
+            category >= 1 && category <= race_.categoryCount() ? 10000 * category : 10000);
+    // What is highlighted is what is shown: a heat is loaded as a click
+    // would load it; an item whose click opens a dialog is not highlighted
+    // (a click on it could not open it any more), its category is instead.
+    switch (treeItemKind(selection)) {
+    case TreeItemKind::Heat:
+        tree_->setInitialSelection(selection);
+        if (tree_->selectedCode() == selection)
+            onSelectionChanged(selection);
+        break;
+    case TreeItemKind::Participant:
+    case TreeItemKind::RoundRanking:
+    case TreeItemKind::GlobalRanking:
+        tree_->setInitialSelection(10000 * category);
+        break;
+    default:
+        tree_->setInitialSelection(selection);
+        break;
+    }
 }
 
 void MainWindow::storeShownHeat()

@@ -74,8 +74,9 @@ public:
     void setBoardResetter(std::function<void()> resetter) { resetBoard_ = std::move(resetter); }
     // Controls and menu items disabled for the moment (a heat or a scan runs).
     void setControlLock(std::function<bool(int id)> locked) { locked_ = std::move(locked); }
-    // How "Aide" opens the guide (the desktop's viewer by default).
-    void setDocumentOpener(std::function<void(const QString&)> opener)
+    // How "Aide" opens the guide (the desktop's viewer by default); false
+    // when no viewer could show it.
+    void setDocumentOpener(std::function<bool(const QString&)> opener)
     {
         openDocument_ = std::move(opener);
     }
@@ -146,6 +147,7 @@ private:
     void onCategoryRenamed(int code, const QString& text);
     void onSelectionChanged(int code);
     void addCategory();
+    void openHelp();
     void showContextMenu(ContextMenu which, const QPoint& globalPos);
     void destroySequence();
     bool runActive() const { return runActive_ && runActive_(); }
@@ -173,7 +175,7 @@ private:
     QSize screen_;
     bool crashCopyMade_ = false;
     bool previousRaceKept_ = false;
-    std::function<void(const QString&)> openDocument_;
+    std::function<bool(const QString&)> openDocument_;
     QTimer timer_;
     QElapsedTimer sinceTimerStart_;
     std::optional<int> quitAfterMs_;

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/race_tree_view.h"
+#include "app/rest_display.h"
 #include "databases/database_writers.h"
 #include "display/board_sources.h"
 #include "display/result_edit_apply.h"
@@ -19,6 +20,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <algorithm>
@@ -157,16 +159,7 @@ void RaceControl::placeBoard()
 void RaceControl::wireStrip()
 {
     CommandRouter& r = window_.commands();
-    // The controls are locked as soon as the heat is armed, before anything
-    // else can be clicked.
-    r.add(2001, [this] {
-        run_->depart();
-        if (active() != wasActive_) {
-            wasActive_ = active();
-            window_.refreshCommands();
-        }
-        showNotices();
-    });
+    r.add(2001, [this] { depart(); });
     r.add(2002, [this] {
         run_->arret();
         showNotices();
@@ -197,6 +190,9 @@ void RaceControl::wireStrip()
         showModeControls();
     });
 
+    restDisplay_ = createRestDisplay(
+        window_.clientArea(), window_.screenSize().width(), window_.screenSize().height());
+
     clubList_ = new QComboBox(window_.clientArea());
     clubList_->setObjectName(QString::number(transpondercontrol::ClubList));
     clubList_->hide();
@@ -213,6 +209,26 @@ void RaceControl::wireStrip()
         clubListRow_ = -1;
         repaint();
     });
+}
+
+void RaceControl::depart()
+{
+    // Only a loaded heat with a pilot is run: an empty one would be stored
+    // as run and lock its category's participant list.
+    if (!session_.showsHeat())
+        return;
+    if (run_->entries().pilotCount() == 0) {
+        services_.prompts.message("Kestrametrix", kHeatWithoutPilot, PromptIcon::Exclamation);
+        return;
+    }
+    // The controls are locked as soon as the heat is armed, before anything
+    // else can be clicked.
+    run_->depart();
+    if (active() != wasActive_) {
+        wasActive_ = active();
+        window_.refreshCommands();
+    }
+    showNotices();
 }
 
 bool RaceControl::controlLocked(int id) const
@@ -272,12 +288,27 @@ void RaceControl::repaint()
 {
     shownRunChanges_ = run_->changeCount();
     shownScanChanges_ = scan_->changeCount();
-    const std::string title =
-        session_.showsHeat() ? cp1252ToUtf8(session_.headings().board) : std::string();
-    if (scan_->active())
-        board_->setInputs(boardInputs(run_->texts(), scan_->standings(), title, radioConflict_));
-    else
-        board_->setInputs(boardInputs(run_->texts(), run_->standings(), title, radioConflict_));
+    // Without a heat the board is as empty as at start-up.
+    static const Standings noRows {};
+    const Standings& rows = scan_->active() ? scan_->standings()
+        : session_.showsHeat()              ? run_->standings()
+                                            : noRows;
+    BoardInputs in = boardInputs(run_->texts(), rows, boardTitle(), radioConflict_);
+    showRest(*restDisplay_, in.rest);
+    in.rest.shown = false; // the strip shows it, where the tree cannot cover it
+    board_->setInputs(in);
+}
+
+std::string RaceControl::boardTitle() const
+{
+    if (!session_.showsHeat())
+        return {};
+    // The run's own title once it has started; afterwards the one stored with
+    // the heat ("." once erased); the heat's name before it ever ran.
+    if (run_->state().running)
+        return cp1252ToUtf8(run_->texts().title);
+    const std::string& stored = session_.texts().description;
+    return cp1252ToUtf8(stored.empty() ? session_.headings().board : stored);
 }
 
 void RaceControl::showHeat(bool radioConflict)

@@ -22,6 +22,7 @@
 #include <memory>
 
 class QComboBox;
+class QLabel;
 
 namespace ksy {
 
@@ -29,6 +30,10 @@ class BoardWidget;
 class DecoderLink;
 class MainWindow;
 enum class EditedValue;
+
+inline constexpr const char* kHeatWithoutPilot =
+    "Cette série n'a aucun pilote: le départ n'est pas donné.\nRépartissez d'abord les pilotes "
+    "de la catégorie en séries (clic droit sur \"Répartition\").";
 
 class RaceControl : public QObject {
     Q_OBJECT
@@ -70,6 +75,9 @@ public:
 
 private:
     void wireStrip();
+    // "Depart": arms the loaded heat when it has a pilot.
+    void depart();
+    std::string boardTitle() const;
     void wireBoard();
     void chooseMode(TransponderMode mode);
     void showModeControls();
@@ -99,6 +107,7 @@ private:
     std::unique_ptr<HeatDescriptionFollower> follower_;
     BoardWidget* board_ = nullptr;
     QComboBox* clubList_ = nullptr;
+    QLabel* restDisplay_ = nullptr;
     int clubListRow_ = -1;
     std::function<bool()> idleBlocked_;
     std::function<void()> openAnalysis_;

@@ -3,6 +3,9 @@
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace ksy {
 namespace {
 
@@ -86,6 +89,15 @@ bool RaceFileCommands::saveBeforeReplacing()
     return true;
 }
 
+bool RaceFileCommands::untouchedNewRace() const
+{
+    if (named())
+        return false;
+    std::ifstream in(workingRaceFile(folder_), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return bytes == newRaceFileBytes();
+}
+
 void RaceFileCommands::newRace()
 {
     const Answer answer = prompts_.askYesNoCancel(kQuestionTitle, kNewRaceQuestion);
@@ -112,12 +124,14 @@ void RaceFileCommands::loadRace()
         prompts_.error(*refused);
         return;
     }
-    if (prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
+    // An untouched new race holds nothing worth saving.
+    if (!untouchedNewRace() &&
+        prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
         !saveBeforeReplacing())
         return;
     if (!loadIntoWorkingRace(folder_, fromUtf8(*chosen))) {
         // The working race is untouched: keep showing it under its own name.
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(std::string(kCannotOpenRaceFile) + ": " + *chosen);
         return;
     }
     setName(*chosen);

@@ -61,6 +61,9 @@ private:
     // the race must then not be replaced, it would be lost.
     bool saveBeforeReplacing();
     bool copyTo(const std::string& fileName);
+    // The working race is still the new empty race of a start or of
+    // "Nouvelle course", never saved.
+    bool untouchedNewRace() const;
     void setName(const std::string& fileName);
 
     WorkFolder folder_;

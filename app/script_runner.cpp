@@ -1,10 +1,12 @@
 #include "app/script_runner.h"
 
 #include "app/main_window.h"
+#include "app/offered_commands.h"
 #include "app/race_control.h"
 #include "app/race_tree_view.h"
 
 #include <QDateTime>
+#include <QPixmap>
 #include <QTimer>
 #include <fstream>
 #include <iostream>
@@ -75,7 +77,7 @@ void ScriptRunner::step()
         std::getline(in >> std::ws, rest);
         long long value = 0;
         try {
-            value = verb == "file" ? 0 : std::stoll(rest.empty() ? "0" : rest);
+            value = verb == "file" || verb == "shot" ? 0 : std::stoll(rest.empty() ? "0" : rest);
         } catch (...) {
             std::cerr << "script: bad line: " << line << std::endl;
             continue;
@@ -87,7 +89,16 @@ void ScriptRunner::step()
         } else if (verb == "expand") {
             window_.tree().expandCategory(static_cast<int>(value));
         } else if (verb == "command") {
-            window_.runCommand(static_cast<int>(value));
+            if (!chooseOfferedCommand(window_, static_cast<int>(value)))
+                std::cerr << "script: refused " << value << std::endl;
+        } else if (verb == "menus") {
+            for (const OfferedCommand& c : offeredCommands(window_))
+                std::cerr << "script: menu " << c.id << ' ' << (c.enabled ? 1 : 0) << ' ' << c.text
+                          << std::endl;
+        } else if (verb == "shot") {
+            const QString file = QString::fromUtf8(rest.c_str());
+            if (!window_.grab().save(file, "PNG"))
+                std::cerr << "script: shot failed: " << rest << std::endl;
         } else if (verb == "wait") {
             QTimer::singleShot(static_cast<int>(value), this, &ScriptRunner::step);
             return;

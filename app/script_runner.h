@@ -5,7 +5,12 @@
 //   file PATH        the next file dialog answers PATH (UTF-8)
 //   select CODE      selects the race tree item of that code
 //   expand CODE      expands the category of that code
-//   command ID       runs a command as its menu item or button would
+//   command ID       chooses the menu item or clicks the button of that id, as
+//                    a person would; a command the window shows greyed or
+//                    does not offer is refused ("script: refused ID")
+//   menus            writes every command offered now, one a line:
+//                    "script: menu <id> <0|1> <text>"
+//   shot FILE        saves a PNG picture of the whole window
 //   wait MS          lets the program run for MS milliseconds
 //   idle MS          waits (at most MS) until no heat is armed or running
 //   status           writes the heat run's state to standard error

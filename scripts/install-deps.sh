@@ -12,6 +12,8 @@ packages=(
   # run and test (Arial-compatible fonts, pseudo-terminals, sound back end)
   fonts-liberation fontconfig socat
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # Qt's own dialogs and edit menus in French
+  qt6-translations-l10n
   # regenerating the shipped data (voices, images) and looking at output
   espeak-ng sox imagemagick poppler-utils
   # typesetting the help guide (PDF)

@@ -26,6 +26,9 @@ void DecoderLink::startUp()
     // Only the port name is taken from the file: the model and the flag are
     // found again by opening the port.
     std::optional<InterfaceSettings> stored = readInterfaceSettings(folder_);
+    // An unreadable file is reported once for the whole start-up: the
+    // rewrite and the first tick's read would only say it again.
+    startUpFileError_ = !stored;
     if (!stored)
         prompts_.error(kInterfaceFileError);
     settings_ = InterfaceSettings{stored ? stored->portName : std::string(), 0,
@@ -44,8 +47,10 @@ void DecoderLink::startUp()
         prompts_.message("Message", rc2 ? kRc2Connected : kRc1Connected,
                          PromptIcon::Information);
     }
-    if (!writeInterfaceSettings(folder_, settings_))
+    if (!writeInterfaceSettings(folder_, settings_) && !startUpFileError_) {
+        startUpFileError_ = true;
         prompts_.error(kInterfaceFileError);
+    }
     showing_ = false;
     loaded_ = false; // the first tick reads the file and starts the link watch
     streamModel_ = model();
@@ -66,8 +71,9 @@ void DecoderLink::loadSettings()
     loaded_ = true; // also on failure: one box, not one every 10 ms
     if (std::optional<InterfaceSettings> stored = readInterfaceSettings(folder_))
         settings_ = *stored;
-    else
+    else if (!startUpFileError_)
         show("Erreur", kInterfaceFileError, PromptIcon::Stop);
+    startUpFileError_ = false;
     if (isRc2() && settings_.connected == 1) {
         keepAlive_ = true;
         reconnectPending_ = false;

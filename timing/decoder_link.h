@@ -109,6 +109,7 @@ private:
     // Passings read behind a StartAck, handed out by the next read.
     std::vector<Passing> queued_;
     bool loaded_ = false;
+    bool startUpFileError_ = false; // the start-up already said the file is unreadable
     bool keepAlive_ = false;
     bool reconnectPending_ = false;
     int failedKeepAlives_ = 0;

@@ -104,6 +104,7 @@ bool HeatRun::loadHeat(const RunEntryTable& slots)
                 e.lapTotals.fill(kNoPilotTime);
             }
         }
+        restoreStoredMarks(table_, options_.start);
     }
     // Running a stored heat again would pile new laps onto the old ones:
     // such a heat must be erased first, which is why "Effacer" is offered.

@@ -2,6 +2,8 @@
 
 #include "timing/time_format.h"
 
+#include <algorithm>
+
 namespace ksy {
 namespace {
 
@@ -57,6 +59,42 @@ void updateHeatBest(RunEntryTable& table, int slot, std::int32_t& heatBestLap)
         other.holdsHeatBest = false;
     heatBestLap = e.bestLap;
     e.holdsHeatBest = true;
+}
+
+void restoreStoredMarks(RunEntryTable& table, StartType start)
+{
+    const int firstTimedLap = start == StartType::Staggered ? 1 : 2;
+    int holder = 0;
+    std::int32_t heatBest = 0;
+    std::int32_t heatBestAt = 0;
+    for (int k = 1; k <= kSlotCount; ++k) {
+        RunEntry& e = table.slot(k);
+        e.finished = true;
+        e.holdsHeatBest = false;
+        e.newPersonalBest = false;
+        if (e.isEmptySlot())
+            continue;
+        const int n = std::clamp(e.passingCount, 0, static_cast<int>(e.lapTotals.size()) - 1);
+        std::int32_t ownBest = 0;
+        std::int32_t ownBestAt = 0;
+        for (int lap = firstTimedLap; lap <= n; ++lap) {
+            const std::int32_t t = e.lapTotals[at(lap)] - e.lapTotals[at(lap - 1)];
+            e.newPersonalBest = lap > firstTimedLap && t < ownBest;
+            if (lap == firstTimedLap || t < ownBest) {
+                ownBest = t;
+                ownBestAt = e.lapTotals[at(lap)];
+            }
+        }
+        if (e.bestLap > 0 &&
+            (holder == 0 || e.bestLap < heatBest ||
+                (e.bestLap == heatBest && ownBestAt < heatBestAt))) {
+            holder = k;
+            heatBest = e.bestLap;
+            heatBestAt = ownBestAt;
+        }
+    }
+    if (holder != 0)
+        table.slot(holder).holdsHeatBest = true;
 }
 
 void updateTrackRecord(const RunEntry& e, TrackRecord& track)

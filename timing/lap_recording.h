@@ -36,6 +36,11 @@ void recordLap(RunEntry& entry, StartType start);
 // leaves the earlier holder).
 void updateHeatBest(RunEntryTable& table, int slot, std::int32_t& heatBestLap);
 
+// A heat read back from the race file was stopped when it was stored: every
+// slot is finished, and the best-lap marks are worked out again from the lap
+// totals kept with it (the heat's best goes to whoever set it first).
+void restoreStoredMarks(RunEntryTable& table, StartType start);
+
 // Takes the track's lap record if the entry's best lap beats it.
 void updateTrackRecord(const RunEntry& entry, TrackRecord& track);
 

@@ -1,5 +1,6 @@
 #include "results/ui/report_printer.h"
 
+#include "platform/print_file.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_file_chooser.h"
 #include "results/report_export.h"
@@ -87,6 +88,7 @@ bool printReport(QWidget* parent, const ReportDocument& doc, const WorkFolder& f
     printer.setFromTo(1, 1);
     printer.setCopyCount(1);
     QPrintDialog dialog(&printer, parent);
+    proposePrintFile(dialog, doc.identity.documentName);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     return renderReport(printer, doc, folder);
@@ -98,7 +100,8 @@ bool saveReportAsPdf(
     if (doc.pages.empty())
         return false;
     QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer en PDF"),
-        QDir::homePath(), QStringLiteral("Document PDF (.pdf) (*.pdf)"));
+        proposedReportPdf(doc.identity.documentName),
+        QStringLiteral("Document PDF (.pdf) (*.pdf)"));
     if (name.isEmpty())
         return false;
     if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

@@ -199,17 +199,36 @@ TEST_F(RaceFileCommandsTest, LoadCopiesTheChosenFileAndLoadsItsRace)
     EXPECT_TRUE(prompts.boxes.empty());
     EXPECT_EQ(files.opened, std::vector<std::string> {utf8(dir.path())});
 
+    // A file that is not a race is named and replaces nothing.
+    touchWorkingRace("Kept");
+    const std::string before = readFile(working());
+    writeFile(dir.path() / "notes.race", "");
+    files.choices = {utf8(dir.path() / "notes.race")};
+    commands.loadRace();
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].text,
+        "Erreur: impossible d'ouvrir le fichier Course: " + utf8(dir.path() / "notes.race"));
+    EXPECT_EQ(readFile(working()), before);
+
     files.choices = {utf8(otherFile)};
     prompts.answers = {Answer::No};
     commands.loadRace();
-    ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0].text, "Souhaitez-vous sauvegarder la course en cours?");
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[1].text, "Souhaitez-vous sauvegarder la course en cours?");
     EXPECT_EQ(readFile(working()), readFile(otherFile));
     EXPECT_EQ(race.categoryCount(), 2);
     EXPECT_EQ(race.category(2).name, "Mini");
     EXPECT_EQ(view.title, "Kestrametrix:   " + utf8(otherFile));
     EXPECT_TRUE(view.saveEnabled);
     EXPECT_EQ(view.treeBuilds, 1);
+
+    // An untouched new race is not worth a question.
+    commands.newRace();
+    const std::size_t boxes = prompts.boxes.size();
+    files.choices = {utf8(otherFile)};
+    commands.loadRace();
+    EXPECT_EQ(prompts.boxes.size(), boxes);
+    EXPECT_EQ(race.category(2).name, "Mini");
 }
 
 TEST_F(RaceFileCommandsTest, QuittingSavesANamedRaceWithoutADialog)

@@ -29,9 +29,11 @@ bool isBoxLine(const QString& line)
     return false;
 }
 
-ProgramRun runProgram(const std::filesystem::path& workDir, int quitAfterMs = 600)
+ProgramRun runProgram(const std::filesystem::path& workDir, int quitAfterMs = 600,
+    const std::filesystem::path& runtimeParent = {})
 {
-    const auto runtime = workDir.parent_path() / "runtime";
+    const auto runtime =
+        (runtimeParent.empty() ? workDir.parent_path() : runtimeParent) / "runtime";
     std::filesystem::create_directories(runtime);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     QProcess p;
@@ -56,13 +58,6 @@ ProgramRun runProgram(const std::filesystem::path& workDir, int quitAfterMs = 60
     return run;
 }
 
-const char* const kNotice =
-    "Message Important: Les impressions de documents avec les dernières versions de Windows 11 "
-    "peuvent provoquer un bug entrainant la fermeture du logiciel.\\nSi vous êtes sous W11, avant "
-    "toute utilisation du logiciel, veuillez tester l'impression en imprimant au moins 2 "
-    "documents consécutifs. Si ce bug apparait, pour pouvoir imprimer un document de course à "
-    "partir du logiciel, il ne faudra pas l'imprimer directement, mais passer par une capture "
-    "d'écran.\\nNous travaillons actuellement à une résolution de ce problème.";
 const char* const kQuit = "Attention: Vous voulez quitter!\\nSouhaitez-vous sauvegarder la "
                           "course en cours? -> Oui";
 const char* const kNoDecoder = "Message: Echec à l'ouverture du port COM";
@@ -74,9 +69,10 @@ TEST(AppStartup, AFreshFolderIsSeededAndGetsANewRaceWithOnlyTheNotice)
     const ProgramRun run = runProgram(work);
     EXPECT_EQ(run.exitCode, 0);
 
-    // The notice, the quit question answered Yes (its save dialog cancelled)
-    // and, without a decoder, the port box: nothing else.
-    QStringList expected = {QString::fromUtf8(kNotice), QString::fromUtf8(kQuit)};
+    // The quit question answered Yes (its save dialog cancelled) and, without
+    // a decoder, the port box: nothing else (the Windows 11 printing notice is
+    // for Windows only).
+    QStringList expected = {QString::fromUtf8(kQuit)};
     QStringList boxes = run.boxes;
     boxes.removeAll(QString::fromUtf8(kNoDecoder));
     EXPECT_EQ(boxes, expected) << boxes.join('\n').toStdString();
@@ -118,6 +114,27 @@ TEST(AppStartup, ACrashedRaceSurvivesASecondStart)
     // must not replace the crashed one.
     ASSERT_EQ(runProgram(work).exitCode, 0);
     EXPECT_EQ(readFile(work / "PcCrashRace.race"), crashedBytes);
+}
+
+TEST(AppStartup, AnUnusableFolderOrSettingsFileIsSaidOnce)
+{
+    TempDir dir;
+    // A working folder below a plain file can be made by nobody, root included.
+    test::writeFile(dir.path() / "plain", "x");
+    const ProgramRun blocked = runProgram(dir.path() / "plain" / "w", 600, dir.path());
+    EXPECT_EQ(blocked.exitCode, 1);
+    ASSERT_EQ(blocked.boxes.size(), 1) << blocked.boxes.join('\n').toStdString();
+    EXPECT_TRUE(blocked.boxes[0].startsWith("Erreur: Erreur: le dossier de travail"));
+
+    // Interface settings that cannot be read: one box, not one per reading.
+    const auto work = dir.path() / "w";
+    ASSERT_EQ(runProgram(work).exitCode, 0);
+    const auto settings = work / "R\xC3\xA9glagesInterface2.rg";
+    std::filesystem::remove(settings);
+    std::filesystem::create_directory(settings);
+    const ProgramRun run = runProgram(work);
+    EXPECT_EQ(run.boxes.filter("Interface Port COM").size(), 1)
+        << run.boxes.join('\n').toStdString();
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+// What the window says: Qt's own dialogs in French, no Windows notice on
+// other systems, "Aide" that names the guide when nothing can show it, and
+// reports proposed under their own name in the documents folder.
+#include "app/menu_table.h"
+#include "platform/french_translations.h"
+#include "platform/print_file.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace ksy {
+namespace {
+
+class WindowMessages : public test::WindowTest { };
+
+TEST_F(WindowMessages, HelpSaysWhyTheGuideCannotBeShownAndNamesIt)
+{
+    const std::string guide = folder.file("Guides/HelpSandYachtingFR.pdf").string();
+    std::vector<QString> opened;
+    bool viewer = false;
+    window->setDocumentOpener([&](const QString& path) {
+        opened.push_back(path);
+        return viewer;
+    });
+    window->runCommand(cmd::Help);
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].title, "Erreur");
+    EXPECT_NE(prompts.boxes[0].text.find("aucun lecteur de PDF"), std::string::npos);
+    EXPECT_NE(prompts.boxes[0].text.find(guide), std::string::npos) << prompts.boxes[0].text;
+
+    viewer = true;
+    window->runCommand(cmd::Help);
+    EXPECT_EQ(prompts.boxes.size(), 1u);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1].toStdString(), guide);
+
+    std::filesystem::remove(guide);
+    window->runCommand(cmd::Help);
+    ASSERT_EQ(prompts.boxes.size(), 2u);
+    EXPECT_EQ(prompts.boxes[1].text, "Erreur: le guide est introuvable: " + guide);
+    EXPECT_EQ(opened.size(), 2u);
+
+    // The printing notice is about Windows 11 only.
+    window->showImportantNotice();
+    EXPECT_EQ(prompts.boxes.size(), 2u);
+}
+
+TEST_F(WindowMessages, QtsOwnDialogsSpeakFrenchAndReportsKeepTheirName)
+{
+    QTranslator* french = installFrenchTranslations(*qApp);
+    ASSERT_NE(french, nullptr);
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Annuler");
+    QLineEdit edit;
+    QMenu* menu = edit.createStandardContextMenu();
+    EXPECT_TRUE(menu->actions().first()->text().startsWith("&Annuler"))
+        << menu->actions().first()->text().toStdString();
+    delete menu;
+
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(proposedReportPdf("LISTE PILOTES : Printing..."), documents + "/Liste pilotes.pdf");
+    EXPECT_EQ(reportFileBaseName("RESULTATS SERIE : Printing..."), "Résultats série");
+    EXPECT_EQ(reportFileBaseName("AUTRE : x/y"), "Autre");
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    proposePrintFile(dialog, "REPARTITION QUALIFS : Printing...");
+    auto* field = dialog.findChild<QLineEdit*>("filename");
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(), documents + "/Répartition qualifs.pdf");
+    QCoreApplication::removeTranslator(french);
+    delete french;
+}
+
+} // namespace
+} // namespace ksy
