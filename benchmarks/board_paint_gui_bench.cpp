@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 
 namespace {
@@ -20,8 +19,7 @@ BoardView heatOfTwenty()
 {
     DisplaySettings settings;
     readDisplaySettings(
-        std::filesystem::path(KSY_SOURCE_DIR) / u8"data/Private/RéglagesAffichage.rgsc",
-        settings);
+        std::filesystem::path(KSY_SOURCE_DIR) / u8"data/Private/RéglagesAffichage.rgsc", settings);
     BoardView view;
     view.screenWidth = 1920;
     view.screenHeight = 1080;

@@ -21,8 +21,8 @@ Rect BoardGeometry::headerBand() const
 
 Rect BoardGeometry::table() const
 {
-    return {TreeStrip + x(60), y(145), TreeStrip + x(widthSum() + 95),
-        y(145) + rowHeight * rowsDrawn};
+    return {
+        TreeStrip + x(60), y(145), TreeStrip + x(widthSum() + 95), y(145) + rowHeight * rowsDrawn};
 }
 
 Rect BoardGeometry::positionStrip() const

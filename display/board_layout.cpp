@@ -114,8 +114,8 @@ private:
         } else {
             for (int i = 0; i < g_.rowsDrawn; ++i)
                 add(role,
-                    GradientRectOp {{area.left, g_.rowTop(i), area.right, g_.rowBottom(i)}, top,
-                        bottom});
+                    GradientRectOp {
+                        {area.left, g_.rowTop(i), area.right, g_.rowBottom(i)}, top, bottom});
         }
     }
 

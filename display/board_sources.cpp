@@ -61,10 +61,9 @@ void markSharedTransponders(std::vector<BoardLine>& lines)
 {
     auto counts = [](const BoardLine& l) { return !l.transponder.empty() && l.name != "(NA)"; };
     for (BoardLine& a : lines)
-        a.sharedTransponder = counts(a) &&
-            std::ranges::count_if(lines, [&](const BoardLine& b) {
-                return counts(b) && b.transponder == a.transponder;
-            }) > 1;
+        a.sharedTransponder = counts(a) && std::ranges::count_if(lines, [&](const BoardLine& b) {
+            return counts(b) && b.transponder == a.transponder;
+        }) > 1;
 }
 
 std::vector<BoardLine> boardLines(const Standings& standings)

@@ -77,8 +77,9 @@ bool ParticipantsForm::enter(int pilotIndex)
     record.clear();
     record.name = pilot.name.substr(0, Participant::kNameWidth - 1);
     // A pilot file written by hand may hold "1201": passings carry "001201".
-    record.transponder = transponderNumber(pilot.transponder)
-                             .value_or(pilot.transponder.substr(0, Participant::kTransponderWidth - 1));
+    record.transponder =
+        transponderNumber(pilot.transponder)
+            .value_or(pilot.transponder.substr(0, Participant::kTransponderWidth - 1));
     const std::string entered = record.name;
     const std::string transponder = record.transponder;
     plan_.at(lastUsed) = record.name;

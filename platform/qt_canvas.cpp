@@ -57,8 +57,7 @@ QFont toQFont(const FontSpec& font)
 
 const FontCache::Entry& FontCache::entry(const FontSpec& spec)
 {
-    Key key {spec.face, spec.pixelHeight, spec.weight, spec.italic, spec.underline,
-        spec.strikeOut};
+    Key key {spec.face, spec.pixelHeight, spec.weight, spec.italic, spec.underline, spec.strikeOut};
     auto it = entries_.find(key);
     if (it == entries_.end()) {
         // Dragging a window's size through many screens would otherwise grow

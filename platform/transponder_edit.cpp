@@ -10,25 +10,33 @@ namespace ksy {
 void bindTransponderEdit(QLineEdit* edit, Prompts& prompts, TransponderEditBinding binding)
 {
     edit->setMaxLength(static_cast<int>(kTransponderDigits));
-    auto changed = std::make_shared<bool>(false);
-    auto b = std::make_shared<TransponderEditBinding>(std::move(binding));
+    struct State {
+        TransponderEditBinding binding;
+        QString lastGood; // what the edit showed before a refused keystroke
+        bool changed = false;
+    };
+    auto state = std::make_shared<State>(State {std::move(binding), edit->text(), false});
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [state](const QString& text) {
+        if (transponderNumber(text.toStdString()))
+            state->lastGood = text;
+    });
     QObject::connect(
-        edit, &QLineEdit::textEdited, edit, [edit, &prompts, changed, b](const QString& text) {
-            if (b->store(text.toStdString())) {
-                *changed = true;
+        edit, &QLineEdit::textEdited, edit, [edit, &prompts, state](const QString& text) {
+            if (state->binding.store(text.toStdString())) {
+                state->changed = true;
                 return;
             }
-            edit->setText(QString::fromStdString(b->stored()));
+            edit->setText(state->lastGood);
             prompts.error(transponderRefusal(text.toStdString()));
         });
-    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, changed, b] {
-        const QString shown = QString::fromStdString(b->stored());
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, state] {
+        const QString shown = QString::fromStdString(state->binding.stored());
         if (edit->text() != shown)
             edit->setText(shown);
         // Warn once per change, not each time the edit merely loses focus.
-        if (*changed && b->left)
-            b->left();
-        *changed = false;
+        if (state->changed && state->binding.left)
+            state->binding.left();
+        state->changed = false;
     });
 }
 

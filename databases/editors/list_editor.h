@@ -112,7 +112,8 @@ public:
         if (f.kind == FieldKind::ReadOnly || f.kind == FieldKind::Button) return false;
         if (f.transponder) {
             const auto number = transponderNumber(utf8);
-            if (!number) return false;
+            if (!number)
+                return false;
             r->*(b->member) = *number;
             return true;
         }
@@ -124,7 +125,8 @@ public:
         }
         const auto bytes = storableField(utf8, limit);
         if (!bytes) return false;
-        if (f.kind == FieldKind::Digits && !isAllDigits(*bytes)) return false;
+        if (f.kind == FieldKind::Digits && !isAllDigits(*bytes))
+            return false;
         r->*(b->member) = *bytes;
         return true;
     }

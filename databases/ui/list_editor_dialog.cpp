@@ -124,9 +124,8 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                     e->setReadOnly(true);
                 } else if (f.transponder) {
                     bindTransponderEdit(e, prompts_,
-                        {[this, control](const std::string& text) {
-                             return form_->setText(control, text);
-                         },
+                        {[this, control](
+                             const std::string& text) { return form_->setText(control, text); },
                             [this, control] { return form_->text(control); }, {}});
                     edits_[control] = e;
                     details->addRow(qtText(f.label), e);

@@ -1,9 +1,8 @@
 #include "planning/ui/participant_details_dialog.h"
 
+#include "databases/transponder_number.h"
 #include "platform/transponder_edit.h"
 #include "storage/encoding.h"
-
-#include "databases/transponder_number.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -145,7 +144,8 @@ void ParticipantDetailsDialog::warnSharedTransponder(Prompts& prompts)
 {
     const std::string other = form_.sharedTransponder();
     if (!other.empty())
-        prompts.message("Attention", sharedTransponderWarning(form_.transponder(), cp1252ToUtf8(other)),
+        prompts.message("Attention",
+            sharedTransponderWarning(form_.transponder(), cp1252ToUtf8(other)),
             PromptIcon::Exclamation);
 }
 

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QTreeWidget>
@@ -62,8 +63,8 @@ void checkTree(QTreeWidget* tree, QStringList& out)
         const QRect r = tree->visualRect(index);
         QStyleOptionViewItem option;
         option.initFrom(tree);
-        const int need =
-            r.left() + tree->horizontalOffset() + tree->itemDelegate()->sizeHint(option, index).width();
+        const int need = r.left() + tree->horizontalScrollBar()->value() +
+            tree->itemDelegate()->sizeHint(option, index).width();
         const int have = tree->columnWidth(0);
         if (need > have)
             out << describe(tree, (*it)->text(0), need, have);
@@ -95,16 +96,14 @@ QStringList clippedTexts(QWidget* root)
             if (e->isReadOnly())
                 check(w, e->text(), advance(e, e->text()) + 6, e->width());
         } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-            QString widest;
-            for (int i = 0; i < c->count(); ++i)
-                if (advance(c, c->itemText(i)) > advance(c, widest))
-                    widest = c->itemText(i);
+            // The combo box cuts an entry wider than its edit field.
             QStyleOptionComboBox option;
             option.initFrom(c);
-            const QSize content(advance(c, widest), c->fontMetrics().height());
-            check(w, widest,
-                c->style()->sizeFromContents(QStyle::CT_ComboBox, &option, content, c).width(),
-                c->width());
+            option.editable = c->isEditable();
+            const QRect field = c->style()->subControlRect(
+                QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, c);
+            for (int i = 0; i < c->count(); ++i)
+                check(w, c->itemText(i), advance(c, c->itemText(i)), field.width() - 2);
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             check(w, g->title(), advance(g, g->title()) + 12, g->width());
         } else if (auto* t = qobject_cast<QTreeWidget*>(w)) {
@@ -155,6 +154,10 @@ public:
         window->resize(screen);
     }
     void TestBody() override { }
+    using WindowTest::clock;
+    using WindowTest::folder;
+    using WindowTest::prompts;
+    using WindowTest::window;
 
     // Runs the command; every dialog it opens is checked, then closed.
     QStringList clippedInDialogsOf(int command)
@@ -188,9 +191,9 @@ TEST(TextsFit, MainWindowOnCommonScreensAndAt125Percent)
             if (QStringList {"2104", "2105", "2106"}.contains(c->objectName()))
                 c->show();
         const QStringList clipped = clippedTexts(w.window.get());
-        EXPECT_TRUE(clipped.isEmpty()) << d.screen.width() << "x" << d.screen.height() << " at "
-                                       << d.fontScale << ":\n"
-                                       << clipped.join("\n").toStdString();
+        EXPECT_TRUE(clipped.isEmpty())
+            << d.screen.width() << "x" << d.screen.height() << " at " << d.fontScale << ":\n"
+            << clipped.join("\n").toStdString();
     }
 }
 
@@ -200,13 +203,13 @@ TEST(TextsFit, EveryDialogOfTheWindowAt100And125Percent)
         const ScaledFont font(scale);
         RaceWindow w(QSize(1920, 1080));
         QStringList clipped;
-        for (int id : {cmd::TrackDatabase, cmd::ClubDatabase, cmd::PilotDatabase,
-                 cmd::PackDatabase, cmd::FrequencyDatabase, cmd::DurationCalculator,
-                 cmd::SoundSettings, cmd::DisplaySettings, cmd::InterfaceSettings})
+        for (int id : {cmd::TrackDatabase, cmd::ClubDatabase, cmd::PilotDatabase, cmd::PackDatabase,
+                 cmd::FrequencyDatabase, cmd::DurationCalculator, cmd::SoundSettings,
+                 cmd::DisplaySettings, cmd::InterfaceSettings})
             clipped << w.clippedInDialogsOf(id);
         w.window->tree().selectCode(10000); // the category
-        for (int id : {cmd::RaceTrack, cmd::ParticipantList, cmd::RaceOptions,
-                 cmd::HeatComposition})
+        for (int id :
+            {cmd::RaceTrack, cmd::ParticipantList, cmd::RaceOptions, cmd::HeatComposition})
             clipped << w.clippedInDialogsOf(id);
 
         w.window->tree().selectCode(11001); // its first participant

@@ -152,8 +152,8 @@ TEST(TransponderPackEditor, TwentyPacksOfDigits)
 
     ASSERT_TRUE(e.save(folder, prompts));
     const std::string empty21(21, '\t');
-    std::string expected = "Pack1" + std::string(20, '\t') + "000042\t\n" + "\t000007" +
-        std::string(20, '\t') + "\n";
+    std::string expected =
+        "Pack1" + std::string(20, '\t') + "000042\t\n" + "\t000007" + std::string(20, '\t') + "\n";
     for (int i = 2; i < 20; ++i)
         expected += empty21 + "\n";
     EXPECT_EQ(readFile(dir.path() / "BaseDonnéesTranspondeurs.bd"), expected);

@@ -4,9 +4,8 @@
 #include "display/text_fit.h"
 
 #include <algorithm>
-#include <ranges>
-
 #include <gtest/gtest.h>
+#include <ranges>
 
 namespace ksy::test {
 namespace {
@@ -125,8 +124,8 @@ TEST(BoardLayout, TextsStayInTheirCellsAndClocksFollowTheScreen)
         const BoardGeometry g = boardGeometry(v);
         for (const TextOp& t : textsOf(d, Role::Cell)) {
             const int width = m.textWidth(t.font, t.text);
-            const bool inAColumn = std::ranges::any_of(
-                std::views::iota(0, BoardColumnCount), [&](int k) {
+            const bool inAColumn =
+                std::ranges::any_of(std::views::iota(0, BoardColumnCount), [&](int k) {
                     return t.x == g.columnCentre(k) && t.x - width / 2 >= g.columnLeft(k) &&
                         t.x + width / 2 <= g.columnRight(k);
                 });

@@ -80,8 +80,8 @@ TEST(BoardSources, SharedTransponderIsMarkedOnBothLinesAndOnTheBoard)
             cells.emplace_back(t->text, t->background);
     using C = std::optional<Colour>;
     EXPECT_EQ(cells,
-        (std::vector<std::pair<std::string, C>> {{"001201 !", rgb(255, 230, 0)},
-            {"000007", C {}}, {"001201 !", rgb(255, 230, 0)}}));
+        (std::vector<std::pair<std::string, C>> {
+            {"001201 !", rgb(255, 230, 0)}, {"000007", C {}}, {"001201 !", rgb(255, 230, 0)}}));
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 #include "databases/database_loaders.h"
 #include "databases/database_writers.h"
 #include "planning/participants_form.h"
+#include "race_folder_fixture.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
-#include "race_folder_fixture.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
