@@ -8,6 +8,7 @@
 #include "databases/ui/database_editors.h"
 #include "display/display_settings_check.h"
 #include "platform/document_viewer.h"
+#include "platform/text_room.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
@@ -258,6 +259,17 @@ void MainWindow::createChildControls(QSize screen)
     for (const TransponderPack& pack : databases_.packs)
         packs->addItem(qs(cp1252ToUtf8(pack.label)));
     packs->setCurrentIndex(0);
+    // The transponder strip's widths were made for another font: what a text
+    // needs more widens its control and moves its line along.
+    const auto strip = [this](std::initializer_list<int> ids) {
+        std::vector<QWidget*> line;
+        for (int id : ids)
+            line.push_back(controls_.at(id));
+        return line;
+    };
+    fitLineToTexts(strip({2101, 2102, 2104}));
+    fitLineToTexts(strip({2103, 2105, 2106}));
+    growFrameAround(controls_.at(2223), strip({2102, 2104, 2106}), 8);
     for (int id : {2104, 2105, 2106})
         controls_.at(id)->hide();
     findChild<QScrollBar*>(QStringLiteral("boardScrollBar"))->hide();

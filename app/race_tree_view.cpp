@@ -34,6 +34,9 @@ RaceTreeView::RaceTreeView(const WorkFolder& folder, QWidget* parent)
     setObjectName(QStringLiteral("4000"));
     setColumnCount(1);
     header()->hide();
+    // A long category or pilot name scrolls sideways instead of being cut.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setRootIsDecorated(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setItemDelegate(new LabelDelegate(this));

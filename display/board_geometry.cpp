@@ -21,8 +21,8 @@ Rect BoardGeometry::headerBand() const
 
 Rect BoardGeometry::table() const
 {
-    return {TreeStrip + x(60), y(145), TreeStrip + x(widthSum() + 95),
-        y(145) + y(rowHeight * rowsDrawn)};
+    return {
+        TreeStrip + x(60), y(145), TreeStrip + x(widthSum() + 95), y(145) + rowHeight * rowsDrawn};
 }
 
 Rect BoardGeometry::positionStrip() const
@@ -88,12 +88,12 @@ int BoardGeometry::finishLeft() const
 
 int BoardGeometry::rowTop(int row) const
 {
-    return y(145) + rowHeight * row * screenHeight / 900;
+    return y(145) + rowHeight * row;
 }
 
 int BoardGeometry::rowTextTop(int row) const
 {
-    return y(145) + (rowHeight * row + rowHeight / 12) * screenHeight / 900;
+    return rowTop(row) + rowHeight / 12;
 }
 
 Rect BoardGeometry::cell(int row, int column) const
@@ -110,7 +110,7 @@ int visibleRowCount(int rowHeight, int screenHeight)
 {
     const int available = rowAreaHeight(screenHeight);
     int n = 0;
-    while (n < MaxBoardRows && (n + 1) * rowHeight * screenHeight / 900 < available)
+    while (n < MaxBoardRows && (n + 1) * rowHeight < available)
         ++n;
     return n;
 }

@@ -13,7 +13,7 @@ struct BoardGeometry {
     int screenWidth = 1600;
     int screenHeight = 900;
     ColumnWidths widths {};
-    int rowHeight = 0; // in 1/900 units
+    int rowHeight = 0; // in pixels: the fonts already follow the screen size
     int rowsDrawn = 0;
 
     int x(int units) const { return units * screenWidth / 1600; }
@@ -50,7 +50,8 @@ struct BoardGeometry {
 // Height of the space the rows may fill, under the header band.
 int rowAreaHeight(int screenHeight);
 
-// The largest n (0..20) whose n rows still fit above the board's bottom.
+// The largest n (0..20) whose n rows of rowHeight pixels still fit above the
+// board's bottom.
 int visibleRowCount(int rowHeight, int screenHeight);
 
 } // namespace ksy

@@ -41,6 +41,7 @@ struct BoardLine {
     bool changed = false;
     bool newPersonalBest = false;
     bool holdsHeatBest = false;
+    bool sharedTransponder = false; // another pilot of the heat carries it too
 
     // The text shown under adjustable column `column` (BoardColumn).
     const std::string& columnText(int column) const;

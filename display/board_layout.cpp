@@ -1,6 +1,7 @@
 #include "display/board_layout.h"
 
 #include "display/board_scroll.h"
+#include "display/text_fit.h"
 
 #include <algorithm>
 
@@ -100,36 +101,39 @@ private:
                 std::nullopt});
     }
 
+    // Flat when the two colours are equal; otherwise a gradient, one per row
+    // in relief style, one down the whole column of rows in gradient style.
+    void rowsBand(Role role, const Rect& area, Colour top, Colour bottom)
+    {
+        if (area.height() <= 0)
+            return;
+        if (top == bottom) {
+            add(role, FillRectOp {area, top});
+        } else if (!style_.relief) {
+            add(role, GradientRectOp {area, top, bottom});
+        } else {
+            for (int i = 0; i < g_.rowsDrawn; ++i)
+                add(role,
+                    GradientRectOp {
+                        {area.left, g_.rowTop(i), area.right, g_.rowBottom(i)}, top, bottom});
+        }
+    }
+
     void bands()
     {
         const Colour headTop = style_.colours[ColourHeaderTop];
         const Colour headBottom = style_.colours[ColourHeaderBottom];
-        const Rect strip = g_.positionStrip();
         if (headTop == headBottom) {
             add(Role::HeaderBand, FillRectOp {g_.headerBand(), headTop});
-            if (strip.height() > 0)
-                add(Role::PositionStrip, FillRectOp {strip, PaleYellow});
+            rowsBand(Role::PositionStrip, g_.positionStrip(), PaleYellow, PaleYellow);
         } else {
             add(Role::HeaderBand, GradientRectOp {g_.headerBand(), headTop, headBottom});
-            // Each place cell brightens by 40, 40, 95 down to the flat strip's
-            // pale yellow, so that the black places stay legible.
-            for (int i = 0; i < g_.rowsDrawn; ++i) {
-                const Rect r {strip.left, g_.rowTop(i), strip.right, g_.rowBottom(i)};
-                add(Role::PositionStrip, GradientRectOp {r, StripGradientTop, PaleYellow});
-            }
+            // The places brighten by 40, 40, 95 down to the flat strip's pale
+            // yellow, so that the black places stay legible.
+            rowsBand(Role::PositionStrip, g_.positionStrip(), StripGradientTop, PaleYellow);
         }
-        const Colour tableTop = style_.colours[ColourTableTop];
-        const Colour tableBottom = style_.colours[ColourTableBottom];
-        const Rect table = g_.table();
-        if (tableTop == tableBottom) {
-            if (table.height() > 0)
-                add(Role::Table, FillRectOp {table, tableTop});
-        } else {
-            for (int i = 0; i < g_.rowsDrawn; ++i) {
-                const Rect r {table.left, g_.rowTop(i), table.right, g_.rowBottom(i)};
-                add(Role::Table, GradientRectOp {r, tableTop, tableBottom});
-            }
-        }
+        rowsBand(Role::Table, g_.table(), style_.colours[ColourTableTop],
+            style_.colours[ColourTableBottom]);
     }
 
     void frame()
@@ -157,21 +161,18 @@ private:
         add(Role::Frame, LineOp {band.right, band.top, band.right, bottom, Black, 2});
     }
 
+    // The title stays in its band, left of the race buttons: a longer one is
+    // cut with an ellipsis.
     void heatTitle()
     {
-        Rect r = g_.heatTitle();
+        const Rect r = g_.heatTitle();
         const FontSpec f = font(FontHeatTitle);
-        // A title longer than its band takes the band along under it, so that
-        // it reads as one strip instead of a band with a box sticking out.
-        const int textRight =
-            r.left + g_.x(20) + metrics_.textWidth(f, view_.inputs.heatTitle);
-        r.right = std::max(r.right, std::min(textRight, view_.screenWidth));
+        const int left = r.left + g_.x(10);
         add(Role::HeatTitle, FillRectOp {r, style_.colours[ColourHeatTitle]});
-        // Opaque text: a title longer than its band stays readable past it.
         add(Role::HeatTitle,
-            TextOp {r.left + g_.x(10), centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
-                view_.inputs.heatTitle, f, style_.textColours[FontHeatTitle],
-                style_.colours[ColourHeatTitle]});
+            TextOp {left, centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
+                elideToWidth(view_.inputs.heatTitle, f, r.right - g_.x(5) - left, metrics_), f,
+                style_.textColours[FontHeatTitle], style_.colours[ColourHeatTitle]});
     }
 
     void headers()
@@ -181,20 +182,24 @@ private:
         const Colour colour = style_.textColours[FontHeaders];
         const int top = centredTop(band.top, band.bottom, f, metrics_);
         const int pad = g_.x(3);
-        auto header = [&](int xLeft, const char* text) {
-            add(Role::Header, TextOp {xLeft + pad, top, TextAlign::Left, text, f, colour, {}});
+        auto header = [&](int xLeft, int xRight, const char* text) {
+            add(Role::Header,
+                TextOp {xLeft + pad, top, TextAlign::Left,
+                    elideToWidth(text, f, xRight - xLeft - pad, metrics_), f, colour, {}});
         };
-        header(band.left, "Pos");
+        header(band.left, g_.columnsLeft(), "Pos");
         for (int k = 0; k < BoardColumnCount; ++k)
             if (g_.widths[k] != 0)
-                header(g_.columnLeft(k), HeaderTexts[k]);
-        header(g_.finishLeft() - g_.x(5), "Fin");
+                header(g_.columnLeft(k), g_.columnRight(k), HeaderTexts[k]);
+        header(g_.finishLeft() - g_.x(5), band.right, "Fin");
     }
 
     std::optional<Colour> cellBackground(const BoardLine& l, int column) const
     {
         if (column == ColumnSlot && l.changed)
             return style_.colours[ColourChangedRow];
+        if (column == ColumnTransponder && l.sharedTransponder)
+            return style_.colours[ColourRadioConflict];
         if (column == ColumnBestLap) {
             if (l.holdsHeatBest)
                 return style_.colours[ColourHeatBestLap];
@@ -202,6 +207,14 @@ private:
                 return style_.colours[ColourPersonalBest];
         }
         return std::nullopt;
+    }
+
+    // A shared transponder also gets a sign, for eyes that miss the colour.
+    static std::string cellText(const BoardLine& l, int column)
+    {
+        if (column == ColumnTransponder && l.sharedTransponder)
+            return l.transponder + " !";
+        return l.columnText(column);
     }
 
     void rows()
@@ -217,10 +230,13 @@ private:
                 continue;
             const FontSpec f = font(FontFirstColumn + k);
             const Colour colour = style_.textColours[FontFirstColumn + k];
+            // A text wider than its column is cut, never drawn over the next.
+            const int room = g_.columnRight(k) - g_.columnLeft(k) - 4;
             for (int i = 0; i < g_.rowsDrawn; ++i)
                 add(Role::Cell,
                     TextOp {g_.columnCentre(k), g_.rowTextTop(i), TextAlign::Centre,
-                        line(i).columnText(k), f, colour, cellBackground(line(i), k)});
+                        elideToWidth(cellText(line(i), k), f, room, metrics_), f, colour,
+                        cellBackground(line(i), k)});
         }
         const int flagWidth = view_.screenWidth / 64;
         for (int i = 0; i < g_.rowsDrawn; ++i) {
@@ -241,9 +257,10 @@ private:
             TextOp {cd.right, centredTop(cd.top, cd.bottom, countdownFont, metrics_),
                 TextAlign::Right, in.countdownText, countdownFont, Black, {}});
 
-        // Duration, elapsed and remaining side by side, each centred in a third.
+        // Duration, elapsed and remaining side by side, each centred in a third,
+        // in a font that follows the screen as the board does.
         const Rect clk = g_.clock();
-        const FontSpec clockFont = plainFont("Arial Black", 30);
+        const FontSpec clockFont = plainFont("Arial Black", g_.x(30));
         const int top = centredTop(clk.top, clk.bottom, clockFont, metrics_);
         const std::string* texts[3] = {&in.durationText, &in.elapsedText, &in.remainingText};
         const Colour colours[3] = {Black, Green, Red};
@@ -290,11 +307,17 @@ private:
 RowMetrics boardRowMetrics(
     const BoardStyle& style, int screenWidth, int screenHeight, const TextMetrics& metrics)
 {
+    int textHeight = 0;
+    for (int k = 0; k < BoardColumnCount; ++k)
+        textHeight = std::max(
+            textHeight, metrics.textHeight(style.fontFor(FontFirstColumn + k, screenWidth)));
     RowMetrics m;
-    for (int k = 0; k < BoardColumnCount; ++k) {
-        const int h = metrics.textHeight(style.fontFor(FontFirstColumn + k, screenWidth));
-        m.rowHeight = std::max(m.rowHeight, h * 120 / 100);
-    }
+    m.rowHeight = textHeight * 120 / 100;
+    // A heat's twenty rows are worth more than the spacing between them: on a
+    // screen a little short of room the spacing shrinks, never the text.
+    const int tightest = (rowAreaHeight(screenHeight) - 1) / MaxBoardRows;
+    if (m.rowHeight > tightest && tightest >= textHeight)
+        m.rowHeight = tightest;
     m.visibleRows = visibleRowCount(m.rowHeight, screenHeight);
     return m;
 }

@@ -21,6 +21,7 @@ BoardStyle boardStyle(const DisplaySettings& settings)
     }
     style.textColours = settings.textColours;
     style.colours = settings.colours;
+    style.relief = settings.style != 0;
     return style;
 }
 
@@ -56,12 +57,22 @@ BoardLine boardLine(const BoardRow& row)
     return l;
 }
 
+void markSharedTransponders(std::vector<BoardLine>& lines)
+{
+    auto counts = [](const BoardLine& l) { return !l.transponder.empty() && l.name != "(NA)"; };
+    for (BoardLine& a : lines)
+        a.sharedTransponder = counts(a) && std::ranges::count_if(lines, [&](const BoardLine& b) {
+            return counts(b) && b.transponder == a.transponder;
+        }) > 1;
+}
+
 std::vector<BoardLine> boardLines(const Standings& standings)
 {
     std::vector<BoardLine> lines;
     const int count = std::clamp(standings.count, 0, kSlotCount);
     for (int i = 0; i < count; ++i)
         lines.push_back(boardLine(standings.board[static_cast<std::size_t>(i)]));
+    markSharedTransponders(lines);
     return lines;
 }
 

@@ -15,7 +15,12 @@ BoardStyle boardStyle(const DisplaySettings& settings);
 ColumnWidths boardColumnWidths(const DisplaySettings& settings);
 void storeColumnWidths(const ColumnWidths& widths, DisplaySettings& settings);
 
-// The first `count` board rows of the standings, names turned into UTF-8.
+// Marks the lines whose transponder another line of the heat also carries:
+// a passing of that number can count for only one of them.
+void markSharedTransponders(std::vector<BoardLine>& lines);
+
+// The first `count` board rows of the standings, names turned into UTF-8,
+// shared transponders marked.
 std::vector<BoardLine> boardLines(const Standings& standings);
 
 // What the board shows of a heat: its title (UTF-8), the given running order

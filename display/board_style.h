@@ -35,6 +35,9 @@ struct BoardStyle {
     std::array<FontSpec, 12> fonts;
     std::array<Colour, 12> textColours {};
     std::array<Colour, 13> colours {};
+    // "style relief": every row has its own gradient, so that the rows stand
+    // out as strips; "style dégradé": one gradient runs down the whole table.
+    bool relief = true;
 
     // Font entry `entry` at its pixel height for a screen `screenWidth` wide.
     FontSpec fontFor(int entry, int screenWidth) const

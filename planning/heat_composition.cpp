@@ -23,6 +23,12 @@ const PlanEntryDetails& HeatComposition::details(int i) const
     return i >= 0 && i < kHeatPlanEntries ? details_[static_cast<std::size_t>(i)] : none;
 }
 
+std::string HeatComposition::shownFirstFrequency(int i) const
+{
+    const std::string& freq = details(i).frequencies[0];
+    return inConflict(i) ? "!" + freq : freq;
+}
+
 bool HeatComposition::inConflict(int i) const
 {
     const int pilots = pilotsPerHeat();

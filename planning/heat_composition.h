@@ -47,6 +47,10 @@ public:
     // Whether entry i's "Freq1" is set, is not "2.4Ghz" and is also the
     // "Freq1" of another entry of the same heat.
     bool inConflict(int i) const;
+    // "Freq1" of entry i as the list and the print show it (Windows-1252): a
+    // conflict is marked by "!" before it as well as in red, which a
+    // black-and-white printer loses.
+    std::string shownFirstFrequency(int i) const;
 
     // Exchanges entries upper and upper + 1 (from 0). Refused, returning
     // false, when the upper one is at position 200 or beyond (1-based): no

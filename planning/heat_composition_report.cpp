@@ -93,8 +93,9 @@ ReportDocument heatCompositionReport(const CompositionReportHeader& header,
                 p.text(role::kCell, 770, y, TextAlign::Centre, cp1252ToUtf8(details.transponder),
                     kText);
                 const bool conflict = composition.inConflict(entry);
-                p.text(role::kCell, 870, y, TextAlign::Left, cp1252ToUtf8(details.frequencies[0]),
-                    kText, conflict ? kConflictRed : kReportInk);
+                p.text(role::kCell, 870, y, TextAlign::Left,
+                    cp1252ToUtf8(composition.shownFirstFrequency(entry)), kText,
+                    conflict ? kConflictRed : kReportInk);
                 if (k + 1 < pilots)
                     p.line(role::kRowLine, 300, top + kRowHeight * (k + 1), kRight,
                         top + kRowHeight * (k + 1));

@@ -83,8 +83,9 @@ Drawing compositionListDrawing(const HeatComposition& composition, int scroll)
             const bool conflict = f == 0 && composition.inConflict(entry);
             text(d, conflict ? Role::RadioConflict : Role::Cell,
                 kFirstFrequencyX + kFrequencyStep * f, y, TextAlign::Left,
-                cp1252ToUtf8(details.frequencies[static_cast<std::size_t>(f)]), kRowFont,
-                conflict ? kConflictRed : kInk);
+                cp1252ToUtf8(f == 0 ? composition.shownFirstFrequency(entry)
+                                    : details.frequencies[static_cast<std::size_t>(f)]),
+                kRowFont, conflict ? kConflictRed : kInk);
         }
         const int arrowTop = rowTop(r) + 4;
         if (r >= 1 && hasFollowingRow(composition, scroll, r - 1))

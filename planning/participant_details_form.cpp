@@ -2,7 +2,8 @@
 
 #include "databases/database_files.h"
 #include "databases/database_loaders.h"
-#include "databases/database_sort.h"
+#include "databases/french_collation.h"
+#include "databases/transponder_number.h"
 #include "storage/race_file.h"
 #include "timing/decoder_protocol.h"
 #include "timing/interface_settings.h"
@@ -29,8 +30,7 @@ ParticipantDetailsForm::ParticipantDetailsForm(
         prompts_.error(openErrorText("Frequences"));
     for (const RadioFrequency& f : frequencies.records)
         choices_.push_back(f.value);
-    std::ranges::stable_sort(choices_,
-        [](const std::string& a, const std::string& b) { return compareNames(a, b) < 0; });
+    std::ranges::stable_sort(choices_, frenchLess);
 
     const auto raceFile = workingRaceFile(folder_);
     RaceHeader header;
@@ -69,13 +69,24 @@ std::string ParticipantDetailsForm::frequency(int i) const
     return participant_->frequencies[static_cast<std::size_t>(i)];
 }
 
-void ParticipantDetailsForm::transponderEdited(std::string_view text)
+bool ParticipantDetailsForm::transponderEdited(std::string_view text)
 {
-    if (!participant_ || text.size() != kTransponderDigits)
-        return;
-    if (!std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
-        return;
-    participant_->transponder = std::string(text);
+    const auto number = transponderNumber(text);
+    if (!number)
+        return false;
+    if (participant_)
+        participant_->transponder = *number;
+    return true;
+}
+
+std::string ParticipantDetailsForm::sharedTransponder() const
+{
+    if (!participant_ || participant_->transponder.empty())
+        return {};
+    for (const Participant& p : list_.records)
+        if (&p != participant_ && !p.name.empty() && p.transponder == participant_->transponder)
+            return p.name;
+    return {};
 }
 
 void ParticipantDetailsForm::frequencyChosen(int i, std::string_view value)

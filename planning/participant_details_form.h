@@ -1,7 +1,8 @@
 #pragma once
 // The rules of the details dialog of one participant (the one selected in the
-// race tree): its personal transponder, taken only once six digits are typed
-// or read from the decoder by the "Scan", and its five radio frequencies.
+// race tree): its personal transponder, typed (1 to 6 digits, kept in the
+// six-digit form) or read from the decoder by the "Scan", and its five radio
+// frequencies.
 // "OK" rewrites the category's list, which must already exist.
 #include "planning/participants.h"
 #include "services/canvas.h"
@@ -20,7 +21,7 @@ namespace ksy {
 
 class ParticipantDetailsForm {
 public:
-    static constexpr int kTransponderDigits = 6;
+    static constexpr int kTransponderDigits = 6; // characters "N°Puce" accepts
     // Where the scan indicator is drawn in the dialog.
     static constexpr Rect kIndicatorRect {305, 125, 350, 160};
 
@@ -39,8 +40,12 @@ public:
     // The entries of the five frequency lists, sorted.
     const std::vector<std::string>& frequencyChoices() const { return choices_; }
 
-    // "N°Puce" changed: only a text of exactly six digits is taken.
-    void transponderEdited(std::string_view text);
+    // "N°Puce" changed: 1 to 6 digits are taken in the six-digit form, an
+    // empty text clears it; false (nothing taken) for anything else.
+    bool transponderEdited(std::string_view text);
+    // The name (Windows-1252) of another participant of the category with the
+    // same transponder, "" when there is none.
+    std::string sharedTransponder() const;
     // "Freq1".."Freq5" (i from 0) changed to that entry.
     void frequencyChosen(int i, std::string_view value);
 

@@ -2,6 +2,8 @@
 
 #include "databases/database_files.h"
 #include "databases/database_loaders.h"
+#include "databases/transponder_number.h"
+#include "storage/encoding.h"
 #include "storage/race_file.h"
 
 #include <algorithm>
@@ -79,10 +81,24 @@ bool ParticipantsForm::enter(int pilotIndex)
     Participant& record = list_.at(n - 1);
     record.clear();
     record.name = pilot.name.substr(0, Participant::kNameWidth - 1);
-    record.transponder = pilot.transponder.substr(0, Participant::kTransponderWidth - 1);
+    // A pilot file written by hand may hold "1201": passings carry "001201".
+    record.transponder =
+        transponderNumber(pilot.transponder)
+            .value_or(pilot.transponder.substr(0, Participant::kTransponderWidth - 1));
+    const std::string entered = record.name;
+    const std::string transponder = record.transponder;
     plan_.at(lastUsed) = record.name;
     list_.sort();
     header_.categories.category(category_).participants = list_.count();
+    // Two yachts with one transponder: the second one's laps would be lost.
+    if (!transponder.empty())
+        for (const Participant& p : list_.records)
+            if (!p.name.empty() && p.name != entered && p.transponder == transponder) {
+                prompts_.message("Attention",
+                    sharedTransponderWarning(transponder, cp1252ToUtf8(p.name)),
+                    PromptIcon::Exclamation);
+                break;
+            }
     return true;
 }
 

@@ -48,6 +48,8 @@ public:
     // "<-": enters the pilot at that position of the database list. False
     // (nothing changed) when refused: read only, no such pilot, already
     // entered, 200 participants, or no free plan slot within the first 200.
+    // A pilot whose transponder another participant already carries is
+    // entered with a warning ("Attention").
     bool enter(int pilotIndex);
     // "->": removes the participant of that name. False when there is none.
     bool remove(std::string_view name);

@@ -1,6 +1,7 @@
 #include "planning/race_track_form.h"
 
 #include "databases/database_files.h"
+#include "databases/french_collation.h"
 #include "storage/race_file.h"
 
 #include <algorithm>
@@ -34,6 +35,11 @@ RaceTrackForm::RaceTrackForm(
     , courseNames_(namesUpToFirstEmpty(courses))
     , courses_(courses.begin(), courses.begin() + static_cast<long>(courseNames_.size()))
 {
+    // The drop-downs read in French order; the database files keep theirs.
+    std::ranges::stable_sort(clubNames_, frenchLess);
+    std::ranges::stable_sort(
+        courses_, [](const Course& a, const Course& b) { return frenchLess(a.name, b.name); });
+    std::ranges::transform(courses_, courseNames_.begin(), &Course::name);
     if (indexOf(clubNames_, track_.club) < 0) track_.club.clear();
     if (indexOf(courseNames_, track_.trackName) < 0) track_.trackName.clear();
     raceNameText_ = track_.raceName;

@@ -22,13 +22,25 @@ QColor toQColor(Colour colour)
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
+namespace {
+
+// Asking the font database costs tens of microseconds; the installed fonts do
+// not change while the program runs.
+bool arialBlackInstalled()
+{
+    static const bool installed = QFontDatabase::hasFamily(QStringLiteral("Arial Black"));
+    return installed;
+}
+
+} // namespace
+
 QFont toQFont(const FontSpec& font)
 {
     QString face = fromUtf8(font.face);
     int weight = font.weight;
     // Where "Arial Black" is missing, the heaviest Arial keeps its look and
     // its width; the generic fallback would be far wider.
-    if (face == QLatin1String("Arial Black") && !QFontDatabase::hasFamily(face)) {
+    if (face == QLatin1String("Arial Black") && !arialBlackInstalled()) {
         face = QStringLiteral("Arial");
         weight = 900;
     }
@@ -43,14 +55,38 @@ QFont toQFont(const FontSpec& font)
     return f;
 }
 
+const FontCache::Entry& FontCache::entry(const FontSpec& spec)
+{
+    Key key {spec.face, spec.pixelHeight, spec.weight, spec.italic, spec.underline, spec.strikeOut};
+    auto it = entries_.find(key);
+    if (it == entries_.end()) {
+        // Dragging a window's size through many screens would otherwise grow
+        // the cache without end.
+        if (entries_.size() >= 256)
+            entries_.clear();
+        QFont f = toQFont(spec);
+        QFontMetrics m = device_ ? QFontMetrics(f, device_) : QFontMetrics(f);
+        it = entries_.emplace(std::move(key), Entry {std::move(f), std::move(m)}).first;
+    }
+    return it->second;
+}
+
 int QtTextMetrics::textHeight(const FontSpec& font) const
 {
-    return QFontMetrics(toQFont(font)).height();
+    return fonts_->metrics(font).height();
 }
 
 int QtTextMetrics::textWidth(const FontSpec& font, std::string_view utf8) const
 {
-    return QFontMetrics(toQFont(font)).horizontalAdvance(fromUtf8(utf8));
+    return fonts_->metrics(font).horizontalAdvance(fromUtf8(utf8));
+}
+
+QtCanvas::QtCanvas(QPainter& painter, ImageCache& images, FontCache* fonts)
+    : painter_(painter)
+    , images_(images)
+    , own_(fonts ? nullptr : std::make_unique<FontCache>(painter.device()))
+    , fonts_(fonts ? fonts : own_.get())
+{
 }
 
 const QPixmap& ImageCache::image(std::string_view relativeFileUtf8)
@@ -67,12 +103,12 @@ const QPixmap& ImageCache::image(std::string_view relativeFileUtf8)
 
 int QtCanvas::textHeight(const FontSpec& font) const
 {
-    return QFontMetrics(toQFont(font), painter_.device()).height();
+    return fonts_->metrics(font).height();
 }
 
 int QtCanvas::textWidth(const FontSpec& font, std::string_view utf8) const
 {
-    return QFontMetrics(toQFont(font), painter_.device()).horizontalAdvance(fromUtf8(utf8));
+    return fonts_->metrics(font).horizontalAdvance(fromUtf8(utf8));
 }
 
 void QtCanvas::fillRect(const Rect& rect, Colour colour)
@@ -98,8 +134,8 @@ void QtCanvas::text(int x, int y, TextAlign align, std::string_view utf8, const 
     Colour colour, std::optional<Colour> background)
 {
     const QString s = fromUtf8(utf8);
-    const QFont f = toQFont(font);
-    const QFontMetrics metrics(f, painter_.device());
+    const QFont& f = fonts_->font(font);
+    const QFontMetrics& metrics = fonts_->metrics(font);
     const int width = metrics.horizontalAdvance(s);
     int left = x;
     if (align == TextAlign::Centre)

@@ -5,11 +5,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QPixmap>
 #include <QString>
+#include <map>
+#include <memory>
+#include <tuple>
 
 class QPainter;
+class QPaintDevice;
 
 namespace ksy {
 
@@ -18,11 +23,48 @@ QColor toQColor(Colour colour);
 // does not scale them again.
 QFont toQFont(const FontSpec& font);
 
+// Fonts and their metrics built once per font spec and kept: a board paint
+// draws nearly 200 texts in a handful of fonts, and building a font and its
+// metrics costs far more than drawing the text. A spec's pixel height holds
+// the display settings and the screen size, so a change of either is a new
+// entry. The metrics are those of `device` (nullptr: the screen).
+class FontCache {
+public:
+    explicit FontCache(const QPaintDevice* device = nullptr)
+        : device_(device)
+    {
+    }
+    const QFont& font(const FontSpec& spec) { return entry(spec).font; }
+    const QFontMetrics& metrics(const FontSpec& spec) { return entry(spec).metrics; }
+
+private:
+    struct Entry {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    using Key = std::tuple<std::string, int, int, bool, bool, bool>;
+    const Entry& entry(const FontSpec& spec);
+
+    const QPaintDevice* device_;
+    std::map<Key, Entry> entries_;
+};
+
 // Text measured with Qt's font metrics, without a painter.
 class QtTextMetrics : public TextMetrics {
 public:
+    // With a cache the fonts are built once; without, this keeps its own.
+    explicit QtTextMetrics(FontCache* fonts = nullptr)
+        : fonts_(fonts ? fonts : &own_)
+    {
+    }
+    QtTextMetrics(const QtTextMetrics&) = delete;
+    QtTextMetrics& operator=(const QtTextMetrics&) = delete;
     int textHeight(const FontSpec& font) const override;
     int textWidth(const FontSpec& font, std::string_view utf8) const override;
+
+private:
+    mutable FontCache own_;
+    FontCache* fonts_;
 };
 
 // Bitmaps of the working folder, read once and kept; a missing file stays a
@@ -42,11 +84,9 @@ private:
 
 class QtCanvas : public Canvas {
 public:
-    QtCanvas(QPainter& painter, ImageCache& images)
-        : painter_(painter)
-        , images_(images)
-    {
-    }
+    // `fonts` must measure for the painter's device; without it the canvas
+    // keeps its own cache for that device.
+    QtCanvas(QPainter& painter, ImageCache& images, FontCache* fonts = nullptr);
 
     int textHeight(const FontSpec& font) const override;
     int textWidth(const FontSpec& font, std::string_view utf8) const override;
@@ -60,6 +100,8 @@ public:
 private:
     QPainter& painter_;
     ImageCache& images_;
+    std::unique_ptr<FontCache> own_;
+    FontCache* fonts_;
 };
 
 } // namespace ksy

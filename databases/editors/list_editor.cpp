@@ -1,5 +1,7 @@
 #include "databases/editors/list_editor.h"
 
+#include "databases/french_collation.h"
+
 namespace ksy {
 
 std::optional<std::string> storableField(std::string_view utf8, std::size_t maxLength)
@@ -22,8 +24,7 @@ std::vector<std::string> sortedChoices(const std::vector<std::string>& names)
     std::vector<std::string> sorted;
     for (const auto& n : names)
         if (!n.empty()) sorted.push_back(n);
-    std::ranges::stable_sort(
-        sorted, [](const std::string& a, const std::string& b) { return compareNames(a, b) < 0; });
+    std::ranges::stable_sort(sorted, frenchLess);
     std::vector<std::string> out;
     for (const auto& n : sorted)
         out.push_back(cp1252ToUtf8(n));

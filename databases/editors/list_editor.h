@@ -6,6 +6,7 @@
 // the sort after each change, the selection and the detail fields.
 #include "databases/database_sort.h"
 #include "databases/editors/list_editor_form.h"
+#include "databases/transponder_number.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -27,7 +28,7 @@ std::optional<std::string> storableField(std::string_view utf8, std::size_t maxL
 
 bool isAllDigits(std::string_view text);
 
-// Drop-down entries: UTF-8, in the order of the names (see database_sort.h).
+// Drop-down entries: UTF-8, in French reading order (see french_collation.h).
 std::vector<std::string> sortedChoices(const std::vector<std::string>& names);
 
 template <typename Record> struct FieldBinding {
@@ -104,6 +105,13 @@ public:
         if (!r || !b || !b->member) return false;
         const EditorField& f = b->field;
         if (f.kind == FieldKind::ReadOnly || f.kind == FieldKind::Button) return false;
+        if (f.transponder) {
+            const auto number = transponderNumber(utf8);
+            if (!number)
+                return false;
+            r->*(b->member) = *number;
+            return true;
+        }
         std::size_t limit = static_cast<std::size_t>(f.maxLength);
         if (f.kind == FieldKind::Choice) {
             const auto entries = choices(control);
@@ -112,9 +120,8 @@ public:
         }
         const auto bytes = storableField(utf8, limit);
         if (!bytes) return false;
-        if (f.kind == FieldKind::Digits && !isAllDigits(*bytes)) return false;
-        // A part of a transponder number stays in the edit, not in the record.
-        if (f.wholeOnly && !bytes->empty() && bytes->size() != limit) return true;
+        if (f.kind == FieldKind::Digits && !isAllDigits(*bytes))
+            return false;
         r->*(b->member) = *bytes;
         return true;
     }

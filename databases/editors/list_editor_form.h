@@ -29,9 +29,8 @@ struct EditorField {
     std::string_view label; // UTF-8
     FieldKind kind = FieldKind::Text;
     int maxLength = 0; // characters an edit accepts
-    // Copied into the record only when the edit holds exactly maxLength
-    // characters (or nothing): a personal transponder is six digits.
-    bool wholeOnly = false;
+    // A transponder number: 1 to 6 digits, stored in the six-digit form.
+    bool transponder = false;
 };
 
 // The fixed texts and control ids of one editor.

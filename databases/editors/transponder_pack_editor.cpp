@@ -3,6 +3,7 @@
 #include "databases/database_files.h"
 #include "databases/database_writers.h"
 #include "databases/editors/list_editor.h"
+#include "databases/transponder_number.h"
 
 namespace ksy {
 
@@ -44,9 +45,10 @@ std::string TransponderPackEditor::transponder(std::size_t slot) const
 
 bool TransponderPackEditor::setTransponder(std::size_t slot, std::string_view text)
 {
-    if (slot >= TransponderPack::kSlots || text.size() > kTransponderLimit || !isAllDigits(text))
+    const auto number = transponderNumber(text);
+    if (slot >= TransponderPack::kSlots || !number)
         return false;
-    packs_[selected_].transponders[slot] = std::string(text);
+    packs_[selected_].transponders[slot] = *number;
     return true;
 }
 

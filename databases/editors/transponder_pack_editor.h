@@ -40,8 +40,9 @@ public:
     std::string label() const; // of the selected pack
     // Slot 0 to 19 of the selected pack.
     std::string transponder(std::size_t slot) const;
-    // A change of a transponder edit: false (and nothing stored) unless it
-    // is at most six digits.
+    // A change of a transponder edit: 1 to 6 digits are stored in the
+    // six-digit form, an empty text empties the slot; false (nothing stored)
+    // for anything else.
     bool setTransponder(std::size_t slot, std::string_view text);
 
     const std::vector<TransponderPack>& packs() const { return packs_; }

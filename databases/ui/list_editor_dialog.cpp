@@ -3,6 +3,7 @@
 #include "databases/ui/image_frame.h"
 #include "platform/dialog_parts.h"
 #include "platform/storable_text_validator.h"
+#include "platform/transponder_edit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -121,6 +122,14 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                 e->setObjectName(id(control));
                 if (f.kind == FieldKind::ReadOnly) {
                     e->setReadOnly(true);
+                } else if (f.transponder) {
+                    bindTransponderEdit(e, prompts_,
+                        {[this, control](
+                             const std::string& text) { return form_->setText(control, text); },
+                            [this, control] { return form_->text(control); }, {}});
+                    edits_[control] = e;
+                    details->addRow(qtText(f.label), e);
+                    continue;
                 } else if (f.kind == FieldKind::Digits) {
                     e->setMaxLength(f.maxLength);
                     e->setValidator(

@@ -1,6 +1,7 @@
 #include "databases/ui/transponder_pack_dialog.h"
 
 #include "platform/dialog_parts.h"
+#include "platform/transponder_edit.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -8,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace ksy {
@@ -51,12 +51,11 @@ TransponderPackDialog::TransponderPackDialog(
     for (std::size_t slot = 0; slot < edits_.size(); ++slot) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::number(E::FirstTransponder + static_cast<int>(slot)));
-        e->setMaxLength(E::kTransponderLimit);
-        e->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
+        bindTransponderEdit(e, prompts_,
+            {[this, slot](const std::string& text) { return form_.setTransponder(slot, text); },
+                [this, slot] { return form_.transponder(slot); }, {}});
         details->addRow(QString("transpondeur%1 :").arg(slot + 1), e);
         edits_[slot] = e;
-        connect(e, &QLineEdit::textChanged, this,
-            [this, slot](const QString& text) { edited(slot, text); });
     }
 
     auto* buttons = new QHBoxLayout;
@@ -77,17 +76,6 @@ TransponderPackDialog::TransponderPackDialog(
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     refresh();
-}
-
-void TransponderPackDialog::edited(std::size_t slot, const QString& text)
-{
-    if (refreshing_)
-        return;
-    if (!form_.setTransponder(slot, text.toStdString())) {
-        refreshing_ = true;
-        edits_[slot]->setText(QString::fromStdString(form_.transponder(slot)));
-        refreshing_ = false;
-    }
 }
 
 void TransponderPackDialog::refresh()

@@ -19,7 +19,6 @@ public:
     const TransponderPackEditor& form() const { return form_; }
 
 private:
-    void edited(std::size_t slot, const QString& text);
     void refresh();
 
     TransponderPackEditor form_;

@@ -8,9 +8,11 @@
 namespace ksy {
 
 // The board as it would stand on a screen of view.screenWidth x screenHeight.
-QImage renderBoard(const BoardView& view, ImageCache& images);
+// A cache kept between calls saves building the fonts again.
+QImage renderBoard(const BoardView& view, ImageCache& images, FontCache* fonts = nullptr);
 
 // Row metrics measured with Qt's fonts.
-RowMetrics measureRows(const BoardStyle& style, int screenWidth, int screenHeight);
+RowMetrics measureRows(
+    const BoardStyle& style, int screenWidth, int screenHeight, FontCache* fonts = nullptr);
 
 } // namespace ksy

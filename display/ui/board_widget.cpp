@@ -52,14 +52,14 @@ void BoardWidget::setScreenSize(int w, int h)
     followWidgetSize_ = w <= 0 || h <= 0;
     view_.screenWidth = followWidgetSize_ ? std::max(1, width()) : w;
     view_.screenHeight = followWidgetSize_ ? std::max(1, height()) : h;
-    view_.rows = measureRows(view_.style, view_.screenWidth, view_.screenHeight);
+    view_.rows = measureRows(view_.style, view_.screenWidth, view_.screenHeight, &fonts_);
     relayout();
 }
 
 void BoardWidget::setStyle(const BoardStyle& style)
 {
     view_.style = style;
-    view_.rows = measureRows(style, view_.screenWidth, view_.screenHeight);
+    view_.rows = measureRows(style, view_.screenWidth, view_.screenHeight, &fonts_);
     relayout();
 }
 
@@ -86,7 +86,7 @@ void BoardWidget::relayout()
     view_.scrollPosition =
         clampScrollPosition(view_.scrollPosition, entries, view_.rows.visibleRows);
     placeScrollBar();
-    Drawing drawing = layoutBoard(view_, QtTextMetrics {});
+    Drawing drawing = layoutBoard(view_, QtTextMetrics(&fonts_));
     if (drawing == drawing_)
         return; // nothing shown has changed: no repaint
     drawing_ = std::move(drawing);
@@ -122,7 +122,7 @@ void BoardWidget::paintEvent(QPaintEvent*)
         buffer_ = QPixmap(size());
         buffer_.fill(toQColor(view_.style.colours[ColourWindow]));
         QPainter painter(&buffer_);
-        QtCanvas canvas(painter, images_);
+        QtCanvas canvas(painter, images_, &fonts_);
         replay(drawing_, canvas);
         bufferValid_ = true;
     }

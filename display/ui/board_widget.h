@@ -75,6 +75,7 @@ private:
     void fieldEdited(std::size_t index, const QString& text);
 
     ImageCache images_;
+    FontCache fonts_; // the screen's: layout and buffer paint measure alike
     bool followWidgetSize_ = true;
     BoardView view_;
     Drawing drawing_;

@@ -174,6 +174,13 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
         named(radio, id);
         styleGroup->addButton(radio);
         styleRow->addWidget(radio);
+        radio->setToolTip(id == F::StyleRelief
+                ? QStringLiteral("Chaque ligne du tableau a son propre dégradé (couleurs "
+                                 "Haut et Bas de « Résultats tableau ») : les lignes "
+                                 "ressortent en bandes.")
+                : QStringLiteral("Un seul dégradé (couleurs Haut et Bas de « Résultats "
+                                 "tableau ») descend sur tout le tableau. Avec deux couleurs "
+                                 "égales, les deux styles sont unis."));
         radios_[id] = radio;
         connect(radio, &QAbstractButton::clicked, this, [this, id] {
             form_.click(id);

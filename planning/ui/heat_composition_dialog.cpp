@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace ksy {
 namespace {
@@ -48,9 +49,12 @@ HeatCompositionDialog::HeatCompositionDialog(HeatCompositionForm& form, const Wo
     setWindowTitle(qs("R\xC3\xA9partition des s\xC3\xA9ries"));
     setFixedSize(740, 650);
 
+    // A label at least as wide as its text (a larger font setting needs
+    // more); returns its right edge.
     auto label = [this](const char* utf8, int x, int y, int w) {
         auto* l = new QLabel(qs(utf8), this);
-        l->setGeometry(x, y, w, 24);
+        l->setGeometry(x, y, std::max(w, l->sizeHint().width()), 24);
+        return l->geometry().right() + 1;
     };
     label("Cat\xC3\xA9gorie : ", 50, 20, 90);
     auto* name = new QLineEdit(qs(cp1252ToUtf8(form_.categoryName())), this);
@@ -70,10 +74,9 @@ HeatCompositionDialog::HeatCompositionDialog(HeatCompositionForm& form, const Wo
         connect(e, &QLineEdit::textChanged, this,
             [this, control](const QString& t) { edited(control, t); });
     };
-    label("Nbre pilotes par s\xC3\xA9rie", 50, 70, 150);
-    numeric(F::PilotsPerHeatEdit, 200);
-    label("Nbre de manches", 280, 70, 120);
-    numeric(F::RoundsEdit, 400);
+    const int pilotsEdit = label("Nbre pilotes par s\xC3\xA9rie", 50, 70, 150);
+    numeric(F::PilotsPerHeatEdit, pilotsEdit);
+    numeric(F::RoundsEdit, label("Nbre de manches", std::max(280, pilotsEdit + 80), 70, 120));
 
     auto* printButton = new QPushButton(this);
     printButton->setObjectName(QString::number(F::PrintButton));

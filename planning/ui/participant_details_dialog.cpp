@@ -1,5 +1,7 @@
 #include "planning/ui/participant_details_dialog.h"
 
+#include "databases/transponder_number.h"
+#include "platform/transponder_edit.h"
 #include "storage/encoding.h"
 
 #include <QComboBox>
@@ -10,7 +12,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -20,6 +21,7 @@ ParticipantDetailsDialog::ParticipantDetailsDialog(const WorkFolder& folder, Ser
     const Clock& clock, Prompts& prompts, QWidget* parent)
     : QDialog(parent)
     , folder_(folder)
+    , prompts_(prompts)
     , form_(folder, port, clock, prompts)
 {
     setObjectName("CATEGORIEPILOTEDETAILS");
@@ -39,9 +41,10 @@ ParticipantDetailsDialog::ParticipantDetailsDialog(const WorkFolder& folder, Ser
     personalRow->addWidget(new QLabel(QStringLiteral("N\u00B0Puce"), personal));
     transponder_ = new QLineEdit(QString::fromStdString(form_.transponder()), personal);
     transponder_->setObjectName("4302");
-    transponder_->setMaxLength(ParticipantDetailsForm::kTransponderDigits);
-    transponder_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), transponder_));
+    bindTransponderEdit(transponder_, prompts,
+        {[this](const std::string& text) { return form_.transponderEdited(text); },
+            [this] { return form_.transponder(); },
+            [this, &prompts] { warnSharedTransponder(prompts); }});
     personalRow->addWidget(transponder_);
     scan_ = new QPushButton(QStringLiteral("Scan"), personal);
     scan_->setObjectName("4303");
@@ -85,8 +88,6 @@ ParticipantDetailsDialog::ParticipantDetailsDialog(const WorkFolder& folder, Ser
     okRow->addWidget(ok);
     column->addLayout(okRow);
 
-    connect(transponder_, &QLineEdit::textChanged, this,
-        [this](const QString& text) { form_.transponderEdited(text.toStdString()); });
     connect(scan_, &QPushButton::toggled, this, &ParticipantDetailsDialog::scanToggled);
     connect(ok, &QPushButton::clicked, this, [this] {
         form_.save();
@@ -116,6 +117,11 @@ void ParticipantDetailsDialog::reject()
 void ParticipantDetailsDialog::scanToggled(bool on)
 {
     form_.setScanning(on);
+    // A number read by the scan is checked once the scan is switched off.
+    if (!on && scannedChange_) {
+        scannedChange_ = false;
+        warnSharedTransponder(prompts_);
+    }
     transponder_->setReadOnly(on);
     scanState_->setText(QString::fromUtf8(
         form_.scanText().data(), static_cast<qsizetype>(form_.scanText().size())));
@@ -124,9 +130,23 @@ void ParticipantDetailsDialog::scanToggled(bool on)
 
 void ParticipantDetailsDialog::tick()
 {
-    if (const auto text = form_.tick())
-        transponder_->setText(QString::fromStdString(*text));
+    if (const auto text = form_.tick()) {
+        const QString shown = QString::fromStdString(*text);
+        if (shown != transponder_->text()) {
+            transponder_->setText(shown);
+            scannedChange_ = true;
+        }
+    }
     showIndicator();
+}
+
+void ParticipantDetailsDialog::warnSharedTransponder(Prompts& prompts)
+{
+    const std::string other = form_.sharedTransponder();
+    if (!other.empty())
+        prompts.message("Attention",
+            sharedTransponderWarning(form_.transponder(), cp1252ToUtf8(other)),
+            PromptIcon::Exclamation);
 }
 
 void ParticipantDetailsDialog::showIndicator()

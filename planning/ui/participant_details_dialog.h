@@ -36,8 +36,10 @@ private:
     void tick();
     void scanToggled(bool on);
     void showIndicator();
+    void warnSharedTransponder(Prompts& prompts);
 
     WorkFolder folder_;
+    Prompts& prompts_;
     ParticipantDetailsForm form_;
     QTimer* timer_ = nullptr;
     QLineEdit* transponder_ = nullptr;
@@ -45,6 +47,7 @@ private:
     QLineEdit* scanState_ = nullptr;
     QLabel* indicator_ = nullptr;
     int shownState_ = -1;
+    bool scannedChange_ = false; // the scan changed the number since it began
 };
 
 } // namespace ksy

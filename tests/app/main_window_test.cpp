@@ -51,8 +51,10 @@ TEST_F(StartedWindow, ControlsOfA1600x900ScreenSitAtTheirTablePositionsWithTheir
     EXPECT_EQ(place(w, 2201), QRect(400, 625, 40, 20));
     EXPECT_EQ(place(w, 2221), QRect(245, 710, 400, 75));
     EXPECT_EQ(place(w, 2105), QRect(1040, 757, 60, 23));
-    EXPECT_EQ(place(w, 2104).topLeft(), QPoint(1155, 725));
-    EXPECT_EQ(place(w, 2104).width(), 72);
+    // The transponder line's widths grow with what its texts need.
+    EXPECT_EQ(place(w, 2104).top(), 725);
+    EXPECT_GE(place(w, 2104).left(), 1155);
+    EXPECT_GE(place(w, 2104).width(), 72);
     auto* frame = window->findChild<QGroupBox*>("numberedButtonsFrame");
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->geometry(), QRect(375, 606, 1050, 50));

@@ -1,4 +1,6 @@
 #include "databases/database_sort.h"
+#include "databases/editors/list_editor.h"
+#include "databases/french_collation.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -105,4 +107,18 @@ TEST(DatabaseSort, FrequenciesAndCoursesSortByTheirKey)
     EXPECT_EQ(c[0].place, "later");
     EXPECT_EQ(c[1].name, "Berck");
     EXPECT_TRUE(c[2].name.empty());
+}
+
+TEST(DatabaseSort, DropDownsReadInFrenchOrderWhileTheFileOrderStays)
+{
+    // Windows-1252 names as the country file holds them.
+    const std::vector<std::string> countries = {"Burundi", "\xC9tats-Unis", "B\xE9nin", "Egypte",
+        "Zambie", "\xC9quateur", "\x8Cland", "Oman", "", "belgique"};
+    EXPECT_EQ(sortedChoices(countries),
+        (std::vector<std::string> {"belgique", "Bénin", "Burundi", "Egypte", "Équateur",
+            "États-Unis", "Œland", "Oman", "Zambie"})); // œ reads "oe"
+    // Accents and case decide only between otherwise equal names, always alike.
+    EXPECT_TRUE(frenchLess("Eric", "\xC9ric"));
+    EXPECT_FALSE(frenchLess("\xC9ric", "Eric"));
+    EXPECT_FALSE(frenchLess("Eric", "Eric"));
 }

@@ -142,7 +142,9 @@ TEST(TransponderPackEditor, TwentyPacksOfDigits)
     EXPECT_FALSE(e.setTransponder(1, "1234567"));
     EXPECT_FALSE(e.setTransponder(1, "12-4"));
     EXPECT_FALSE(e.setTransponder(20, "1"));
+    // A short number is kept in the six-digit form the passings carry.
     EXPECT_TRUE(e.setTransponder(19, "42"));
+    EXPECT_EQ(e.transponder(19), "000042");
     EXPECT_TRUE(e.setTransponder(0, ""));
     e.select(1);
     EXPECT_EQ(e.transponder(19), "");
@@ -151,7 +153,7 @@ TEST(TransponderPackEditor, TwentyPacksOfDigits)
     ASSERT_TRUE(e.save(folder, prompts));
     const std::string empty21(21, '\t');
     std::string expected =
-        "Pack1" + std::string(20, '\t') + "42\t\n" + "\t7" + std::string(20, '\t') + "\n";
+        "Pack1" + std::string(20, '\t') + "000042\t\n" + "\t000007" + std::string(20, '\t') + "\n";
     for (int i = 2; i < 20; ++i)
         expected += empty21 + "\n";
     EXPECT_EQ(readFile(dir.path() / "BaseDonnéesTranspondeurs.bd"), expected);

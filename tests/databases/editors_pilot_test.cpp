@@ -96,9 +96,10 @@ TEST(PilotEditor, FieldsTakeOnlyWhatTheFileCanHold)
     EXPECT_FALSE(e.setText(PilotEditor::Name, "Autre")); // read-only
     EXPECT_EQ(e.text(PilotEditor::Address), "1 rue de l'Église");
 
-    // The transponder reaches the record only when whole (or emptied).
-    EXPECT_TRUE(e.setText(PilotEditor::Transponder, "123"));
-    EXPECT_EQ(e.records()[0].transponder, "");
+    // 1 to 6 digits are kept in the six-digit form; anything else is refused.
+    EXPECT_TRUE(e.setText(PilotEditor::Transponder, "1201"));
+    EXPECT_EQ(e.records()[0].transponder, "001201");
+    EXPECT_EQ(e.text(PilotEditor::Transponder), "001201");
     EXPECT_TRUE(e.setText(PilotEditor::Transponder, "123456"));
     EXPECT_FALSE(e.setText(PilotEditor::Transponder, "12345a"));
     EXPECT_FALSE(e.setText(PilotEditor::Transponder, "1234567"));

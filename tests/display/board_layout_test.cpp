@@ -1,8 +1,11 @@
 #include "board_fakes.h"
 #include "display/board_layout.h"
 #include "display/board_scroll.h"
+#include "display/text_fit.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <ranges>
 
 namespace ksy::test {
 namespace {
@@ -26,8 +29,18 @@ TEST(BoardLayout, RowMetricsFollowTheTallestColumnFontAndTheFreeHeight)
     BoardStyle style = typicalStyle();
     EXPECT_EQ(boardRowMetrics(style, 1600, 900, m).rowHeight, 28); // 24 * 1.2
     EXPECT_EQ(boardRowMetrics(style, 1600, 900, m).visibleRows, 16); // 16*28 < 465 <= 17*28
-    EXPECT_EQ(boardRowMetrics(style, 1920, 1080, m).rowHeight, 33);
-    EXPECT_EQ(boardRowMetrics(style, 1920, 1080, m).visibleRows, 14); // 554 < 558 <= 594
+    // The font follows the screen; the row height is not scaled a second time.
+    EXPECT_EQ(boardRowMetrics(style, 1920, 1080, m).rowHeight, 33); // 28 * 1.2
+    EXPECT_EQ(boardRowMetrics(style, 1920, 1080, m).visibleRows, 16); // 528 < 558 <= 561
+    EXPECT_EQ(boardRowMetrics(style, 3840, 2160, m).visibleRows, 16);
+
+    // A little short of room for twenty rows: the spacing gives way, not the
+    // rows (21-pixel text, 25-pixel rows would leave 18 rows; 23 leaves 20).
+    for (auto& f : style.fonts)
+        f.pixelHeight = 18;
+    EXPECT_EQ(boardRowMetrics(style, 1600, 900, m).rowHeight, 23);
+    EXPECT_EQ(boardRowMetrics(style, 1600, 900, m).visibleRows, 20);
+    style = typicalStyle();
 
     // Only the nine column fonts count, the largest wins.
     style.fonts[0].pixelHeight = 90;
@@ -79,7 +92,7 @@ TEST(BoardLayout, RectanglesAndColumnsAt1920x1080)
     EXPECT_EQ(rectOf(d, Role::HeaderBand), (Rect {224, 147, 1826, 174}));
     const BoardGeometry g = boardGeometry(v);
     EXPECT_EQ(g.rowsDrawn, 12);
-    EXPECT_EQ(g.table(), (Rect {272, 174, 1826, 649}));
+    EXPECT_EQ(g.table(), (Rect {272, 174, 1826, 174 + 12 * 33}));
     EXPECT_EQ(g.heatTitle(), (Rect {218, 24, 812, 72}));
     EXPECT_EQ(g.clock(), (Rect {260, 876, 728, 936}));
     EXPECT_EQ(g.countdown(), (Rect {768, 876, 838, 924}));
@@ -91,13 +104,50 @@ TEST(BoardLayout, RectanglesAndColumnsAt1920x1080)
     const TextOp* name = findText(d, "Pilote 4");
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->x, 524);
-    EXPECT_EQ(name->y, 174 + 121); // (33 * 3 + 33 / 12) * 1.2
+    EXPECT_EQ(name->y, 174 + 33 * 3 + 33 / 12);
     EXPECT_EQ(name->font.pixelHeight, 24);
 
-    const TextOp* title = findText(d, v.inputs.heatTitle);
+    const TextOp* title = textsOf(d, Role::HeatTitle).data();
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->font.pixelHeight, 33); // 28 * 1920 / 1600
     EXPECT_EQ(title->colour, v.style.textColours[0]);
+}
+
+TEST(BoardLayout, TextsStayInTheirCellsAndClocksFollowTheScreen)
+{
+    const FixedMetrics m;
+    for (const auto& [w, h] : {std::pair {1366, 768}, {1920, 1080}, {2560, 1440}}) {
+        BoardView v = typicalView(w, h, 3);
+        v.inputs.rows[1].name = std::string(38, 'W'); // the longest name the editor takes
+        v.inputs.heatTitle = "Catégorie 1 : " + std::string(120, 'x');
+        const Drawing d = layoutBoard(v, m);
+        const BoardGeometry g = boardGeometry(v);
+        for (const TextOp& t : textsOf(d, Role::Cell)) {
+            const int width = m.textWidth(t.font, t.text);
+            const bool inAColumn =
+                std::ranges::any_of(std::views::iota(0, BoardColumnCount), [&](int k) {
+                    return t.x == g.columnCentre(k) && t.x - width / 2 >= g.columnLeft(k) &&
+                        t.x + width / 2 <= g.columnRight(k);
+                });
+            EXPECT_TRUE(inAColumn) << t.text << " at " << w;
+        }
+        const std::string name = textsOf(d, Role::Cell)[ColumnName * 3 + 1].text;
+        EXPECT_TRUE(name.starts_with("WWW") && name.ends_with("…")) << name;
+
+        const TextOp title = textsOf(d, Role::HeatTitle).front();
+        EXPECT_TRUE(title.text.starts_with("Catégorie 1 : xx") && title.text.ends_with("…"));
+        EXPECT_LE(title.x + m.textWidth(title.font, title.text), g.heatTitle().right);
+        EXPECT_EQ(opsOf<FillRectOp>(d, Role::HeatTitle).front().rect, g.heatTitle());
+
+        for (const TextOp& c : textsOf(d, Role::Clock))
+            EXPECT_EQ(c.font.pixelHeight, 30 * w / 1600);
+    }
+    // Cut between characters, never inside one ("É" is two bytes, 10 pixels).
+    const FontSpec f {"Arial", 10};
+    EXPECT_EQ(elideToWidth("Éric Tabarly", f, 65, m), "Éric Tabarly");
+    EXPECT_EQ(elideToWidth("Éric Tabarly", f, 34, m), "Ér…");
+    EXPECT_EQ(elideToWidth("Éric Tabarly", f, 24, m), "…"); // half an "É" would fit
+    EXPECT_EQ(elideToWidth("Éric Tabarly", f, 14, m), "");
 }
 
 TEST(BoardLayout, HeadersWatermarkAndFrame)
@@ -181,6 +231,15 @@ TEST(BoardLayout, FlatOrGradientBandsAndCellBackgrounds)
     ASSERT_EQ(flags.size(), 1u);
     EXPECT_EQ(flags[0].rect, (Rect {1525, 145 + 56 + 2, 1550, 145 + 56 + 2 + 16}));
     EXPECT_EQ(flags[0].file, "images/drapeauArrivee.bmp");
+
+    // "style dégradé": one gradient down the whole table and the whole strip.
+    v.style.relief = false;
+    d = layoutBoard(v, FixedMetrics {});
+    const auto smooth = opsOf<GradientRectOp>(d, Role::Table);
+    ASSERT_EQ(smooth.size(), 1u);
+    EXPECT_EQ(smooth[0].rect, (Rect {260, 145, 1555, 145 + 84}));
+    EXPECT_EQ(opsOf<GradientRectOp>(d, Role::PositionStrip).size(), 1u);
+    v.style.relief = true;
 
     // Equal colours: flat header, pale yellow strip, one flat table.
     v.style.colours[9] = v.style.colours[8];

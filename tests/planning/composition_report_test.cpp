@@ -114,14 +114,14 @@ TEST(CompositionReport, PaginationAndConflicts)
     // No participant: nothing to print.
     EXPECT_TRUE(heatCompositionReport(kHeader, composition(0, 10), 0, kDate).pages.empty());
 
-    // Pilots 0 and 1 share "40.665" in heat 1: red; with 1 a heat they are
-    // in different heats: black.
+    // Pilots 0 and 1 share "40.665" in heat 1: red, and "!" for a black and
+    // white printer; with 1 a heat they are in different heats: black.
     const ReportDocument shared = heatCompositionReport(kHeader, composition(5, 5), 5, kDate);
     int red = 0;
     for (const Primitive& p : shared.pages[0]) {
         if (const auto* t = std::get_if<TextOp>(&p.op); t && t->colour == rgb(250, 0, 0)) {
             ++red;
-            EXPECT_EQ(t->text, "40.665");
+            EXPECT_EQ(t->text, "!40.665");
             EXPECT_EQ(t->x, 870);
         }
     }
@@ -130,6 +130,7 @@ TEST(CompositionReport, PaginationAndConflicts)
     for (const Primitive& p : apart.pages[0]) {
         if (const auto* t = std::get_if<TextOp>(&p.op)) {
             EXPECT_NE(t->colour, rgb(250, 0, 0)) << t->text;
+            EXPECT_FALSE(t->text.starts_with("!")) << t->text;
         }
     }
 }

@@ -147,7 +147,9 @@ TEST(CompositionView, Freq1ConflictsAreRedInsideOneHeat)
     EXPECT_EQ(red[0].y, 153);
     EXPECT_EQ(red[1].y, 153 + 44);
     EXPECT_EQ(red[0].colour, rgb(250, 0, 0));
+    EXPECT_EQ(red[0].text, "!27.045"); // a sign that a grey printout keeps
     EXPECT_EQ(textAt(d, 450, 153 + 22 * 11)->colour, rgb(0, 0, 0));
+    EXPECT_EQ(textAt(d, 450, 153 + 22 * 11)->text, "27.045");
 
     // Moving entry 2 into heat 2 ends the conflict in heat 1 and makes one
     // in heat 2.

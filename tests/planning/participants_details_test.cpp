@@ -48,7 +48,7 @@ struct DetailsFolder : ksy::test::NewRaceFolder {
 
 } // namespace
 
-TEST(ParticipantDetails, TransponderIsTakenOnlyAtSixDigitsAndOkRewritesTheList)
+TEST(ParticipantDetails, TransponderTakesOneToSixDigitsAndOkRewritesTheList)
 {
     DetailsFolder f;
     ParticipantDetailsForm form(f.folder, f.port, f.clock, f.prompts);
@@ -58,9 +58,14 @@ TEST(ParticipantDetails, TransponderIsTakenOnlyAtSixDigitsAndOkRewritesTheList)
     EXPECT_EQ(form.frequency(1), "2.4Ghz");
     EXPECT_EQ(form.frequencyChoices(), (std::vector<std::string> {"2.4Ghz", "27.045", "41.100"}));
 
-    form.transponderEdited("12345");
-    EXPECT_EQ(form.transponder(), "000010");
-    form.transponderEdited("123456");
+    EXPECT_EQ(form.sharedTransponder(), "");
+    EXPECT_TRUE(form.transponderEdited("11")); // Albert's, in the six-digit form
+    EXPECT_EQ(form.transponder(), "000011");
+    EXPECT_EQ(form.sharedTransponder(), "Albert");
+    EXPECT_FALSE(form.transponderEdited("12a"));
+    EXPECT_FALSE(form.transponderEdited("1234567"));
+    EXPECT_EQ(form.transponder(), "000011");
+    EXPECT_TRUE(form.transponderEdited("123456"));
     EXPECT_EQ(form.transponder(), "123456");
     form.frequencyChosen(0, "41.100");
     ASSERT_TRUE(form.save());

@@ -1,9 +1,10 @@
 #include "databases/database_files.h"
+#include "databases/database_loaders.h"
 #include "databases/database_writers.h"
 #include "planning/participants_form.h"
+#include "race_folder_fixture.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
-#include "race_folder_fixture.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,24 @@ TEST(ParticipantsForm, EnteringSortsTheListButKeepsThePlanInEntryOrder)
     EXPECT_TRUE(form.enter(f.indexOf(form, "Martin")));
     EXPECT_EQ(form.plan().at(2), "Martin");
     EXPECT_EQ(form.participantNames(), (std::vector<std::string> {"Albert", "Martin"}));
+    EXPECT_TRUE(f.prompts.boxes.empty());
+}
+
+TEST(ParticipantsForm, ASharedOrShortTransponderIsEnteredWithItsSixDigitsAndAWarning)
+{
+    Folder f({"Durand", "Albert", "Martin"});
+    std::vector<Pilot> pilots = loadPilots(f.folder.file(kPilotFile)).records;
+    pilots[1].transponder = "10"; // a file written by hand: Albert carries Durand's
+    writePilots(f.folder.file(kPilotFile), pilots);
+    ParticipantsForm form(f.folder, 1, f.prompts);
+    EXPECT_TRUE(form.enter(f.indexOf(form, "Durand")));
+    EXPECT_TRUE(f.prompts.boxes.empty());
+    EXPECT_TRUE(form.enter(f.indexOf(form, "Albert")));
+    EXPECT_EQ(form.list().find("Albert")->transponder, "000010");
+    ASSERT_EQ(f.prompts.boxes.size(), 1u);
+    EXPECT_EQ(f.prompts.boxes[0].title, "Attention");
+    EXPECT_EQ(f.prompts.boxes[0].text,
+        "Attention : le transpondeur 000010 est déjà celui de Durand dans cette catégorie.");
 }
 
 TEST(ParticipantsForm, RemovedSlotStaysEmptyAndRemovingFromEmptyListDoesNothing)

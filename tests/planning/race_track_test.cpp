@@ -80,8 +80,9 @@ TEST(RaceTrackForm, CourseChoiceCopiesItsProtectionTimeKeptAtTwoAtLeast)
     RaceFolder r;
     auto form = RaceTrackForm::open(r.folder, r.prompts);
     EXPECT_TRUE(r.prompts.boxes.empty());
+    // The drop-down reads in French order, the club file keeps "CLV Berck" first.
     EXPECT_EQ(
-        form.clubNames(), (std::vector<std::string> {"CLV Berck", "Char \xE0 voile Cherrueix"}));
+        form.clubNames(), (std::vector<std::string> {"Char \xE0 voile Cherrueix", "CLV Berck"}));
     EXPECT_EQ(form.courseNames(), (std::vector<std::string> {"Berck", "Cherrueix"}));
     EXPECT_EQ(form.selectedCourse(), -1);
     EXPECT_EQ(form.text(RaceTrackForm::LapProtection), "2");
@@ -138,7 +139,7 @@ TEST(RaceTrackForm, DeletedClubOrCourseIsDroppedAndValiderStoresIt)
     ASSERT_TRUE(readRaceTrack(file, back));
     EXPECT_EQ(back, (RaceTrack {"Finale", "", "Berck", 7}));
 
-    form.chooseClub(1);
+    form.chooseClub(0);
     ASSERT_TRUE(form.save(r.folder, r.prompts));
     ASSERT_TRUE(readRaceTrack(file, back));
     EXPECT_EQ(back.club, "Char \xE0 voile Cherrueix");

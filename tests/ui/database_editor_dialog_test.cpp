@@ -87,6 +87,9 @@ TEST(DatabaseEditorDialogs, PilotTypedNamePhotoAndOkWriteTheFile)
     auto* club = child<QComboBox>(dialog, PilotEditor::ClubChoice);
     club->setCurrentIndex(club->findText("ACV"));
     type(child<QLineEdit>(dialog, PilotEditor::Transponder), "12a3456"); // the letter is refused
+    EXPECT_EQ(prompts.texts().back(),
+        "Erreur: transpondeur « 12a » refusé. Un numéro de transpondeur s'écrit avec 1 à 6 "
+        "chiffres.");
 
     auto* frame = dialog.findChild<ImageFrame*>("image");
     ASSERT_TRUE(frame);
@@ -125,9 +128,13 @@ TEST(DatabaseEditorDialogs, EchapKeepsTheFileAndPacksAreWrittenOnOk)
         std::vector<std::string> {"Erreur: impossible d'ouvrir la base de données Transpondeurs"});
     child<QListWidget>(packs, TransponderPackEditor::List)->setCurrentRow(1);
     type(child<QLineEdit>(packs, TransponderPackEditor::FirstTransponder + 1), "1234567");
+    auto* third = child<QLineEdit>(packs, TransponderPackEditor::FirstTransponder + 2);
+    type(third, "123"); // kept as the six digits a passing carries
+    Q_EMIT third->editingFinished();
+    EXPECT_EQ(third->text(), "000123");
     child<QPushButton>(packs, 1)->click();
     std::string expected =
-        std::string(21, '\t') + "\n" + "\t\t123456" + std::string(19, '\t') + "\n";
+        std::string(21, '\t') + "\n" + "\t\t123456\t000123" + std::string(18, '\t') + "\n";
     for (int i = 2; i < 20; ++i)
         expected += std::string(21, '\t') + "\n";
     EXPECT_EQ(readFile(dir.path() / "BaseDonnéesTranspondeurs.bd"), expected);

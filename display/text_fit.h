@@ -1,0 +1,18 @@
+#pragma once
+// Texts cut to the room they are given, so that a long name or title never
+// runs over its neighbours.
+#include "services/canvas.h"
+
+#include <string>
+
+namespace ksy {
+
+inline constexpr const char* Ellipsis = "…";
+
+// `utf8` itself when it fits in `width` pixels; otherwise its longest start
+// (cut between characters) followed by an ellipsis that fits, or "" when not
+// even the ellipsis does.
+std::string elideToWidth(
+    const std::string& utf8, const FontSpec& font, int width, const TextMetrics& metrics);
+
+} // namespace ksy
