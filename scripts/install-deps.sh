@@ -16,6 +16,8 @@ packages=(
   espeak-ng sox imagemagick poppler-utils
   # typesetting the help guide (PDF)
   groff
+  # live results: web server, QR code of its address, the headless browser test
+  libcpp-httplib-dev libqrencode-dev chromium chromium-driver python3-selenium
 )
 
 missing=()

@@ -8,6 +8,7 @@
 //   Exit status: 0 done, 1 output not written, 2 bad usage or bad input
 //   (nothing printed on stdout).
 #include "board_png.h"
+#include "publish.h"
 #include "display/board_sources.h"
 #include "display/display_settings.h"
 #include "storage/encoding.h"
@@ -183,6 +184,8 @@ int run(const Arguments& args, const ksy::HeatScenario& scenario,
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::string_view(argv[1]) == "publish")
+        return runPublish(argc, argv);
     const std::optional<Arguments> args = parseArguments(argc, argv);
     if (!args)
         return usage();
