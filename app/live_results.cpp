@@ -9,6 +9,7 @@
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 
+#include <QEvent>
 #include <QHostAddress>
 #include <QLabel>
 #include <QNetworkInterface>
@@ -51,6 +52,7 @@ LiveResults::LiveResults(MainWindow& window, RaceControl& control, WorkFolder fo
     raceWatch_.setInterval(kRaceWatchMs);
     connect(&raceWatch_, &QTimer::timeout, this, [this] { publishRace(false); });
     window_.setAfterTickHandler([this] { afterTick(); });
+    window_.clientArea()->installEventFilter(this);
     LiveSettings settings = readLiveSettings(folder_.file(kLiveSettingsFile));
     if (serve) {
         settings.enabled = true;
@@ -99,8 +101,9 @@ void LiveResults::afterTick()
         return;
     publishedChanges_ = run.changeCount();
     publishedTitle_ = title;
-    feed_.publishHeat(boardInputs(
-        run.texts(), run.standings(), shows ? cp1252ToUtf8(title) : std::string(), false));
+    // No heat shown: the page says so rather than showing empty slots.
+    feed_.publishHeat(shows ? boardInputs(run.texts(), run.standings(), cp1252ToUtf8(title), false)
+                            : BoardInputs {});
 }
 
 void LiveResults::publishRace(bool evenIfUnchanged)
@@ -149,10 +152,23 @@ void LiveResults::showPanel()
     panel_->setPixmap(QPixmap::fromImage(image));
     panel_->setToolTip(QStringLiteral("Résultats en direct : %1").arg(address_));
     panel_->resize(image.size() + QSize(2, 2));
-    const QSize area = window_.clientArea()->size();
-    panel_->move(area.width() - panel_->width() - 12, area.height() - panel_->height() - 12);
+    placePanel();
     panel_->show();
     panel_->raise();
+}
+
+void LiveResults::placePanel()
+{
+    // Bottom right, clear of the board and of the race-control strip.
+    const QSize area = window_.clientArea()->size();
+    panel_->move(area.width() - panel_->width() - 12, area.height() - panel_->height() - 12);
+}
+
+bool LiveResults::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && panel_)
+        placePanel();
+    return QObject::eventFilter(watched, event);
 }
 
 void LiveResults::openDialog()

@@ -46,9 +46,13 @@ public:
     LiveFeed& feed() { return feed_; }
     int port() const { return server_.port(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void publishRace(bool evenIfUnchanged);
     void showPanel();
+    void placePanel();
 
     MainWindow& window_;
     RaceControl& control_;
