@@ -8,6 +8,7 @@
 #include "planning/ui/composition_command.h"
 #include "planning/ui/race_options_dialog.h"
 #include "planning/ui/race_track_dialog.h"
+#include "results/ui/ranking_commands.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "timing/ui/sounds_dialog.h"
@@ -56,6 +57,12 @@ void registerDialogCommands(MainWindow& window, RaceControl& control, HeatContro
             heats.forgetHeat();
             window.reloadRaceTree();
         }
+    });
+    window.onTreeSelection(TreeItemKind::RoundRanking, [&window, folder, services](int code) {
+        runRoundRankingDialog(&window, folder, code, services.prompts, services.files);
+    });
+    window.onTreeSelection(TreeItemKind::GlobalRanking, [&window, folder, services](int code) {
+        runGlobalRankingDialog(&window, folder, code, services.prompts, services.files);
     });
 }
 
