@@ -117,6 +117,7 @@ RaceSite readRaceSite(std::string_view raceBytes)
         SiteCategory category;
         category.number = c;
         category.name = cp1252ToUtf8(record.name);
+        category.participants = std::clamp(record.participants, 0, kMaxParticipants);
         category.rounds = std::clamp(record.rounds, 0, kMaxRounds);
         category.heatsPerRound = std::clamp(record.heatsPerRound, 0, kMaxHeatsPerRound);
         const RankingMode mode = rankingMode(index, c);

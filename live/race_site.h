@@ -3,6 +3,8 @@
 // heats with the stored results, in the running order the board would give
 // them. Read from a copy of the working race file's bytes, so that the web
 // server never opens the file the timing window writes.
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,14 +32,36 @@ struct StoredHeat {
     std::vector<StoredHeatLine> lines;
 };
 
+// One row of a stored ranking, as texts (UTF-8).
+struct RankingLine {
+    std::string place;
+    std::string name;
+    std::string laps; // round ranking
+    std::string totalTime;
+    std::string bestLap;
+    std::string points; // the round's points, or the global sum
+    std::vector<std::string> roundPoints; // global ranking: rounds 1..R
+};
+
+// A ranking as the official validated it (its section is in the race file).
+struct StoredRanking {
+    int round = 0; // 0: the global ranking
+    int bestRounds = 0; // global ranking: the rounds that count
+    std::vector<RankingLine> lines;
+};
+
 struct SiteCategory {
     int number = 0;
     std::string name; // UTF-8
+    int participants = 0;
     int rounds = 0;
     int heatsPerRound = 0;
     std::vector<StoredHeat> heats; // round by round, heat by heat
+    std::vector<StoredRanking> roundRankings; // the stored ones only
+    std::optional<StoredRanking> globalRanking;
 
     const StoredHeat* heat(int round, int heat) const;
+    const StoredRanking* roundRanking(int round) const;
 };
 
 struct RaceSite {
@@ -48,6 +72,10 @@ struct RaceSite {
 
 // A file that is not a race file gives a site without categories.
 RaceSite readRaceSite(std::string_view raceBytes);
+// Adds the stored round and global rankings of the race file (read as the
+// ranking dialogs read them; the file must hold the bytes the site was read
+// from).
+void readStoredRankings(const std::filesystem::path& raceFile, RaceSite& site);
 
 // Where each section body starts: the byte after the title line of the first
 // line whose first field is the title.

@@ -46,10 +46,15 @@ std::string categoryPage(const SiteCategory& category, const SiteLinks& links)
 {
     const std::string title = categoryTitle(category);
     std::string body = "<h1>" + htmlEscape(title) + "</h1>\n";
+    if (category.globalRanking)
+        body += "<p>" + link(links.globalRanking(category.number), "Classement général") + "</p>\n";
     if (category.rounds == 0)
         body += "<p class=\"vide\">Aucune manche prévue.</p>\n";
     for (int r = 1; r <= category.rounds; ++r) {
         body += "<h2>Manche " + std::to_string(r) + "</h2>\n<ul>\n";
+        if (category.roundRanking(r))
+            body += "<li>" +
+                link(links.roundRanking(category.number, r), "Classement de la manche") + "</li>\n";
         for (int h = 1; h <= category.heatsPerRound; ++h) {
             const StoredHeat* heat = category.heat(r, h);
             const std::string name = "Série " + std::to_string(h);
@@ -90,6 +95,70 @@ std::string heatResultPage(
     return pageShell(title, body, links);
 }
 
+std::string rankingPage(
+    const SiteCategory& category, const StoredRanking& ranking, const SiteLinks& links)
+{
+    const bool global = ranking.round == 0;
+    const std::string title = categoryTitle(category) + " - " +
+        (global ? std::string("Classement général")
+                : "Classement manche " + std::to_string(ranking.round));
+    std::string body = "<h1>" + htmlEscape(title) + "</h1>\n<p>" +
+        link(links.category(category.number), categoryTitle(category)) + "</p>\n";
+    if (global && ranking.bestRounds > 0)
+        body += "<p>Points des " + std::to_string(ranking.bestRounds) + " meilleures manches</p>\n";
+    body += "<div class=\"tableau\"><table>\n<thead><tr><th>Pos</th><th>Nom pilote</th>";
+    if (global) {
+        body += "<th>Points</th>";
+        for (int r = 1; r <= category.rounds; ++r)
+            body += "<th class=\"facultatif\">M" + std::to_string(r) + "</th>";
+    } else {
+        body += "<th>Tours</th><th>Temps total</th><th>Meilleur tour</th><th>Points</th>";
+    }
+    body += "</tr></thead>\n<tbody>\n";
+    for (const RankingLine& l : ranking.lines) {
+        body += "<tr>" + td(l.place, "pos") + td(l.name, "nom");
+        if (global) {
+            body += td(l.points);
+            for (const std::string& p : l.roundPoints)
+                body += td(p, "facultatif");
+        } else {
+            body += td(l.laps) + td(l.totalTime) + td(l.bestLap) + td(l.points);
+        }
+        body += "</tr>\n";
+    }
+    body += "</tbody></table></div>\n";
+    return pageShell(title, body, links);
+}
+
+std::string rankingJson(const SiteCategory& category, const StoredRanking& ranking)
+{
+    const bool global = ranking.round == 0;
+    std::string out = "{\"categorie\":" + std::to_string(category.number) +
+        ",\"nomCategorie\":" + jsonString(category.name);
+    out += global ? ",\"meilleuresManches\":" + std::to_string(ranking.bestRounds)
+                  : ",\"manche\":" + std::to_string(ranking.round);
+    out += ",\"lignes\":[";
+    for (std::size_t i = 0; i < ranking.lines.size(); ++i) {
+        const RankingLine& l = ranking.lines[i];
+        out += i ? ",{" : "{";
+        out += "\"place\":" + jsonString(l.place) + ",\"nom\":" + jsonString(l.name) +
+            ",\"points\":" + jsonString(l.points);
+        if (global) {
+            out += ",\"pointsManches\":[";
+            for (std::size_t r = 0; r < l.roundPoints.size(); ++r)
+                out += (r ? "," : "") + jsonString(l.roundPoints[r]);
+            out += "]";
+        } else {
+            out += ",\"tours\":" + jsonString(l.laps) +
+                ",\"tempsTotal\":" + jsonString(l.totalTime) +
+                ",\"meilleurTour\":" + jsonString(l.bestLap);
+        }
+        out += "}";
+    }
+    out += "]}";
+    return out;
+}
+
 std::string raceJson(const RaceSite& site)
 {
     const SiteLinks api = SiteLinks::served();
@@ -99,10 +168,14 @@ std::string raceJson(const RaceSite& site)
         out += firstCategory ? "{" : ",{";
         firstCategory = false;
         out += "\"numero\":" + std::to_string(c.number) + ",\"nom\":" + jsonString(c.name) +
+            ",\"classementGeneral\":" +
+            (c.globalRanking ? jsonString("/api" + api.globalRanking(c.number)) : "null") +
             ",\"manches\":[";
         for (int r = 1; r <= c.rounds; ++r) {
             out += r > 1 ? ",{" : "{";
-            out += "\"numero\":" + std::to_string(r) + ",\"series\":[";
+            out += "\"numero\":" + std::to_string(r) + ",\"classement\":" +
+                (c.roundRanking(r) ? jsonString("/api" + api.roundRanking(c.number, r)) : "null") +
+                ",\"series\":[";
             for (int h = 1; h <= c.heatsPerRound; ++h) {
                 const StoredHeat* heat = c.heat(r, h);
                 out += h > 1 ? ",{" : "{";

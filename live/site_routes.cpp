@@ -177,8 +177,15 @@ WebResponse routeRequest(std::string_view path, const SiteState& state)
     if (target->heat)
         return api ? ok(kJson, heatResultJson(c, *target->heat))
                    : ok(kHtml, heatResultPage(c, *target->heat, links));
-    if (target->global || target->round)
-        return errorResponse(404); // rankings: not published yet
+    if (target->global || target->round) {
+        const StoredRanking* ranking = target->global
+            ? (c.globalRanking ? &*c.globalRanking : nullptr)
+            : c.roundRanking(target->round);
+        if (!ranking)
+            return errorResponse(404);
+        return api ? ok(kJson, rankingJson(c, *ranking))
+                   : ok(kHtml, rankingPage(c, *ranking, links));
+    }
     return api ? errorResponse(404) : ok(kHtml, categoryPage(c, links));
 }
 

@@ -15,6 +15,11 @@ std::vector<ExportedPage> staticPages(const RaceSite& site)
     pages.push_back({links.results(), resultsPage(site, links)});
     for (const SiteCategory& c : site.categories) {
         pages.push_back({links.category(c.number), categoryPage(c, links)});
+        if (c.globalRanking)
+            pages.push_back(
+                {links.globalRanking(c.number), rankingPage(c, *c.globalRanking, links)});
+        for (const StoredRanking& r : c.roundRankings)
+            pages.push_back({links.roundRanking(c.number, r.round), rankingPage(c, r, links)});
         for (const StoredHeat& h : c.heats)
             if (h.stored)
                 pages.push_back(

@@ -4,10 +4,13 @@
 
 #include <condition_variable>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <httplib.h>
 #include <mutex>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace ksy {
@@ -124,16 +127,33 @@ struct LiveServer::Impl {
     std::mutex siteMutex;
     std::uint64_t siteVersion = ~0ULL;
     std::shared_ptr<const RaceSite> site;
+    const std::filesystem::path rankingCopy = std::filesystem::temp_directory_path() /
+        ("kestrametrix-direct-" + std::to_string(::getpid()) + "-" +
+            std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".race");
 
     std::shared_ptr<const RaceSite> currentSite()
     {
         const auto race = feed.race();
         std::lock_guard lock(siteMutex);
         if (!site || siteVersion != race->version) {
-            site = std::make_shared<const RaceSite>(readRaceSite(race->bytes));
+            auto fresh = std::make_shared<RaceSite>(readRaceSite(race->bytes));
+            // The rankings are read from a private copy of the published bytes,
+            // never from the working file the window may be rewriting.
+            std::ofstream copy(rankingCopy, std::ios::binary | std::ios::trunc);
+            copy.write(race->bytes.data(), static_cast<std::streamsize>(race->bytes.size()));
+            copy.close();
+            if (copy)
+                readStoredRankings(rankingCopy, *fresh);
+            site = std::move(fresh);
             siteVersion = race->version;
         }
         return site;
+    }
+
+    ~Impl()
+    {
+        std::error_code ec;
+        std::filesystem::remove(rankingCopy, ec);
     }
 
     void configure();

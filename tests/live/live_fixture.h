@@ -1,7 +1,10 @@
 #pragma once
 // A race file with one category of one round of two heats, the first one
-// stored with a hostile pilot name, as the live site reads it.
+// stored with a hostile pilot name, and the round and global rankings, as the
+// live site reads them.
+#include "planning/participants.h"
 #include "results/heat_result_section.h"
+#include "results/ranking_sections.h"
 #include "storage/race_file.h"
 #include "support/fakes.h"
 
@@ -12,6 +15,7 @@ namespace ksy::test {
 // Windows-1252: an accent, quotes and markup in one name.
 inline const std::string kHostileName = "<script>alert(\"Zo\xE9'\")</script>";
 
+// The bytes of the race file "Course.race" made in dir, with its rankings.
 inline std::string hostileRaceBytes(const TempDir& dir)
 {
     const auto file = dir.path() / "Course.race";
@@ -19,6 +23,11 @@ inline std::string hostileRaceBytes(const TempDir& dir)
     EXPECT_TRUE(createNewRaceFile(file, race));
     race.header.categories.category(1).name = "Tabur & <Standart>";
     race.header.categories.category(1).rounds = 1;
+    race.header.categories.category(1).participants = 2;
+    ParticipantList list;
+    list.at(0).name = "Lent";
+    list.at(1).name = kHostileName;
+    EXPECT_EQ(writeParticipantList(file, 1, list, true), RewriteResult::Written);
     race.header.categories.category(1).heatsPerRound = 2;
     EXPECT_TRUE(writeRaceHeader(file, race.header));
     RunEntryTable table;
@@ -40,6 +49,15 @@ inline std::string hostileRaceBytes(const TempDir& dir)
                                  "e 0:10:00",
         "Vent <fort> & \"rafales\"", "Sec"};
     EXPECT_EQ(storeHeatResult(file, "Cat\xE9gorie1M1S1", 20, table, texts), RewriteResult::Written);
+    // The round ranking and the global ranking, as their dialogs store them.
+    RoundRankingRows rows = emptyRoundRankingRows();
+    rows[0] = {kHostileName, 2, 125000, 60000, 0};
+    rows[1] = {"Lent", 1, 130000, 70000, 2};
+    EXPECT_EQ(storeRoundRanking(file, 1, 1, RankingMode::LapsThenTime, PointsScale {}, rows, 2),
+        RewriteResult::Written);
+    StoredGlobalRanking global;
+    global.names = {kHostileName, "Lent"};
+    EXPECT_EQ(storeGlobalRanking(file, 1, global, 2), RewriteResult::Written);
     return readFile(file);
 }
 

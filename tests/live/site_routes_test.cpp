@@ -46,7 +46,8 @@ TEST(SiteRoutes, RequestsThatCouldChangeOrFloodAreRefusedBeforeAnyPath)
 TEST(SiteRoutes, PathsOfTheStoredRaceAndNothingElse)
 {
     test::TempDir dir;
-    const RaceSite site = readRaceSite(test::hostileRaceBytes(dir));
+    RaceSite site = readRaceSite(test::hostileRaceBytes(dir));
+    readStoredRankings(dir.path() / "Course.race", site);
     ASSERT_EQ(site.categories.size(), 1u);
     BoardInputs heat;
     heat.heatTitle = "S\xC3\xA9rie <1>";
@@ -75,16 +76,33 @@ TEST(SiteRoutes, PathsOfTheStoredRaceAndNothingElse)
     EXPECT_NE(routeRequest("/categorie/1", state).body.find("Tabur &amp; &lt;Standart&gt;"),
         std::string::npos);
 
+    // The stored rankings: the round's rows with their points, the global
+    // order the official validated with each pilot's sum.
+    const std::string round = routeRequest("/categorie/1/manche/1/classement", state).body;
+    const std::size_t first = round.find("<td class=\"nom\">" + htmlEscape(name) + "</td>");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_LT(first,
+        round.find("<td class=\"nom\">Lent</td><td>1</td><td>2:10.000</td>"
+                   "<td>1:10.000</td><td>2</td>"));
+    EXPECT_NE(routeRequest("/api/categorie/1/classement", state)
+                  .body.find("{\"place\":\"2\",\"nom\":\"Lent\",\"points\":\"2\","
+                             "\"pointsManches\":[\"2\"]}"),
+        std::string::npos);
+    EXPECT_NE(routeRequest("/categorie/1", state).body.find("Classement de la manche"),
+        std::string::npos);
+
     for (const char* missing : {"/categorie/1/manche/1/serie/2", "/categorie/2", "/categorie/01",
-             "/categorie/1/manche/2/serie/1", "/categorie/1/manche/1/serie/1/", "/../etc/passwd",
-             "/categorie/1/../../etc", "/api/categorie/1", "/index.html", "/categorie/-1"})
+             "/categorie/1/manche/2/serie/1", "/categorie/1/manche/1/serie/1/",
+             "/categorie/1/manche/2/classement", "/../etc/passwd", "/categorie/1/../../etc",
+             "/api/categorie/1", "/index.html", "/categorie/-1"})
         EXPECT_EQ(routeRequest(missing, state).status, 404) << missing;
 }
 
 TEST(StaticExport, EveryPageAndLinkOfTheExportExistsAsAFile)
 {
     test::TempDir dir;
-    const RaceSite site = readRaceSite(test::hostileRaceBytes(dir));
+    RaceSite site = readRaceSite(test::hostileRaceBytes(dir));
+    readStoredRankings(dir.path() / "Course.race", site);
     const auto pages = staticPages(site);
     std::string error;
     ASSERT_TRUE(writeStaticPages(pages, dir.path() / "site", error)) << error;
@@ -92,8 +110,9 @@ TEST(StaticExport, EveryPageAndLinkOfTheExportExistsAsAFile)
     for (const ExportedPage& p : pages)
         names.push_back(p.fileName);
     EXPECT_EQ(names,
-        (std::vector<std::string> {
-            "style.css", "index.html", "categorie-1.html", "categorie-1-manche-1-serie-1.html"}));
+        (std::vector<std::string> {"style.css", "index.html", "categorie-1.html",
+            "categorie-1-classement.html", "categorie-1-manche-1-classement.html",
+            "categorie-1-manche-1-serie-1.html"}));
     for (const ExportedPage& p : pages) {
         EXPECT_EQ(test::readFile(dir.path() / "site" / p.fileName), p.content);
         // Links point at exported files only.

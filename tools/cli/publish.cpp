@@ -31,7 +31,8 @@ int runPublish(int argc, char** argv)
         return 2;
     }
     const std::string bytes {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const ksy::RaceSite site = ksy::readRaceSite(bytes);
+    ksy::RaceSite site = ksy::readRaceSite(bytes);
+    ksy::readStoredRankings(pathOf(argv[2]), site);
     if (site.categories.empty()) {
         std::cerr << "kestrametrix-cli: " << argv[2] << " n'est pas un fichier de course\n";
         return 2;
