@@ -9,6 +9,7 @@
 #include "app/menu_table.h"
 #include "app/race_control.h"
 #include "app/recovery.h"
+#include "app/result_commands.h"
 #include "app/script_runner.h"
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
@@ -117,6 +118,7 @@ int main(int argc, char** argv)
     ksy::RaceControl control(window, folder, services, &decoder);
     ksy::HeatController heats(window, control, services);
     ksy::registerDialogCommands(window, control, heats, folder, services);
+    ksy::registerResultCommands(window, control, folder, services);
     if (options.demo && ksy::buildRace(folder, demoSpec, services.prompts))
         window.reloadRaceTree();
     window.commands().add(ksy::cmd::ParticipantList, [&] {

@@ -31,7 +31,8 @@ const MenuSpec& contextMenuSpec(ContextMenu which)
     static const MenuSpec heat = {"heat",
         {{cmd::EditHeatResults, "Modifier résultats série"},
             {cmd::HeatResultDetails, "Résultats détaillés série"},
-            {cmd::HeatComment, "Commentaire série"}}};
+            {cmd::HeatComment, "Commentaire série"},
+            {cmd::HeatSheetPdf, "Feuille de résultats en PDF"}}};
     static const MenuSpec track = {"track", {{cmd::RaceTrack, "Piste pour la course"}}};
     static const MenuSpec category = {"category",
         {{cmd::NewCategory, "Nouvelle catégorie"}, {cmd::RenameCategory, "Renommer catégorie"}}};
@@ -63,7 +64,7 @@ const MenuSpec& contextMenuSpec(ContextMenu which)
 bool greyedWhileRunning(int id)
 {
     return (id >= cmd::NewRace && id <= cmd::DurationCalculator) || id == cmd::SoundSettings ||
-        id == cmd::DisplaySettings || (id >= cmd::EditHeatResults && id <= cmd::HeatComment);
+        id == cmd::DisplaySettings || (id >= cmd::EditHeatResults && id <= cmd::HeatSheetPdf);
 }
 
 } // namespace ksy

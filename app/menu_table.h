@@ -33,6 +33,9 @@ inline constexpr int ResultsButton = 6101;
 inline constexpr int EditHeatResults = 6102;
 inline constexpr int HeatResultDetails = 6103;
 inline constexpr int HeatComment = 6104;
+// The result sheet of the heat on the board, printed or saved as PDF.
+inline constexpr int HeatSheetPdf = 6105;
+inline constexpr int PrintHeatSheet = 6000;
 } // namespace cmd
 
 struct MenuItemSpec {

@@ -253,6 +253,12 @@ void RaceControl::showHeat(bool radioConflict)
     repaint();
 }
 
+void RaceControl::closeOverlays()
+{
+    board_->closeFields();
+    clubList_->hide();
+}
+
 void RaceControl::clearBoard()
 {
     session_.forget();
@@ -377,6 +383,8 @@ void RaceControl::rowClicked(int entry, int column, Qt::KeyboardModifiers modifi
         if (!writePilotResult(folder_, run_->entries(), s.rows[entry].number - 1,
                 session_.headings().board, window_.race().trackName, session_.texts().description))
             services_.prompts.error(std::string(kPilotResultError));
+        if (openAnalysis_)
+            openAnalysis_();
         return;
     }
     if (column == ColumnTransponder && modes_.clubChoiceActive() && modes_.pack())

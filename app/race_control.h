@@ -60,6 +60,10 @@ public:
     // Board style and column widths after "Affichage".
     void applyDisplaySettings();
     void setResultEditing(bool on);
+    // Closes the edit fields and the club list open over the board.
+    void closeOverlays();
+    // What a Ctrl-click on a row opens once the pilot's run file is written.
+    void setPilotAnalysisOpener(std::function<void()> open) { openAnalysis_ = std::move(open); }
     // Repaints the board from the run or the scan, now.
     void repaint();
 
@@ -92,6 +96,7 @@ private:
     QComboBox* clubList_ = nullptr;
     int clubListRow_ = -1;
     std::function<bool()> idleBlocked_;
+    std::function<void()> openAnalysis_;
     bool radioConflict_ = false;
     bool wasActive_ = false;
     std::uint64_t shownRunChanges_ = ~0ULL;

@@ -11,6 +11,7 @@
 #include "publish.h"
 #include "display/board_sources.h"
 #include "display/display_settings.h"
+#include "result_commands.h"
 #include "storage/encoding.h"
 #include "storage/work_folder.h"
 #include "timing/heat_journal_replay.h"
@@ -164,11 +165,11 @@ int run(const Arguments& args, const ksy::HeatScenario& scenario,
     }
 
     ksy::BoardInputs board;
-    const std::string out = ksy::replayHeat(scenario, ksy::WorkFolder(scratch),
-        [&](const ksy::HeatRun& heat) {
+    const std::string out =
+        ksy::replayHeat(scenario, ksy::WorkFolder(scratch), [&](const ksy::HeatRun& heat) {
             // The run keeps its title in Windows-1252, as the result file stores it.
-            board = ksy::boardInputs(heat.texts(), heat.standings(),
-                ksy::cp1252ToUtf8(heat.texts().title), false);
+            board = ksy::boardInputs(
+                heat.texts(), heat.standings(), ksy::cp1252ToUtf8(heat.texts().title), false);
         });
     if (args.png &&
         !ksy::writeBoardPng(
@@ -186,6 +187,8 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && std::string_view(argv[1]) == "publish")
         return runPublish(argc, argv);
+    if (argc >= 2 && ksycli::isResultCommand(argv[1]))
+        return ksycli::runResultCommand(argc, argv);
     const std::optional<Arguments> args = parseArguments(argc, argv);
     if (!args)
         return usage();

@@ -1,0 +1,79 @@
+#include "app/result_commands.h"
+
+#include "app/main_window.h"
+#include "app/menu_table.h"
+#include "app/race_control.h"
+#include "planning/race_track.h"
+#include "results/heat_comment_file.h"
+#include "results/heat_result_files.h"
+#include "results/heat_sheet.h"
+#include "results/run_analysis.h"
+#include "results/ui/heat_comment_dialog.h"
+#include "results/ui/heat_results_dialog.h"
+#include "results/ui/report_pdf.h"
+#include "results/ui/report_printer.h"
+#include "results/ui/run_analysis_dialog.h"
+#include "storage/race_file.h"
+
+#include <QDir>
+#include <memory>
+
+namespace ksy {
+namespace {
+
+// The sheet of the heat on the board, its standings prepared for printing.
+ReportDocument shownHeatSheet(RaceControl& control, const WorkFolder& folder)
+{
+    control.closeOverlays();
+    const HeatRun& run = control.run();
+    HeatSheet sheet;
+    sheet.standings =
+        sheetStandings(run.entries(), run.standings(), run.state().ready, run.options());
+    const HeatSession& session = control.session();
+    sheet.category = session.headings().category;
+    sheet.roundAndHeat = session.headings().roundAndHeat;
+    RaceTrack track;
+    readRaceTrack(workingRaceFile(folder), track);
+    sheet.course = sheetCourseHeading(track.raceName, track.trackName);
+    sheet.texts = session.texts();
+    control.repaint();
+    return heatSheetReport(sheet);
+}
+
+} // namespace
+
+void registerResultCommands(
+    MainWindow& window, RaceControl& control, const WorkFolder& folder, AppServices services)
+{
+    CommandRouter& r = window.commands();
+    r.add(cmd::HeatResultDetails, [&window, &control, folder, services] {
+        const HeatRun& run = control.run();
+        if (!writeHeatDetail(folder, run.entries(), keyword(run.options().ranking)))
+            services.prompts.error(std::string(kHeatDetailError));
+        HeatResultsDialog::run(&window, folder, services.prompts);
+    });
+    r.add(cmd::HeatComment, [&window, &control, folder, services] {
+        HeatResultTexts& texts = control.session().texts();
+        if (!writeHeatComment(folder, texts.condition, texts.comment))
+            services.prompts.error(std::string(kHeatCommentError));
+        HeatCommentDialog::run(&window, folder, services.prompts);
+        // The next store of the heat writes them into the race file; a file
+        // that vanished meanwhile leaves them as they were.
+        if (!readHeatComment(folder, texts.condition, texts.comment))
+            services.prompts.error(std::string(kHeatCommentError));
+    });
+    r.add(cmd::PrintHeatSheet, [&window, &control, folder] {
+        printReport(&window, shownHeatSheet(control, folder), folder);
+    });
+    r.add(cmd::HeatSheetPdf, [&control, folder, services] {
+        saveReportPdf(shownHeatSheet(control, folder), folder, services.files, services.prompts,
+            QDir::homePath().toStdString() + "/Resultats serie.pdf");
+    });
+    // The view of the analysis is kept for the program's run.
+    auto view = std::make_shared<AnalysisView>(AnalysisView::Data);
+    control.setPilotAnalysisOpener([&window, folder, services, view] {
+        RunAnalysisDialog::run(&window, folder, services.files, services.prompts, *view);
+    });
+}
+
+} // namespace ksy

@@ -1,0 +1,258 @@
+#include "results/run_analysis.h"
+
+#include "timing/time_format.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ksy {
+namespace {
+
+constexpr std::int32_t kNoBestYet = 1500000000;
+constexpr std::array<std::int32_t, RunSummary::kClasses> kClassOffsets = {
+    0, 100, 200, 500, 1000, 1500, 2000, 3000, 4000, 5000};
+
+bool validRange(const PilotResult& run, int first, int last)
+{
+    return run.passingCount > 0 && first >= 1 && last <= run.passingCount && first <= last;
+}
+
+std::int32_t total(const PilotResult& run, int lap)
+{
+    return run.lapTotals[static_cast<std::size_t>(lap)];
+}
+
+// Best and worst (first occurrences) and the integer mean of laps first..last.
+struct Extremes {
+    std::int32_t best = kNoBestYet;
+    std::int32_t worst = 0;
+    int bestLap = 0;
+    int worstLap = 0;
+    std::int32_t mean = 0;
+};
+
+Extremes extremes(const PilotResult& run, int first, int last)
+{
+    Extremes e;
+    for (int lap = first; lap <= last; ++lap) {
+        const std::int32_t t = lapTime(run, lap);
+        if (t < e.best) {
+            e.best = t;
+            e.bestLap = lap;
+        }
+        if (t > e.worst) {
+            e.worst = t;
+            e.worstLap = lap;
+        }
+    }
+    e.mean = (total(run, last) - total(run, first - 1)) / (last - first + 1);
+    return e;
+}
+
+int parseUnsigned(std::string_view text)
+{
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+std::int32_t lapTime(const PilotResult& run, int lap)
+{
+    if (lap < 1 || lap >= kLapCells)
+        return 0;
+    return total(run, lap) - total(run, lap - 1);
+}
+
+RunSummary runSummary(const PilotResult& run, int first, int last)
+{
+    RunSummary s;
+    if (!validRange(run, first, last))
+        return s;
+    s.count = last - first + 1;
+    const Extremes e = extremes(run, first, last);
+    s.best = e.best;
+    s.worst = e.worst;
+    s.bestLap = e.bestLap;
+    s.worstLap = e.worstLap;
+    s.mean = e.mean;
+
+    long double sum = 0;
+    for (int lap = first; lap <= last; ++lap) {
+        const long double d = static_cast<long double>(lapTime(run, lap)) - s.mean;
+        sum += d * d / s.count;
+    }
+    s.deviation = static_cast<std::int32_t>(std::llround(std::sqrt(sum)));
+
+    const std::int32_t base = s.best / 100 * 100;
+    for (int k = 0; k < RunSummary::kClasses; ++k)
+        s.edges[static_cast<std::size_t>(k)] = base + kClassOffsets[static_cast<std::size_t>(k)];
+    for (int lap = first; lap <= last; ++lap) {
+        const std::int32_t t = lapTime(run, lap);
+        // A lap on an edge belongs to the class above it.
+        for (int k = RunSummary::kClasses - 1; k >= 0; --k)
+            if (t >= s.edges[static_cast<std::size_t>(k)]) {
+                ++s.counts[static_cast<std::size_t>(k)];
+                break;
+            }
+    }
+    for (int k = 0; k < RunSummary::kClasses; ++k)
+        s.shares[static_cast<std::size_t>(k)] =
+            s.counts[static_cast<std::size_t>(k)] * 1000 / s.count;
+    return s;
+}
+
+int histogramScale(int largestCount)
+{
+    if (largestCount >= 11 && largestCount <= 99)
+        return (largestCount / 10 + 1) * 10;
+    if (largestCount > 100)
+        return (largestCount / 100 + 1) * 100;
+    return largestCount;
+}
+
+LapHistogram lapHistogram(const PilotResult& run, int first, int last)
+{
+    LapHistogram h;
+    if (!validRange(run, first, last))
+        return h;
+    const Extremes e = extremes(run, first, last);
+    h.count = last - first + 1;
+    h.best = e.best;
+    h.mean = e.mean;
+    h.base = e.best / 1000 * 1000;
+    for (int lap = first; lap <= last; ++lap) {
+        const std::int32_t k = (lapTime(run, lap) - h.base) / LapHistogram::kClassWidth;
+        ++h.counts[static_cast<std::size_t>(
+            std::clamp<std::int32_t>(k, 0, LapHistogram::kClasses - 1))];
+    }
+    h.scale = histogramScale(*std::max_element(h.counts.begin(), h.counts.end()));
+    return h;
+}
+
+CurveRange curveRange(const PilotResult& run, int first, int last)
+{
+    CurveRange c;
+    if (!validRange(run, first, last))
+        return c;
+    c.first = first;
+    c.last = std::min(last, first + CurveRange::kMaxLaps - 1);
+    c.count = c.last - first + 1;
+    const Extremes e = extremes(run, first, c.last);
+    c.best = e.best;
+    c.worst = e.worst;
+    c.bestLap = e.bestLap;
+    c.mean = e.mean;
+    c.low = e.best / 1000 * 1000;
+    c.high = (e.worst / 1000 + 1) * 1000;
+    c.steps = (c.high - c.low) / CurveRange::kStep + 1;
+    return c;
+}
+
+RunAnalysisForm::RunAnalysisForm(PilotResult run, AnalysisView view)
+    : run_(std::move(run))
+    , first_(1)
+    , last_(run_.passingCount)
+    , view_(view)
+    , strip_(ScrollRange::of(run_.passingCount, kStripLaps, kStripLaps - 1))
+{
+}
+
+std::optional<std::string> RunAnalysisForm::edit(std::string_view text, int& value, bool isFirst)
+{
+    std::optional<std::string> rewrite;
+    if (text.size() > static_cast<std::size_t>(kMaxDigits)) {
+        text = text.substr(0, kMaxDigits);
+        rewrite = std::string(text);
+    }
+    value = parseUnsigned(text);
+    if (value > run_.passingCount) {
+        value = run_.passingCount;
+        rewrite = std::to_string(value);
+    }
+    if (isFirst && value == 0 && run_.passingCount > 0)
+        value = 1;
+    return rewrite;
+}
+
+std::optional<std::string> RunAnalysisForm::editFirst(std::string_view text)
+{
+    return edit(text, first_, true);
+}
+
+std::optional<std::string> RunAnalysisForm::editLast(std::string_view text)
+{
+    return edit(text, last_, false);
+}
+
+std::string RunAnalysisForm::titleLine() const
+{
+    return run_.heading + " : " + run_.name;
+}
+
+std::string RunAnalysisForm::trackLine() const
+{
+    return " Piste : " + run_.courseName + "   (" + run_.description + ") ";
+}
+
+std::optional<std::pair<int, int>> parseLapRange(std::string_view text)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string_view::npos)
+        return std::nullopt;
+    const auto number = [](std::string_view digits) -> std::optional<int> {
+        if (digits.empty() || digits.size() > 9)
+            return std::nullopt;
+        for (char c : digits)
+            if (c < '0' || c > '9')
+                return std::nullopt;
+        return parseUnsigned(digits);
+    };
+    const auto first = number(text.substr(0, dash));
+    const auto last = number(text.substr(dash + 1));
+    if (!first || !last)
+        return std::nullopt;
+    return std::pair {*first, *last};
+}
+
+std::pair<int, int> clampLapRange(int first, int last, int passingCount)
+{
+    first = std::min(first, passingCount);
+    last = std::min(last, passingCount);
+    if (first == 0 && passingCount > 0)
+        first = 1;
+    return {first, last};
+}
+
+std::string runAnalysisText(const PilotResult& run, int first, int last)
+{
+    const RunSummary s = runSummary(run, first, last);
+    const LapHistogram h = lapHistogram(run, first, last);
+    const CurveRange c = curveRange(run, first, last);
+    std::string out;
+    out += "best\t" + formatShortTime(s.best) + "\t" + std::to_string(s.bestLap) + "\n";
+    out += "worst\t" + formatShortTime(s.worst) + "\t" + std::to_string(s.worstLap) + "\n";
+    out += "mean\t" + formatShortTime(s.mean) + "\n";
+    out += "deviation\t" + formatShortTime(s.deviation) + "\n";
+    for (int k = 0; k < RunSummary::kClasses; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        out += "class\t" + formatShortTime(s.edges[i]) + "\t";
+        if (k + 1 < RunSummary::kClasses)
+            out += formatShortTime(s.edges[i + 1]);
+        out += "\t" + std::to_string(s.counts[i]) + "\t" + std::to_string(s.shares[i] / 10) + "." +
+            std::to_string(s.shares[i] % 10) + "\n";
+    }
+    out += "histogram\t" + std::to_string(h.scale) + "\t";
+    for (int k = 0; k < LapHistogram::kClasses; ++k)
+        out += (k ? "," : "") + std::to_string(h.counts[static_cast<std::size_t>(k)]);
+    out += "\ncurve\t" + std::to_string(c.low) + "\t" + std::to_string(c.high) + "\t" +
+        std::to_string(c.steps) + "\n";
+    return out;
+}
+
+} // namespace ksy
