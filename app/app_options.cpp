@@ -24,6 +24,15 @@ AppOptions parseAppOptions(const std::vector<std::string>& args)
                 o.script = args[++i];
             else
                 o.errors.push_back("--script attend un fichier");
+        } else if (a == "--serve") {
+            const auto where = hasValue ? parseServeAddress(args[i + 1]) : std::nullopt;
+            if (where) {
+                o.serve = where;
+                ++i;
+            } else {
+                o.errors.push_back("--serve attend [ADRESSE:]PORT, par exemple 8080 ou "
+                                   "192.168.1.10:8080");
+            }
         } else if (a == "--quit-after") {
             int ms = -1;
             if (hasValue) {

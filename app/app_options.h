@@ -1,5 +1,7 @@
 #pragma once
 // Command-line options of the program.
+#include "live/live_settings.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +20,8 @@ struct AppOptions {
     // --script FILE: commands run once the window is up (tests and scripts;
     // see app/script_runner.h).
     std::optional<std::string> script;
+    // --serve [ADDRESS:]PORT: serves the live results for this run.
+    std::optional<ServeAddress> serve;
     std::vector<std::string> errors; // French messages for malformed options
 };
 

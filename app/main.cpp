@@ -4,6 +4,7 @@
 #include "app/demo_mode.h"
 #include "app/dialog_commands.h"
 #include "app/heat_controller.h"
+#include "app/live_results.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/race_control.h"
@@ -197,6 +198,8 @@ int main(int argc, char** argv)
     window.showImportantNotice();
     ksy::offerRecovery(
         window, control, heats, folder, services.prompts, crashed, window.crashCopyMade());
+    ksy::LiveResults live(window, control, folder, services.prompts, options.serve);
+    window.commands().add(ksy::cmd::LiveResults, [&] { live.openDialog(); });
     ksy::ScriptRunner script(window, control, files, std::move(scriptLines));
     script.start();
     // A signal met during the start-up's own boxes has already ended the window.

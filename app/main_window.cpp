@@ -377,6 +377,8 @@ void MainWindow::onTick()
     ++tickCount_;
     if (tick_)
         tick_(services_.clock.milliseconds());
+    if (afterTick_)
+        afterTick_();
     if (quitAfterMs_ && !quitPosted_ && sinceTimerStart_.elapsed() >= *quitAfterMs_) {
         quitPosted_ = true;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);

@@ -63,6 +63,8 @@ public:
     CommandRouter& commands() { return router_; }
     // Called on every tick of the 10 ms timer with the clock's milliseconds.
     void setTickHandler(std::function<void(std::int64_t)> handler) { tick_ = std::move(handler); }
+    // Called after every tick, outside it (the live results publish there).
+    void setAfterTickHandler(std::function<void()> handler) { afterTick_ = std::move(handler); }
     // Whether a heat is armed or running or a scan is active: closing is then
     // refused and the menus are greyed.
     void setRunActiveQuery(std::function<bool()> query) { runActive_ = std::move(query); }
@@ -168,6 +170,7 @@ private:
     std::map<int, QWidget*> controls_;
     std::map<TreeItemKind, std::function<void(int)>> selectionHandlers_;
     std::function<void(std::int64_t)> tick_;
+    std::function<void()> afterTick_;
     std::function<bool()> runActive_;
     std::function<void()> storeHeat_;
     std::function<void()> resetBoard_;

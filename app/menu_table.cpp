@@ -19,7 +19,8 @@ const std::vector<MenuSpec>& menuBarSpec()
         {"Planification course", {{cmd::DurationCalculator, "Calcul temps", 13}}},
         {"Réglages",
             {{cmd::SoundSettings, "Sons", 14}, {0, ""}, {cmd::DisplaySettings, "Affichage", 15},
-                {0, ""}, {cmd::InterfaceSettings, "Interface", 16}}},
+                {0, ""}, {cmd::InterfaceSettings, "Interface", 16},
+                {0, ""}, {cmd::LiveResults, "Résultats en direct"}}},
         {"?", {{cmd::Help, "Aide"}}},
     };
     return bar;

@@ -21,6 +21,7 @@ inline constexpr int DurationCalculator = 1011;
 inline constexpr int SoundSettings = 1013;
 inline constexpr int DisplaySettings = 1014;
 inline constexpr int InterfaceSettings = 1015;
+inline constexpr int LiveResults = 1016;
 inline constexpr int Help = 1017;
 inline constexpr int NewCategory = 1051;
 inline constexpr int RenameCategory = 1052;

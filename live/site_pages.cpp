@@ -1,0 +1,216 @@
+#include "live/site_pages.h"
+
+#include "live/page_shell.h"
+#include "live/web_text.h"
+
+namespace ksy {
+
+namespace {
+
+std::string link(const std::string& href, const std::string& textUtf8)
+{
+    return "<a href=\"" + htmlEscape(href) + "\">" + htmlEscape(textUtf8) + "</a>";
+}
+
+std::string td(const std::string& text, const char* cls = "")
+{
+    return (*cls ? std::string("<td class=\"") + cls + "\">" : std::string("<td>")) +
+        htmlEscape(text) + "</td>";
+}
+
+std::string categoryTitle(const SiteCategory& category)
+{
+    return category.name.empty() ? "Catégorie " + std::to_string(category.number) : category.name;
+}
+
+} // namespace
+
+std::string heatHeading(int round, int heat)
+{
+    return "Manche " + std::to_string(round) + " - Série " + std::to_string(heat);
+}
+
+std::string resultsPage(const RaceSite& site, const SiteLinks& links)
+{
+    std::string body = "<h1>Résultats</h1>\n";
+    if (site.categories.empty())
+        body += "<p class=\"vide\">Aucune catégorie.</p>\n";
+    body += "<ul>\n";
+    for (const SiteCategory& c : site.categories)
+        body += "<li>" + link(links.category(c.number), categoryTitle(c)) + "</li>\n";
+    body += "</ul>\n";
+    return pageShell("Résultats", body, links);
+}
+
+std::string categoryPage(const SiteCategory& category, const SiteLinks& links)
+{
+    const std::string title = categoryTitle(category);
+    std::string body = "<h1>" + htmlEscape(title) + "</h1>\n";
+    if (category.globalRanking)
+        body += "<p>" + link(links.globalRanking(category.number), "Classement général") + "</p>\n";
+    if (category.rounds == 0)
+        body += "<p class=\"vide\">Aucune manche prévue.</p>\n";
+    for (int r = 1; r <= category.rounds; ++r) {
+        body += "<h2>Manche " + std::to_string(r) + "</h2>\n<ul>\n";
+        if (category.roundRanking(r))
+            body += "<li>" +
+                link(links.roundRanking(category.number, r), "Classement de la manche") + "</li>\n";
+        for (int h = 1; h <= category.heatsPerRound; ++h) {
+            const StoredHeat* heat = category.heat(r, h);
+            const std::string name = "Série " + std::to_string(h);
+            if (heat && heat->stored)
+                body += "<li>" + link(links.heat(category.number, r, h), name) + "</li>\n";
+            else
+                body += "<li>" + htmlEscape(name) +
+                    " <span class=\"vide\">(pas de résultat)</span></li>\n";
+        }
+        body += "</ul>\n";
+    }
+    return pageShell(title, body, links);
+}
+
+std::string heatResultPage(
+    const SiteCategory& category, const StoredHeat& heat, const SiteLinks& links)
+{
+    const std::string title = categoryTitle(category) + " - " + heatHeading(heat.round, heat.heat);
+    std::string body = "<h1>" + htmlEscape(title) + "</h1>\n<p>" +
+        link(links.category(category.number), categoryTitle(category)) + "</p>\n";
+    if (!heat.description.empty() && heat.description != ".")
+        body += "<p>" + htmlEscape(heat.description) + "</p>\n";
+    if (!heat.condition.empty())
+        body += "<p>Piste : " + htmlEscape(heat.condition) + "</p>\n";
+    if (!heat.comment.empty())
+        body += "<p class=\"commentaire\">" + htmlEscape(heat.comment) + "</p>\n";
+    if (heat.lines.empty()) {
+        body += "<p class=\"vide\">Pas de résultat enregistré.</p>\n";
+        return pageShell(title, body, links);
+    }
+    body += "<div class=\"tableau\"><table>\n<thead><tr><th>Pos</th><th class=\"facultatif\">"
+            "Ligne</th><th>Nom pilote</th><th>Tours</th><th>Temps total</th>"
+            "<th>Dernier tour</th><th>Meilleur tour</th></tr></thead>\n<tbody>\n";
+    for (const StoredHeatLine& l : heat.lines)
+        body += "<tr>" + td(l.place, "pos") + td(l.slot, "ligne facultatif") + td(l.name, "nom") +
+            td(l.passingCount) + td(l.totalTime) + td(l.lastLap) + td(l.bestLap) + "</tr>\n";
+    body += "</tbody></table></div>\n";
+    return pageShell(title, body, links);
+}
+
+std::string rankingPage(
+    const SiteCategory& category, const StoredRanking& ranking, const SiteLinks& links)
+{
+    const bool global = ranking.round == 0;
+    const std::string title = categoryTitle(category) + " - " +
+        (global ? std::string("Classement général")
+                : "Classement manche " + std::to_string(ranking.round));
+    std::string body = "<h1>" + htmlEscape(title) + "</h1>\n<p>" +
+        link(links.category(category.number), categoryTitle(category)) + "</p>\n";
+    if (global && ranking.bestRounds > 0)
+        body += "<p>Points des " + std::to_string(ranking.bestRounds) + " meilleures manches</p>\n";
+    body += "<div class=\"tableau\"><table>\n<thead><tr><th>Pos</th><th>Nom pilote</th>";
+    if (global) {
+        body += "<th>Points</th>";
+        for (int r = 1; r <= category.rounds; ++r)
+            body += "<th class=\"facultatif\">M" + std::to_string(r) + "</th>";
+    } else {
+        body += "<th>Tours</th><th>Temps total</th><th>Meilleur tour</th><th>Points</th>";
+    }
+    body += "</tr></thead>\n<tbody>\n";
+    for (const RankingLine& l : ranking.lines) {
+        body += "<tr>" + td(l.place, "pos") + td(l.name, "nom");
+        if (global) {
+            body += td(l.points);
+            for (const std::string& p : l.roundPoints)
+                body += td(p, "facultatif");
+        } else {
+            body += td(l.laps) + td(l.totalTime) + td(l.bestLap) + td(l.points);
+        }
+        body += "</tr>\n";
+    }
+    body += "</tbody></table></div>\n";
+    return pageShell(title, body, links);
+}
+
+std::string rankingJson(const SiteCategory& category, const StoredRanking& ranking)
+{
+    const bool global = ranking.round == 0;
+    std::string out = "{\"categorie\":" + std::to_string(category.number) +
+        ",\"nomCategorie\":" + jsonString(category.name);
+    out += global ? ",\"meilleuresManches\":" + std::to_string(ranking.bestRounds)
+                  : ",\"manche\":" + std::to_string(ranking.round);
+    out += ",\"lignes\":[";
+    for (std::size_t i = 0; i < ranking.lines.size(); ++i) {
+        const RankingLine& l = ranking.lines[i];
+        out += i ? ",{" : "{";
+        out += "\"place\":" + jsonString(l.place) + ",\"nom\":" + jsonString(l.name) +
+            ",\"points\":" + jsonString(l.points);
+        if (global) {
+            out += ",\"pointsManches\":[";
+            for (std::size_t r = 0; r < l.roundPoints.size(); ++r)
+                out += (r ? "," : "") + jsonString(l.roundPoints[r]);
+            out += "]";
+        } else {
+            out += ",\"tours\":" + jsonString(l.laps) +
+                ",\"tempsTotal\":" + jsonString(l.totalTime) +
+                ",\"meilleurTour\":" + jsonString(l.bestLap);
+        }
+        out += "}";
+    }
+    out += "]}";
+    return out;
+}
+
+std::string raceJson(const RaceSite& site)
+{
+    const SiteLinks api = SiteLinks::served();
+    std::string out = "{\"categories\":[";
+    bool firstCategory = true;
+    for (const SiteCategory& c : site.categories) {
+        out += firstCategory ? "{" : ",{";
+        firstCategory = false;
+        out += "\"numero\":" + std::to_string(c.number) + ",\"nom\":" + jsonString(c.name) +
+            ",\"classementGeneral\":" +
+            (c.globalRanking ? jsonString("/api" + api.globalRanking(c.number)) : "null") +
+            ",\"manches\":[";
+        for (int r = 1; r <= c.rounds; ++r) {
+            out += r > 1 ? ",{" : "{";
+            out += "\"numero\":" + std::to_string(r) + ",\"classement\":" +
+                (c.roundRanking(r) ? jsonString("/api" + api.roundRanking(c.number, r)) : "null") +
+                ",\"series\":[";
+            for (int h = 1; h <= c.heatsPerRound; ++h) {
+                const StoredHeat* heat = c.heat(r, h);
+                out += h > 1 ? ",{" : "{";
+                out += "\"numero\":" + std::to_string(h) + ",\"resultat\":" +
+                    (heat && heat->stored ? jsonString("/api" + api.heat(c.number, r, h))
+                                          : std::string("null")) +
+                    "}";
+            }
+            out += "]}";
+        }
+        out += "]}";
+    }
+    out += "]}";
+    return out;
+}
+
+std::string heatResultJson(const SiteCategory& category, const StoredHeat& heat)
+{
+    std::string out = "{\"categorie\":" + std::to_string(category.number) +
+        ",\"nomCategorie\":" + jsonString(category.name) +
+        ",\"manche\":" + std::to_string(heat.round) + ",\"serie\":" + std::to_string(heat.heat) +
+        ",\"description\":" + jsonString(heat.description) +
+        ",\"commentaire\":" + jsonString(heat.comment) +
+        ",\"piste\":" + jsonString(heat.condition) + ",\"lignes\":[";
+    for (std::size_t i = 0; i < heat.lines.size(); ++i) {
+        const StoredHeatLine& l = heat.lines[i];
+        out += i ? ",{" : "{";
+        out += "\"place\":" + jsonString(l.place) + ",\"ligne\":" + jsonString(l.slot) +
+            ",\"nom\":" + jsonString(l.name) + ",\"tours\":" + jsonString(l.passingCount) +
+            ",\"tempsTotal\":" + jsonString(l.totalTime) +
+            ",\"dernierTour\":" + jsonString(l.lastLap) +
+            ",\"meilleurTour\":" + jsonString(l.bestLap) + "}";
+    }
+    out += "]}";
+    return out;
+}
+
+} // namespace ksy
