@@ -13,6 +13,7 @@
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_command.h"
 #include "platform/serial_port.h"
+#include "platform/shipped_data.h"
 #include "storage/work_folder_seed.h"
 #include "timing/decoder_link.h"
 #include "timing/ui/interface_dialog.h"
@@ -36,15 +37,6 @@ std::filesystem::path defaultWorkFolder()
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return fromQString(base) / "Kestrametrix Sand Yachting";
-}
-
-// The shipped data: installed beside the program, or the source tree's.
-std::filesystem::path dataFolder()
-{
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
-    if (QDir(beside).exists())
-        return fromQString(beside);
-    return std::filesystem::path(KSY_DATA_DIR);
 }
 
 } // namespace
@@ -72,7 +64,8 @@ int main(int argc, char** argv)
     const ksy::WorkFolder folder(std::filesystem::absolute(root, ec));
 
     ksy::PlatformServices platform(folder, options.unattended);
-    const ksy::SeedResult seeded = ksy::seedWorkFolder(dataFolder(), folder);
+    const ksy::SeedResult seeded =
+        ksy::seedWorkFolder(ksy::shippedDataFolder(KSY_DATA_DIR), folder);
     if (!seeded.ok) {
         std::string names;
         for (const std::string& f : seeded.failed)

@@ -16,6 +16,8 @@ packages=(
   espeak-ng sox imagemagick poppler-utils
   # typesetting the help guide (PDF)
   groff
+  # checking the desktop entry and building the Debian package
+  desktop-file-utils dpkg-dev
 )
 
 missing=()
