@@ -14,8 +14,6 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # regenerating the shipped data (voices, images) and looking at output
   espeak-ng sox imagemagick poppler-utils
-  # typesetting the help guide (PDF)
-  groff
   # checking the desktop entry and building the Debian package
   desktop-file-utils dpkg-dev
 )
