@@ -37,6 +37,7 @@ if [ "${1:-}" != "--no-shots" ]; then
   wait "$app" || true
 fi
 
-build/default/tools/guide/kestrametrix-guide data/Guides/HelpSandYachtingFR.md \
+QT_QPA_PLATFORM=offscreen build/default/tools/guide/kestrametrix-guide \
+  data/Guides/HelpSandYachtingFR.md \
   data/Guides/HelpSandYachtingFR.pdf
 echo "data/Guides/HelpSandYachtingFR.pdf"

@@ -20,7 +20,9 @@
 namespace {
 
 // Width of the text column in the document's units (points at 72 dpi here).
-constexpr double kTextWidth = 481.0; // A4 (595 pt) less two 57 pt margins
+// The text column of an A4 page with 20 mm margins, in the layout units of a
+// printed document (96 per inch): 170 mm, less the document margins.
+constexpr double kTextWidth = 600.0;
 
 void fitImages(QTextDocument& doc)
 {
@@ -36,7 +38,7 @@ void fitImages(QTextDocument& doc)
             if (picture.isNull())
                 continue;
             // Screenshots are wide: show them at the text width, in proportion.
-            const double width = std::min<double>(kTextWidth, picture.width() * 0.6);
+            const double width = std::min<double>(kTextWidth, picture.width());
             image.setWidth(width);
             image.setHeight(width * picture.height() / picture.width());
             QTextCursor cursor(&doc);
@@ -62,7 +64,9 @@ int main(int argc, char** argv)
         return 2;
     }
     QTextDocument doc;
-    doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(source).absolutePath() + QStringLiteral("/")));
+    // Relative image names resolve against the source file's own place.
+    doc.setMetaInformation(QTextDocument::DocumentUrl,
+        QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString());
     QFont body(QStringLiteral("Liberation Sans"));
     body.setPointSizeF(10.5);
     doc.setDefaultFont(body);
