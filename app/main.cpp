@@ -20,6 +20,7 @@
 #include "platform/posix_durable_io.h"
 #include "platform/serial_port.h"
 #include "platform/termination_signals.h"
+#include "platform/shipped_data.h"
 #include "storage/work_folder_seed.h"
 #include "timing/decoder_link.h"
 #include "timing/ui/interface_dialog.h"
@@ -43,15 +44,6 @@ std::filesystem::path defaultWorkFolder()
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return fromQString(base) / "Kestrametrix Sand Yachting";
-}
-
-// The shipped data: installed beside the program, or the source tree's.
-std::filesystem::path dataFolder()
-{
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
-    if (QDir(beside).exists())
-        return fromQString(beside);
-    return std::filesystem::path(KSY_DATA_DIR);
 }
 
 void reportLockRefused(
@@ -123,7 +115,7 @@ int main(int argc, char** argv)
             shownWindow->endWithoutQuestion();
         QApplication::exit(0);
     });
-    const ksy::SeedResult seeded = ksy::seedWorkFolder(dataFolder(), folder);
+    const ksy::SeedResult seeded = ksy::seedWorkFolder(ksy::shippedDataFolder(KSY_DATA_DIR), folder);
     if (!seeded.ok) {
         std::string names;
         for (const std::string& f : seeded.failed)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the files shipped in data/ and seeded into the working folder:
 # the bitmaps (ImageMagick), the voices and signals (espeak-ng, sox), the help
-# guide (groff), the country list, the default settings and the empty
+# guide (scripts/make-guide.sh), the country list, the default settings and the empty
 # databases. The output is committed; run this only to change it. Every run
 # gives the same bytes (no dates, no random seeds).
 #
@@ -14,7 +14,7 @@ data="$root/data"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-for tool in convert espeak-ng sox iconv groff; do
+for tool in convert espeak-ng sox iconv; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (scripts/install-deps.sh)" >&2; exit 1; }
 done
 
@@ -557,32 +557,8 @@ EOF
 }
 
 # ----------------------------------------------------------------- guide ---
-# The guide's source is a small Markdown subset (# title, ## heading,
-# paragraphs, "- " and "1. " lists, **bold**), turned into groff -ms.
-markdown_to_ms() {
-  awk '
-    function inline(s) {
-      gsub(/\\/, "\\e", s)
-      while (match(s, /\*\*[^*]+\*\*/))
-        s = substr(s, 1, RSTART - 1) "\\fB" substr(s, RSTART + 2, RLENGTH - 4) "\\fP" substr(s, RSTART + RLENGTH)
-      if (s ~ /^[.\047]/) s = "\\&" s
-      return s
-    }
-    BEGIN { print ".nr HY 0"; print ".nr PS 11"; print ".nr VS 14"; print ".nr PD 0.5v"; print ".ds CH"; print ".ds CF - % -" }
-    /^# /   { print ".TL"; print inline(substr($0, 3)); print ".LP"; para = 0; next }
-    /^## /  { print ".NH"; print inline(substr($0, 4)); para = 0; next }
-    /^- /   { print ".IP \\(bu 2"; print inline(substr($0, 3)); para = 1; next }
-    /^[0-9]+\. / { n = index($0, " "); print ".IP " substr($0, 1, n - 1) " 3"; print inline(substr($0, n + 1)); para = 1; next }
-    /^$/    { para = 0; next }
-    { if (!para) { print ".PP"; para = 1 } print inline($0) }
-  '
-}
-
-guide() {
-  local src="$data/Guides/HelpSandYachtingFR.md"
-  markdown_to_ms <"$src" >"$work/guide.ms"
-  groff -Kutf8 -ms -Tpdf -dpaper=a4 -P-pa4 "$work/guide.ms" >"$data/Guides/HelpSandYachtingFR.pdf"
-}
+# The guide is typeset by the program's own tool, with screenshots of the demo.
+guide() { "$root/scripts/make-guide.sh"; }
 
 # ------------------------------------------------------------------ main ---
 targets=("$@")

@@ -16,12 +16,12 @@ packages=(
   qt6-translations-l10n
   # regenerating the shipped data (voices, images) and looking at output
   espeak-ng sox imagemagick poppler-utils
-  # typesetting the help guide (PDF)
-  groff
   # fuzzing the readers of outside input (scripts/fuzz.sh): clang and libFuzzer
   clang libclang-rt-14-dev
   # live results: web server, QR code of its address, the headless browser test
   libcpp-httplib-dev libqrencode-dev chromium chromium-driver python3-selenium
+  # checking the desktop entry and building the Debian package
+  desktop-file-utils dpkg-dev
 )
 
 missing=()

@@ -14,6 +14,7 @@
 #include "display/display_settings.h"
 #include "ranking_commands.h"
 #include "result_commands.h"
+#include "platform/shipped_data.h"
 #include "storage/encoding.h"
 #include "storage/work_folder.h"
 #include "timing/heat_journal_replay.h"
@@ -118,19 +119,11 @@ std::filesystem::path makeScratchFolder()
     return {};
 }
 
-// The shipped data: installed beside the program, or the source tree's.
-std::filesystem::path dataFolder()
-{
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
-    if (QDir(beside).exists())
-        return fromUtf8(beside.toUtf8().toStdString());
-    return std::filesystem::path(KSY_DATA_DIR);
-}
-
 // The working folder whose settings and images the render uses.
 std::optional<ksy::WorkFolder> renderFolder(const Arguments& a, ksy::DisplaySettings& settings)
 {
-    const ksy::WorkFolder folder(a.workdir ? fromUtf8(*a.workdir) : dataFolder());
+    const ksy::WorkFolder folder(
+        a.workdir ? fromUtf8(*a.workdir) : ksy::shippedDataFolder(KSY_DATA_DIR));
     if (!ksy::readDisplaySettings(folder.file(ksy::kDisplaySettingsFile), settings)) {
         std::cerr << "kestrametrix-cli: cannot read the display settings of "
                   << folder.root().string() << "\n";
