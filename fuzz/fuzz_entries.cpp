@@ -11,6 +11,9 @@
 #include "results/heat_result_files.h"
 #include "results/heat_result_section.h"
 #include "results/pilot_result_file.h"
+#include "results/ranking_open.h"
+#include "results/ranking_sections.h"
+#include "services/prompts.h"
 #include "storage/char_source.h"
 #include "storage/field_reader.h"
 #include "storage/race_file.h"
@@ -22,6 +25,7 @@
 #include "timing/interface_settings.h"
 #include "timing/sound_settings.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -66,6 +70,14 @@ std::size_t choose(const std::uint8_t*& data, std::size_t& size, std::size_t cou
     return which;
 }
 
+// The boxes a reader shows are of no interest here.
+class SilentPrompts : public Prompts {
+public:
+    void message(const std::string&, const std::string&, PromptIcon) override { }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::No; }
+    Answer askYesNo(const std::string&, const std::string&) override { return Answer::No; }
+};
+
 // A replay runs a 10 ms tick over the heat's whole span: only short heats
 // are replayed, so that each input takes milliseconds.
 bool shortHeat(const HeatScenario& s)
@@ -103,9 +115,20 @@ void raceFile(const std::uint8_t* data, std::size_t size)
     RunEntryTable table;
     HeatResultTexts texts;
     loadHeatResult(file, heatResultTitle(1, 1, 1), table, texts);
-    // The program rewrites sections of the files it loaded.
     RaceHeader header;
-    if (readRaceHeader(file, header))
+    const bool headerRead = readRaceHeader(file, header);
+    const int n = headerRead && header.categories.count >= 1
+        ? std::clamp(header.categories.category(1).participants, 0, kMaxParticipants)
+        : 0;
+    StoredRoundRanking round;
+    readRoundRankingSection(file, 1, 1, n, round);
+    StoredGlobalRanking global;
+    readGlobalRankingSection(file, 1, n, global);
+    SilentPrompts prompts;
+    openRoundRanking(file, 1, 1, prompts);
+    openGlobalRanking(file, 1, prompts);
+    // The program rewrites sections of the files it loaded.
+    if (headerRead)
         writeRaceHeader(file, header);
     storeHeatResult(file, heatResultTitle(1, 1, 1), 10, table, texts);
 }
