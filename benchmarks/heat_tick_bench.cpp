@@ -1,11 +1,21 @@
-// Cost of the heat run's 10 ms tick and of replaying a whole heat.
+// Cost of the heat run's 10 ms tick, with and without the passing journal on
+// the disk, of putting a journal record on the disk, and of replaying a whole
+// heat.
+#include "platform/background_journal_writer.h"
+#include "timing/heat_journal.h"
 #include "timing/heat_journal_replay.h"
 #include "timing/heat_journal_scenario.h"
 #include "timing/heat_run.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -109,6 +119,152 @@ void BM_RunningTickWithOnePassing(benchmark::State& state)
         state.SkipWithError("the heat stopped");
 }
 BENCHMARK(BM_RunningTickWithOnePassing);
+
+// The journal as it was written before its worker thread: each record
+// written and forced to the disk inside the tick (for comparison only).
+class ForcedOnTickWriter : public JournalWriter {
+public:
+    ~ForcedOnTickWriter() override { finish(); }
+    bool begin(const std::filesystem::path& file) override
+    {
+        finish();
+        file_ = std::fopen(file.c_str(), "wb");
+        return file_ != nullptr;
+    }
+    void append(std::string record) override
+    {
+        if (!file_ || std::fwrite(record.data(), 1, record.size(), file_) != record.size() ||
+            std::fflush(file_) != 0 || ::fdatasync(fileno(file_)) != 0)
+            failed_ = true;
+    }
+    void finish() override
+    {
+        if (file_)
+            std::fclose(file_);
+        file_ = nullptr;
+    }
+    bool failed() const override { return failed_; }
+
+private:
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+};
+
+// Percentiles of the timed ticks, in microseconds.
+void reportPercentiles(benchmark::State& state, std::vector<double>& micros)
+{
+    if (micros.empty())
+        return;
+    std::sort(micros.begin(), micros.end());
+    const auto at = [&](double q) {
+        return micros[static_cast<std::size_t>(q * static_cast<double>(micros.size() - 1))];
+    };
+    state.counters["p50_us"] = at(0.50);
+    state.counters["p99_us"] = at(0.99);
+    state.counters["max_us"] = micros.back();
+}
+
+// A running tick in which one car crosses the line, with the passing journal
+// of the program: HeatJournal as the heat run's listener writing the working
+// folder's "Private/JournalPassages.txt" through a writer (the program's
+// BackgroundJournalWriter, or the old forced write on the tick).
+template <class Writer>
+void runningTickWithJournal(benchmark::State& state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "ksy-bench-journal";
+    std::filesystem::create_directories(folder / "Private");
+    BenchClock clock;
+    OnePassingDecoder decoder(clock);
+    SilentSounds sounds;
+    SilentPrompts prompts;
+    HeatRun run(clock, decoder, sounds, prompts, WorkFolder(folder));
+    Writer writer;
+    HeatJournal journal(WorkFolder(folder), run, decoder, writer);
+    run.setListener(&journal);
+    RaceOptions o = RaceOptions{};
+    o.minutes = 60;
+    o.countdownSeconds = 0;
+    run.setOptions(o);
+    run.setLapProtectionSeconds(0);
+    const RunEntryTable pilots = twentyPilots();
+    std::int64_t tickCount = 0;
+    auto restart = [&] {
+        run.loadHeat(pilots);
+        run.depart();
+        for (int i = 0; i < 3; ++i) {
+            clock.ms += 10;
+            run.tick(clock.ms);
+        }
+        tickCount = 0;
+    };
+    restart();
+    std::vector<double> micros;
+    micros.reserve(1 << 16);
+    for (auto _ : state) {
+        if (tickCount == 20 * 149) {
+            state.PauseTiming();
+            run.arret();
+            run.effacer();
+            restart();
+            state.ResumeTiming();
+        }
+        decoder.pending = 101 + static_cast<int>(tickCount % 20);
+        clock.ms += 10;
+        const auto start = std::chrono::steady_clock::now();
+        run.tick(clock.ms);
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count());
+        ++tickCount;
+    }
+    if (!run.state().running)
+        state.SkipWithError("the heat stopped");
+    if (journal.failed())
+        state.SkipWithError("the journal could not be written");
+    reportPercentiles(state, micros);
+}
+
+void BM_RunningTickWithJournalOnDisk(benchmark::State& state)
+{
+    runningTickWithJournal<BackgroundJournalWriter>(state);
+}
+// The disk keeps its own pace: a fixed count of ticks, as in a heat.
+BENCHMARK(BM_RunningTickWithJournalOnDisk)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+
+void BM_RunningTickWithJournalForcedOnTick(benchmark::State& state)
+{
+    runningTickWithJournal<ForcedOnTickWriter>(state);
+}
+BENCHMARK(BM_RunningTickWithJournalForcedOnTick)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// From the hand-over of a passing's record by the tick to the record forced
+// to the disk by the program's writer: what a power cut may lose. Records
+// arrive every 10 ms, as from a busy tick.
+void BM_JournalRecordOnDisk(benchmark::State& state)
+{
+    const auto file =
+        std::filesystem::temp_directory_path() / "ksy-bench-journal" / "record-on-disk.txt";
+    std::filesystem::create_directories(file.parent_path());
+    BackgroundJournalWriter writer;
+    writer.begin(file);
+    std::vector<double> micros;
+    const std::string record = "12345 passing 101 0:01:02.345\n";
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        writer.append(record);
+        writer.drain();
+        const auto done = std::chrono::steady_clock::now();
+        micros.push_back(std::chrono::duration<double, std::micro>(done - start).count());
+        state.PauseTiming();
+        std::this_thread::sleep_until(start + std::chrono::milliseconds(10));
+        state.ResumeTiming();
+    }
+    writer.finish();
+    if (writer.failed())
+        state.SkipWithError("the journal could not be written");
+    reportPercentiles(state, micros);
+}
+BENCHMARK(BM_JournalRecordOnDisk)->Iterations(500)->Unit(benchmark::kMillisecond);
 
 // A whole 60-minute heat of 20 cars, each lapping in about 62 s, replayed
 // tick by tick (360 000 ticks, about 1 160 passings).
