@@ -5,10 +5,22 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 
 namespace ksy {
 
 namespace {
+
+// From this pixel size on Qt keeps no glyph images: it draws every glyph as
+// a path at each paint.
+constexpr int kLargeTextPixels = 64;
+
+// An image drawn under any other transform would be resampled, not redrawn.
+bool isWholePixelShift(const QTransform& t)
+{
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) &&
+        t.dy() == std::floor(t.dy());
+}
 
 QString fromUtf8(std::string_view text)
 {
@@ -55,22 +67,6 @@ QFont toQFont(const FontSpec& font)
     return f;
 }
 
-const FontCache::Entry& FontCache::entry(const FontSpec& spec)
-{
-    Key key {spec.face, spec.pixelHeight, spec.weight, spec.italic, spec.underline, spec.strikeOut};
-    auto it = entries_.find(key);
-    if (it == entries_.end()) {
-        // Dragging a window's size through many screens would otherwise grow
-        // the cache without end.
-        if (entries_.size() >= 256)
-            entries_.clear();
-        QFont f = toQFont(spec);
-        QFontMetrics m = device_ ? QFontMetrics(f, device_) : QFontMetrics(f);
-        it = entries_.emplace(std::move(key), Entry {std::move(f), std::move(m)}).first;
-    }
-    return it->second;
-}
-
 int QtTextMetrics::textHeight(const FontSpec& font) const
 {
     return fonts_->metrics(font).height();
@@ -78,7 +74,7 @@ int QtTextMetrics::textHeight(const FontSpec& font) const
 
 int QtTextMetrics::textWidth(const FontSpec& font, std::string_view utf8) const
 {
-    return fonts_->metrics(font).horizontalAdvance(fromUtf8(utf8));
+    return fonts_->width(font, utf8);
 }
 
 QtCanvas::QtCanvas(QPainter& painter, ImageCache& images, FontCache* fonts)
@@ -108,7 +104,7 @@ int QtCanvas::textHeight(const FontSpec& font) const
 
 int QtCanvas::textWidth(const FontSpec& font, std::string_view utf8) const
 {
-    return fonts_->metrics(font).horizontalAdvance(fromUtf8(utf8));
+    return fonts_->width(font, utf8);
 }
 
 void QtCanvas::fillRect(const Rect& rect, Colour colour)
@@ -133,10 +129,8 @@ void QtCanvas::line(int x1, int y1, int x2, int y2, Colour colour, int width)
 void QtCanvas::text(int x, int y, TextAlign align, std::string_view utf8, const FontSpec& font,
     Colour colour, std::optional<Colour> background)
 {
-    const QString s = fromUtf8(utf8);
-    const QFont& f = fonts_->font(font);
     const QFontMetrics& metrics = fonts_->metrics(font);
-    const int width = metrics.horizontalAdvance(s);
+    const int width = fonts_->width(font, utf8);
     int left = x;
     if (align == TextAlign::Centre)
         left = x - width / 2;
@@ -144,9 +138,26 @@ void QtCanvas::text(int x, int y, TextAlign align, std::string_view utf8, const 
         left = x - width;
     if (background)
         painter_.fillRect(QRect(left, y, width, metrics.height()), toQColor(*background));
-    painter_.setFont(f);
+    const QPaintDevice* device = painter_.device();
+    const int type = device->devType();
+    if ((type != QInternal::Image && type != QInternal::Pixmap && type != QInternal::Widget) ||
+        font.underline || font.strikeOut) {
+        // A printer lays the text out at its own resolution; a laid-out
+        // static text draws no underline and no strike-out.
+        painter_.setFont(fonts_->font(font));
+        painter_.setPen(toQColor(colour));
+        painter_.drawText(left, y + metrics.ascent(), fromUtf8(utf8));
+        return;
+    }
+    if (font.pixelHeight >= kLargeTextPixels && device->devicePixelRatio() == 1.0 &&
+        isWholePixelShift(painter_.deviceTransform())) {
+        const FontCache::Rendered& r = fonts_->rendered(font, utf8, colour);
+        painter_.drawImage(left + r.offset.x(), y + r.offset.y(), r.image);
+        return;
+    }
+    painter_.setFont(fonts_->font(font));
     painter_.setPen(toQColor(colour));
-    painter_.drawText(left, y + metrics.ascent(), s);
+    painter_.drawStaticText(left, y, fonts_->staticText(font, utf8));
 }
 
 void QtCanvas::image(const Rect& target, std::string_view relativeFileUtf8)

@@ -1,20 +1,17 @@
 #pragma once
 // The drawing canvas on a QPainter: the screen, an image or a printer.
+#include "platform/font_cache.h"
 #include "services/canvas.h"
 #include "storage/work_folder.h"
 
 #include <QColor>
 #include <QFont>
-#include <QFontMetrics>
 #include <QHash>
 #include <QPixmap>
 #include <QString>
-#include <map>
 #include <memory>
-#include <tuple>
 
 class QPainter;
-class QPaintDevice;
 
 namespace ksy {
 
@@ -22,32 +19,6 @@ QColor toQColor(Colour colour);
 // Fonts get a pixel size, never a point size, so that a printer's resolution
 // does not scale them again.
 QFont toQFont(const FontSpec& font);
-
-// Fonts and their metrics built once per font spec and kept: a board paint
-// draws nearly 200 texts in a handful of fonts, and building a font and its
-// metrics costs far more than drawing the text. A spec's pixel height holds
-// the display settings and the screen size, so a change of either is a new
-// entry. The metrics are those of `device` (nullptr: the screen).
-class FontCache {
-public:
-    explicit FontCache(const QPaintDevice* device = nullptr)
-        : device_(device)
-    {
-    }
-    const QFont& font(const FontSpec& spec) { return entry(spec).font; }
-    const QFontMetrics& metrics(const FontSpec& spec) { return entry(spec).metrics; }
-
-private:
-    struct Entry {
-        QFont font;
-        QFontMetrics metrics;
-    };
-    using Key = std::tuple<std::string, int, int, bool, bool, bool>;
-    const Entry& entry(const FontSpec& spec);
-
-    const QPaintDevice* device_;
-    std::map<Key, Entry> entries_;
-};
 
 // Text measured with Qt's font metrics, without a painter.
 class QtTextMetrics : public TextMetrics {
