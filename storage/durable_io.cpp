@@ -4,7 +4,11 @@
 #include "storage/section_index.h"
 
 #include <atomic>
+#include <future>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <string>
 
 namespace ksy {
 namespace {
@@ -31,11 +35,76 @@ struct Closer {
     }
 };
 
+// Flushes running on other threads, by file. The process waits for them
+// before it ends.
+class PendingFlushes {
+public:
+    ~PendingFlushes() { awaitAll(); }
+
+    void start(const std::filesystem::path& file, DurableIo& io)
+    {
+        await(file);
+        std::lock_guard lock(mutex_);
+        pending_[key(file)] = std::async(std::launch::async,
+            [&io, file] { return io.syncFile(file) && io.syncFolder(folderOf(file)); });
+    }
+    bool await(const std::filesystem::path& file)
+    {
+        std::future<bool> flush;
+        {
+            std::lock_guard lock(mutex_);
+            const auto it = pending_.find(key(file));
+            if (it == pending_.end())
+                return true;
+            flush = std::move(it->second);
+            pending_.erase(it);
+        }
+        return flush.get();
+    }
+    void awaitAll()
+    {
+        std::map<std::string, std::future<bool>> all;
+        {
+            std::lock_guard lock(mutex_);
+            all.swap(pending_);
+        }
+        for (auto& [file, flush] : all)
+            flush.wait();
+    }
+
+private:
+    static std::string key(const std::filesystem::path& file)
+    {
+        return file.lexically_normal().string();
+    }
+    std::mutex mutex_;
+    std::map<std::string, std::future<bool>> pending_;
+};
+
+PendingFlushes& pendingFlushes()
+{
+    static PendingFlushes flushes;
+    return flushes;
+}
+
 } // namespace
 
 void installDurableIo(DurableIo* io)
 {
+    pendingFlushes().awaitAll();
     installed = io;
+}
+
+void flushSoon(const std::filesystem::path& file)
+{
+    DurableIo* io = installed;
+    if (io)
+        pendingFlushes().start(file, *io);
+}
+
+bool awaitFlush(const std::filesystem::path& file)
+{
+    return pendingFlushes().await(file);
 }
 
 DurableIo& durableIo()
@@ -64,6 +133,8 @@ bool truncateStep(const std::filesystem::path& file, std::uintmax_t size)
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes)
 {
+    if (!awaitFlush(file))
+        return false;
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
         return false; // a folder where the file should be is no place to write

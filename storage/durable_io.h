@@ -26,7 +26,8 @@ public:
     virtual void afterPartialChange() { }
 };
 
-// The flushing in use; nullptr puts back the one that flushes nothing.
+// The flushing in use; nullptr puts back the one that flushes nothing. The
+// flushes still running on other threads end first.
 void installDurableIo(DurableIo* io);
 DurableIo& durableIo();
 
@@ -40,5 +41,15 @@ bool truncateStep(const std::filesystem::path& file, std::uintmax_t size);
 // renamed over the old one, then the folder flushed. False when it could not
 // be written; the old file is then untouched.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// A file just written in full (a copy of tens of megabytes takes a second to
+// reach this machine's disk) is flushed, with its folder, on another thread.
+// Every in-place write to it and every replacement of it waits for that flush
+// first, so that no change is ever made to data a power cut could still take
+// away; the process waits for it before it ends.
+void flushSoon(const std::filesystem::path& file);
+// Waits for the flush of the file started by flushSoon, if any; false when it
+// failed.
+bool awaitFlush(const std::filesystem::path& file);
 
 } // namespace ksy

@@ -5,6 +5,7 @@
 #include "storage/section_file.h"
 #include "storage/section_index.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace ksy {
@@ -65,6 +66,7 @@ void FileStream::fill(std::size_t atLeast)
         const std::size_t n =
             std::fread(buffer_.data() + length_, 1, buffer_.size() - length_, file_.get());
         length_ += n;
+        furthestRead_ = std::max(furthestRead_, bufferStart_ + static_cast<long>(length_));
         if (n == 0) {
             readFailed_ = std::ferror(file_.get()) != 0;
             return;

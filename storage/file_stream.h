@@ -48,6 +48,9 @@ public:
     bool write(std::string_view bytes);
     // Reads everything from the current position to the end (see failed()).
     std::string readRest();
+    // How far into the file reading has come so far (the scan of an index
+    // included).
+    long furthestRead() const { return furthestRead_; }
     const std::filesystem::path& path() const { return path_; }
     // Closes; false when a write failed.
     bool close();
@@ -71,6 +74,7 @@ private:
     OpenMode mode_;
     std::vector<char> buffer_;
     long bufferStart_ = 0; // file offset of buffer_[0]
+    long furthestRead_ = 0;
     std::size_t length_ = 0; // bytes of buffer_ that hold the file
     std::size_t at_ = 0; // the position within buffer_
     bool lastWasEnd_ = true;

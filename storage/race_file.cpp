@@ -209,8 +209,15 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
             return f->failed() ? unreadable
                                : refused(cp1252ToUtf8(participantListTitle(c)) + " introuvable");
     }
-    f->seek(0);
-    f->readRest();
+    // Read to its end, without keeping what was read, unless the scan for
+    // the index of its titles already did.
+    f->seek(f->furthestRead());
+    while (!f->failed()) {
+        const std::string_view v = f->available(1);
+        if (v.empty())
+            break;
+        f->advance(v.size());
+    }
     if (f->failed())
         return unreadable;
     return std::nullopt;

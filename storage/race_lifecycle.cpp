@@ -3,6 +3,8 @@
 #include "storage/durable_io.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"
+#include "storage/redo_log.h"
+#include "storage/section_index.h"
 
 namespace ksy {
 namespace {
@@ -20,10 +22,64 @@ std::optional<std::string> readWhole(const std::filesystem::path& file)
     return bytes;
 }
 
-// A failed write never leaves a half-written race where a good one stood.
-bool replaceFile(const std::filesystem::path& to, const std::string& bytes)
+std::filesystem::path folderOf(const std::filesystem::path& file)
 {
-    return writeFileAtomically(to, bytes);
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+enum class Flush {
+    Now, // the copy is on the disk when the call returns
+    Soon, // on another thread; writes to the copy wait for it (flushSoon)
+};
+
+// Copies a file by the system, never through a buffer of ours, into a
+// temporary file beside the destination renamed over it: after a failure or
+// a crash the destination holds its old bytes or the new ones.
+bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to, Flush flush)
+{
+    std::error_code ec;
+    if (std::filesystem::equivalent(from, to, ec))
+        return true; // saving a race onto itself: the bytes are already there
+    // Opening settles what a crash left in the source's redo log; a folder
+    // must not pass for an empty race.
+    if (!std::filesystem::is_regular_file(from, ec) || !FileStream::open(from, OpenMode::Read) ||
+        std::filesystem::is_directory(to, ec) || !awaitFlush(to))
+        return false;
+    auto temporary = to;
+    temporary += ".tmp";
+    const auto discard = [&] {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    };
+    const std::uintmax_t size = std::filesystem::file_size(from, ec);
+    if (ec)
+        return false;
+    const std::size_t allowed = durableIo().allowedBytes(static_cast<std::size_t>(size));
+    std::filesystem::copy_file(from, temporary, std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec)
+        return discard();
+    if (allowed < size) {
+        truncateStep(temporary, allowed);
+        durableIo().afterPartialChange();
+    }
+    if (flush == Flush::Now && !durableIo().syncFile(temporary))
+        return discard();
+    // In-place writes waiting in the redo log belong to the old file: they
+    // must never be replayed over the new one.
+    if (!forgetRedoLog(to))
+        return discard();
+    indexForget(to);
+    durableIo().allowedBytes(0);
+    std::filesystem::rename(temporary, to, ec);
+    if (ec)
+        return discard();
+    indexCopied(from, to);
+    if (flush == Flush::Soon) {
+        flushSoon(to);
+        return true;
+    }
+    return durableIo().syncFolder(folderOf(to));
 }
 
 } // namespace
@@ -45,31 +101,32 @@ std::string withRaceExtension(std::string_view path)
 
 bool copyRaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    std::error_code ec;
-    if (std::filesystem::equivalent(from, to, ec))
-        return true; // saving a race onto itself: the bytes are already there
-    const auto bytes = readWhole(from);
-    return bytes && replaceFile(to, *bytes);
+    return copyFile(from, to, Flush::Now);
 }
 
 bool saveWorkingRace(const WorkFolder& wf, const std::filesystem::path& raceFile)
 {
-    return copyRaceFile(workingRaceFile(wf), raceFile);
+    return copyFile(workingRaceFile(wf), raceFile, Flush::Now);
 }
 
+// The chosen race stays on the disk as it was: until the working copy has
+// reached the disk, a power cut can cost only the copy, and the first change
+// to it waits for the copy to be there.
 bool loadIntoWorkingRace(const WorkFolder& wf, const std::filesystem::path& raceFile)
 {
-    return copyRaceFile(raceFile, workingRaceFile(wf));
+    return copyFile(raceFile, workingRaceFile(wf), Flush::Soon);
 }
 
-// The previous race may be tens of megabytes: it is copied file to file by
-// the system, never held in memory, through a temporary file renamed over
-// the old copy.
+// The previous race may be tens of megabytes: it is moved, not copied, and
+// the caller creates the new working race. Where it cannot be moved (another
+// disk) it is copied file to file by the system, never held in memory,
+// through a temporary file renamed over the old copy.
 CrashCopy keepCrashCopy(const WorkFolder& wf)
 {
     const auto working = workingRaceFile(wf);
     const auto crash = wf.file(kCrashRaceFile);
     std::error_code ec;
+    // Opening settles what a crash left in the working race's redo log.
     if (!std::filesystem::is_regular_file(working, ec) ||
         !FileStream::open(working, OpenMode::Read))
         return CrashCopy::NoWorkingRace;
@@ -81,6 +138,17 @@ CrashCopy keepCrashCopy(const WorkFolder& wf)
             return CrashCopy::NoWorkingRace;
         if (*bytes == fresh && std::filesystem::exists(crash, ec))
             return CrashCopy::KeptExisting;
+    }
+    indexForget(working);
+    indexForget(crash);
+    if (!std::filesystem::is_directory(crash, ec)) {
+        durableIo().allowedBytes(0);
+        std::filesystem::rename(working, crash, ec);
+        if (!ec) {
+            durableIo().syncFolder(folderOf(crash));
+            durableIo().syncFolder(folderOf(working));
+            return CrashCopy::Copied;
+        }
     }
     auto temporary = crash;
     temporary += ".tmp";

@@ -35,7 +35,8 @@ enum class CrashCopy {
 };
 
 // At start-up, before the working race is replaced: keeps the previous
-// working race as "PcCrashRace.race". A working race that is still an
+// working race as "PcCrashRace.race", moved there (Copied: the caller then
+// creates the new working race; Failed: it is still the working race). A working race that is still an
 // untouched new race does not replace an existing crash copy, so that a
 // second start after a crash does not destroy the crashed race.
 CrashCopy keepCrashCopy(const WorkFolder& wf);

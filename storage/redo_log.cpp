@@ -108,6 +108,9 @@ std::filesystem::path redoLogPath(const std::filesystem::path& file)
 bool writeThroughRedoLog(
     std::FILE* f, const std::filesystem::path& file, long offset, std::string_view bytes)
 {
+    // A file copied in moments ago is changed only once it is on the disk.
+    if (!awaitFlush(file))
+        return false;
     std::lock_guard lock(mutex);
     const auto log = redoLogPath(file);
     std::error_code ec;

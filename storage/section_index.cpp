@@ -172,4 +172,23 @@ void indexForget(const std::filesystem::path& file)
     indexes.erase(file.lexically_normal().string());
 }
 
+void indexCopied(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    std::lock_guard lock(mutex);
+    const std::string target = to.lexically_normal().string();
+    indexes.erase(target);
+    const auto source = indexes.find(from.lexically_normal().string());
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified;
+    if (source == indexes.end() || !source->second.built || !stamp(from, size, modified) ||
+        size != source->second.size || modified != source->second.modified)
+        return;
+    std::uintmax_t copiedSize = 0;
+    if (!stamp(to, copiedSize, modified) || copiedSize != size)
+        return;
+    FileIndex copy = source->second;
+    copy.modified = modified;
+    indexes.emplace(target, std::move(copy));
+}
+
 } // namespace ksy

@@ -36,4 +36,9 @@ void indexNoteWrite(
 // After file was replaced or changed other than by an in-place write.
 void indexForget(const std::filesystem::path& file);
 
+// After `to` was made a byte copy of `from`: the index of `from`, when it is
+// still true to that file, serves `to` as well, so that opening a copied
+// race does not scan it again.
+void indexCopied(const std::filesystem::path& from, const std::filesystem::path& to);
+
 } // namespace ksy

@@ -56,6 +56,8 @@ TEST(RaceLifecycle, CrashCopyIsNotReplacedByAnUntouchedNewRace)
     const std::string crashed = readFile(workingRaceFile(wf));
     EXPECT_EQ(keepCrashCopy(wf), CrashCopy::Copied);
     EXPECT_EQ(readFile(crash), crashed);
+    // Moved, not copied: the start-up creates the new working race.
+    EXPECT_FALSE(std::filesystem::exists(workingRaceFile(wf)));
 
     // The next start made a new race and ended again without a change: the
     // crashed race stays.
@@ -67,6 +69,7 @@ TEST(RaceLifecycle, CrashCopyIsNotReplacedByAnUntouchedNewRace)
     std::filesystem::remove(crash);
     EXPECT_EQ(keepCrashCopy(wf), CrashCopy::Copied);
     EXPECT_EQ(readFile(crash), newRaceFileBytes());
+    ASSERT_TRUE(createNewRaceFile(workingRaceFile(wf), race));
 
     // A folder where the copy should go: the copy fails, the working race and
     // the folder stay as they were, nothing half-written is left behind.
