@@ -1,8 +1,15 @@
+#include "storage/durable_io.h"
+#include "storage/file_stream.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
+#include "storage/section_index.h"
+#include "storage/section_titles.h"
 #include "support/fakes.h"
 
+#include <atomic>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace ksy;
 using ksy::test::readFile;
@@ -84,4 +91,108 @@ TEST(RaceLifecycle, CrashCopyIsNotReplacedByAnUntouchedNewRace)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                   std::filesystem::directory_iterator()),
         2); // "Private" and the folder in the way
+}
+
+namespace {
+
+// Holds the flush of one file until the test lets it go; notes whether any
+// change was made to a file before that.
+class HeldFlush : public DurableIo {
+public:
+    explicit HeldFlush(std::filesystem::path held)
+        : held_(std::move(held))
+        , release_(released_.get_future().share())
+    {
+    }
+    bool syncFile(const std::filesystem::path& file) override
+    {
+        if (file == held_) {
+            release_.wait();
+            flushed = true;
+        }
+        return true;
+    }
+    bool syncFolder(const std::filesystem::path& folder) override
+    {
+        if (folder == held_.parent_path())
+            folderFlushed = true;
+        return true;
+    }
+    std::size_t allowedBytes(std::size_t n) override
+    {
+        if (!flushed)
+            changedBeforeFlush = true;
+        return n;
+    }
+    void release() { released_.set_value(); }
+
+    std::atomic<bool> flushed {false};
+    std::atomic<bool> folderFlushed {false};
+    std::atomic<bool> changedBeforeFlush {false};
+
+private:
+    std::filesystem::path held_;
+    std::promise<void> released_;
+    std::shared_future<void> release_;
+};
+
+// Where the lookup of each title lands in a file, and what follows it.
+std::vector<long> titlePositions(const std::filesystem::path& file,
+    const std::vector<std::string>& titles)
+{
+    std::vector<long> at;
+    auto f = FileStream::open(file, OpenMode::Read);
+    for (const std::string& t : titles)
+        at.push_back(findSectionBody(*f, t) ? f->position() : -1);
+    return at;
+}
+
+} // namespace
+
+TEST(RaceLifecycle, ALoadedRaceReachesTheDiskOffTheCallerBeforeAnyChangeToIt)
+{
+    ksy::test::TempDir dir;
+    const WorkFolder wf(dir.path());
+    const auto chosen = dir.path() / "gp.race";
+    Race race;
+    ASSERT_TRUE(createNewRaceFile(chosen, race));
+    const std::vector<std::string> titles {heatResultTitle(1, 1, 1), heatResultTitle(1, 1, 2),
+        heatResultTitle(2, 1, 1), heatFlagsTitle(), "PisteCourse"};
+    for (int h = 1; h <= 2; ++h)
+        fixedSlotRewrite(chosen, heatResultTitle(1, 1, h), 300, [&](FieldWriter& w) {
+            w.raw("Dupont" + std::to_string(h) + "\t\n");
+        });
+    const std::string bytes = readFile(chosen);
+    // The check of the chosen file builds its index; the working copy takes it over.
+    ASSERT_FALSE(checkRaceFile(chosen));
+
+    std::filesystem::create_directories(workingRaceFile(wf).parent_path());
+    HeldFlush io(workingRaceFile(wf));
+    installDurableIo(&io);
+    // It returns while the copy's flush is still held on its own thread.
+    ASSERT_TRUE(loadIntoWorkingRace(wf, chosen));
+    EXPECT_FALSE(io.flushed);
+    EXPECT_EQ(readFile(workingRaceFile(wf)), bytes);
+    io.changedBeforeFlush = false; // the copy's own steps
+    // A change to the copy waits for the flush.
+    std::thread change([&] {
+        fixedSlotRewrite(workingRaceFile(wf), heatResultTitle(1, 1, 2), 300,
+            [](FieldWriter& w) { w.raw("Martin\t\n"); });
+    });
+    io.release();
+    change.join();
+    installDurableIo(nullptr);
+    EXPECT_TRUE(io.flushed);
+    EXPECT_TRUE(io.folderFlushed);
+    EXPECT_FALSE(io.changedBeforeFlush);
+
+    // The index taken over from the chosen file answers as a new scan does,
+    // and the change went to the working race alone.
+    EXPECT_EQ(readFile(chosen), bytes);
+    const std::vector<long> indexed = titlePositions(workingRaceFile(wf), titles);
+    indexForget(workingRaceFile(wf));
+    EXPECT_EQ(titlePositions(workingRaceFile(wf), titles), indexed);
+    EXPECT_EQ(indexed, titlePositions(chosen, titles));
+    EXPECT_NE(readFile(workingRaceFile(wf)).find("Martin\t\n"), std::string::npos);
+    EXPECT_EQ(indexed[2], -1);
 }
