@@ -207,7 +207,9 @@ TEST_F(RaceFileCommandsTest, LoadCopiesTheChosenFileAndLoadsItsRace)
     commands.loadRace();
     ASSERT_EQ(prompts.boxes.size(), 1u);
     EXPECT_EQ(prompts.boxes[0].text,
-        "Erreur: impossible d'ouvrir le fichier Course: " + utf8(dir.path() / "notes.race"));
+        "Erreur: le fichier " + utf8(dir.path() / "notes.race") +
+            " n'est pas une course valide (la première ligne ne commence pas par un nombre); "
+            "la course en cours est conservée");
     EXPECT_EQ(readFile(working()), before);
 
     files.choices = {utf8(otherFile)};

@@ -45,10 +45,11 @@ public:
         }
     }
 
-    // Waits until the window is up: its notice is the last box of the start.
+    // Waits until the window is up: without a decoder, the failed opening of
+    // the port is the last box of the start.
     bool waitUntilUp()
     {
-        while (!errors_.contains("Message Important: ")) {
+        while (!errors_.contains("Echec à l'ouverture du port COM")) {
             if (!process_.waitForReadyRead(30000))
                 return false;
             errors_ += QString::fromUtf8(process_.readAllStandardError());
