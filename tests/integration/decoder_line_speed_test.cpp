@@ -118,11 +118,18 @@ TEST(DecoderAtLineSpeed, EveryPassingOfATwentyCarHeatBecomesALap)
         for (int k = 1; k <= kSlotCount; ++k) {
             const RunEntry& e = run.entries().slot(k);
             laps += e.laps;
-            // Every car crossed every 300 ms (give or take the simulator's
-            // own delays on a busy machine): no lap lost, none invented.
-            for (int n = 2; n <= e.laps; ++n) {
-                EXPECT_GT(e.lapTimes[static_cast<std::size_t>(n)], 200) << k << ' ' << n;
-                EXPECT_LT(e.lapTimes[static_cast<std::size_t>(n)], 400) << k << ' ' << n;
+            // Every car crossed every 300 ms, and the decoder stamps each
+            // crossing: no lap lost, none invented. A StartClock repeated
+            // before its StartAck came reset the decoder clock again, which
+            // can shorten the second lap of the first cars a little. (After
+            // the restart the host stamps arrivals, which a busy machine
+            // spreads.)
+            for (int n = 2; n <= e.laps && !c.restart; ++n) {
+                const std::int32_t lap = e.lapTimes[static_cast<std::size_t>(n)];
+                if (n == 2)
+                    EXPECT_TRUE(lap > 250 && lap <= 300) << k << ' ' << lap;
+                else
+                    EXPECT_EQ(lap, 300) << k << ' ' << n;
             }
         }
         EXPECT_EQ(laps, sent);

@@ -1,6 +1,6 @@
 // An RC1 passing is timed when its bytes arrive on the port, not when the
 // window's tick gets round to reading them: the frames are written on a real
-// pseudo-terminal and read only after the window was busy for 20 ms.
+// pseudo-terminal and read only after the window was busy for 50 ms.
 #include "platform/qt_clock.h"
 #include "platform/serial_port.h"
 #include "support/fakes.h"
@@ -39,8 +39,8 @@ TEST(DecoderStamp, Rc1PassingsAreStampedOnArrivalWhateverTheTickDoes)
         const std::uint8_t frame[2] = {0x02, static_cast<std::uint8_t>(n)};
         const std::int64_t sent = clock.counter();
         ASSERT_EQ(::write(master, frame, 2), 2);
-        // The window is busy (a repaint, a box) for 20 ms before it reads.
-        const std::int64_t readAt = clock.milliseconds() + 20;
+        // The window is busy (a repaint, a box) for 50 ms before it reads.
+        const std::int64_t readAt = clock.milliseconds() + 50;
         while (clock.milliseconds() < readAt) {
         }
         std::vector<Passing> got = link.readPassings();
@@ -53,12 +53,11 @@ TEST(DecoderStamp, Rc1PassingsAreStampedOnArrivalWhateverTheTickDoes)
     ::close(master);
     std::sort(errorsUs.begin(), errorsUs.end());
     EXPECT_GE(errorsUs.front(), 0);
-    // Read 20 ms later, stamped within the line's own precision. Two cores
-    // shared with other test programs may delay the port's reader thread now
-    // and then, so only most stamps are held to it here; the benchmark
-    // measures the spread on a quiet machine.
-    EXPECT_LT(errorsUs[errorsUs.size() / 2], 2000);
-    EXPECT_LT(errorsUs[errorsUs.size() * 3 / 4], 5000);
+    // Read 50 ms later, stamped on arrival. Two cores shared with other
+    // programs delay the port's reader thread by a few milliseconds now and
+    // then, so the bound here is loose; the benchmark measures the spread.
+    EXPECT_LT(errorsUs[errorsUs.size() / 2], 10000);
+    EXPECT_LT(errorsUs[errorsUs.size() * 3 / 4], 25000);
 }
 
 } // namespace
