@@ -273,7 +273,7 @@ int sheet(int argc, char** argv)
     if (!prompts.first.empty())
         return refuse(prompts.first);
     StillClock clock;
-    ksy::NoHeatDecoder decoder;
+    ksy::NoHeatDecoder decoder(clock);
     Silence sounds;
     ksy::HeatRun run(clock, decoder, sounds, prompts, folder);
     run.setOptions(loaded.options);
