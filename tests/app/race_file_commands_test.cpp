@@ -206,8 +206,11 @@ TEST_F(RaceFileCommandsTest, LoadCopiesTheChosenFileAndLoadsItsRace)
     files.choices = {utf8(dir.path() / "notes.race")};
     commands.loadRace();
     ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0].text,
-        "Erreur: impossible d'ouvrir le fichier Course: " + utf8(dir.path() / "notes.race"));
+    EXPECT_EQ(prompts.boxes[0].text.rfind("Erreur: le fichier " + utf8(dir.path() / "notes.race") +
+                  " n'est pas une course valide",
+                  0),
+        0u)
+        << prompts.boxes[0].text;
     EXPECT_EQ(readFile(working()), before);
 
     files.choices = {utf8(otherFile)};

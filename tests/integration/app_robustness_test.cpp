@@ -33,9 +33,12 @@ public:
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
         process_.setProcessEnvironment(env);
         process_.setReadChannel(QProcess::StandardError);
+        // The script's one line says when the window runs its event loop.
+        const auto script = work.parent_path() / "up.txt";
+        writeFile(script, "status\n");
         process_.start(KSY_APP_PATH,
             {"--workdir", QString::fromStdString(work.string()), "--unattended", "--quit-after",
-                QString::number(quitAfterMs)});
+                QString::number(quitAfterMs), "--script", QString::fromStdString(script.string())});
     }
     ~Program()
     {
@@ -45,10 +48,11 @@ public:
         }
     }
 
-    // Waits until the window is up: its notice is the last box of the start.
+    // Waits until the window is up and runs its event loop (where signals are
+    // taken): the script's status line is written from there.
     bool waitUntilUp()
     {
-        while (!errors_.contains("Message Important: ")) {
+        while (!errors_.contains("script: status ")) {
             if (!process_.waitForReadyRead(30000))
                 return false;
             errors_ += QString::fromUtf8(process_.readAllStandardError());
@@ -72,7 +76,8 @@ public:
     {
         QStringList lines;
         for (const QString& line : errors_.split('\n'))
-            if (line.contains(": ") && !line.startsWith("QStandardPaths"))
+            if (line.contains(": ") && !line.startsWith("QStandardPaths") &&
+                !line.startsWith("script: "))
                 lines << line;
         return lines;
     }
