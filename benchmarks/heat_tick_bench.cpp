@@ -25,14 +25,18 @@ public:
     explicit OnePassingDecoder(const BenchClock& clock) : clock_(clock) {}
     bool isRc2() const override { return false; }
     void discardReceived() override { pending = -1; }
-    bool startClock() override { return true; }
-    std::vector<Passing> readPassings(std::int64_t startCounter) override
+    std::optional<std::int64_t> startHeat(std::vector<Passing>&) override
+    {
+        return clock_.counter();
+    }
+    std::vector<Passing> readPassings() override
     {
         if (pending < 0)
             return {};
-        const int n = pending;
+        Passing p = makePassing(pending, 0);
+        p.arrivalCounter = clock_.counter();
         pending = -1;
-        return {makePassing(n, (clock_.counter() - startCounter) / 1000)};
+        return {p};
     }
     int pending = -1;
 

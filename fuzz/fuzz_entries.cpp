@@ -20,6 +20,7 @@
 #include "storage/section_file.h"
 #include "storage/section_titles.h"
 #include "timing/decoder_protocol.h"
+#include "timing/decoder_stream.h"
 #include "timing/heat_journal_replay.h"
 #include "timing/heat_journal_scenario.h"
 #include "timing/interface_settings.h"
@@ -28,8 +29,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 namespace ksy::fuzz {
 namespace {
@@ -44,7 +46,7 @@ const WorkFolder& scratchFolder()
 {
     static const WorkFolder folder = [] {
         const auto root = std::filesystem::temp_directory_path() /
-            ("ksy-fuzz-" + std::to_string(static_cast<long>(getpid())));
+            ("ksy-fuzz-" + std::to_string(std::random_device {}()));
         std::filesystem::create_directories(root / "Private");
         return WorkFolder(root);
     }();
@@ -238,9 +240,18 @@ void decoderBytes(const std::uint8_t* data, std::size_t size)
     cutRc1Frames(data, size);
     for (const Rc2Frame& f : cutRc2Frames(data, size))
         makePassing(f.transponder, f.decoderMs);
-    for (const bool keep : {false, true}) {
-        scanForReply(data, size, DecoderReply::Identify, keep);
-        scanForReply(data, size, DecoderReply::StartAck, keep);
+    // The same bytes as they come off the port, in reads of a few bytes.
+    std::vector<std::int64_t> arrivals(size);
+    for (std::size_t i = 0; i < size; ++i)
+        arrivals[i] = static_cast<std::int64_t>(i) * 1040;
+    for (const StreamCut cut : {StreamCut::Rc1, StreamCut::Rc2, StreamCut::Rc2WithReplies}) {
+        DecoderStream stream;
+        std::vector<ReceivedFrame> frames;
+        for (std::size_t at = 0; at < size;) {
+            const std::size_t n = std::min<std::size_t>(size - at, 1 + data[at] % 13);
+            stream.feed(data + at, arrivals.data() + at, n, cut, 1'000'000, frames);
+            at += n;
+        }
     }
     decoderModelOf(bytesOf(data, size));
 }

@@ -206,11 +206,10 @@ TEST_F(RaceFileCommandsTest, LoadCopiesTheChosenFileAndLoadsItsRace)
     files.choices = {utf8(dir.path() / "notes.race")};
     commands.loadRace();
     ASSERT_EQ(prompts.boxes.size(), 1u);
-    EXPECT_EQ(prompts.boxes[0].text.rfind("Erreur: le fichier " + utf8(dir.path() / "notes.race") +
-                  " n'est pas une course valide",
-                  0),
-        0u)
-        << prompts.boxes[0].text;
+    EXPECT_EQ(prompts.boxes[0].text,
+        "Erreur: le fichier " + utf8(dir.path() / "notes.race") +
+            " n'est pas une course valide (la première ligne ne commence pas par un nombre); "
+            "la course en cours est conservée");
     EXPECT_EQ(readFile(working()), before);
 
     files.choices = {utf8(otherFile)};

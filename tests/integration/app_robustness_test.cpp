@@ -33,12 +33,9 @@ public:
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtime.string()));
         process_.setProcessEnvironment(env);
         process_.setReadChannel(QProcess::StandardError);
-        // The script's one line says when the window runs its event loop.
-        const auto script = work.parent_path() / "up.txt";
-        writeFile(script, "status\n");
         process_.start(KSY_APP_PATH,
             {"--workdir", QString::fromStdString(work.string()), "--unattended", "--quit-after",
-                QString::number(quitAfterMs), "--script", QString::fromStdString(script.string())});
+                QString::number(quitAfterMs)});
     }
     ~Program()
     {
@@ -48,11 +45,11 @@ public:
         }
     }
 
-    // Waits until the window is up and runs its event loop (where signals are
-    // taken): the script's status line is written from there.
+    // Waits until the window is up: without a decoder, the failed opening of
+    // the port is the last box of the start.
     bool waitUntilUp()
     {
-        while (!errors_.contains("script: status ")) {
+        while (!errors_.contains("Echec à l'ouverture du port COM")) {
             if (!process_.waitForReadyRead(30000))
                 return false;
             errors_ += QString::fromUtf8(process_.readAllStandardError());
@@ -76,8 +73,7 @@ public:
     {
         QStringList lines;
         for (const QString& line : errors_.split('\n'))
-            if (line.contains(": ") && !line.startsWith("QStandardPaths") &&
-                !line.startsWith("script: "))
+            if (line.contains(": ") && !line.startsWith("QStandardPaths"))
                 lines << line;
         return lines;
     }

@@ -98,8 +98,8 @@ TEST(CliPng, RendersTheBoardAtTheEndOfTheHeatWithTheShippedTheme)
     EXPECT_GT(distinctColours(image, QRect(4, 2, 196, 50)), 20);
     // The finish column: flags beside the first four (finished), none beside
     // the next five (still on their last lap).
-    EXPECT_GT(darkPixels(image, QRect(1222, 118, 16, 54)), 100);
-    EXPECT_EQ(darkPixels(image, QRect(1222, 180, 16, 60)), 0);
+    EXPECT_GT(darkPixels(image, QRect(1222, 118, 16, 66)), 100);
+    EXPECT_EQ(darkPixels(image, QRect(1222, 190, 16, 78)), 0);
 
     // Default size: the screen the layout is drawn for.
     ASSERT_EQ(runCli({"replay", kHeat, "--png", qs(png)}).exitCode, 0);

@@ -17,7 +17,7 @@ public:
               WorkFolder(std::filesystem::temp_directory_path()))
         , lapMs_(lapSeconds * 1000)
     {
-        RaceOptions o = RaceOptions::heatRunFallback();
+        RaceOptions o;
         o.minutes = minutes;
         o.countdownSeconds = 0;
         run_.setOptions(o);
@@ -62,14 +62,18 @@ private:
         }
         bool isRc2() const override { return false; }
         void discardReceived() override { pending = -1; }
-        bool startClock() override { return true; }
-        std::vector<Passing> readPassings(std::int64_t startCounter) override
+        std::optional<std::int64_t> startHeat(std::vector<Passing>&) override
+        {
+            return clock.counter();
+        }
+        std::vector<Passing> readPassings() override
         {
             if (pending < 0)
                 return {};
-            const int n = pending;
+            Passing p = makePassing(pending, 0);
+            p.arrivalCounter = clock.counter();
             pending = -1;
-            return {makePassing(n, (clock.counter() - startCounter) / 1000)};
+            return {p};
         }
         const StepClock& clock;
         int pending = -1;
