@@ -127,6 +127,7 @@ int main(int argc, char** argv)
 
     // A mark left by the previous run means it did not end normally.
     const bool crashed = ksy::previousRunCrashed(folder);
+    const std::string crashedRaceFileName = crashed ? ksy::markedRaceFileName(folder) : "";
     ksy::markRunning(folder);
 
     // A scripted run answers file dialogs from its script.
@@ -151,6 +152,9 @@ int main(int argc, char** argv)
 
     ksy::MainWindow window(folder, services, app.primaryScreen()->size());
     shownWindow = &window;
+    // The mark keeps the race's file name, for a recovery after a crash.
+    window.raceFiles().setNameListener(
+        [&folder](const std::string& name) { ksy::markRunning(folder, name); });
     window.commands().add(ksy::cmd::InterfaceSettings,
         [&] { ksy::runInterfaceDialog(decoder, platform.services().prompts, folder, &window); });
     // The calculator's values stay for the program's run.
@@ -188,8 +192,8 @@ int main(int argc, char** argv)
     decoder.startUp();
     window.startTimer();
     window.showImportantNotice();
-    ksy::offerRecovery(
-        window, control, heats, folder, services.prompts, crashed, window.crashCopyMade());
+    ksy::offerRecovery(window, control, heats, folder, services.prompts, crashed,
+        window.crashCopyMade(), crashedRaceFileName);
     ksy::LiveResults live(window, control, folder, services.prompts, options.serve);
     window.commands().add(ksy::cmd::LiveResults, [&] { live.openDialog(); });
     ksy::ScriptRunner script(window, control, files, std::move(scriptLines));

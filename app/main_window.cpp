@@ -207,6 +207,9 @@ void MainWindow::createChildControls(QSize screen)
         case ControlKind::ReadOnlyEdit: {
             auto* e = new QLineEdit(text, client_);
             e->setReadOnly(true);
+            // Labels and displays: the window's first focus must not land on
+            // "Départ" and show its text selected.
+            e->setFocusPolicy(Qt::NoFocus);
             if (spec.id != 2106)
                 e->setAlignment(Qt::AlignCenter);
             w = e;

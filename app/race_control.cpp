@@ -221,6 +221,8 @@ void RaceControl::depart()
         services_.prompts.message("Kestrametrix", kHeatWithoutPilot, PromptIcon::Exclamation);
         return;
     }
+    // The journal names the heat, so that a recovery finds it in the race.
+    journal_->setHeatCode(heatSelectionCode(session_.heat()));
     // The controls are locked as soon as the heat is armed, before anything
     // else can be clicked.
     run_->depart();

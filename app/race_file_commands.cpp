@@ -48,6 +48,8 @@ void RaceFileCommands::setName(const std::string& fileName)
     fileName_ = fileName;
     view_.showTitle(raceWindowTitle(fileName_));
     view_.setSaveEnabled(named());
+    if (nameListener_)
+        nameListener_(fileName_);
 }
 
 void RaceFileCommands::save()
@@ -86,6 +88,8 @@ bool RaceFileCommands::saveBeforeReplacing()
     if (!copyTo(name))
         return false;
     fileName_ = name;
+    if (nameListener_)
+        nameListener_(fileName_);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "storage/race_model.h"
 #include "storage/work_folder.h"
 
+#include <functional>
 #include <string>
 
 namespace ksy {
@@ -51,6 +52,14 @@ public:
     // Full path of the race's file (UTF-8); empty for a new race.
     const std::string& fileName() const { return fileName_; }
     bool named() const { return !fileName_.empty(); }
+    // The name of a race taken back after a crash: titled and saved as before.
+    void restoreName(const std::string& fileName) { setName(fileName); }
+    // Told of every new name (empty for a new race), so that a crash can be
+    // recovered under the same name.
+    void setNameListener(std::function<void(const std::string&)> listener)
+    {
+        nameListener_ = std::move(listener);
+    }
 
     static FileFilter raceFilter() { return {"Fichier course (.race)", "*.race"}; }
     // What the save dialog starts with: the working folder and "*.race".
@@ -72,6 +81,7 @@ private:
     FileChooser& files_;
     RaceFileView& view_;
     std::string fileName_;
+    std::function<void(const std::string&)> nameListener_;
 };
 
 } // namespace ksy

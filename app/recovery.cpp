@@ -3,6 +3,7 @@
 #include "app/heat_controller.h"
 #include "app/main_window.h"
 #include "app/race_control.h"
+#include "app/race_tree_view.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
@@ -11,6 +12,7 @@
 #include "timing/heat_journal_scenario.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -61,11 +63,22 @@ bool previousRunCrashed(const WorkFolder& folder)
     return std::filesystem::exists(folder.file(kRunningMarkFile));
 }
 
-void markRunning(const WorkFolder& folder)
+std::string markedRaceFileName(const WorkFolder& folder)
+{
+    std::istringstream in(fileText(folder.file(kRunningMarkFile)));
+    std::string line;
+    std::getline(in, line); // "Kestrametrix"
+    std::getline(in, line);
+    return line;
+}
+
+void markRunning(const WorkFolder& folder, const std::string& raceFileName)
 {
     std::error_code ec;
     std::filesystem::create_directories(folder.file(kRunningMarkFile).parent_path(), ec);
-    std::ofstream(folder.file(kRunningMarkFile)) << "Kestrametrix\n";
+    std::ofstream(folder.file(kRunningMarkFile), std::ios::binary | std::ios::trunc)
+        << "Kestrametrix\n"
+        << raceFileName << '\n';
 }
 
 void clearRunningMark(const WorkFolder& folder)
@@ -74,33 +87,64 @@ void clearRunningMark(const WorkFolder& folder)
     std::filesystem::remove(folder.file(kRunningMarkFile), ec);
 }
 
-bool unfinishedJournal(const WorkFolder& folder)
+JournalState readJournalState(const WorkFolder& folder)
 {
+    JournalState state;
     const auto file = folder.file(kHeatJournalFile);
     if (!std::filesystem::exists(file))
-        return false;
+        return state;
     std::istringstream in(fileText(file));
-    bool started = false;
     for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (line.rfind("at\t", 0) == 0)
-            started = true;
-        if (line.rfind("end\t", 0) == 0 || line == "end")
-            return false;
+            state.started = true;
+        else if (line.rfind("end\t", 0) == 0 || line == "end")
+            state.ended = true;
+        else if (line == kJournalRecoveredLine)
+            state.recovered = true;
+        else if (line == kJournalErasedLine)
+            state.erased = true;
+        else if (line.rfind(kJournalHeatLine, 0) == 0)
+            state.heatCode = std::atoi(line.c_str() + kJournalHeatLine.size());
     }
-    return started;
+    return state;
+}
+
+bool unfinishedJournal(const WorkFolder& folder)
+{
+    const JournalState j = readJournalState(folder);
+    return j.started && !j.ended && !j.recovered && !j.erased;
+}
+
+void markJournalRecovered(const WorkFolder& folder)
+{
+    std::ofstream(folder.file(kHeatJournalFile), std::ios::binary | std::ios::app)
+        << kJournalRecoveredLine << '\n';
 }
 
 void offerRecovery(MainWindow& window, RaceControl& control, HeatController& heats,
-    const WorkFolder& folder, Prompts& prompts, bool crashed, bool crashCopyMade)
+    const WorkFolder& folder, Prompts& prompts, bool crashed, bool crashCopyMade,
+    const std::string& raceFileName)
 {
-    const bool journal = unfinishedJournal(folder);
-    const auto crashCopy = folder.file("PcCrashRace.race");
-    if (!(crashed && crashCopyMade) && !journal)
+    const JournalState j = readJournalState(folder);
+    // A heat that ended may have died before its result was stored (or
+    // inside the store): after a crash its journal is looked at too.
+    const bool heatToTake = j.started && !j.recovered && !j.erased && (!j.ended || crashed);
+    const auto crashCopy = folder.file(kCrashRaceFile);
+    if (!(crashed && crashCopyMade) && !heatToTake)
         return;
-    if (prompts.askYesNo(kRecoveryTitle, kRecoveryQuestion) != Answer::Yes)
+    const bool yes = prompts.askYesNo(kRecoveryTitle, kRecoveryQuestion) == Answer::Yes;
+    // Asked once: whatever the answer, the next start does not ask again
+    // (the journal stays on disk for kestrametrix-cli replay).
+    if (heatToTake)
+        markJournalRecovered(folder);
+    if (!yes)
         return;
     // When the crash copy failed the crashed race is still the working race.
-    if (!window.previousRaceKept() && std::filesystem::exists(crashCopy)) {
+    const bool raceTaken = window.previousRaceKept() ||
+        (crashed && crashCopyMade && std::filesystem::exists(crashCopy));
+    if (!window.previousRaceKept() && raceTaken) {
         if (!loadIntoWorkingRace(folder, crashCopy)) {
             prompts.error(std::string(kCannotOpenRaceFile));
             return;
@@ -108,12 +152,24 @@ void offerRecovery(MainWindow& window, RaceControl& control, HeatController& hea
         heats.forgetHeat();
         window.reloadRaceTree();
     }
-    if (!journal)
+    // "Enregistrer" writes the race back where it came from.
+    if (raceTaken && !raceFileName.empty())
+        window.raceFiles().restoreName(raceFileName);
+    if (!heatToTake)
         return;
-    const int code = window.race().header.selection;
-    heats.loadHeat(code);
-    if (!control.session().showsHeat() || !replayInto(folder, control))
+    const int code = j.heatCode > 0 ? j.heatCode : window.race().header.selection;
+    window.tree().selectCode(code);
+    if (!control.session().showsHeat())
+        heats.loadHeat(code);
+    // The heat's result reached the race before the program died.
+    if (j.ended && control.session().hasResults())
+        return;
+    if (!control.session().showsHeat() || !replayInto(folder, control)) {
         prompts.error(kRecoveryHeatMismatch);
+        return;
+    }
+    // Stored now: a second crash before the heat is left must not lose it.
+    heats.storeShownHeat();
 }
 
 } // namespace ksy

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QPixmap>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -110,6 +111,16 @@ void ScriptRunner::step()
             std::cerr << "script: status armed=" << st.armed << " running=" << st.running
                       << " scan=" << control_.scan().active() << " ticks=" << window_.ticks()
                       << std::endl;
+        } else if (verb == "laps") {
+            for (int k = 1; k <= kSlotCount; ++k) {
+                const RunEntry& e = control_.run().entries().slot(k);
+                if (e.isEmptySlot())
+                    continue;
+                std::cerr << "script: laps " << k << ' ' << e.laps;
+                for (int n = 1; n <= std::min(e.laps, kMaxLaps); ++n)
+                    std::cerr << ' ' << e.lapTotals[static_cast<std::size_t>(n)];
+                std::cerr << std::endl;
+            }
         } else if (verb == "quit") {
             window_.close();
         } else {

@@ -14,6 +14,8 @@
 //   wait MS          lets the program run for MS milliseconds
 //   idle MS          waits (at most MS) until no heat is armed or running
 //   status           writes the heat run's state to standard error
+//   laps             writes each pilot's laps and lap totals (ms) of the heat
+//                    shown: "script: laps <slot> <laps> <total 1> <total 2> ..."
 //   quit             closes the window (its question is asked)
 // An unknown line is reported on standard error and skipped.
 #include "services/file_chooser.h"

@@ -1,5 +1,6 @@
 #include "planning/heat_composition_view.h"
 
+#include "display/text_fit.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -51,7 +52,8 @@ int visibleCompositionRows(const HeatComposition& composition, int scroll)
     return std::clamp(composition.rowsOfHeats() - scroll, 0, kVisibleRows);
 }
 
-Drawing compositionListDrawing(const HeatComposition& composition, int scroll)
+Drawing compositionListDrawing(
+    const HeatComposition& composition, int scroll, const TextMetrics* metrics)
 {
     Drawing d;
     const int rows = visibleCompositionRows(composition, scroll);
@@ -73,9 +75,12 @@ Drawing compositionListDrawing(const HeatComposition& composition, int scroll)
     for (int r = 0; r < rows; ++r) {
         const int entry = scroll + r;
         const int y = rowTop(r) + 3;
-        if (!composition.isEmpty(entry))
-            text(d, Role::Cell, kNameX, y, TextAlign::Left, cp1252ToUtf8(composition.name(entry)),
-                kRowFont);
+        if (!composition.isEmpty(entry)) {
+            std::string name = cp1252ToUtf8(composition.name(entry));
+            if (metrics)
+                name = elideToWidth(name, arial(kRowFont), kUpArrowX - 4 - kNameX, *metrics);
+            text(d, Role::Cell, kNameX, y, TextAlign::Left, std::move(name), kRowFont);
+        }
         const PlanEntryDetails& details = composition.details(entry);
         text(d, Role::Cell, kTransponderX, y, TextAlign::Left, cp1252ToUtf8(details.transponder),
             kRowFont);

@@ -39,8 +39,11 @@ inline constexpr Colour kInk = rgb(0, 0, 0);
 // The rows the list shows from the scroll position: at most 20.
 int visibleCompositionRows(const HeatComposition& composition, int scroll);
 
-// The list as drawn with the list scrolled to `scroll` (its first row).
-Drawing compositionListDrawing(const HeatComposition& composition, int scroll);
+// The list as drawn with the list scrolled to `scroll` (its first row). With
+// metrics, a name wider than its room (up to the arrows) is cut with "…"
+// instead of running over the arrows and the transponder.
+Drawing compositionListDrawing(
+    const HeatComposition& composition, int scroll, const TextMetrics* metrics = nullptr);
 
 // The upper entry (from 0) of the pair that a press at (x, y) would exchange:
 // the down arrow of visible row i or the up arrow of row i + 1 both name

@@ -39,13 +39,13 @@ BackgroundJournalWriter::~BackgroundJournalWriter()
     worker_.join();
 }
 
-bool BackgroundJournalWriter::begin(const std::filesystem::path& file)
+bool BackgroundJournalWriter::begin(const std::filesystem::path& file, bool append)
 {
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
     failed_ = false;
     push({Command::Kind::Close, {}});
-    push({Command::Kind::Open, file.string()});
+    push({append ? Command::Kind::Append : Command::Kind::Open, file.string()});
     return true;
 }
 
@@ -95,7 +95,8 @@ void BackgroundJournalWriter::work()
         for (Command& c : batch) {
             switch (c.kind) {
             case Command::Kind::Open:
-                file = std::fopen(c.text.c_str(), "wb");
+            case Command::Kind::Append:
+                file = std::fopen(c.text.c_str(), c.kind == Command::Kind::Open ? "wb" : "ab");
                 if (!file)
                     failed_ = true;
                 break;

@@ -22,7 +22,7 @@ public:
     BackgroundJournalWriter(const BackgroundJournalWriter&) = delete;
     BackgroundJournalWriter& operator=(const BackgroundJournalWriter&) = delete;
 
-    bool begin(const std::filesystem::path& file) override;
+    bool begin(const std::filesystem::path& file, bool append = false) override;
     void append(std::string record) override;
     void finish() override;
     bool failed() const override { return failed_; }
@@ -31,7 +31,7 @@ public:
 
 private:
     struct Command {
-        enum class Kind { Open, Write, Close } kind;
+        enum class Kind { Open, Append, Write, Close } kind;
         std::string text; // the record, or the file to open
     };
     void push(Command command);

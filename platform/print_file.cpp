@@ -34,8 +34,10 @@ QString reportFileBaseName(const std::string& documentName)
 
 QString proposedReportPdf(const std::string& documentName)
 {
+    // A documents folder that is not there (no desktop set it up) would make
+    // the dialog refuse the proposal: the home folder is proposed instead.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
+    if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     return QDir(folder).filePath(reportFileBaseName(documentName) + QStringLiteral(".pdf"));
 }

@@ -12,7 +12,8 @@ namespace ksy {
 // "Liste pilotes" for the job "LISTE PILOTES : Printing...".
 QString reportFileBaseName(const std::string& documentName);
 
-// The documents folder followed by the report's file name with ".pdf".
+// The documents folder (the home folder when there is none) followed by the
+// report's file name with ".pdf".
 QString proposedReportPdf(const std::string& documentName);
 
 // Puts that proposal in the print dialog's own "print to file" field (the

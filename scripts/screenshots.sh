@@ -2,12 +2,22 @@
 # Pictures of the main window during a heat of the demo, on a virtual screen
 # of 1366 x 768 and one of 1920 x 1080 with a window manager, written to
 # docs/fenetre-<size>.png (shown in the README).
-#   scripts/screenshots.sh [DISPLAY]     (default :97; needs xvfb and openbox)
+#   scripts/screenshots.sh [DISPLAY]     (default :97)
+# The program must be built (scripts/run.sh or cmake --build); Xvfb, openbox
+# and xauth are installed when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 display="${1:-:97}"
 app=build/default/kestrametrix
 [ -x "$app" ] || { echo "build the program first (scripts/run.sh or cmake --build)"; exit 1; }
+missing=()
+for p in xvfb xauth openbox; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=$([ "$(id -u)" = 0 ] || echo sudo)
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -21,21 +31,29 @@ for size in 1366x768 1920x1080; do
   DISPLAY="$display" openbox &
   wm=$!
   sleep 1
-  # Heat 1 of round 1 of "Classe 5": the countdown, then about a minute of
-  # passings from the simulated decoder.
+  # Heat 1 of round 1 of "Classe 5" (seven yachts, one minute, then each
+  # finishes its lap): the 5 s countdown, then 90 s of passings from the
+  # simulated decoder, when the first yachts have their flag and the others
+  # are on their last lap.
   cat > "$work/script.txt" <<SCRIPT
 select 13101
 wait 500
 command 2001
-wait 65000
+wait 95000
 shot $PWD/docs/fenetre-$size.png
 command 2002
 wait 500
 quit
 SCRIPT
+  rm -f "docs/fenetre-$size.png"
   DISPLAY="$display" "$app" --demo --workdir "$work/demo-$size" --unattended \
     --script "$work/script.txt" 2>"$work/errors-$size.txt" || true
   kill "$wm" "$xvfb" 2>/dev/null || true
   wait "$wm" "$xvfb" 2>/dev/null || true
+  if [ ! -s "docs/fenetre-$size.png" ]; then
+    echo "no picture at $size; the program said:" >&2
+    cat "$work/errors-$size.txt" >&2
+    exit 1
+  fi
   echo "docs/fenetre-$size.png"
 done

@@ -56,8 +56,10 @@ void HeatJournal::begin(std::int64_t nowMs)
         s.slots[static_cast<std::size_t>(k - 1)] = {cp1252ToUtf8(e.pilotName),
                                                     cp1252ToUtf8(e.transponder)};
     }
-    write("# Kestrametrix passing journal: kestrametrix-cli replay <this file>\n" +
-          formatScenarioSetUp(s));
+    std::string head = "# Kestrametrix passing journal: kestrametrix-cli replay <this file>\n";
+    if (heatCode_ > 0)
+        head += std::string(kJournalHeatLine) + std::to_string(heatCode_) + "\n";
+    write(head + formatScenarioSetUp(s));
 }
 
 void HeatJournal::heatAction(std::int64_t nowMs, HeatAction action, int slot)
@@ -65,6 +67,15 @@ void HeatJournal::heatAction(std::int64_t nowMs, HeatAction action, int slot)
     if (action == HeatAction::Depart) {
         begin(nowMs);
         return; // the "depart" line comes when the countdown begins
+    }
+    // The official erased the heat's results: its journal must not bring
+    // them back after a crash.
+    if (action == HeatAction::EraseYes && !open_) {
+        if (writer_.begin(folder_.file(kHeatJournalFile), true)) {
+            writer_.append(std::string(kJournalErasedLine) + "\n");
+            writer_.finish();
+        }
+        return;
     }
     // "Effacer" comes after the heat: the journal of that heat is complete.
     if (!open_ || action == HeatAction::EraseYes || action == HeatAction::EraseNo)

@@ -24,6 +24,12 @@
 namespace ksy {
 
 inline constexpr std::string_view kHeatJournalFile = "Private/JournalPassages.txt";
+// Comment lines that the recovery reads: the race tree code of the heat, the
+// mark of a heat whose results the official erased, and the mark of a
+// journal already taken back (or declined) by a recovery.
+inline constexpr std::string_view kJournalHeatLine = "# heat\t";
+inline constexpr std::string_view kJournalErasedLine = "# erased with \"Effacer\"";
+inline constexpr std::string_view kJournalRecoveredLine = "# recovered";
 inline constexpr const char* kJournalWriteError =
     "Erreur: impossible d'écrire le journal des passages (Private/JournalPassages.txt). "
     "La série continue, mais ses passages ne pourront pas être récupérés après un arrêt "
@@ -38,6 +44,10 @@ public:
     // title goes into the journal too (once per heat):
     //   run.setLocalTime(journal.recordingLocalTime(systemLocalTime));
     std::function<LocalDateTime()> recordingLocalTime(std::function<LocalDateTime()> inner);
+
+    // The race tree code of the heat about to be armed, written at the head
+    // of its journal so that a recovery finds the heat again.
+    void setHeatCode(int code) { heatCode_ = code; }
 
     void heatAction(std::int64_t nowMs, HeatAction action, int slot) override;
     void passingRead(std::int64_t nowMs, const Passing& passing, PassingFate fate) override;
@@ -64,6 +74,7 @@ private:
     bool failed_ = false;
     bool told_ = false;
     std::string lastDate_;
+    int heatCode_ = 0;
 };
 
 } // namespace ksy

@@ -7,13 +7,13 @@ PlainJournalWriter::~PlainJournalWriter()
     finish();
 }
 
-bool PlainJournalWriter::begin(const std::filesystem::path& file)
+bool PlainJournalWriter::begin(const std::filesystem::path& file, bool append)
 {
     finish();
     failed_ = false;
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
-    file_ = std::fopen(file.string().c_str(), "wb");
+    file_ = std::fopen(file.string().c_str(), append ? "ab" : "wb");
     failed_ = file_ == nullptr;
     return file_ != nullptr;
 }

@@ -12,9 +12,9 @@ namespace ksy {
 class JournalWriter {
 public:
     virtual ~JournalWriter() = default;
-    // Starts the file anew (the previous journal is replaced); false when it
-    // cannot be created.
-    virtual bool begin(const std::filesystem::path& file) = 0;
+    // Starts the file anew (the previous journal is replaced), or goes on at
+    // its end (append); false when it cannot be created.
+    virtual bool begin(const std::filesystem::path& file, bool append = false) = 0;
     // Appends a record; never waits for the disk.
     virtual void append(std::string record) = 0;
     // No more records for this file: what was handed over still reaches it.
@@ -28,7 +28,7 @@ public:
 class PlainJournalWriter : public JournalWriter {
 public:
     ~PlainJournalWriter() override;
-    bool begin(const std::filesystem::path& file) override;
+    bool begin(const std::filesystem::path& file, bool append = false) override;
     void append(std::string record) override;
     void finish() override;
     bool failed() const override { return failed_; }

@@ -110,7 +110,7 @@ void HeatCompositionDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QtCanvas canvas(painter, images_);
-    replay(compositionListDrawing(form_.composition(), form_.scrollPosition()), canvas);
+    replay(compositionListDrawing(form_.composition(), form_.scrollPosition(), &canvas), canvas);
 }
 
 void HeatCompositionDialog::mousePressEvent(QMouseEvent* event)

@@ -50,9 +50,12 @@ TEST_F(StartedWindow, ControlsOfA1600x900ScreenSitAtTheirTablePositionsWithTheir
     EXPECT_EQ(place(w, 6101), QRect(1480, 60, 40, 40));
     EXPECT_EQ(place(w, 2201), QRect(400, 625, 40, 20));
     EXPECT_EQ(place(w, 2221), QRect(245, 710, 400, 75));
-    // The transponder line's widths grow with what its texts need.
+    // The transponder lines' widths grow with what their texts need: "Scan"
+    // keeps its size and row, right of "Mixte (scan)" however wide it is.
+    EXPECT_EQ(place(w, 2105).size(), QSize(60, 23));
     EXPECT_EQ(place(w, 2105).top(), 757);
     EXPECT_GE(place(w, 2105).left(), 1040);
+    EXPECT_GT(place(w, 2105).left(), place(w, 2103).right());
     EXPECT_EQ(place(w, 2104).top(), 725);
     EXPECT_GE(place(w, 2104).left(), 1155);
     EXPECT_GE(place(w, 2104).width(), 72);

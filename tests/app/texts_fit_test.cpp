@@ -222,8 +222,29 @@ TEST(TextsFit, EveryDialogOfTheWindowAt100And125Percent)
     }
 }
 
-TEST(TextsFit, CompositionHeadsStayInTheirColumns)
+TEST(TextsFit, CompositionHeadsAndNamesStayInTheirColumns)
 {
+    // A name as long as the pilot editor takes stops before the arrows and
+    // the transponder, measured as the dialog paints it.
+    HeatPlan plan;
+    plan.pilotsPerHeat = 2;
+    plan.at(0) = kLongName;
+    plan.at(1) = "BRAVO";
+    const HeatComposition named(plan, ParticipantList {});
+    const QtTextMetrics measure;
+    std::vector<std::string> names;
+    for (const Primitive& p : compositionListDrawing(named, 0, &measure))
+        if (const auto* t = std::get_if<TextOp>(&p.op);
+            t && p.role == Role::Cell && t->x == composition_view::kNameX) {
+            names.push_back(t->text);
+            EXPECT_LT(t->x + measure.textWidth(t->font, t->text), composition_view::kUpArrowX)
+                << t->text;
+        }
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0].rfind("DE LA VILLEMARQUE", 0), 0u);
+    EXPECT_NE(names[0].find("\xE2\x80\xA6"), std::string::npos) << names[0]; // cut with "…"
+    EXPECT_EQ(names[1], "BRAVO");
+
     HeatComposition composition;
     const Drawing d = compositionListDrawing(composition, 0);
     std::vector<const TextOp*> heads;

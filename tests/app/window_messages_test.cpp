@@ -1,19 +1,20 @@
 // What the window says: Qt's own dialogs in French, no Windows notice on
 // other systems, "Aide" that names the guide when nothing can show it, and
-// reports proposed under their own name in the documents folder.
+// drop-downs in French order.
 #include "app/menu_table.h"
+#include "databases/database_files.h"
 #include "platform/french_translations.h"
 #include "platform/print_file.h"
-#include "window_fixture.h"
+#include "race_window_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 namespace ksy {
@@ -65,18 +66,38 @@ TEST_F(WindowMessages, QtsOwnDialogsSpeakFrenchAndReportsKeepTheirName)
         << menu->actions().first()->text().toStdString();
     delete menu;
 
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EXPECT_EQ(proposedReportPdf("LISTE PILOTES : Printing..."), documents + "/Liste pilotes.pdf");
-    EXPECT_EQ(reportFileBaseName("RESULTATS SERIE : Printing..."), "Résultats série");
+    // Names of reports without a name of their own (window_paper_test.cpp
+    // follows the others through their print dialogs).
     EXPECT_EQ(reportFileBaseName("AUTRE : x/y"), "Autre");
-    QPrinter printer;
-    QPrintDialog dialog(&printer);
-    proposePrintFile(dialog, "REPARTITION QUALIFS : Printing...");
-    auto* field = dialog.findChild<QLineEdit*>("filename");
-    ASSERT_NE(field, nullptr);
-    EXPECT_EQ(field->text(), documents + "/Répartition qualifs.pdf");
+    EXPECT_EQ(reportFileBaseName("A/B:C"), "A b c");
     QCoreApplication::removeTranslator(french);
     delete french;
+}
+
+class WindowLists : public test::RaceWindowTest { };
+
+TEST_F(WindowLists, DropDownsOfThePilotEditorReadInFrenchOrder)
+{
+    // Countries as a file kept in byte order would give them; the file keeps
+    // its own order, the drop-down sorts as a French reader expects.
+    const std::string countries = "Burundi\nB\xE9nin\nEstonie\nFinlande\n\xC9tats-Unis\n";
+    test::writeFile(folder.file(kCountryFile), countries);
+    QStringList shown;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (auto* c = d->findChild<QComboBox*>("3211"))
+                for (int i = 0; i < c->count(); ++i)
+                    shown << c->itemText(i);
+            d->reject();
+        }
+    });
+    watcher.start(0);
+    window->runCommand(cmd::PilotDatabase);
+    shown.removeAll(QString());
+    EXPECT_EQ(shown, (QStringList {"Bénin", "Burundi", "Estonie", "États-Unis", "Finlande"}))
+        << shown.join(", ").toStdString();
+    EXPECT_EQ(test::readFile(folder.file(kCountryFile)), countries);
 }
 
 } // namespace

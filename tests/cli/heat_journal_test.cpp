@@ -3,6 +3,7 @@
 #include "support/fakes.h"
 #include "timing/heat_journal_replay.h"
 #include "timing/heat_journal_scenario.h"
+#include "timing/heat_harness.h"
 
 #include <gtest/gtest.h>
 
@@ -202,12 +203,80 @@ TEST(HeatJournal, AFinishedHeatReplaysWithItsSoundsAndIsKeptUntilTheNextDepart)
     EXPECT_EQ(withoutSoundsAndStops(replayed), heatOutcomeText(heat.run));
     EXPECT_NE(replayed.find("\nstop\t"), std::string::npos);
 
-    // Kept after "Effacer"; started anew by the next "Départ".
+    // Kept after "Effacer", marked so that no recovery brings the erased
+    // results back; started anew by the next "Départ".
     heat.prompts.answers.push_back(Answer::Yes);
     heat.run.effacer();
-    EXPECT_EQ(readFile(wf.file(kHeatJournalFile)), journal);
+    EXPECT_EQ(readFile(wf.file(kHeatJournalFile)), journal + std::string(kJournalErasedLine) + "\n");
     heat.run.depart();
     const std::string fresh = readFile(wf.file(kHeatJournalFile));
     EXPECT_EQ(fresh.find("at\t"), fresh.rfind("at\t")); // only the new "depart"
     EXPECT_FALSE(heat.journal.failed());
+}
+
+namespace {
+
+// A disk that refuses the journal: the folder is read-only, or full.
+class RefusingWriter : public JournalWriter {
+public:
+    explicit RefusingWriter(bool atOpen) : atOpen_(atOpen) {}
+    bool begin(const std::filesystem::path&, bool) override
+    {
+        failed_ = atOpen_;
+        return !atOpen_;
+    }
+    void append(std::string) override { failed_ = true; }
+    void finish() override {}
+    bool failed() const override { return failed_; }
+
+private:
+    bool atOpen_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+TEST(HeatJournal, AJournalThatCannotBeWrittenIsSaidAtOnceAndTheHeatGoesOn)
+{
+    for (const bool atOpen : {true, false}) {
+        HeatBench b(timedOptions(10, TimedEnd::FinishLap), 2);
+        RefusingWriter writer(atOpen);
+        HeatJournal journal(WorkFolder(b.dir.path()), b.run, b.decoder, writer);
+        b.run.setListener(&journal);
+        EXPECT_EQ(journal.takeNotice(), "");
+        b.depart(0);
+        // Said right after the "Départ", in French, once for the heat.
+        const std::string notice = journal.takeNotice();
+        EXPECT_EQ(notice, kJournalWriteError);
+        EXPECT_EQ(notice.rfind("Erreur", 0), 0u);
+        b.runThrough(b.startAt());
+        b.pass(b.startAt() + 5000, 1);
+        b.runThrough(b.startAt() + 6000);
+        EXPECT_EQ(journal.takeNotice(), "");
+        EXPECT_EQ(b.slot(1).laps, 1);
+        EXPECT_TRUE(b.run.state().running);
+    }
+}
+
+TEST(HeatJournal, TheTitleDateIsWrittenOnceWhileWaitingForTheStartAckAndTheFirstCar)
+{
+    HeatBench b(timedOptions(10, TimedEnd::FinishLap, StartType::FirstCar), 2, true);
+    b.decoder.acksAfter = 40; // 400 ms of StartClock requests
+    PlainJournalWriter writer;
+    HeatJournal journal(WorkFolder(b.dir.path()), b.run, b.decoder, writer);
+    journal.setHeatCode(13102);
+    b.run.setListener(&journal);
+    b.run.setLocalTime(journal.recordingLocalTime([] { return LocalDateTime{2024, 6, 2, 9, 5}; }));
+    b.depart(0);
+    b.runThrough(10000); // the first car keeps everyone waiting
+    ASSERT_TRUE(b.run.state().armed);
+    b.pass(10000, 2, 6500);
+    b.runThrough(12000);
+    ASSERT_TRUE(b.run.state().running);
+    writer.finish();
+    const std::string text = readFile(b.dir.path() / std::string(kHeatJournalFile));
+    EXPECT_NE(text.find("date\t2024-06-02 09:05\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("date\t"), text.rfind("date\t")) << text;
+    EXPECT_NE(text.find(std::string(kJournalHeatLine) + "13102\n"), std::string::npos) << text;
+    EXPECT_GE(b.decoder.startClockCalls, 40);
 }

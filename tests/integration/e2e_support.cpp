@@ -93,15 +93,15 @@ std::string staggeredPassings(
     return out.str();
 }
 
-std::unique_ptr<SimProcess> startScenarioSim(
-    const std::filesystem::path& dir, const WorkFolder& work, const std::string& passings)
+std::unique_ptr<SimProcess> startScenarioSim(const std::filesystem::path& dir,
+    const WorkFolder& work, const std::string& passings, const QStringList& extra)
 {
     const auto scenario = dir / "passings.txt";
     writeFile(scenario, passings);
     const std::string link = (dir / "decoder").string();
     auto sim = std::make_unique<SimProcess>(QStringList {"--model", "rc2", "--link",
         QString::fromStdString(link), "--scenario", QString::fromStdString(scenario.string()),
-        "--sync-start"});
+        "--sync-start"} + extra);
     useSimulatedRc2(work, link);
     return sim;
 }

@@ -42,8 +42,8 @@ std::string staggeredPassings(
     int firstTransponder, int cars, int crossings, int startMs, int gapMs, int lapMs);
 
 // The simulator as an RC2 playing `passings` in sync with the start clock,
-// the folder's interface pointed at it.
-std::unique_ptr<SimProcess> startScenarioSim(
-    const std::filesystem::path& dir, const WorkFolder& work, const std::string& passings);
+// the folder's interface pointed at it; `extra`: further options ("--pace").
+std::unique_ptr<SimProcess> startScenarioSim(const std::filesystem::path& dir,
+    const WorkFolder& work, const std::string& passings, const QStringList& extra = {});
 
 } // namespace ksy::test
