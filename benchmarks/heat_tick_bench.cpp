@@ -129,10 +129,10 @@ BENCHMARK(BM_RunningTickWithOnePassing);
 class ForcedOnTickWriter : public JournalWriter {
 public:
     ~ForcedOnTickWriter() override { finish(); }
-    bool begin(const std::filesystem::path& file) override
+    bool begin(const std::filesystem::path& file, bool append = false) override
     {
         finish();
-        file_ = std::fopen(file.c_str(), "wb");
+        file_ = std::fopen(file.c_str(), append ? "ab" : "wb");
         return file_ != nullptr;
     }
     void append(std::string record) override
