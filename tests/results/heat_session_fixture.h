@@ -16,8 +16,7 @@
 namespace ksy::test {
 
 inline const char* const kPilots[] = {"Arnaud",
-    "B\xE9"
-    "atrice",
+    "B\351atrice",
     "Claude", "Denis", "Emile"};
 
 struct SessionRace {

@@ -27,12 +27,10 @@ template <typename W> W* child(QWidget& dialog, const QString& id)
 inline std::vector<Pilot> fortyFivePilots(const std::vector<std::string>& clubs)
 {
     const char* first[] = {"Jean", "Marie", "Pierre", "Sophie", "Luc", "Claire", "Hugo",
-        "L\xE9"
-        "a",
+        "L\351a",
         "Paul", "Emma", "Thomas", "Chlo\xE9", "Nicolas", "Camille", "Yann"};
     const char* last[] = {"Dupont",
-        "Lef\xE8"
-        "vre",
+        "Lef\350vre",
         "Martin", "Leroy", "Moreau", "Fournier", "Girard", "Bonnet", "Lambert", "Fontaine",
         "Rousseau", "Vincent", "Muller", "Faure", "Andr\xE9", "Mercier", "Blanc", "Gu\xE9rin",
         "Boyer", "Garnier", "Chevalier", "Fran\xE7ois", "Legrand", "Gauthier", "Garcia", "Perrin",
