@@ -277,6 +277,7 @@ void HeatRun::manualPassing(int slot)
         e.rawCounter = clock_.counter();
         e.sinceLastPassing = static_cast<std::int32_t>(e.passingTime - e.ownStart - e.totalTime);
         acceptPassing(slot, true); // no lap protection on a button
+        formatBoardIfStale();
         return;
     }
     // Armed: a button starts a first-car heat once the countdown is over.
@@ -284,6 +285,7 @@ void HeatRun::manualPassing(int slot)
         state_.startAcknowledged && !state_.firstCarSeen && !e.isEmptySlot()) {
         e.rawCounter = clock_.counter();
         startOnFirstCar({slot}, sinceStart, now);
+        formatBoardIfStale();
     }
 }
 
@@ -512,7 +514,21 @@ void HeatRun::restTick(std::int64_t now)
 
 // --- Passings ---
 
+void HeatRun::formatBoardIfStale()
+{
+    if (!boardStale_)
+        return;
+    formatBoard(standings_);
+    boardStale_ = false;
+}
+
 void HeatRun::takePassings(const std::vector<Passing>& passings, std::int64_t now)
+{
+    takePassingsInOrder(passings, now);
+    formatBoardIfStale();
+}
+
+void HeatRun::takePassingsInOrder(const std::vector<Passing>& passings, std::int64_t now)
 {
     for (const Passing& p : passings) {
         const Timed t = timePassing(p, now);
@@ -624,7 +640,10 @@ void HeatRun::acceptPassing(int slot, bool passingSounds)
     const FinishOutcome finish = applyFinishingRules(table_, slot, options_, standings_);
     if (finish.stopHeat)
         stop(clock_.milliseconds());
-    computeStandings(table_, options_.ranking, standings_);
+    // The order after every lap (the finishing rules and the lap positions
+    // need it); the board's texts once the passings of the tick are in.
+    orderStandings(table_, options_.ranking, standings_);
+    boardStale_ = true;
     if (passingSounds) {
         if (!e.finished) {
             if (e.newPersonalBest)

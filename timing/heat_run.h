@@ -209,6 +209,8 @@ private:
     void beginCountdown(std::int64_t now);
     void takeStart(std::int64_t startCounter);
     void takePassings(const std::vector<Passing>& passings, std::int64_t now);
+    void takePassingsInOrder(const std::vector<Passing>& passings, std::int64_t now);
+    void formatBoardIfStale();
     struct Timed {
         PassingFate fate;
         std::int64_t ms;
@@ -246,6 +248,7 @@ private:
     std::int32_t heatBestLap_ = kNoHeatBestLap;
     std::uint64_t changes_ = 0;
     bool titleBuilt_ = false;
+    bool boardStale_ = false; // standings ordered, board texts not yet rebuilt
     std::string notice_;
 };
 
