@@ -4,6 +4,7 @@
 #include "app/menu_table.h"
 #include "app/race_control.h"
 #include "planning/race_track.h"
+#include "platform/print_file.h"
 #include "results/heat_comment_file.h"
 #include "results/heat_result_files.h"
 #include "results/heat_sheet.h"
@@ -15,7 +16,6 @@
 #include "results/ui/run_analysis_dialog.h"
 #include "storage/race_file.h"
 
-#include <QDir>
 #include <memory>
 
 namespace ksy {
@@ -71,8 +71,11 @@ void registerResultCommands(
     r.add(cmd::HeatSheetPdf, [&control, folder, services] {
         if (control.active())
             return;
-        saveReportPdf(shownHeatSheet(control, folder), folder, services.files, services.prompts,
-            QDir::homePath().toStdString() + "/Resultats serie.pdf");
+        // Proposed under the report's name where documents are kept, as the
+        // printer dialog's "print to file" does.
+        const ReportDocument sheet = shownHeatSheet(control, folder);
+        saveReportPdf(sheet, folder, services.files, services.prompts,
+            proposedReportPdf(sheet.identity.documentName).toStdString());
     });
     // The view of the analysis is kept for the program's run.
     auto view = std::make_shared<AnalysisView>(AnalysisView::Data);

@@ -41,6 +41,9 @@ struct TextOp {
     FontSpec font;
     Colour colour = 0;
     std::optional<Colour> background;
+    // The width the text must stay within (0: no limit); a longer text is cut
+    // with "…" where it is measured (fitTexts).
+    int room = 0;
     bool operator==(const TextOp&) const = default;
 };
 

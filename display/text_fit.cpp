@@ -40,4 +40,12 @@ std::string elideToWidth(
     return utf8.substr(0, starts[low]) + Ellipsis;
 }
 
+Drawing fitTexts(Drawing drawing, const TextMetrics& metrics)
+{
+    for (Primitive& p : drawing)
+        if (auto* t = std::get_if<TextOp>(&p.op); t && t->room > 0)
+            t->text = elideToWidth(t->text, t->font, t->room, metrics);
+    return drawing;
+}
+
 } // namespace ksy

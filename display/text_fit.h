@@ -1,6 +1,7 @@
 #pragma once
 // Texts cut to the room they are given, so that a long name or title never
 // runs over its neighbours.
+#include "display/primitives.h"
 #include "services/canvas.h"
 
 #include <string>
@@ -14,5 +15,8 @@ inline constexpr const char* Ellipsis = "…";
 // even the ellipsis does.
 std::string elideToWidth(
     const std::string& utf8, const FontSpec& font, int width, const TextMetrics& metrics);
+
+// The drawing with every text that has a room cut to it.
+Drawing fitTexts(Drawing drawing, const TextMetrics& metrics);
 
 } // namespace ksy

@@ -87,7 +87,7 @@ ReportDocument heatCompositionReport(const CompositionReportHeader& header,
                 const int y = 313 + block * h + kRowHeight * k;
                 p.text(role::kCell, 360, y, TextAlign::Right, std::to_string(k + 1), kText);
                 if (!composition.isEmpty(entry))
-                    p.text(role::kCell, 390, y, TextAlign::Left,
+                    p.fittedText(role::kCell, 390, y, kColumns[2] - 8 - 390,
                         cp1252ToUtf8(composition.name(entry)), kText);
                 const PlanEntryDetails& details = composition.details(entry);
                 p.text(role::kCell, 770, y, TextAlign::Centre, cp1252ToUtf8(details.transponder),

@@ -45,7 +45,7 @@ ReportDocument participantListReport(const ParticipantReportHeader& header,
             const int y = 310 + kRowHeight * r;
             const Participant& participant = list.at(i);
             p.text(role::kCell, 135, y, TextAlign::Right, std::to_string(i + 1), kText);
-            p.text(role::kCell, 150, y, TextAlign::Left, cp1252ToUtf8(participant.name), kText);
+            p.fittedText(role::kCell, 150, y, 460 - 8 - 150, cp1252ToUtf8(participant.name), kText);
             if (const PilotSummary* pilot = lookup ? lookup(participant.name) : nullptr) {
                 p.text(role::kCell, 550, y, TextAlign::Centre, cp1252ToUtf8(pilot->licence), kText);
                 p.text(role::kCell, 650, y, TextAlign::Left, cp1252ToUtf8(pilot->club), kText);

@@ -112,7 +112,7 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
                     role::kRowLine, kLeft, kHeadBottom + kRow * k, kRight, kHeadBottom + kRow * k);
             p.text(
                 role::kCell, 120, top, TextAlign::Right, std::to_string(rows.first + k + 1), kText);
-            p.text(role::kCell, 140, top, TextAlign::Left, cp1252ToUtf8(e.name), kText);
+            p.fittedText(role::kCell, 140, top, 520 - 8 - 140, cp1252ToUtf8(e.name), kText);
             p.text(role::kCell, 510, top, TextAlign::Right, std::to_string(e.sum), kText);
             for (std::size_t m = 0; m < 4; ++m) {
                 const RoundPoints& rp = e.points[m];

@@ -75,7 +75,7 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
             {1261, &r.totalAtLastLap}, {1417, &r.recomputedBestLap}};
         for (const auto& [x, value] : cells)
             p.text(role::kCell, x, y, TextAlign::Right, cp1252ToUtf8(*value), kText);
-        p.text(role::kCell, 286, y, TextAlign::Left, cp1252ToUtf8(r.name), kText);
+        p.fittedText(role::kCell, 286, y, kGroupSeparators[0] - 8 - 286, cp1252ToUtf8(r.name), kText);
         if (i + 1 < n)
             p.line(role::kRowLine, kTableLeft, y + step - 2, kTableRight, y + step - 2);
     }

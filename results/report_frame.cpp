@@ -98,6 +98,13 @@ void ReportPage::text(
         {role, TextOp {x, y, align, std::string(utf8), reportFont(height), colour, std::nullopt}});
 }
 
+void ReportPage::fittedText(Role role, int x, int y, int room, std::string_view utf8, int height)
+{
+    TextOp op {x, y, TextAlign::Left, std::string(utf8), reportFont(height), kReportInk, std::nullopt};
+    op.room = room;
+    drawing_.push_back({role, std::move(op)});
+}
+
 void ReportPage::line(Role role, int x1, int y1, int x2, int y2)
 {
     drawing_.push_back({role, LineOp {x1, y1, x2, y2, kReportInk, 1}});

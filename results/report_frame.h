@@ -89,6 +89,9 @@ public:
 
     void text(Role role, int x, int y, TextAlign align, std::string_view utf8, int height,
         Colour colour = kReportInk);
+    // A left-aligned text that is cut with "…" when printed wider than `room`
+    // (a name as long as the editors take must not run over the next column).
+    void fittedText(Role role, int x, int y, int room, std::string_view utf8, int height);
     void line(Role role, int x1, int y1, int x2, int y2);
     // The outline of a rectangle, as four lines.
     void box(Role role, int left, int top, int right, int bottom);

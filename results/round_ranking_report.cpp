@@ -92,7 +92,7 @@ ReportDocument roundRankingReport(const OpenedRoundRanking& r, const ReportDate&
             if (i >= listed)
                 continue;
             const RoundRankingEntry& e = row(r, i);
-            p.text(role::kCell, 180, top, TextAlign::Left, cp1252ToUtf8(e.name), kText);
+            p.fittedText(role::kCell, 180, top, 510 - 8 - 180, cp1252ToUtf8(e.name), kText);
             p.text(role::kCell, 580, top, TextAlign::Right, std::to_string(e.laps), kText);
             p.text(role::kCell, 710, top, TextAlign::Right, formatTotalTime(e.totalTime), kText);
             p.text(role::kCell, 840, top, TextAlign::Right, formatShortTime(e.bestLap), kText);

@@ -1,5 +1,6 @@
 #include "results/ui/report_printer.h"
 
+#include "display/text_fit.h"
 #include "platform/print_file.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_file_chooser.h"
@@ -65,7 +66,8 @@ bool renderReport(QPrinter& printer, const ReportDocument& doc, const WorkFolder
         painter.setViewport(0, 0, static_cast<int>(doc.identity.windowWidth * m.scale),
             static_cast<int>(doc.identity.windowHeight * m.scale));
         painter.setRenderHint(QPainter::Antialiasing);
-        replay(withEmHeights(doc.pages[i]), canvas);
+        // Names are cut to their column as this printer measures them.
+        replay(fitTexts(withEmHeights(doc.pages[i]), canvas), canvas);
         painter.setViewport(area);
     }
     return painter.end();

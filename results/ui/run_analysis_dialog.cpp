@@ -1,13 +1,13 @@
 #include "results/ui/run_analysis_dialog.h"
 
 #include "platform/dialog_parts.h"
+#include "platform/print_file.h"
 #include "results/run_analysis_layout.h"
 #include "results/ui/drawing_view.h"
 #include "results/ui/report_pdf.h"
 #include "results/ui/report_printer.h"
 #include "storage/encoding.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -173,8 +173,9 @@ void RunAnalysisDialog::print()
 
 void RunAnalysisDialog::savePdf()
 {
-    saveReportPdf(runAnalysisReport(form_.run(), form_.first(), form_.last()), folder_, files_,
-        prompts_, QDir::homePath().toStdString() + "/Analyse.pdf");
+    const ReportDocument report = runAnalysisReport(form_.run(), form_.first(), form_.last());
+    saveReportPdf(report, folder_, files_, prompts_,
+        proposedReportPdf(report.identity.documentName).toStdString());
 }
 
 void RunAnalysisDialog::run(QWidget* parent, const WorkFolder& folder, FileChooser& files,

@@ -8,6 +8,7 @@
 #include "app/menu_table.h"
 #include "app/race_control.h"
 #include "app/race_tree_view.h"
+#include "app/result_commands.h"
 #include "planning/heat_composition_view.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "platform/qt_canvas.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -158,6 +160,9 @@ public:
     using WindowTest::folder;
     using WindowTest::prompts;
     using WindowTest::window;
+    using WindowTest::dir;
+    using WindowTest::sounds;
+    using WindowTest::files;
 
     // Runs the command; every dialog it opens is checked, then closed.
     QStringList clippedInDialogsOf(int command)
@@ -258,6 +263,33 @@ TEST(TextsFit, CompositionHeadsAndNamesStayInTheirColumns)
             << heads[i]->text;
     EXPECT_LE(heads.back()->x + metrics.textWidth(heads.back()->font, heads.back()->text),
         composition_view::kListRight);
+}
+
+TEST(TextsFit, LongNamesStopAtTheirColumnOnPaper)
+{
+    // The heat's result sheet saved from the window: the long name is cut
+    // with "…" before the laps; the short one is whole.
+    RaceWindow w(QSize(1920, 1080));
+    registerResultCommands(*w.window, *w.control, w.folder,
+        AppServices {w.clock, w.prompts, w.sounds, w.files});
+    w.window->tree().selectCode(13101);
+    const auto pdf = w.dir.path() / "feuille.pdf";
+    w.files.choices = {pdf.string()};
+    w.window->runCommand(cmd::HeatSheetPdf);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_EQ(w.files.saved.size(), 1u);
+    EXPECT_TRUE(w.files.saved.front().ends_with("/R\xC3\xA9sultats s\xC3\xA9rie.pdf"))
+        << w.files.saved.front();
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const std::string page = text.readAllStandardOutput().toStdString();
+    EXPECT_NE(page.find("DE LA VILLEMARQUE"), std::string::npos) << page;
+    EXPECT_NE(page.find("\xE2\x80\xA6"), std::string::npos) << page;
+    EXPECT_EQ(page.find("Jean-Yves A"), std::string::npos) << page;
+    EXPECT_NE(page.find("BRAVO"), std::string::npos) << page;
 }
 
 } // namespace
