@@ -15,14 +15,14 @@ if [ -f /work/ccache-env.sh ]; then
   source /work/ccache-env.sh
 fi
 cmake --preset bench >/dev/null
-cmake --build --preset bench
+cmake --build --preset bench >&2
 
 results=build/bench/results
 rm -rf "$results"
 mkdir -p "$results"
 shopt -s nullglob
 for program in build/bench/benchmarks/ksy_*; do
-  [ -x "$program" ] || continue
+  [ -f "$program" ] && [ -x "$program" ] || continue
   name="$(basename "$program")"
   echo "== $name" >&2
   "$program" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
@@ -51,7 +51,7 @@ if [ -x "$app" ] && [ -f "$race" ]; then
 fi
 
 python3 - "$results" <<'EOF'
-import glob, json, os, sys
+import glob, json, os, re, sys
 
 results = sys.argv[1]
 measured = {}
@@ -60,7 +60,7 @@ for path in glob.glob(os.path.join(results, "*.json")):
         for b in json.load(f)["benchmarks"]:
             if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
                 continue
-            name = b.get("run_name", b["name"])
+            name = re.sub(r"/(iterations:\d+|manual_time|real_time)", "", b.get("run_name", b["name"]))
             measured[name] = b
 
 def time_ms(b):
