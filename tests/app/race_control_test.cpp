@@ -9,7 +9,7 @@
 #include "app/race_tree_view.h"
 #include "display/ui/board_widget.h"
 #include "storage/race_file.h"
-#include "window_fixture.h"
+#include "race_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,35 +17,9 @@
 namespace ksy {
 namespace {
 
-class RaceControlTest : public test::WindowTest {
+class RaceControlTest : public test::RaceWindowTest {
 protected:
-    RaceControlTest()
-    {
-        RaceSpec spec;
-        spec.raceName = "Essais";
-        spec.trackName = "Plage";
-        spec.pilots = {{"ALPHA", "000701"}, {"BRAVO", "000702"}};
-        spec.categories = {{"Seniors", {"ALPHA", "BRAVO"}, 2, 1, {}}};
-        EXPECT_TRUE(buildRace(folder, spec, prompts));
-        window->reloadRaceTree();
-        const AppServices services {clock, prompts, sounds, files};
-        control = std::make_unique<RaceControl>(*window, folder, services, nullptr);
-        heats = std::make_unique<HeatController>(*window, *control, services);
-        registerDialogCommands(*window, *control, *heats, folder, services);
-        window->refreshCommands();
-    }
-
-    // Ticks as the window's timer would, for ms milliseconds.
-    void runFor(int ms)
-    {
-        for (int t = 0; t < ms; t += 10) {
-            clock.advance(10);
-            control->tick(clock.milliseconds());
-        }
-    }
-
-    std::unique_ptr<RaceControl> control;
-    std::unique_ptr<HeatController> heats;
+    RaceControlTest() { window->refreshCommands(); }
 };
 
 TEST_F(RaceControlTest, AHeatRunOnTheButtonsGreysTheWindowAndIsStoredWhenLeft)
