@@ -2,6 +2,7 @@
 // PNG file, with the settings of a working folder or the shipped theme.
 #include "display/board_style.h"
 #include "display/display_settings.h"
+#include "e2e_support.h"
 #include "support/fakes.h"
 
 #include <QImage>
@@ -15,26 +16,8 @@ namespace {
 using test::readFile;
 using test::TempDir;
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess p;
-    p.start(KSY_CLI_PATH, arguments);
-    CliRun run;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        ADD_FAILURE() << "the program did not end";
-        return run;
-    }
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.out = p.readAllStandardOutput();
-    return run;
-}
+using test::CliRun;
+using test::runCli;
 
 QString qs(const std::filesystem::path& p)
 {
@@ -82,7 +65,7 @@ TEST(CliPng, RendersTheBoardAtTheEndOfTheHeatWithTheShippedTheme)
     ASSERT_EQ(rendered.exitCode, 0);
     // The replay's own output does not change with a render.
     EXPECT_EQ(rendered.out, plain.out);
-    EXPECT_TRUE(plain.out.contains("Thibault Vandenbroucke"));
+    EXPECT_NE(plain.out.find("Thibault Vandenbroucke"), std::string::npos);
 
     QImage image;
     ASSERT_TRUE(image.load(qs(png), "PNG"));
@@ -136,7 +119,7 @@ TEST(CliPng, TakesTheSettingsOfTheWorkingFolderAndRefusesWhatItCannotUse)
          }) {
         const CliRun run = runCli(bad);
         EXPECT_EQ(run.exitCode, 2) << bad.join(' ').toStdString();
-        EXPECT_TRUE(run.out.isEmpty()) << bad.join(' ').toStdString();
+        EXPECT_TRUE(run.out.empty()) << bad.join(' ').toStdString();
         EXPECT_FALSE(std::filesystem::exists(none)) << bad.join(' ').toStdString();
     }
     // A PNG that cannot be written.

@@ -6,34 +6,13 @@
 #include "storage/section_titles.h"
 #include "support/fakes.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace ksy {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const QStringList& arguments)
-{
-    QProcess p;
-    p.start(KSY_CLI_PATH, arguments);
-    CliRun run;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        ADD_FAILURE() << "the program did not end";
-        return run;
-    }
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.out = p.readAllStandardOutput().toStdString();
-    run.err = p.readAllStandardError().toStdString();
-    return run;
-}
+using test::CliRun;
+using test::runCli;
 
 QString qs(const std::filesystem::path& p)
 {
@@ -43,7 +22,7 @@ QString qs(const std::filesystem::path& p)
 // Bad input: one line on standard error, status 2, nothing on standard output.
 void expectRefused(const QStringList& arguments)
 {
-    const CliRun r = cli(arguments);
+    const CliRun r = runCli(arguments);
     EXPECT_EQ(r.exitCode, 2) << arguments.join(' ').toStdString();
     EXPECT_TRUE(r.out.empty()) << r.out;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -58,29 +37,29 @@ TEST(CliResults, DetailAndAnalysisOfExchangeFiles)
         "Anne\t2\t61000\t3723456\t\n"
         "(NA)\t0\t\n"
         "Bruno\t3\t60000\t121000\t180500\t\n");
-    EXPECT_EQ(cli({"detail", qs(detail), "--view", "passages"}).out,
+    EXPECT_EQ(runCli({"detail", qs(detail), "--view", "passages"}).out,
         "1\t1:01.000\t1:00.000\n2\t1:02:03.456\t2:01.000\n3\t\t3:00.500\n");
-    EXPECT_EQ(cli({"detail", qs(detail), "--view", "tours"}).out,
+    EXPECT_EQ(runCli({"detail", qs(detail), "--view", "tours"}).out,
         "1\t1:01.000\t1:00.000\n2\t1:01:02.456\t1:01.000\n3\t\t59.500\n");
     // Positions for every lap, whatever the ranking mode.
     EXPECT_EQ(
-        cli({"detail", qs(detail), "--view", "positions"}).out, "1\t2\t1\n2\t2\t1\n3\t20\t1\n");
+        runCli({"detail", qs(detail), "--view", "positions"}).out, "1\t2\t1\n2\t2\t1\n3\t20\t1\n");
 
     const auto pilot = dir.path() / "ResultatPilote.res";
     test::writeFile(pilot, "Denis\t3\t0\t62300\t124250\t187350\t\n Juniors \tBerck\t.\t\n");
-    const CliRun all = cli({"analysis", qs(pilot)});
+    const CliRun all = runCli({"analysis", qs(pilot)});
     EXPECT_EQ(all.exitCode, 0);
     EXPECT_EQ(all.out.rfind(
                   "best\t1:01.950\t2\nworst\t1:03.100\t3\nmean\t1:02.450\ndeviation\t0.481\n", 0),
         0u);
     // A range past n is clamped as the edits clamp it.
     const CliRun two =
-        cli({"analysis", qs(pilot), "--laps", "0-2", "--pdf", qs(dir.path() / "a.pdf")});
+        runCli({"analysis", qs(pilot), "--laps", "0-2", "--pdf", qs(dir.path() / "a.pdf")});
     EXPECT_EQ(two.exitCode, 0) << two.err;
     EXPECT_EQ(two.out.rfind("best\t1:01.950\t2\nworst\t1:02.300\t1\n", 0), 0u);
     EXPECT_EQ(test::readFile(dir.path() / "a.pdf").substr(0, 5), "%PDF-");
-    EXPECT_EQ(cli({"analysis", qs(pilot), "--laps", "2-900"}).out,
-        cli({"analysis", qs(pilot), "--laps", "2-3"}).out);
+    EXPECT_EQ(runCli({"analysis", qs(pilot), "--laps", "2-900"}).out,
+        runCli({"analysis", qs(pilot), "--laps", "2-3"}).out);
 
     expectRefused({"detail", qs(dir.path() / "absent.res"), "--view", "tours"});
     expectRefused({"detail", qs(detail), "--view", "temps"});
@@ -91,17 +70,7 @@ TEST(CliResults, DetailAndAnalysisOfExchangeFiles)
 TEST(CliResults, SheetOfAStoredHeat)
 {
     test::TempDir dir;
-    RaceSpec spec;
-    spec.raceName = "Coupe de la Baie";
-    spec.trackName = "Plage Sud";
-    spec.trackPlace = "Hardelot";
-    RaceCategorySpec c {"Juniors", {}, 3, 1, {}};
-    for (int k = 1; k <= 3; ++k) {
-        const std::string name = "PILOTE " + std::string(1, static_cast<char>('A' + k - 1));
-        spec.pilots.push_back({name, "00050" + std::to_string(k)});
-        c.pilots.push_back(name);
-    }
-    spec.categories = {c};
+    const RaceSpec spec = test::threeJuniors();
     const auto race = test::buildRaceFile(dir.path(), spec);
     ASSERT_FALSE(race.empty());
     RunEntryTable t;
@@ -123,7 +92,7 @@ TEST(CliResults, SheetOfAStoredHeat)
     ASSERT_EQ(storeHeatResult(race, heatResultTitle(1, 1, 1), 3, t, texts), RewriteResult::Written);
 
     const auto pdf = dir.path() / "feuille.pdf";
-    const CliRun r = cli(
+    const CliRun r = runCli(
         {"sheet", qs(race), "--category", "1", "--round", "1", "--heat", "1", "--pdf", qs(pdf)});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_TRUE(r.out.empty());

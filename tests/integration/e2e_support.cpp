@@ -5,10 +5,12 @@
 #include "timing/interface_settings.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <gtest/gtest.h>
 
 namespace ksy::test {
 
@@ -104,6 +106,39 @@ std::unique_ptr<SimProcess> startScenarioSim(const std::filesystem::path& dir,
         "--sync-start"} + extra);
     useSimulatedRc2(work, link);
     return sim;
+}
+
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess p;
+    p.start(KSY_CLI_PATH, arguments);
+    CliRun run;
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        ADD_FAILURE() << "the program did not end";
+        return run;
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = p.readAllStandardOutput().toStdString();
+    run.err = p.readAllStandardError().toStdString();
+    return run;
+}
+
+RaceSpec threeJuniors()
+{
+    RaceSpec spec;
+    spec.raceName = "Coupe de la Baie";
+    spec.trackName = "Plage Sud";
+    spec.trackPlace = "Hardelot";
+    RaceCategorySpec c {"Juniors", {}, 3, 1, {}};
+    for (int k = 1; k <= 3; ++k) {
+        const std::string name = "PILOTE " + std::string(1, static_cast<char>('A' + k - 1));
+        spec.pilots.push_back({name, "00050" + std::to_string(k)});
+        c.pilots.push_back(name);
+    }
+    spec.categories = {c};
+    return spec;
 }
 
 } // namespace ksy::test

@@ -46,4 +46,17 @@ std::string staggeredPassings(
 std::unique_ptr<SimProcess> startScenarioSim(const std::filesystem::path& dir,
     const WorkFolder& work, const std::string& passings, const QStringList& extra = {});
 
+// kestrametrix-cli run to its end with these arguments; exit code -1 for a
+// crash or a hang.
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+CliRun runCli(const QStringList& arguments);
+
+// A category "Juniors" of three pilots (PILOTE A to C, transponders 000501
+// to 000503) in one heat of one round, on "Plage Sud".
+RaceSpec threeJuniors();
+
 } // namespace ksy::test

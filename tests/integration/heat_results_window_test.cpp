@@ -80,17 +80,7 @@ std::string pdfText(const std::filesystem::path& pdf)
 TEST(HeatResultsInTheWindow, ViewCommentAnalysisAndSheetAfterADecoderHeat)
 {
     test::TempDir dir;
-    RaceSpec spec;
-    spec.raceName = "Coupe de la Baie";
-    spec.trackName = "Plage Sud";
-    spec.trackPlace = "Hardelot";
-    RaceCategorySpec c {"Juniors", {}, 3, 1, {}};
-    for (int k = 1; k <= 3; ++k) {
-        const std::string name = "PILOTE " + std::string(1, static_cast<char>('A' + k - 1));
-        spec.pilots.push_back({name, "00050" + std::to_string(k)});
-        c.pilots.push_back(name);
-    }
-    spec.categories = {c};
+    const RaceSpec spec = test::threeJuniors();
     const auto raceFile = test::buildRaceFile(dir.path(), spec);
     ASSERT_FALSE(raceFile.empty());
 
