@@ -1,8 +1,8 @@
 #include "app/closing_files.h"
 
-#include "planning/race_options.h"
-#include "results/heat_result_files.h"
-#include "timing/run_entry.h"
+#include "race/race_options.h"
+#include "race/run_entry.h"
+#include "timing/heat_result_files.h"
 
 namespace ksy {
 

@@ -8,7 +8,7 @@
 // journal, heat session) so that heat loading, recovery and the demo reach
 // them from one place.
 #include "app/app_services.h"
-#include "results/heat_session.h"
+#include "session/heat_session.h"
 #include "timing/heat_decoder.h"
 #include "timing/heat_journal.h"
 #include "timing/heat_run.h"

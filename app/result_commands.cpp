@@ -5,16 +5,16 @@
 #include "app/race_control.h"
 #include "planning/race_track.h"
 #include "platform/print_file.h"
+#include "reports/ui/report_pdf.h"
+#include "reports/ui/report_printer.h"
 #include "results/heat_comment_file.h"
-#include "results/heat_result_files.h"
 #include "results/heat_sheet.h"
 #include "results/run_analysis.h"
 #include "results/ui/heat_comment_dialog.h"
 #include "results/ui/heat_results_dialog.h"
-#include "results/ui/report_pdf.h"
-#include "results/ui/report_printer.h"
 #include "results/ui/run_analysis_dialog.h"
 #include "storage/race_file.h"
+#include "timing/heat_result_files.h"
 
 #include <memory>
 

@@ -2,11 +2,11 @@
 // be: 9 categories x 9 rounds x 20 heats x 20 pilots x 150 laps (about 43 MB),
 // written by the program's own writers. Writes are flushed to the disk as
 // in the program.
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
 #include "platform/posix_durable_io.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
 #include "results/heat_result_section.h"
-#include "results/heat_session.h"
+#include "session/heat_session.h"
 #include "storage/durable_io.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"

@@ -1,6 +1,10 @@
+include(${CMAKE_CURRENT_LIST_DIR}/CheckLayers.cmake)
+
 # ksy_pure_library(NAME <target> FOLDERS <folders>...)
 #
-# Builds every source of the given folders (sub-folders included, except the
+# The folders are the core layers, listed from the bottom up: each may include
+# only itself and those before it (checked at configure time, see
+# CheckLayers.cmake). Builds every source of the given folders (sub-folders included, except the
 # ui/ ones, which hold Qt dialogs) into one static library of pure logic.
 # That library must never see Qt: the configure step fails if one of its
 # sources includes a Qt header, and it gets no Qt include path, so a Qt
@@ -22,6 +26,7 @@ function(ksy_pure_library)
       message(FATAL_ERROR "${src} is pure logic and must not include Qt: ${qt_includes}")
     endif()
   endforeach()
+  ksy_check_layers(${CMAKE_CURRENT_SOURCE_DIR} "${ARG_FOLDERS}")
   add_library(${ARG_NAME} STATIC ${sources})
   target_link_libraries(${ARG_NAME} PUBLIC ksy_options)
 endfunction()

@@ -2,7 +2,7 @@
 // Kept apart from the form: the run entries' member names clash with Qt's
 // keywords in widget headers.
 #include "display/result_edit_form.h"
-#include "timing/run_entry.h"
+#include "race/run_entry.h"
 
 #include <cstdint>
 #include <string_view>

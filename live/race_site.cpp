@@ -1,6 +1,6 @@
 #include "live/race_site.h"
 
-#include "planning/race_options.h"
+#include "race/race_options.h"
 #include "results/heat_result_section.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"

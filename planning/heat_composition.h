@@ -3,8 +3,8 @@
 // each entry's transponder and radio frequencies, found by name in the
 // category's participants, and the "Freq1" conflicts inside each heat. Moving
 // an entry exchanges it with the next one, data and all.
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
 
 #include <array>
 #include <string>

@@ -5,8 +5,8 @@
 // results are stored, and what "Générer" writes (the header's rounds and
 // heats, then the plan section, which must already exist).
 #include "planning/heat_composition.h"
-#include "planning/participants.h"
 #include "planning/race_track.h"
+#include "race/participants.h"
 #include "services/prompts.h"
 #include "services/sound_player.h"
 #include "storage/race_model.h"

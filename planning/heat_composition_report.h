@@ -4,7 +4,7 @@
 // conflict), as many heats a page as fit 40 rows, in the page frame shared by
 // every report. This is the sheet that hangs on the board by the track.
 #include "planning/heat_composition.h"
-#include "results/report_frame.h"
+#include "reports/report_frame.h"
 
 #include <string>
 

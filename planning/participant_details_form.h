@@ -4,7 +4,7 @@
 // six-digit form) or read from the decoder by the "Scan", and its five radio
 // frequencies.
 // "OK" rewrites the category's list, which must already exist.
-#include "planning/participants.h"
+#include "race/participants.h"
 #include "services/canvas.h"
 #include "services/clock.h"
 #include "services/prompts.h"

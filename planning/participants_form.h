@@ -5,9 +5,9 @@
 // "Valider" writes the list, the plan and the header, whose rounds and heats
 // are reset because the heats must be composed again. Once a result of the
 // category is stored the list can only be viewed and printed.
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
 #include "planning/race_track.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
 #include "services/prompts.h"
 #include "storage/race_model.h"
 #include "storage/work_folder.h"

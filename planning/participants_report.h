@@ -2,9 +2,9 @@
 // The printed list "Liste des participants (%d inscrits)": 40 participants a
 // page with their number, name, licence and club, in the page frame shared by
 // every report.
-#include "planning/participants.h"
 #include "planning/participants_form.h"
-#include "results/report_frame.h"
+#include "race/participants.h"
+#include "reports/report_frame.h"
 
 #include <functional>
 #include <string>

@@ -3,7 +3,7 @@
 // without any widget: which controls are shown, enabled and checked, how the
 // numeric edits clamp while typing, and what "Valider" writes. The Qt dialog
 // only mirrors this state.
-#include "planning/race_options.h"
+#include "race/race_options.h"
 #include "services/prompts.h"
 #include "storage/work_folder.h"
 

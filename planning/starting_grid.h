@@ -5,7 +5,7 @@
 // working race file in the section "Catégorie%dGrilleDépartQualifs": a line of
 // three numbers (results flag, pilots per heat n, rounds r) and r lines of n
 // positions. The heat run seats a heat's pilots through seatHeat().
-#include "planning/heat_plan.h"
+#include "race/heat_plan.h"
 #include "services/prompts.h"
 #include "storage/field_reader.h"
 #include "storage/race_model.h"

@@ -5,8 +5,8 @@
 // options fix the starting order or results are stored, the three checks of
 // "OK" with their combined message, and the identity grids written on
 // closing when the race file held no grid for the current plan.
-#include "planning/race_options.h"
 #include "planning/starting_grid.h"
+#include "race/race_options.h"
 #include "services/prompts.h"
 #include "storage/work_folder.h"
 

@@ -4,9 +4,9 @@
 // rounds, the tie criterion, the scroll position of the table, and what
 // "Valider" stores (the names in ranked order and the category's mark that
 // a global ranking was validated). The command line drives the same form.
+#include "reports/report_frame.h"
 #include "results/ranking_open.h"
 #include "results/ranking_view.h"
-#include "results/report_frame.h"
 #include "services/prompts.h"
 
 #include <filesystem>

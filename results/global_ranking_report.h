@@ -2,8 +2,8 @@
 // The global ranking on paper and as text: the printed "Classement Global
 // Catégorie" (40 places a page, the four best rounds and the best result) and
 // its text export with all nine round columns.
+#include "reports/report_frame.h"
 #include "results/ranking_open.h"
-#include "results/report_frame.h"
 
 #include <string>
 

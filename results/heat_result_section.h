@@ -4,10 +4,10 @@
 // lap, lapTotals[0..n]) and a trailer line with the heat's description,
 // comment and track condition. The round ranking reads these sections; the
 // main window writes one whenever the heat shown on the board is left.
+#include "race/run_entry.h"
 #include "services/prompts.h"
 #include "storage/char_source.h"
 #include "storage/section_file.h"
-#include "timing/run_entry.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -3,9 +3,9 @@
 // pilot of a heat, lap by lap, read from "DetailResultats.res". Positions are
 // ranked over the 20 slots of the file before the slots without a pilot are
 // squeezed out, so that a slot's place in the heat decides equal times.
-#include "results/heat_result_files.h"
 #include "results/scroll_range.h"
 #include "services/canvas.h"
+#include "timing/heat_result_files.h"
 
 #include <array>
 #include <cstdint>

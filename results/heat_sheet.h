@@ -4,9 +4,9 @@
 // columns ("Résultat pris en compte" as held by the standings, corrections by
 // hand included; "Relevés transpondeurs" as the lap tables recorded them),
 // and the heat's description, track condition and comment.
-#include "planning/race_options.h"
+#include "race/race_options.h"
+#include "reports/report_frame.h"
 #include "results/heat_result_section.h"
-#include "results/report_frame.h"
 #include "timing/standings.h"
 
 #include <string>

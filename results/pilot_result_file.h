@@ -3,8 +3,8 @@
 // rewritten whole each time a standings row is Ctrl-clicked. Line 1: the
 // name, the passing count n and lapTotals[0..n]; line 2: the heat heading,
 // the course name of the race's track and the heat description.
+#include "race/run_entry.h"
 #include "storage/work_folder.h"
-#include "timing/run_entry.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "results/ranking_open.h"
 
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
 #include "results/heat_result_section.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"

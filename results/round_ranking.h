@@ -2,7 +2,7 @@
 // The ranking of one round of a category: every pilot's heat result, ranked
 // by laps and total time or by best lap, with points for each place. Low
 // points are good; the global ranking adds them up over the rounds.
-#include "planning/race_options.h"
+#include "race/race_options.h"
 
 #include <array>
 #include <string>

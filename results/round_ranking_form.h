@@ -3,9 +3,9 @@
 // without any widget: the criterion radio buttons, the six scale edits and
 // their digit limits, the scroll position of the table, and what "Valider"
 // stores. The command line drives the same form.
+#include "reports/report_frame.h"
 #include "results/ranking_open.h"
 #include "results/ranking_view.h"
-#include "results/report_frame.h"
 #include "services/prompts.h"
 
 #include <filesystem>

@@ -2,8 +2,8 @@
 // The round ranking on paper and as text: the printed "Classement Manche"
 // (40 places a page, in the frame of every report) and its text export,
 // which clubs paste into their results pages.
+#include "reports/report_frame.h"
 #include "results/ranking_open.h"
-#include "results/report_frame.h"
 
 #include <string>
 

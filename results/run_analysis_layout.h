@@ -4,7 +4,7 @@
 // lap-by-lap strip, and the one-page print that holds all three views. The
 // screen and the print share the same drawings.
 #include "display/primitives.h"
-#include "results/report_frame.h"
+#include "reports/report_frame.h"
 #include "results/run_analysis.h"
 
 namespace ksy {

@@ -6,14 +6,11 @@
 # The raw results stay in build/bench/results/ (one JSON file per program).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh
 repetitions="${REPETITIONS:-3}"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-if [ -f /work/ccache-env.sh ]; then
-  # shellcheck disable=SC1091
-  source /work/ccache-env.sh
-fi
 cmake --preset bench >/dev/null
 cmake --build --preset bench >&2
 

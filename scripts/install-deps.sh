@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   # build
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev
   libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev libbenchmark-dev
   # run and test (Arial-compatible fonts, pseudo-terminals, sound back end)

@@ -17,7 +17,7 @@
 //   at         <ms> start                 (the start moment, as the journal saw it)
 //   end        <ms>                                  (default: the last "at")
 // Times are at most 48 hours.
-#include "planning/race_options.h"
+#include "race/race_options.h"
 #include "timing/heat_run.h"
 #include "timing/sound_moments.h"
 

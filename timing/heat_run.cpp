@@ -1,9 +1,9 @@
 #include "timing/heat_run.h"
 
-#include "results/heat_result_files.h"
 #include "storage/encoding.h"
 #include "timing/decoder_link.h"
 #include "timing/decoder_stream.h"
+#include "timing/heat_result_files.h"
 #include "timing/time_format.h"
 
 #include <algorithm>

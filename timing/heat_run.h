@@ -13,14 +13,14 @@
 //                            run.tick(now); if (!run.active()) scan or idle read
 // Buttons:                   depart(), arret(), effacer(), manualPassing(k)
 // Board:                     standings(), texts(), changeCount() (repaint when it moves)
-#include "planning/race_options.h"
+#include "race/race_options.h"
+#include "race/run_entry.h"
 #include "services/clock.h"
 #include "services/prompts.h"
 #include "services/sound_player.h"
 #include "storage/work_folder.h"
 #include "timing/heat_decoder.h"
 #include "timing/lap_recording.h"
-#include "timing/run_entry.h"
 #include "timing/sound_moments.h"
 #include "timing/standings.h"
 

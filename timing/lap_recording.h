@@ -3,8 +3,8 @@
 // bookkeeping, the heat's best lap, the track's lap record and the finishing
 // rules of the race options. The heat run (timing/heat_run.h) decides which
 // passings are accepted and plays the sounds.
-#include "planning/race_options.h"
-#include "timing/run_entry.h"
+#include "race/race_options.h"
+#include "race/run_entry.h"
 #include "timing/standings.h"
 
 #include <cstdint>

@@ -2,8 +2,8 @@
 // The running order of the heat, rebuilt from the run entries after every
 // accepted passing and when a heat is loaded, cleared or stopped, with the
 // gaps and the texts that the live board draws.
-#include "planning/race_options.h"
-#include "timing/run_entry.h"
+#include "race/race_options.h"
+#include "race/run_entry.h"
 
 #include <array>
 #include <cstdint>

@@ -7,8 +7,8 @@
 // heat. Pure rules: the main window shows, hides and enables its controls
 // from the state kept here.
 #include "databases/records.h"
-#include "planning/participants.h"
-#include "timing/run_entry.h"
+#include "race/participants.h"
+#include "race/run_entry.h"
 #include "timing/standings.h"
 
 #include <optional>

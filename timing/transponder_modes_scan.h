@@ -13,10 +13,10 @@
 //   board:           scan.standings() while scan.active(); status() in 2106
 //   controls:        kControlsLockedWhileScanning and the menu items of
 //                    "Départ" while active(); closing refused (canClose()).
+#include "race/run_entry.h"
 #include "services/clock.h"
 #include "services/sound_player.h"
 #include "timing/heat_decoder.h"
-#include "timing/run_entry.h"
 #include "timing/standings.h"
 
 #include <array>

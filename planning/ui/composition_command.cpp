@@ -2,7 +2,7 @@
 
 #include "planning/ui/heat_composition_dialog.h"
 #include "planning/ui/starting_grid_dialog.h"
-#include "results/ui/report_printer.h"
+#include "reports/ui/report_printer.h"
 #include "storage/race_file.h"
 
 namespace ksy {

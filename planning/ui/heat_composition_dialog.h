@@ -5,7 +5,7 @@
 // object name is its control id ("4502").
 #include "planning/heat_composition_form.h"
 #include "platform/qt_canvas.h"
-#include "results/report_frame.h"
+#include "reports/report_frame.h"
 
 #include <QDialog>
 #include <functional>

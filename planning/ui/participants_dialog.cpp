@@ -1,7 +1,7 @@
 #include "planning/ui/participants_dialog.h"
 
 #include "planning/participants_report.h"
-#include "results/ui/report_printer.h"
+#include "reports/ui/report_printer.h"
 #include "storage/encoding.h"
 
 #include <QGridLayout>

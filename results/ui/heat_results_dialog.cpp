@@ -1,8 +1,8 @@
 #include "results/ui/heat_results_dialog.h"
 
 #include "platform/dialog_parts.h"
+#include "reports/ui/drawing_view.h"
 #include "results/heat_results_layout.h"
-#include "results/ui/drawing_view.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "results/ui/ranking_commands.h"
 
-#include "results/report_export.h"
+#include "reports/report_export.h"
+#include "reports/ui/report_printer.h"
 #include "results/ui/global_ranking_dialog.h"
-#include "results/ui/report_printer.h"
 #include "results/ui/round_ranking_dialog.h"
 #include "storage/race_file.h"
 

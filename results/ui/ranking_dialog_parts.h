@@ -1,8 +1,8 @@
 #pragma once
 // What the two ranking dialogs share: the painted table with its scroll bar,
 // the bitmap buttons "Imprimer" and "Sauvegarder", and the two push buttons.
+#include "reports/report_frame.h"
 #include "results/ranking_view.h"
-#include "results/report_frame.h"
 #include "storage/work_folder.h"
 
 #include <QDialog>

@@ -2,10 +2,10 @@
 
 #include "platform/dialog_parts.h"
 #include "platform/print_file.h"
+#include "reports/ui/drawing_view.h"
+#include "reports/ui/report_pdf.h"
+#include "reports/ui/report_printer.h"
 #include "results/run_analysis_layout.h"
-#include "results/ui/drawing_view.h"
-#include "results/ui/report_pdf.h"
-#include "results/ui/report_printer.h"
 #include "storage/encoding.h"
 
 #include <QGroupBox>

@@ -6,7 +6,7 @@
 #include "app/offered_commands.h"
 #include "app/race_tree_view.h"
 #include "display/ui/board_widget.h"
-#include "planning/heat_plan.h"
+#include "race/heat_plan.h"
 #include "race_window_fixture.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"

@@ -6,9 +6,9 @@
 #include "app/race_tree_view.h"
 #include "app/result_commands.h"
 #include "display/ui/board_widget.h"
-#include "planning/participants.h"
 #include "planning/ui/heat_composition_dialog.h"
 #include "planning/ui/participants_command.h"
+#include "race/participants.h"
 #include "race_window_fixture.h"
 #include "storage/race_file.h"
 

@@ -1,10 +1,10 @@
 // kestrametrix-cli detail, analysis and sheet on exchange and race files
 // written the way the program writes them.
 #include "e2e_support.h"
-#include "results/heat_result_files.h"
 #include "results/heat_result_section.h"
 #include "storage/section_titles.h"
 #include "support/fakes.h"
+#include "timing/heat_result_files.h"
 
 #include <gtest/gtest.h>
 

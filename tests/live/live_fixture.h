@@ -2,7 +2,7 @@
 // A race file with one category of one round of two heats, the first one
 // stored with a hostile pilot name, and the round and global rankings, as the
 // live site reads them.
-#include "planning/participants.h"
+#include "race/participants.h"
 #include "results/heat_result_section.h"
 #include "results/ranking_sections.h"
 #include "storage/race_file.h"

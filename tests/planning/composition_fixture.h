@@ -1,8 +1,8 @@
 #pragma once
 // A working folder with a race whose category 1 has participants and a plan,
 // as the participants dialog leaves it.
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
 #include "storage/race_file.h"
 #include "storage/work_folder.h"
 #include "support/fakes.h"

@@ -1,6 +1,6 @@
 #include "composition_fixture.h"
-#include "planning/race_options.h"
 #include "planning/starting_grid_form.h"
+#include "race/race_options.h"
 #include "storage/section_titles.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // A race file for the ranking tests: category 1 with its participants, its
 // heat plan, a track, and stored heats of pilots given as name, laps, total
 // time and best lap.
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
 #include "planning/race_track.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
 #include "results/heat_result_section.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"

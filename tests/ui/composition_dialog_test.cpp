@@ -1,9 +1,9 @@
 #include "planning/heat_composition_report.h"
 #include "planning/participants_form.h"
-#include "planning/race_options.h"
 #include "planning/ui/heat_composition_dialog.h"
 #include "planning/ui/starting_grid_dialog.h"
-#include "results/ui/report_printer.h"
+#include "race/race_options.h"
+#include "reports/ui/report_printer.h"
 #include "ui/race_folder_fixture.h"
 
 #include <QApplication>

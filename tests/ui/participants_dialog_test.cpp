@@ -2,7 +2,7 @@
 #include "planning/ui/duration_calculator_dialog.h"
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_dialog.h"
-#include "results/ui/report_printer.h"
+#include "reports/ui/report_printer.h"
 #include "support/fake_serial_link.h"
 #include "ui/race_folder_fixture.h"
 

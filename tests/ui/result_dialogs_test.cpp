@@ -1,6 +1,6 @@
+#include "reports/ui/drawing_view.h"
 #include "results/heat_results_layout.h"
 #include "results/run_analysis_layout.h"
-#include "results/ui/drawing_view.h"
 #include "results/ui/heat_comment_dialog.h"
 #include "results/ui/heat_results_dialog.h"
 #include "results/ui/run_analysis_dialog.h"

@@ -1,8 +1,8 @@
 #include "ranking_commands.h"
 
+#include "reports/ui/report_printer.h"
 #include "results/global_ranking_form.h"
 #include "results/round_ranking_form.h"
-#include "results/ui/report_printer.h"
 #include "storage/encoding.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"

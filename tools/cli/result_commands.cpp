@@ -8,18 +8,18 @@
 #include "result_commands.h"
 
 #include "planning/race_track.h"
-#include "results/heat_result_files.h"
+#include "reports/ui/report_printer.h"
 #include "results/heat_results_view.h"
-#include "results/heat_session.h"
 #include "results/heat_sheet.h"
 #include "results/pilot_result_file.h"
 #include "results/run_analysis.h"
 #include "results/run_analysis_layout.h"
 #include "results/text_fields.h"
-#include "results/ui/report_printer.h"
+#include "session/heat_session.h"
 #include "storage/race_file.h"
 #include "storage/race_tree.h"
 #include "timing/heat_decoder.h"
+#include "timing/heat_result_files.h"
 #include "timing/heat_run.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "results/heat_session.h"
+#include "session/heat_session.h"
 
 #include "planning/starting_grid.h"
 #include "storage/file_stream.h"

@@ -1,4 +1,4 @@
-#include "results/ui/drawing_view.h"
+#include "reports/ui/drawing_view.h"
 
 #include <QPainter>
 

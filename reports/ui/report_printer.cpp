@@ -1,10 +1,10 @@
-#include "results/ui/report_printer.h"
+#include "reports/ui/report_printer.h"
 
 #include "display/text_fit.h"
 #include "platform/print_file.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_file_chooser.h"
-#include "results/report_export.h"
+#include "reports/report_export.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "results/report_frame.h"
+#include "reports/report_frame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "results/report_export.h"
+#include "reports/report_export.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

@@ -2,12 +2,12 @@
 // A working folder with a race of one category "Espoirs": five participants
 // (A to E) in a plan of 3 pilots per heat over 2 rounds, so 2 heats a round;
 // round 1 seats its heats by the grid "CAB", round 2 line by line.
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
-#include "planning/race_options.h"
 #include "planning/race_track.h"
 #include "planning/starting_grid.h"
-#include "results/heat_session.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
+#include "race/race_options.h"
+#include "session/heat_session.h"
 #include "storage/race_file.h"
 #include "support/fakes.h"
 

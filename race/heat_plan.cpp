@@ -1,6 +1,6 @@
-#include "planning/heat_plan.h"
+#include "race/heat_plan.h"
 
-#include "planning/category_section.h"
+#include "race/category_section.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
 #include "storage/section_titles.h"

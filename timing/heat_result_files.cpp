@@ -1,4 +1,4 @@
-#include "results/heat_result_files.h"
+#include "timing/heat_result_files.h"
 
 #include "storage/durable_io.h"
 

@@ -1,4 +1,4 @@
-#include "planning/category_section.h"
+#include "race/category_section.h"
 
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"

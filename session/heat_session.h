@@ -18,15 +18,15 @@
 //   category expanded (after the store), race created or loaded: session.forget()
 //   heat run listener: HeatDescriptionFollower (description of the start, "." on erase)
 #include "databases/records.h"
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
-#include "planning/race_options.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
+#include "race/race_options.h"
+#include "race/run_entry.h"
 #include "results/heat_result_section.h"
 #include "services/prompts.h"
 #include "storage/race_model.h"
 #include "storage/work_folder.h"
 #include "timing/heat_run.h"
-#include "timing/run_entry.h"
 #include "timing/transponder_modes.h"
 
 #include <optional>

@@ -1,5 +1,5 @@
-#include "planning/heat_plan.h"
-#include "planning/participants.h"
+#include "race/heat_plan.h"
+#include "race/participants.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
 #include "support/fakes.h"

@@ -1,8 +1,8 @@
 #pragma once
 // "DetailResultats.res": the whole heat handed to the heat results view. It is
 // rewritten whole at each use; at program exit it is left with 20 empty slots.
+#include "race/run_entry.h"
 #include "storage/work_folder.h"
-#include "timing/run_entry.h"
 
 #include <array>
 #include <cstdint>

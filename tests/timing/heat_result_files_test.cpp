@@ -1,5 +1,5 @@
-#include "results/heat_result_files.h"
 #include "support/fakes.h"
+#include "timing/heat_result_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "timing/run_entry.h"
+#include "race/run_entry.h"
 
 namespace ksy {
 

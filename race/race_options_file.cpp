@@ -1,5 +1,5 @@
 // Reading and writing the options section of the working race file.
-#include "planning/race_options.h"
+#include "race/race_options.h"
 
 #include "storage/field_reader.h"
 #include "storage/file_stream.h"

@@ -5,10 +5,10 @@
 // a line of three numbers (results flag, pilots per heat, rounds) and 220
 // entry lines. Entries are linked to participants by name; "(NA)" marks an
 // empty slot.
+#include "race/run_entry.h"
 #include "services/prompts.h"
 #include "storage/field_reader.h"
 #include "storage/section_file.h"
-#include "timing/run_entry.h"
 
 #include <array>
 #include <cstddef>

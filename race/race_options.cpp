@@ -1,4 +1,4 @@
-#include "planning/race_options.h"
+#include "race/race_options.h"
 
 #include "storage/char_source.h"
 #include "storage/field_reader.h"

@@ -1,7 +1,7 @@
-#include "results/ui/report_pdf.h"
+#include "reports/ui/report_pdf.h"
 
-#include "results/report_export.h"
-#include "results/ui/report_printer.h"
+#include "reports/report_export.h"
+#include "reports/ui/report_printer.h"
 
 namespace ksy {
 

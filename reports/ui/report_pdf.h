@@ -1,7 +1,7 @@
 #pragma once
 // A report saved as PDF under a name asked through the program's file
 // chooser (a scripted run answers it like any other file dialog).
-#include "results/report_frame.h"
+#include "reports/report_frame.h"
 #include "services/file_chooser.h"
 #include "services/prompts.h"
 #include "storage/work_folder.h"

@@ -1,7 +1,7 @@
-#include "planning/participants.h"
+#include "race/participants.h"
 
 #include "databases/database_sort.h"
-#include "planning/category_section.h"
+#include "race/category_section.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
 #include "storage/section_titles.h"

@@ -3,7 +3,7 @@
 // the isotropic mapping of each logical page onto the printable area, and the
 // same pages written to a PDF file, since officials e-mail and publish
 // results. Also the save dialog of the text exports.
-#include "results/report_frame.h"
+#include "reports/report_frame.h"
 #include "services/prompts.h"
 #include "storage/work_folder.h"
 

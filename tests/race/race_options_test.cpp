@@ -1,4 +1,4 @@
-#include "planning/race_options.h"
+#include "race/race_options.h"
 
 #include "storage/encoding.h"
 #include "support/fakes.h"
