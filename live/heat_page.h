@@ -11,6 +11,8 @@
 namespace ksy {
 
 std::string liveHeatJson(const BoardInputs& heat, std::uint64_t version);
+// The title a spectator reads: the options in the dialog's words.
+std::string liveHeatTitle(const BoardInputs& heat);
 std::string liveHeatPage(const BoardInputs& heat, std::uint64_t version, const SiteLinks& links);
 
 } // namespace ksy

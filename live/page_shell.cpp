@@ -32,34 +32,61 @@ std::string pageShell(std::string_view titleUtf8, std::string_view bodyHtml, con
 
 std::string siteStylesheet()
 {
+    // High contrast for a phone in the sun: black on white, nothing under
+    // 16 px, and the board's own colours for the line just crossed, the
+    // heat's best lap (violet) and a personal best (green).
     return R"(body { font-family: "Liberation Sans", Arial, sans-serif; margin: 0; padding: 0 8px;
-  background: #f4f6f8; color: #1b1f23; }
-nav { padding: 8px 0; font-size: 15px; }
-nav a { margin-right: 16px; color: #0b5cad; text-decoration: none; font-weight: bold; }
-h1 { font-size: 20px; margin: 8px 0; }
-h2 { font-size: 17px; margin: 14px 0 6px; }
-.horloge { display: flex; flex-wrap: wrap; gap: 12px; font-size: 18px; font-weight: bold; }
-.horloge .ecoule { color: #009600; }
-.horloge .restant { color: #960000; }
+  background: #fff; color: #000; font-size: 16px; line-height: 1.35; }
+nav { padding: 8px 0; font-size: 18px; }
+nav a { margin-right: 16px; color: #003c8f; text-decoration: underline; font-weight: bold; }
+h1 { font-size: 22px; margin: 8px 0; overflow-wrap: anywhere; }
+h2 { font-size: 19px; margin: 14px 0 6px; }
+.entete { font-size: 18px; margin: 4px 0 12px; }
+.horloge { display: flex; flex-wrap: wrap; gap: 4px 16px; font-size: 20px; font-weight: bold;
+  margin-bottom: 8px; }
+.horloge .etiquette { font-size: 16px; font-weight: normal; }
+.horloge .ecoule { color: #006400; }
+.horloge .restant { color: #8b0000; }
 .tableau { overflow-x: auto; -webkit-overflow-scrolling: touch; }
-table { border-collapse: collapse; width: 100%; background: #fff; font-size: 14px; }
-th, td { padding: 6px 5px; border-bottom: 1px solid #d8dde3; text-align: center;
+table { border-collapse: collapse; width: 100%; background: #fff; font-size: 16px; }
+th, td { padding: 6px 5px; border-bottom: 1px solid #000; text-align: center;
   white-space: nowrap; }
-th { background: #1f3b5a; color: #fff; font-weight: normal; font-size: 12px; }
-td.nom { text-align: left; font-weight: bold; white-space: normal; min-width: 7em; }
+th { background: #000; color: #fff; font-weight: bold; font-size: 16px; }
+td.nom { text-align: left; font-weight: bold; white-space: normal; overflow-wrap: anywhere;
+  min-width: 7em; }
 td.pos { background: #ffffc8; font-weight: bold; }
-tr.nouveau td.ligne { background: #ffd27f; }
-td.meilleur-serie { background: #c8f0c8; }
-td.record-perso { background: #dde8ff; }
+tr.nouveau td.pos, tr.nouveau td.ligne { background: #ffc800; outline: 3px solid #000;
+  outline-offset: -3px; }
+td.meilleur-serie { background: #c896ff; font-weight: bold; }
+td.record-perso { background: #96e696; font-weight: bold; }
+.drapeau { display: inline-block; width: 22px; height: 16px; vertical-align: middle;
+  border: 1px solid #000;
+  background: repeating-conic-gradient(#000 0 25%, #fff 0 50%) 0 0 / 8px 8px; }
 ul { padding-left: 18px; }
-li { margin: 4px 0; }
-.vide { color: #6a737d; font-style: italic; }
+li { margin: 6px 0; }
+.vide { color: #333; font-style: italic; }
 .commentaire { font-style: italic; }
-footer { color: #8a939c; font-size: 11px; margin: 24px 0 12px; }
+footer { color: #333; font-size: 16px; margin: 24px 0 12px; }
 @media (max-width: 600px) {
-  table { font-size: 13px; }
   th, td { padding: 5px 3px; }
   .facultatif { display: none; }
+  /* The running order as one block per pilot: the place on the left, the
+     name on the first line, then each value after its label, wrapping
+     instead of widening the page. */
+  #direct thead { display: none; }
+  #direct, #direct tbody { display: block; }
+  #direct tr { display: flex; flex-wrap: wrap; position: relative; padding-left: 2.6em;
+    border-bottom: 2px solid #000; }
+  #direct td { border: 0; padding: 2px 6px 2px 4px; text-align: left; }
+  #direct td.pos { position: absolute; left: 0; top: 0; bottom: 0; width: 2.2em;
+    display: flex; align-items: center; justify-content: center; font-size: 20px; }
+  #direct td.ligne, #direct td.ecart-precedent { display: none; }
+  #direct td.nom { flex: 1 1 70%; min-width: 0; font-size: 18px; }
+  #direct td.fin { flex: 0 0 auto; }
+  #direct td.fin:empty { display: none; }
+  #direct td[data-titre] { flex: 1 1 auto; }
+  #direct td[data-titre]::before { content: attr(data-titre) " "; font-weight: normal; }
+  #direct td.tours { flex: 0 1 auto; }
 }
 )";
 }
@@ -70,10 +97,11 @@ std::string liveScript()
     return R"((function () {
   var shown = -1, polling = null;
   function text(id, value) { var e = document.getElementById(id); if (e) e.textContent = value; }
-  function cell(tr, value, cls) {
+  function cell(tr, value, cls, label) {
     var td = document.createElement('td');
     td.textContent = value;
-    if (cls) td.className = cls;
+    td.className = cls;
+    if (label) td.setAttribute('data-titre', label);
     tr.appendChild(td);
   }
   function show(d) {
@@ -88,12 +116,25 @@ std::string liveScript()
     for (var i = 0; i < d.lignes.length; i++) {
       var l = d.lignes[i], tr = document.createElement('tr');
       if (l.modifie) tr.className = 'nouveau';
-      cell(tr, l.place, 'pos'); cell(tr, l.ligne, 'ligne facultatif'); cell(tr, l.nom, 'nom');
-      cell(tr, l.tours); cell(tr, l.tempsTotal); cell(tr, l.ecartLeader);
-      cell(tr, l.ecartPrecedent, 'facultatif'); cell(tr, l.dernierTour);
-      cell(tr, l.meilleurTour, l.meilleurTourSerie ? 'meilleur-serie'
-                               : (l.recordPersonnel ? 'record-perso' : ''));
-      cell(tr, l.arrivee ? '\uD83C\uDFC1' : '', 'fin');
+      cell(tr, l.place, 'pos'); cell(tr, l.ligne, 'ligne'); cell(tr, l.nom, 'nom');
+      cell(tr, l.tours, 'tours', 'Tours'); cell(tr, l.tempsTotal, 'total', 'Total');
+      cell(tr, l.ecartLeader, 'ecart', '\u00C9cart');
+      cell(tr, l.ecartPrecedent, 'ecart-precedent', 'Pr\u00E9c.');
+      cell(tr, l.dernierTour, 'dernier', 'Dernier');
+      cell(tr, l.meilleurTour, l.meilleurTourSerie ? 'meilleur meilleur-serie'
+                               : (l.recordPersonnel ? 'meilleur record-perso' : 'meilleur'),
+           'Meilleur');
+      var fin = document.createElement('td');
+      fin.className = 'fin';
+      if (l.arrivee) {
+        var flag = document.createElement('span');
+        flag.className = 'drapeau';
+        flag.setAttribute('role', 'img');
+        flag.setAttribute('aria-label', 'Arriv\u00E9');
+        flag.title = 'Arriv\u00E9';
+        fin.appendChild(flag);
+      }
+      tr.appendChild(fin);
       body.appendChild(tr);
     }
     old.parentNode.replaceChild(body, old);

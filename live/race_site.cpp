@@ -126,6 +126,11 @@ RaceSite readRaceSite(std::string_view raceBytes)
                 category.heats.push_back(readStoredHeat(index, c, r, h, mode));
         site.categories.push_back(std::move(category));
     }
+    std::vector<std::string> descriptions;
+    for (const SiteCategory& c : site.categories)
+        for (const StoredHeat& h : c.heats)
+            descriptions.push_back(h.description);
+    site.heading = readRaceHeading(raceBytes, descriptions);
     return site;
 }
 

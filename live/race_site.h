@@ -3,6 +3,8 @@
 // heats with the stored results, in the running order the board would give
 // them. Read from a copy of the working race file's bytes, so that the web
 // server never opens the file the timing window writes.
+#include "live/race_heading.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -65,6 +67,7 @@ struct SiteCategory {
 };
 
 struct RaceSite {
+    RaceHeading heading;
     std::vector<SiteCategory> categories;
 
     const SiteCategory* category(int c) const;

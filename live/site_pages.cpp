@@ -1,5 +1,6 @@
 #include "live/site_pages.h"
 
+#include "live/option_words.h"
 #include "live/page_shell.h"
 #include "live/web_text.h"
 
@@ -32,14 +33,27 @@ std::string heatHeading(int round, int heat)
 
 std::string resultsPage(const RaceSite& site, const SiteLinks& links)
 {
-    std::string body = "<h1>Résultats</h1>\n";
+    const RaceHeading& h = site.heading;
+    std::string body = "<h1>" + htmlEscape(h.race.empty() ? "Résultats" : h.race) + "</h1>\n";
+    std::string about;
+    const auto add = [&about](const char* label, const std::string& value) {
+        if (!value.empty())
+            about += std::string(about.empty() ? "" : "<br>") + label + htmlEscape(value);
+    };
+    add("Piste : ", h.track);
+    add("Club : ", h.club);
+    add("Date : ", h.date);
+    if (!about.empty())
+        body += "<p class=\"entete\">" + about + "</p>\n";
+    if (!h.race.empty())
+        body += "<h2>Résultats</h2>\n";
     if (site.categories.empty())
         body += "<p class=\"vide\">Aucune catégorie.</p>\n";
     body += "<ul>\n";
     for (const SiteCategory& c : site.categories)
         body += "<li>" + link(links.category(c.number), categoryTitle(c)) + "</li>\n";
     body += "</ul>\n";
-    return pageShell("Résultats", body, links);
+    return pageShell(h.race.empty() ? "Résultats" : "Résultats - " + h.race, body, links);
 }
 
 std::string categoryPage(const SiteCategory& category, const SiteLinks& links)
@@ -76,7 +90,7 @@ std::string heatResultPage(
     std::string body = "<h1>" + htmlEscape(title) + "</h1>\n<p>" +
         link(links.category(category.number), categoryTitle(category)) + "</p>\n";
     if (!heat.description.empty() && heat.description != ".")
-        body += "<p>" + htmlEscape(heat.description) + "</p>\n";
+        body += "<p>" + htmlEscape(optionsInWords(heat.description)) + "</p>\n";
     if (!heat.condition.empty())
         body += "<p>Piste : " + htmlEscape(heat.condition) + "</p>\n";
     if (!heat.comment.empty())
