@@ -1,14 +1,20 @@
 #include "platform/live_server.h"
 
 #include "live/site_routes.h"
+#include "platform/connection_guard.h"
 
+#include <arpa/inet.h>
 #include <condition_variable>
-#include <deque>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <httplib.h>
+#include <microhttpd.h>
 #include <mutex>
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -17,93 +23,96 @@ namespace ksy {
 
 namespace {
 
-// Set while a connection refused for lack of threads is answered.
-thread_local bool tOverloaded = false;
+using Clock = std::chrono::steady_clock;
 
-// Worker threads made as needed up to a cap, with a bounded waiting line.
-// A connection beyond both is still answered (503) and closed, on the
-// accepting thread, so that its socket is never left open.
-class CappedPool : public httplib::TaskQueue {
-public:
-    CappedPool(int maxThreads, int maxQueued)
-        : maxThreads_(static_cast<std::size_t>(maxThreads))
-        , maxQueued_(static_cast<std::size_t>(maxQueued))
-    {
-    }
-
-    void enqueue(std::function<void()> fn) override
-    {
-        std::unique_lock lock(mutex_);
-        if (jobs_.size() >= maxQueued_) {
-            lock.unlock();
-            tOverloaded = true;
-            fn();
-            tOverloaded = false;
-            return;
-        }
-        jobs_.push_back(std::move(fn));
-        if (idle_ < jobs_.size() && threads_.size() < maxThreads_)
-            threads_.emplace_back([this] { work(); });
-        lock.unlock();
-        changed_.notify_one();
-    }
-
-    void shutdown() override
-    {
-        {
-            std::lock_guard lock(mutex_);
-            shut_ = true;
-        }
-        changed_.notify_all();
-        for (std::thread& t : threads_)
-            t.join();
-    }
-
-private:
-    void work()
-    {
-        for (;;) {
-            std::function<void()> job;
-            {
-                std::unique_lock lock(mutex_);
-                ++idle_;
-                changed_.wait(lock, [&] { return shut_ || !jobs_.empty(); });
-                --idle_;
-                if (jobs_.empty())
-                    return;
-                job = std::move(jobs_.front());
-                jobs_.pop_front();
-            }
-            job();
-        }
-    }
-
-    const std::size_t maxThreads_;
-    const std::size_t maxQueued_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<std::function<void()>> jobs_;
-    std::vector<std::thread> threads_;
-    std::size_t idle_ = 0;
-    bool shut_ = false;
+constexpr const char* kSecurityHeaders[][2] = {
+    {"X-Content-Type-Options", "nosniff"},
+    {"Content-Security-Policy", "default-src 'self'; object-src 'none'; frame-ancestors 'none'"},
+    {"Referrer-Policy", "no-referrer"},
+    {"Access-Control-Allow-Origin", "*"},
 };
 
-void answer(httplib::Response& res, const WebResponse& r)
+void addCommonHeaders(MHD_Response* r)
 {
-    res.status = r.status;
-    res.set_content(r.body, r.contentType.c_str());
-    if (r.status == 405)
-        res.set_header("Allow", "GET, HEAD");
-    if (r.status >= 400)
-        res.set_header("Connection", "close");
+    for (const auto& h : kSecurityHeaders)
+        MHD_add_response_header(r, h[0], h[1]);
 }
 
-std::size_t headerBytes(const httplib::Request& req)
+MHD_Result queue(MHD_Connection* c, const WebResponse& w)
 {
-    std::size_t n = req.target.size();
-    for (const auto& [key, value] : req.headers)
-        n += key.size() + value.size() + 4;
-    return n;
+    MHD_Response* r =
+        MHD_create_response_from_buffer(w.body.size(), const_cast<char*>(w.body.data()),
+            MHD_RESPMEM_MUST_COPY);
+    if (!r)
+        return MHD_NO;
+    addCommonHeaders(r);
+    MHD_add_response_header(r, MHD_HTTP_HEADER_CONTENT_TYPE, w.contentType.c_str());
+    if (w.status == 200)
+        MHD_add_response_header(r, MHD_HTTP_HEADER_CACHE_CONTROL, "no-store");
+    if (w.status == 405)
+        MHD_add_response_header(r, MHD_HTTP_HEADER_ALLOW, "GET, HEAD");
+    if (w.status == 503)
+        MHD_add_response_header(r, MHD_HTTP_HEADER_RETRY_AFTER, "2");
+    // After a refusal the rest of what the client sent is not read.
+    if (w.status >= 400)
+        MHD_add_response_header(r, MHD_HTTP_HEADER_CONNECTION, "close");
+    const MHD_Result done = MHD_queue_response(c, static_cast<unsigned>(w.status), r);
+    MHD_destroy_response(r);
+    return done;
+}
+
+// What the request's headers say about its size and body.
+struct HeaderTally {
+    std::size_t bytes = 0;
+    int contentLengths = 0;
+    bool announcesBody = false;
+};
+
+MHD_Result tally(void* cls, MHD_ValueKind, const char* key, const char* value)
+{
+    auto& t = *static_cast<HeaderTally*>(cls);
+    const std::size_t valueSize = value ? std::strlen(value) : 0;
+    t.bytes += std::strlen(key) + valueSize + 4;
+    if (strcasecmp(key, MHD_HTTP_HEADER_CONTENT_LENGTH) == 0) {
+        ++t.contentLengths;
+        if (!value || std::strspn(value, "0") != valueSize)
+            t.announcesBody = true;
+    } else if (strcasecmp(key, MHD_HTTP_HEADER_TRANSFER_ENCODING) == 0) {
+        t.announcesBody = true;
+    }
+    return MHD_YES;
+}
+
+std::string addressOf(const sockaddr* a)
+{
+    char text[INET6_ADDRSTRLEN] = {};
+    if (a && a->sa_family == AF_INET)
+        ::inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(a)->sin_addr, text, sizeof text);
+    else if (a && a->sa_family == AF_INET6)
+        ::inet_ntop(
+            AF_INET6, &reinterpret_cast<const sockaddr_in6*>(a)->sin6_addr, text, sizeof text);
+    return text;
+}
+
+// The answer to a connection one too many, written before anything is read
+// from it: it holds no memory of the server's and is shut at once.
+std::string tooManyAnswer()
+{
+    const WebResponse w = errorResponse(503);
+    return "HTTP/1.1 503 Service Unavailable\r\nContent-Type: " + w.contentType +
+        "\r\nContent-Length: " + std::to_string(w.body.size()) +
+        "\r\nRetry-After: 2\r\nConnection: close\r\n\r\n" + w.body;
+}
+
+std::string today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    ::localtime_r(&now, &local);
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", local.tm_mday, local.tm_mon + 1,
+        local.tm_year + 1900);
+    return text;
 }
 
 } // namespace
@@ -115,13 +124,37 @@ struct LiveServer::Impl {
     {
     }
 
+    ~Impl()
+    {
+        std::error_code ec;
+        std::filesystem::remove(rankingCopy, ec);
+    }
+
+    // One event stream: the event being written and what was sent last.
+    struct Stream {
+        Impl* server = nullptr;
+        MHD_Connection* connection = nullptr;
+        std::string text;
+        std::size_t offset = 0;
+        std::uint64_t sent = ~0ULL;
+        Clock::time_point lastWrite = Clock::now();
+    };
+
     LiveFeed& feed;
     const LiveServerLimits limits;
-    std::unique_ptr<httplib::Server> server;
-    std::thread listener;
-    std::atomic<bool> stopping {false};
+    MHD_Daemon* daemon = nullptr;
+    std::unique_ptr<ConnectionGuard> guard;
     std::atomic<int> streams {0};
     int port = 0;
+    const std::string refusal = tooManyAnswer();
+
+    // Streams with nothing to send wait here, suspended, until the one
+    // thread that watches the feed resumes them all.
+    std::mutex parkMutex;
+    std::vector<MHD_Connection*> parked;
+    std::atomic<bool> stopping {false};
+    std::condition_variable stopChanged;
+    std::thread watcher;
 
     // The race site, read again from the published bytes when they change.
     std::mutex siteMutex;
@@ -144,70 +177,80 @@ struct LiveServer::Impl {
             copy.close();
             if (copy)
                 readStoredRankings(rankingCopy, *fresh);
+            // Before any heat has run, the race's day is today.
+            if (fresh->heading.date.empty())
+                fresh->heading.date = today();
             site = std::move(fresh);
             siteVersion = race->version;
         }
         return site;
     }
 
-    ~Impl()
-    {
-        std::error_code ec;
-        std::filesystem::remove(rankingCopy, ec);
-    }
+    MHD_Result request(MHD_Connection* c, const char* url, const char* method, void** state);
+    MHD_Result page(MHD_Connection* c, const char* url);
+    MHD_Result eventStream(MHD_Connection* c);
+    ssize_t streamBytes(Stream& s, char* buffer, std::size_t max);
+    void resumeParked();
+    void watch();
 
-    void configure();
-    void page(const httplib::Request& req, httplib::Response& res);
-    void eventStream(httplib::Response& res);
+    static MHD_Result onRequest(void* cls, MHD_Connection* c, const char* url,
+        const char* method, const char*, const char*, std::size_t*, void** state)
+    {
+        return static_cast<Impl*>(cls)->request(c, url, method, state);
+    }
+    static void onConnection(void* cls, MHD_Connection* c, void** context,
+        MHD_ConnectionNotificationCode what);
+    static void onCompleted(void* cls, MHD_Connection* c, void**, MHD_RequestTerminationCode)
+    {
+        static_cast<Impl*>(cls)->guard->answered(c, Clock::now());
+    }
 };
 
-void LiveServer::Impl::configure()
+void LiveServer::Impl::onConnection(
+    void* cls, MHD_Connection* c, void** context, MHD_ConnectionNotificationCode what)
 {
-    server = std::make_unique<httplib::Server>();
-    const int maxThreads = limits.maxThreads;
-    const int maxQueued = limits.maxQueued;
-    server->new_task_queue = [maxThreads, maxQueued] {
-        return new CappedPool(maxThreads, maxQueued);
-    };
-    server->set_read_timeout(limits.readTimeout);
-    server->set_write_timeout(limits.writeTimeout);
-    server->set_keep_alive_timeout(2);
-    server->set_keep_alive_max_count(20);
-    server->set_payload_max_length(0);
-    server->set_default_headers({{"X-Content-Type-Options", "nosniff"},
-        {"Content-Security-Policy",
-            "default-src 'self'; object-src 'none'; frame-ancestors 'none'"},
-        {"Referrer-Policy", "no-referrer"}, {"Access-Control-Allow-Origin", "*"}});
-    server->set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
-        if (tOverloaded) {
-            answer(res, errorResponse(503));
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        // The body is not read yet: its announced length is what counts.
-        const std::size_t body = req.has_header("Transfer-Encoding")
-            ? 1
-            : static_cast<std::size_t>(req.get_header_value<std::uint64_t>("Content-Length"));
-        const auto refused = refuseRequest(req.method, req.target, headerBytes(req), body);
-        if (!refused)
-            return httplib::Server::HandlerResponse::Unhandled;
-        answer(res, *refused);
-        return httplib::Server::HandlerResponse::Handled;
-    });
-    server->Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
-        if (req.path == kEventStreamPath)
-            eventStream(res);
-        else
-            page(req, res);
-    });
-    // Errors the library finds itself (malformed request line, large body)
-    // get the same French pages.
-    server->set_error_handler([](const httplib::Request&, httplib::Response& res) {
-        if (res.body.empty())
-            answer(res, errorResponse(res.status));
-    });
+    Impl& self = *static_cast<Impl*>(cls);
+    if (what == MHD_CONNECTION_NOTIFY_CLOSED) {
+        if (*context)
+            self.guard->closed(c);
+        return;
+    }
+    const MHD_ConnectionInfo* fd = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CONNECTION_FD);
+    const MHD_ConnectionInfo* from =
+        MHD_get_connection_info(c, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    if (!fd)
+        return;
+    *context = &self; // counted: uncounted when closed
+    if (self.guard->opened(
+            c, fd->connect_fd, addressOf(from ? from->client_addr : nullptr), Clock::now()))
+        return;
+    // One too many: told so, and its socket shut so that the server drops it.
+    [[maybe_unused]] const ssize_t n = ::send(
+        fd->connect_fd, self.refusal.data(), self.refusal.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    ::shutdown(fd->connect_fd, SHUT_RDWR);
 }
 
-void LiveServer::Impl::page(const httplib::Request& req, httplib::Response& res)
+MHD_Result LiveServer::Impl::request(
+    MHD_Connection* c, const char* url, const char* method, void** state)
+{
+    // Called once the headers are in: the answer never depends on a body.
+    if (*state)
+        return MHD_NO;
+    *state = this;
+    guard->requestRead(c);
+    HeaderTally t;
+    MHD_get_connection_values(c, MHD_HEADER_KIND, tally, &t);
+    if (t.contentLengths > 1)
+        return queue(c, errorResponse(400));
+    if (const auto refused =
+            refuseRequest(method, url, t.bytes + std::strlen(url), t.announcesBody ? 1 : 0))
+        return queue(c, *refused);
+    if (std::string_view(url) == kEventStreamPath)
+        return eventStream(c);
+    return page(c, url);
+}
+
+MHD_Result LiveServer::Impl::page(MHD_Connection* c, const char* url)
 {
     const auto heat = feed.heat();
     const auto race = currentSite();
@@ -216,58 +259,108 @@ void LiveServer::Impl::page(const httplib::Request& req, httplib::Response& res)
     state.heatVersion = heat->version;
     state.heatJson = &heat->json;
     state.race = race.get();
-    answer(res, routeRequest(req.path, state));
-    if (res.status == 200)
-        res.set_header("Cache-Control", "no-store");
+    return queue(c, routeRequest(url, state));
 }
 
-void LiveServer::Impl::eventStream(httplib::Response& res)
+MHD_Result LiveServer::Impl::eventStream(MHD_Connection* c)
 {
     if (streams.fetch_add(1) >= limits.maxStreams) {
         streams.fetch_sub(1);
-        answer(res, errorResponse(503));
-        return;
+        return queue(c, errorResponse(503));
     }
-    // Counts the stream until the last copy of the provider is gone.
-    auto ticket = std::shared_ptr<void>(nullptr, [this](void*) { streams.fetch_sub(1); });
-    res.set_header("Cache-Control", "no-store");
-    using Clock = std::chrono::steady_clock;
-    struct Progress {
-        std::uint64_t sent = ~0ULL;
-        Clock::time_point lastEvent {};
-        Clock::time_point lastWrite = Clock::now();
-    };
-    auto progress = std::make_shared<Progress>();
-    res.set_chunked_content_provider(
-        "text/event-stream", [this, ticket, progress](std::size_t, httplib::DataSink& sink) {
-            Progress& p = *progress;
-            // The next event waits out the client's interval: a fast heat
-            // reaches each phone as its latest state, never as a backlog.
-            const auto ready = p.lastEvent + limits.eventInterval;
-            while (!stopping && Clock::now() < ready)
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            std::shared_ptr<const HeatSnapshot> heat;
-            while (!stopping) {
-                heat = p.sent == ~0ULL ? feed.heat()
-                                       : feed.waitHeatAfter(p.sent, std::chrono::seconds(1));
-                if (heat->version != p.sent ||
-                    Clock::now() - p.lastWrite >= limits.keepAliveComment)
-                    break;
-            }
-            if (stopping || !sink.is_writable())
-                return false;
-            std::string text;
-            if (heat->version == p.sent) {
-                text = ": ok\n\n";
-            } else {
-                text = (p.sent == ~0ULL ? "retry: 2000\n" : "") + std::string("id: ") +
-                    std::to_string(heat->version) + "\ndata: " + heat->json + "\n\n";
-                p.sent = heat->version;
-                p.lastEvent = Clock::now();
-            }
-            p.lastWrite = Clock::now();
-            return sink.write(text.data(), text.size());
+    auto* s = new Stream;
+    s->server = this;
+    s->connection = c;
+    MHD_Response* r = MHD_create_response_from_callback(
+        MHD_SIZE_UNKNOWN, 4096,
+        [](void* cls, std::uint64_t, char* buffer, std::size_t max) -> ssize_t {
+            auto& stream = *static_cast<Stream*>(cls);
+            return stream.server->streamBytes(stream, buffer, max);
+        },
+        s,
+        [](void* cls) {
+            auto* stream = static_cast<Stream*>(cls);
+            stream->server->streams.fetch_sub(1);
+            delete stream;
         });
+    if (!r)
+        return MHD_NO;
+    addCommonHeaders(r);
+    MHD_add_response_header(r, MHD_HTTP_HEADER_CONTENT_TYPE, "text/event-stream");
+    MHD_add_response_header(r, MHD_HTTP_HEADER_CACHE_CONTROL, "no-store");
+    const MHD_Result done = MHD_queue_response(c, MHD_HTTP_OK, r);
+    MHD_destroy_response(r);
+    return done;
+}
+
+ssize_t LiveServer::Impl::streamBytes(Stream& s, char* buffer, std::size_t max)
+{
+    if (s.offset == s.text.size()) {
+        if (stopping)
+            return MHD_CONTENT_READER_END_OF_STREAM;
+        const auto heat = feed.heat();
+        const auto now = Clock::now();
+        if (heat->version != s.sent) {
+            s.text = (s.sent == ~0ULL ? "retry: 2000\n" : "") + std::string("id: ") +
+                std::to_string(heat->version) + "\ndata: " + heat->json + "\n\n";
+            s.sent = heat->version;
+        } else if (now - s.lastWrite >= limits.keepAliveComment / 2) {
+            s.text = ": ok\n\n";
+        } else {
+            // Nothing to say: parked until the heat changes or the next
+            // keep-alive, costing no thread and no poll meanwhile.
+            std::lock_guard lock(parkMutex);
+            if (stopping)
+                return MHD_CONTENT_READER_END_OF_STREAM;
+            parked.push_back(s.connection);
+            MHD_suspend_connection(s.connection);
+            return 0;
+        }
+        s.offset = 0;
+        s.lastWrite = now;
+    }
+    const std::size_t n = std::min(max, s.text.size() - s.offset);
+    std::memcpy(buffer, s.text.data() + s.offset, n);
+    s.offset += n;
+    return static_cast<ssize_t>(n);
+}
+
+void LiveServer::Impl::resumeParked()
+{
+    std::lock_guard lock(parkMutex);
+    for (MHD_Connection* c : parked)
+        MHD_resume_connection(c);
+    parked.clear();
+}
+
+// The one place the event streams are fanned out from, and where overdue
+// requests are dropped.
+void LiveServer::Impl::watch()
+{
+    std::uint64_t seen = feed.heat()->version;
+    auto lastResume = Clock::now();
+    auto lastKeepAlive = lastResume;
+    while (!stopping) {
+        const auto heat = feed.waitHeatAfter(seen, std::chrono::milliseconds(100));
+        if (stopping)
+            break;
+        auto now = Clock::now();
+        if (heat->version != seen && now - lastResume < limits.eventInterval) {
+            std::unique_lock lock(parkMutex);
+            stopChanged.wait_for(lock, limits.eventInterval - (now - lastResume),
+                [&] { return stopping.load(); });
+            now = Clock::now();
+        }
+        const bool keepAlive = now - lastKeepAlive >= limits.keepAliveComment / 2;
+        if (heat->version != seen || keepAlive) {
+            seen = heat->version;
+            lastResume = now;
+            if (keepAlive)
+                lastKeepAlive = now;
+            resumeParked();
+        }
+        guard->dropOverdue(now);
+    }
 }
 
 LiveServer::LiveServer(LiveFeed& feed, LiveServerLimits limits)
@@ -283,41 +376,78 @@ LiveServer::~LiveServer()
 bool LiveServer::start(const ServeAddress& where, std::string& error)
 {
     stop();
-    impl_->stopping = false;
-    impl_->configure();
+    Impl& d = *impl_;
     const std::string host = where.address.empty() ? std::string(kAllAddresses) : where.address;
-    if (where.port == 0) {
-        impl_->port = impl_->server->bind_to_any_port(host);
-    } else if (impl_->server->bind_to_port(host, where.port)) {
-        impl_->port = where.port;
-    } else {
-        impl_->port = -1;
+    error = "Impossible d'ouvrir l'adresse " + host + ":" + std::to_string(where.port) +
+        " (port déjà utilisé par un autre programme ou adresse absente de ce PC).";
+    sockaddr_in bind {};
+    bind.sin_family = AF_INET;
+    bind.sin_port = htons(static_cast<std::uint16_t>(where.port));
+    if (where.port < 0 || where.port > 65535 || ::inet_pton(AF_INET, host.c_str(), &bind.sin_addr) != 1)
+        return false;
+    // Every connection is a descriptor: room for the caps, not the usual 1024.
+    rlimit files {};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < 8192 &&
+        files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = std::min<rlim_t>(files.rlim_max, 8192);
+        ::setrlimit(RLIMIT_NOFILE, &files);
     }
-    if (impl_->port <= 0) {
-        error = "Impossible d'ouvrir l'adresse " + host + ":" + std::to_string(where.port) +
-            " (port déjà utilisé par un autre programme ou adresse absente de ce PC).";
-        impl_->server.reset();
+    d.stopping = false;
+    d.guard = std::make_unique<ConnectionGuard>(
+        d.limits.maxConnections, d.limits.maxPerAddress, d.limits.requestTimeout);
+    const auto memory = d.limits.connectionMemory;
+    // The library's own ceiling, above ours: beyond it a connection is
+    // closed unanswered, below it ours answers 503.
+    const auto hardLimit = static_cast<unsigned>(d.limits.maxConnections * 2 + 16);
+    d.daemon = MHD_start_daemon(MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL |
+            MHD_ALLOW_SUSPEND_RESUME,
+        0, nullptr, nullptr, &Impl::onRequest, &d,
+        MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&bind),
+        MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(d.limits.threads),
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, memory,
+        MHD_OPTION_CONNECTION_LIMIT, hardLimit,
+        MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(d.limits.idleTimeout.count()),
+        MHD_OPTION_LISTEN_BACKLOG_SIZE, 256u,
+        // What the standard demands of a client (a Host header in HTTP/1.1, no
+        // space in a header name): browsers comply, a forged request does not.
+        MHD_OPTION_STRICT_FOR_CLIENT, 1,
+        MHD_OPTION_NOTIFY_CONNECTION, &Impl::onConnection, &d,
+        MHD_OPTION_NOTIFY_COMPLETED, &Impl::onCompleted, &d,
+        MHD_OPTION_END);
+    if (!d.daemon) {
+        d.guard.reset();
         return false;
     }
-    impl_->listener = std::thread([server = impl_->server.get()] { server->listen_after_bind(); });
+    const MHD_DaemonInfo* info = MHD_get_daemon_info(d.daemon, MHD_DAEMON_INFO_BIND_PORT);
+    d.port = info ? info->port : where.port;
+    d.watcher = std::thread([&d] { d.watch(); });
+    error.clear();
     return true;
 }
 
 void LiveServer::stop()
 {
-    if (!impl_->server)
+    Impl& d = *impl_;
+    if (!d.daemon)
         return;
-    impl_->stopping = true;
-    impl_->server->stop();
-    if (impl_->listener.joinable())
-        impl_->listener.join();
-    impl_->server.reset();
-    impl_->port = 0;
+    {
+        // No stream parks itself once this is set; the parked ones end.
+        std::lock_guard lock(d.parkMutex);
+        d.stopping = true;
+    }
+    d.stopChanged.notify_all();
+    d.resumeParked();
+    if (d.watcher.joinable())
+        d.watcher.join();
+    MHD_stop_daemon(d.daemon);
+    d.daemon = nullptr;
+    d.guard.reset();
+    d.port = 0;
 }
 
 bool LiveServer::running() const
 {
-    return impl_->server != nullptr;
+    return impl_->daemon != nullptr;
 }
 
 int LiveServer::port() const
@@ -328,6 +458,11 @@ int LiveServer::port() const
 int LiveServer::streams() const
 {
     return impl_->streams.load();
+}
+
+int LiveServer::connections() const
+{
+    return impl_->guard ? impl_->guard->count() : 0;
 }
 
 } // namespace ksy

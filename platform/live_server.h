@@ -1,29 +1,37 @@
 #pragma once
-// The web server of the live results: cpp-httplib on threads of its own,
-// serving what the LiveFeed holds. Requests read snapshots and never touch
-// the timing objects; the caps below keep a crowd of phones (or a hostile
-// client on a public network) from eating the timing PC's memory or threads.
+// The web server of the live results: GNU libmicrohttpd on a fixed few
+// threads of its own, serving what the LiveFeed holds. Requests read
+// snapshots and never touch the timing objects; the caps below hold while a
+// request is read, so that a crowd of phones (or a hostile client on a public
+// network) cannot eat the timing PC's memory or threads.
 #include "live/live_feed.h"
 #include "live/live_settings.h"
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <memory>
 #include <string>
 
 namespace ksy {
 
 struct LiveServerLimits {
-    int maxThreads = 300; // requests handled at once (event streams included)
-    int maxQueued = 64; // connections waiting for a thread; more get 503
-    int maxStreams = 250; // event streams at once; more get 503
+    int threads = 2; // the server's own, whatever the number of clients
+    int maxConnections = 600; // open at once in all; more get 503
+    int maxPerAddress = 16; // open at once from one address; more get 503
+    int maxStreams = 500; // event streams at once; more get 503
+    // Memory of one connection: its request (headers refused with 431 when
+    // they do not fit) and the part of its answer being written.
+    std::size_t connectionMemory = 32 * 1024;
     // At most one event per client in this interval: a client gets the latest
     // heat, never a backlog.
     std::chrono::milliseconds eventInterval {200};
-    std::chrono::seconds keepAliveComment {15};
-    // A client that does not take its bytes within this time is dropped.
-    std::chrono::seconds writeTimeout {3};
-    std::chrono::seconds readTimeout {3};
+    std::chrono::seconds keepAliveComment {10};
+    // A request not read in full within this time (counted from the
+    // connection or the previous answer) is dropped, however slowly it trickles.
+    std::chrono::milliseconds requestTimeout {5000};
+    // A client that neither sends nor takes bytes for this long is dropped.
+    std::chrono::seconds idleTimeout {10};
 };
 
 class LiveServer {
@@ -39,8 +47,9 @@ public:
     void stop();
     bool running() const;
     int port() const;
-    // Event streams open now.
+    // Event streams / connections open now.
     int streams() const;
+    int connections() const;
 
 private:
     struct Impl;

@@ -19,7 +19,7 @@ packages=(
   # fuzzing the readers of outside input (scripts/fuzz.sh): clang and libFuzzer
   clang libclang-rt-14-dev
   # live results: web server, QR code of its address, the headless browser test
-  libcpp-httplib-dev libqrencode-dev chromium chromium-driver python3-selenium
+  libmicrohttpd-dev libqrencode-dev chromium chromium-driver python3-selenium
   # checking the desktop entry and building the Debian package
   desktop-file-utils dpkg-dev
 )

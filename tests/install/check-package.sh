@@ -25,7 +25,7 @@ if grep -vE '^/(usr/?|usr/(bin|share)(/.*)?)?$' "$tmp/files" | grep -q .; then
   fail "files outside /usr/bin and /usr/share"
 fi
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6printsupport6 libqt6multimedia6 fonts-liberation; do
+for d in libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libmicrohttpd12 fonts-liberation; do
   [[ $depends == *"$d"* ]] || fail "dependency not computed: $d (Depends: $depends)"
 done
 echo "package: ok ($(basename "$deb"))"

@@ -8,11 +8,17 @@
 
 namespace ksy::test {
 
-RawClient::RawClient(int port, int receiveBuffer)
+RawClient::RawClient(int port, int receiveBuffer, const char* from)
 {
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     if (receiveBuffer > 0)
         ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+    if (from) {
+        sockaddr_in local {};
+        local.sin_family = AF_INET;
+        ::inet_pton(AF_INET, from, &local.sin_addr);
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&local), sizeof local);
+    }
     sockaddr_in a {};
     a.sin_family = AF_INET;
     a.sin_port = htons(static_cast<std::uint16_t>(port));

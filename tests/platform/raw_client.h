@@ -9,7 +9,8 @@ namespace ksy::test {
 class RawClient {
 public:
     // receiveBuffer > 0: a small socket buffer, for a client that reads slowly.
-    explicit RawClient(int port, int receiveBuffer = 0);
+    // from: the loopback address it connects from ("127.0.0.2": another phone).
+    explicit RawClient(int port, int receiveBuffer = 0, const char* from = nullptr);
     ~RawClient();
     RawClient(const RawClient&) = delete;
     RawClient& operator=(const RawClient&) = delete;
