@@ -74,19 +74,19 @@ footer { color: #333; font-size: 16px; margin: 24px 0 12px; }
      name on the first line, then each value after its label, wrapping
      instead of widening the page. */
   #direct thead { display: none; }
-  #direct, #direct tbody { display: block; }
-  #direct tr { display: flex; flex-wrap: wrap; position: relative; padding-left: 2.6em;
-    border-bottom: 2px solid #000; }
-  #direct td { border: 0; padding: 2px 6px 2px 4px; text-align: left; }
-  #direct td.pos { position: absolute; left: 0; top: 0; bottom: 0; width: 2.2em;
-    display: flex; align-items: center; justify-content: center; font-size: 20px; }
-  #direct td.ligne, #direct td.ecart-precedent { display: none; }
-  #direct td.nom { flex: 1 1 70%; min-width: 0; font-size: 18px; }
-  #direct td.fin { flex: 0 0 auto; }
-  #direct td.fin:empty { display: none; }
+  #direct, #direct tbody { display: block; border-collapse: separate; }
+  #direct tr { display: flex; flex-wrap: wrap; align-items: baseline; position: relative;
+    margin-left: 44px; border-bottom: 2px solid #000; }
+  #direct td { border: 0; padding: 2px 6px 2px 4px; text-align: left; order: 4; }
+  #direct td.pos { position: absolute; left: -44px; top: 0; bottom: 0; width: 40px;
+    padding: 0; display: flex; align-items: center; justify-content: center; font-size: 20px;
+    border-bottom: 2px solid #000; margin-bottom: -2px; }
+  #direct td.ligne, #direct td.ecart-precedent, #direct td:empty { display: none; }
+  #direct td.nom { flex: 1 1 60%; min-width: 0; font-size: 18px; order: 1; }
+  #direct td.fin { flex: 0 0 auto; order: 2; }
+  #direct td.tours { flex: 0 1 auto; order: 3; }
   #direct td[data-titre] { flex: 1 1 auto; }
   #direct td[data-titre]::before { content: attr(data-titre) " "; font-weight: normal; }
-  #direct td.tours { flex: 0 1 auto; }
 }
 )";
 }
