@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
@@ -45,6 +47,12 @@ std::string request(const std::string& extra = "", const std::string& target = "
 {
     return "GET " + target + " HTTP/1.1\r\nHost: kestrel\r\nConnection: close\r\n" + extra +
         "\r\n";
+}
+
+int threadCount()
+{
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/task"),
+        std::filesystem::directory_iterator {}));
 }
 
 long residentKilobytes()
@@ -158,8 +166,11 @@ TEST(LiveServerHostile, TrickledRequestsLockNobodyOutAndAreDropped)
     limits.maxPerAddress = 1000; // all 400 from one address are held
     limits.requestTimeout = 2000ms;
     Serving s(limits);
+    const int threads = threadCount();
     Tricklers slow(s.port(), 400);
     ASSERT_EQ(slow.trickle(), 400);
+    // The server's threads are the same few, however many connections.
+    EXPECT_EQ(threadCount(), threads);
 
     const auto start = SteadyClock::now();
     const std::string probe = exchange(s.port(), request());
@@ -179,6 +190,11 @@ TEST(LiveServerHostile, TrickledRequestsLockNobodyOutAndAreDropped)
         slow.clients.front()->readSome(100ms);
     }
     EXPECT_EQ(open, 0);
+    // Every one of them is forgotten: none still counts against its address.
+    const auto forgotten = SteadyClock::now() + 5s;
+    while (s.server.connections() > 0 && SteadyClock::now() < forgotten)
+        std::this_thread::yield();
+    EXPECT_EQ(s.server.connections(), 0);
 }
 
 TEST(LiveServerHostile, ConnectionsBeyondTheCapsGet503AndOtherPhonesStillGetIn)
