@@ -24,7 +24,8 @@ std::string heatDay(std::string_view description)
     return std::string(day);
 }
 
-RaceHeading readRaceHeading(std::string_view raceBytes, const std::vector<std::string>& descriptions)
+RaceHeading readRaceHeading(
+    std::string_view raceBytes, const std::vector<std::string>& descriptions)
 {
     RaceHeading h;
     StringSource in(raceBytes);
@@ -37,7 +38,9 @@ RaceHeading readRaceHeading(std::string_view raceBytes, const std::vector<std::s
         h.track = cp1252ToUtf8(track.trackName);
     }
     // Days compare as year, month, day.
-    const auto key = [](const std::string& d) { return d.substr(6, 4) + d.substr(3, 2) + d.substr(0, 2); };
+    const auto key = [](const std::string& d) {
+        return d.substr(6, 4) + d.substr(3, 2) + d.substr(0, 2);
+    };
     for (const std::string& d : descriptions) {
         const std::string day = heatDay(d);
         if (!day.empty() && (h.date.empty() || key(day) > key(h.date)))

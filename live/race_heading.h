@@ -17,7 +17,8 @@ struct RaceHeading {
 // The race's name, club and track from its "PisteCourse" section (Windows-1252
 // bytes of the race file), and the latest day among the heat descriptions
 // ("... - Départ 07/12/2026 10:30", UTF-8).
-RaceHeading readRaceHeading(std::string_view raceBytes, const std::vector<std::string>& descriptions);
+RaceHeading readRaceHeading(
+    std::string_view raceBytes, const std::vector<std::string>& descriptions);
 
 // "07/12/2026" of the "Départ" date in a heat description, empty when none.
 std::string heatDay(std::string_view description);

@@ -40,9 +40,8 @@ void addCommonHeaders(MHD_Response* r)
 
 MHD_Result queue(MHD_Connection* c, const WebResponse& w)
 {
-    MHD_Response* r =
-        MHD_create_response_from_buffer(w.body.size(), const_cast<char*>(w.body.data()),
-            MHD_RESPMEM_MUST_COPY);
+    MHD_Response* r = MHD_create_response_from_buffer(
+        w.body.size(), const_cast<char*>(w.body.data()), MHD_RESPMEM_MUST_COPY);
     if (!r)
         return MHD_NO;
     addCommonHeaders(r);
@@ -110,8 +109,8 @@ std::string today()
     std::tm local {};
     ::localtime_r(&now, &local);
     char text[48];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", local.tm_mday, local.tm_mon + 1,
-        local.tm_year + 1900);
+    std::snprintf(
+        text, sizeof text, "%02d/%02d/%04d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
     return text;
 }
 
@@ -193,13 +192,13 @@ struct LiveServer::Impl {
     void resumeParked();
     void watch();
 
-    static MHD_Result onRequest(void* cls, MHD_Connection* c, const char* url,
-        const char* method, const char*, const char*, std::size_t*, void** state)
+    static MHD_Result onRequest(void* cls, MHD_Connection* c, const char* url, const char* method,
+        const char*, const char*, std::size_t*, void** state)
     {
         return static_cast<Impl*>(cls)->request(c, url, method, state);
     }
-    static void onConnection(void* cls, MHD_Connection* c, void** context,
-        MHD_ConnectionNotificationCode what);
+    static void onConnection(
+        void* cls, MHD_Connection* c, void** context, MHD_ConnectionNotificationCode what);
     static void onCompleted(void* cls, MHD_Connection* c, void**, MHD_RequestTerminationCode)
     {
         static_cast<Impl*>(cls)->guard->answered(c, Clock::now());
@@ -216,8 +215,7 @@ void LiveServer::Impl::onConnection(
         return;
     }
     const MHD_ConnectionInfo* fd = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CONNECTION_FD);
-    const MHD_ConnectionInfo* from =
-        MHD_get_connection_info(c, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    const MHD_ConnectionInfo* from = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
     if (!fd)
         return;
     *context = &self; // counted: uncounted when closed
@@ -347,8 +345,8 @@ void LiveServer::Impl::watch()
         auto now = Clock::now();
         if (heat->version != seen && now - lastResume < limits.eventInterval) {
             std::unique_lock lock(parkMutex);
-            stopChanged.wait_for(lock, limits.eventInterval - (now - lastResume),
-                [&] { return stopping.load(); });
+            stopChanged.wait_for(
+                lock, limits.eventInterval - (now - lastResume), [&] { return stopping.load(); });
             now = Clock::now();
         }
         const bool keepAlive = now - lastKeepAlive >= limits.keepAliveComment / 2;
@@ -383,7 +381,8 @@ bool LiveServer::start(const ServeAddress& where, std::string& error)
     sockaddr_in bind {};
     bind.sin_family = AF_INET;
     bind.sin_port = htons(static_cast<std::uint16_t>(where.port));
-    if (where.port < 0 || where.port > 65535 || ::inet_pton(AF_INET, host.c_str(), &bind.sin_addr) != 1)
+    if (where.port < 0 || where.port > 65535 ||
+        ::inet_pton(AF_INET, host.c_str(), &bind.sin_addr) != 1)
         return false;
     // Every connection is a descriptor: room for the caps, not the usual 1024.
     rlimit files {};
@@ -399,21 +398,17 @@ bool LiveServer::start(const ServeAddress& where, std::string& error)
     // The library's own ceiling, above ours: beyond it a connection is
     // closed unanswered, below it ours answers 503.
     const auto hardLimit = static_cast<unsigned>(d.limits.maxConnections * 2 + 16);
-    d.daemon = MHD_start_daemon(MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL |
-            MHD_ALLOW_SUSPEND_RESUME,
-        0, nullptr, nullptr, &Impl::onRequest, &d,
-        MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&bind),
+    d.daemon = MHD_start_daemon(
+        MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL | MHD_ALLOW_SUSPEND_RESUME, 0, nullptr,
+        nullptr, &Impl::onRequest, &d, MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&bind),
         MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(d.limits.threads),
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, memory,
-        MHD_OPTION_CONNECTION_LIMIT, hardLimit,
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, memory, MHD_OPTION_CONNECTION_LIMIT, hardLimit,
         MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(d.limits.idleTimeout.count()),
         MHD_OPTION_LISTEN_BACKLOG_SIZE, 256u,
         // What the standard demands of a client (a Host header in HTTP/1.1, no
         // space in a header name): browsers comply, a forged request does not.
-        MHD_OPTION_STRICT_FOR_CLIENT, 1,
-        MHD_OPTION_NOTIFY_CONNECTION, &Impl::onConnection, &d,
-        MHD_OPTION_NOTIFY_COMPLETED, &Impl::onCompleted, &d,
-        MHD_OPTION_END);
+        MHD_OPTION_STRICT_FOR_CLIENT, 1, MHD_OPTION_NOTIFY_CONNECTION, &Impl::onConnection, &d,
+        MHD_OPTION_NOTIFY_COMPLETED, &Impl::onCompleted, &d, MHD_OPTION_END);
     if (!d.daemon) {
         d.guard.reset();
         return false;

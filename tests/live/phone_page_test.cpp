@@ -55,7 +55,8 @@ TEST(PhonePage, OptionKeywordsReadAsTheDialogSaysThem)
         "12 tours - Départ décalé - Tous les pilotes doivent faire tous les tours");
     EXPECT_EQ(optionsInWords("FINTOURSignalSonore"), "Arrêt immédiat au signal sonore");
     // Only whole parts are words to replace: a name that contains a keyword stays.
-    EXPECT_EQ(optionsInWords("Tabur - Manche1 - XDEPARTDecale - "), "Tabur - Manche1 - XDEPARTDecale - ");
+    EXPECT_EQ(
+        optionsInWords("Tabur - Manche1 - XDEPARTDecale - "), "Tabur - Manche1 - XDEPARTDecale - ");
     EXPECT_EQ(optionsInWords(""), "");
 }
 
@@ -100,8 +101,8 @@ TEST(PhonePage, StylesheetReadsInTheSunWithTheBoardsColours)
         std::string::npos);
     EXPECT_NE(rule("td.record-perso").find(hexColour(theme.colours[ColourPersonalBest])),
         std::string::npos);
-    EXPECT_NE(rule("tr.nouveau td.pos, tr.nouveau td.ligne").find(
-                  hexColour(theme.colours[ColourChangedRow])),
+    EXPECT_NE(rule("tr.nouveau td.pos, tr.nouveau td.ligne")
+                  .find(hexColour(theme.colours[ColourChangedRow])),
         std::string::npos);
     EXPECT_NE(rule("body").find("color: #000"), std::string::npos);
 }
@@ -112,7 +113,8 @@ TEST(PhonePage, TheIndexNamesTheRaceItsTrackAndItsDay)
     EXPECT_EQ(heatDay("Départ 7/12/2026"), "");
     EXPECT_EQ(heatDay("."), "");
 
-    const std::string bytes = cp1252("PisteCourse\t\nCoupe de la Baie <1>\tCVL\tPlage de Lège\t4\t\n");
+    const std::string bytes =
+        cp1252("PisteCourse\t\nCoupe de la Baie <1>\tCVL\tPlage de Lège\t4\t\n");
     const RaceHeading h = readRaceHeading(bytes,
         {"Départ 30/11/2026 09:00", "Départ 02/12/2026 10:00", "", "Départ 01/12/2026 18:00"});
     EXPECT_EQ(h.race, "Coupe de la Baie <1>");

@@ -11,9 +11,9 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <poll.h>
 #include <sys/socket.h>
@@ -45,8 +45,7 @@ struct Serving {
 
 std::string request(const std::string& extra = "", const std::string& target = "/")
 {
-    return "GET " + target + " HTTP/1.1\r\nHost: kestrel\r\nConnection: close\r\n" + extra +
-        "\r\n";
+    return "GET " + target + " HTTP/1.1\r\nHost: kestrel\r\nConnection: close\r\n" + extra + "\r\n";
 }
 
 int threadCount()
@@ -132,15 +131,16 @@ TEST(LiveServerHostile, HeaderFloodsAreRefusedEarlyAndCostNoMemory)
         EXPECT_EQ(statusOf(c.received), 431) << c.received.substr(0, 100);
     }
     // One line past the limit, and many small ones past it in total.
-    EXPECT_EQ(statusOf(exchange(s.port(), request("X-Big: " + std::string(9000, 'b') + "\r\n"))),
-        431);
+    EXPECT_EQ(
+        statusOf(exchange(s.port(), request("X-Big: " + std::string(9000, 'b') + "\r\n"))), 431);
     std::string many;
     for (int i = 0; i < 300; ++i)
         many += "X-H" + std::to_string(i) + ": " + std::string(24, 'v') + "\r\n";
     EXPECT_EQ(statusOf(exchange(s.port(), request(many))), 431);
     // Headers a browser really sends still pass.
-    EXPECT_EQ(statusOf(exchange(s.port(), request("User-Agent: " + std::string(300, 'u') +
-                                             "\r\nCookie: " + std::string(2000, 'c') + "\r\n"))),
+    EXPECT_EQ(statusOf(exchange(s.port(),
+                  request("User-Agent: " + std::string(300, 'u') +
+                      "\r\nCookie: " + std::string(2000, 'c') + "\r\n"))),
         200);
 
     // Four floods of 20 MB at once: the program barely grows.
@@ -291,8 +291,8 @@ TEST(LiveServerHostile, TheTickKeepsItsPaceUnderAttack)
     std::sort(micros.begin(), micros.end());
     const double p99 = micros[micros.size() * 99 / 100];
     RecordProperty("tick_p99_us", std::to_string(p99));
-    std::cout << micros.size() << " ticks under attack: p99 " << p99 << " us, max "
-              << micros.back() << " us\n";
+    std::cout << micros.size() << " ticks under attack: p99 " << p99 << " us, max " << micros.back()
+              << " us\n";
     // The benchmark holds the real bound; here the machine is shared.
     EXPECT_LT(p99, 1000.0);
     // The server still answers.
