@@ -185,7 +185,8 @@ struct LiveServer::Impl {
         return site;
     }
 
-    MHD_Result request(MHD_Connection* c, const char* url, const char* method, void** state);
+    MHD_Result request(MHD_Connection* c, const char* url, const char* method,
+        std::size_t bodyBytes, void** state);
     MHD_Result page(MHD_Connection* c, const char* url);
     MHD_Result eventStream(MHD_Connection* c);
     ssize_t streamBytes(Stream& s, char* buffer, std::size_t max);
@@ -193,9 +194,9 @@ struct LiveServer::Impl {
     void watch();
 
     static MHD_Result onRequest(void* cls, MHD_Connection* c, const char* url, const char* method,
-        const char*, const char*, std::size_t*, void** state)
+        const char*, const char*, std::size_t* bodyBytes, void** state)
     {
-        return static_cast<Impl*>(cls)->request(c, url, method, state);
+        return static_cast<Impl*>(cls)->request(c, url, method, *bodyBytes, state);
     }
     static void onConnection(
         void* cls, MHD_Connection* c, void** context, MHD_ConnectionNotificationCode what);
@@ -229,20 +230,26 @@ void LiveServer::Impl::onConnection(
 }
 
 MHD_Result LiveServer::Impl::request(
-    MHD_Connection* c, const char* url, const char* method, void** state)
+    MHD_Connection* c, const char* url, const char* method, std::size_t bodyBytes, void** state)
 {
-    // Called once the headers are in: the answer never depends on a body.
-    if (*state)
+    // First call, once the headers are in: a refusal is answered at once and
+    // the connection closed with it, since the answer never depends on a body.
+    if (!*state) {
+        *state = this;
+        guard->requestRead(c);
+        HeaderTally t;
+        MHD_get_connection_values(c, MHD_HEADER_KIND, tally, &t);
+        if (t.contentLengths > 1)
+            return queue(c, errorResponse(400));
+        if (const auto refused =
+                refuseRequest(method, url, t.bytes + std::strlen(url), t.announcesBody ? 1 : 0))
+            return queue(c, *refused);
+        return MHD_YES;
+    }
+    // Second call, the request complete: answered here, the library keeps the
+    // connection open for the phone's next request.
+    if (bodyBytes != 0)
         return MHD_NO;
-    *state = this;
-    guard->requestRead(c);
-    HeaderTally t;
-    MHD_get_connection_values(c, MHD_HEADER_KIND, tally, &t);
-    if (t.contentLengths > 1)
-        return queue(c, errorResponse(400));
-    if (const auto refused =
-            refuseRequest(method, url, t.bytes + std::strlen(url), t.announcesBody ? 1 : 0))
-        return queue(c, *refused);
     if (std::string_view(url) == kEventStreamPath)
         return eventStream(c);
     return page(c, url);

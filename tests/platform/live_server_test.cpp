@@ -131,6 +131,29 @@ TEST(LiveServer, HeadAndRangeAnswerAsGetDoes)
     }
 }
 
+// A phone asks for the page, its stylesheet and its script on one
+// connection: each answer leaves the connection open for the next.
+TEST(LiveServer, OneConnectionServesRequestAfterRequest)
+{
+    Serving s;
+    RawClient phone(s.port());
+    for (const char* path : {"/", "/style.css", "/direct.js", "/api/direct"}) {
+        phone.received.clear();
+        ASSERT_TRUE(phone.send(std::string("GET ") + path + " HTTP/1.1\r\nHost: kestrel\r\n\r\n"))
+            << path;
+        const auto complete = [&] {
+            const auto end = phone.received.find("\r\n\r\n");
+            const auto length = phone.received.find("Content-Length: ");
+            return end != std::string::npos && length != std::string::npos &&
+                phone.received.size() >=
+                end + 4 + std::stoul(phone.received.substr(length + 16));
+        };
+        ASSERT_TRUE(eventually([&] { return phone.readSome(10ms) && complete(); })) << path;
+        EXPECT_EQ(statusOf(phone.received), 200) << path;
+        EXPECT_EQ(phone.received.find("Connection: close"), std::string::npos) << path;
+    }
+}
+
 TEST(LiveServer, SlowReadersAreDroppedAndStreamsBeyondTheCapRefused)
 {
     LiveServerLimits limits;
