@@ -5,6 +5,7 @@
 #include "live/live_feed.h"
 #include "platform/live_server.h"
 #include "raw_client.h"
+#include "serving.h"
 #include "stepped_heat.h"
 
 #include <algorithm>
@@ -24,24 +25,12 @@ using namespace ksy;
 using namespace std::chrono_literals;
 using test::exchange;
 using test::RawClient;
+using test::Serving;
 using test::statusOf;
 
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
-
-struct Serving {
-    explicit Serving(LiveServerLimits limits = {})
-        : server(feed, limits)
-    {
-        std::string error;
-        EXPECT_TRUE(server.start({"127.0.0.1", 0}, error)) << error;
-    }
-    int port() const { return server.port(); }
-
-    LiveFeed feed;
-    LiveServer server;
-};
 
 std::string request(const std::string& extra = "", const std::string& target = "/")
 {

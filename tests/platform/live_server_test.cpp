@@ -2,6 +2,7 @@
 #include "live/live_feed.h"
 #include "platform/live_server.h"
 #include "raw_client.h"
+#include "serving.h"
 #include "stepped_heat.h"
 
 #include <algorithm>
@@ -17,23 +18,10 @@ using namespace ksy;
 using namespace std::chrono_literals;
 using test::exchange;
 using test::RawClient;
+using test::Serving;
 using test::statusOf;
 
 namespace {
-
-class Serving {
-public:
-    explicit Serving(LiveServerLimits limits = {})
-        : server(feed, limits)
-    {
-        std::string error;
-        EXPECT_TRUE(server.start({"127.0.0.1", 0}, error)) << error;
-    }
-    int port() const { return server.port(); }
-
-    LiveFeed feed;
-    LiveServer server;
-};
 
 // Waits, without sleeping, until the condition holds or the deadline passes.
 template <class Condition> bool eventually(Condition condition, std::chrono::seconds limit = 10s)
