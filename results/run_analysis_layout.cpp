@@ -17,6 +17,9 @@ constexpr Colour kCurve = rgb(5, 120, 0);
 constexpr int kText = 14;
 // A lap of the strip counted without a recorded time.
 constexpr std::string_view kNoLapTimeText = "\xE2\x80\x94";
+// The characters of a printed title that surely fit between x 360 and the
+// right edge of the boxes.
+constexpr std::size_t kOneLineTitle = 36;
 // The right edge of the printed boxes.
 constexpr int kBoxesRight = 710;
 
@@ -236,10 +239,20 @@ ReportDocument runAnalysisReport(const PilotResult& run, int first, int last)
     doc.identity = reportIdentity(ReportKind::PilotRunAnalysis);
     ReportPage page(ReportKind::PilotRunAnalysis);
     const RunAnalysisForm form(run, AnalysisView::Data);
-    // Both lines end at the right edge of the three boxes below them: a
-    // long pilot or course name is cut there rather than off the page.
-    page.fittedText(report_role::kTitle, 360, 130, kBoxesRight - 360,
-        cp1252ToUtf8(form.titleLine()), 20);
+    // The lines end at the right edge of the three boxes below them: a long
+    // pilot or course name is cut there rather than off the page. A title
+    // too long for its place gives the pilot's name a line of its own, so
+    // that a long heading never cuts the name away.
+    const std::string title = form.titleLine();
+    if (title.size() <= kOneLineTitle) {
+        page.fittedText(
+            report_role::kTitle, 360, 130, kBoxesRight - 360, cp1252ToUtf8(title), 20);
+    } else {
+        page.fittedText(report_role::kTitle, 360, 130, kBoxesRight - 360,
+            cp1252ToUtf8(run.heading + " :"), 20);
+        page.fittedText(
+            report_role::kTitle, 360, 155, kBoxesRight - 360, cp1252ToUtf8(run.name), 20);
+    }
     page.fittedText(
         report_role::kTitle, 50, 210, kBoxesRight - 50, cp1252ToUtf8(form.trackLine()), 16);
     const std::string range =
