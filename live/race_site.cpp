@@ -76,7 +76,8 @@ RaceOptions raceOptions(const SectionIndex& index, int category)
     return options;
 }
 
-StoredHeat readStoredHeat(const SectionIndex& index, int c, int r, int h, const RaceOptions& options)
+StoredHeat readStoredHeat(
+    const SectionIndex& index, int c, int r, int h, const RaceOptions& options)
 {
     StoredHeat heat;
     heat.round = r;

@@ -119,8 +119,8 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
             // name stops short of the sum's first digit.
             const std::string sum = std::to_string(e.sum);
             const int sumLeft = kSumRight - reportDigitsWidth(static_cast<int>(sum.size()), kText);
-            p.fittedText(role::kCell, kNameX, top, sumLeft - kNameGap - kNameX, cp1252ToUtf8(e.name),
-                kText);
+            p.fittedText(
+                role::kCell, kNameX, top, sumLeft - kNameGap - kNameX, cp1252ToUtf8(e.name), kText);
             p.text(role::kCell, kSumRight, top, TextAlign::Right, sum, kText);
             for (std::size_t m = 0; m < 4; ++m) {
                 const RoundPoints& rp = e.points[m];

@@ -40,8 +40,8 @@ TEST(PublishedHeat, PilotWithoutALapKeepsHisRowBehindThoseWithLaps)
         dir.path() / "Course.race", {"Alpha", "Bravo", "Charlie", "Delta", "Echo"}, 3, 1);
     // Bravo started and completed no lap; slots 4 and up hold no pilot. In
     // heat 2 the pilot without a lap stands before a slot without a pilot.
-    race.storeHeat(1, 1, {{"Alpha", 5, 300000, 58000}, {"Bravo", 0, 0, 0},
-                             {"Charlie", 3, 200000, 61000}});
+    race.storeHeat(
+        1, 1, {{"Alpha", 5, 300000, 58000}, {"Bravo", 0, 0, 0}, {"Charlie", 3, 200000, 61000}});
     race.storeHeat(1, 2, {{"Echo", 0, 0, 0}, {"(NA)", 0, 0, 0}, {"Delta", 1, 60000, 0}});
 
     RaceSite site = readRaceSite(test::readFile(race.file()));
@@ -72,7 +72,8 @@ TEST(PublishedHeat, PilotWithoutALapKeepsHisRowBehindThoseWithLaps)
 TEST(PublishedHeat, CorrectedCountIsShownAndRankedAsOnTheBoard)
 {
     test::TempDir dir;
-    test::RankingRace race(dir.path() / "Course.race", {"Alpha", "Bravo", "Charlie", "Delta"}, 4, 1);
+    test::RankingRace race(
+        dir.path() / "Course.race", {"Alpha", "Bravo", "Charlie", "Delta"}, 4, 1);
     storeHeatResult(
         race.file(), heatResultTitle(1, 1, 1), 4, test::correctedHeat(), HeatResultTexts {});
     test::FakePrompts prompts;

@@ -23,8 +23,8 @@ protected:
     CorrectedCount()
         : race(dir.path() / "Course.race", {"Alpha", "Bravo", "Charlie", "Delta"}, 4, 1)
     {
-        storeHeatResult(race.file(), heatResultTitle(1, 1, 1), 4, test::correctedHeat(),
-            HeatResultTexts {});
+        storeHeatResult(
+            race.file(), heatResultTitle(1, 1, 1), 4, test::correctedHeat(), HeatResultTexts {});
     }
 
     // The texts a drawing puts at x (right-aligned columns), top to bottom.
@@ -55,8 +55,8 @@ TEST_F(CorrectedCount, StoredBytesKeepTheSlotLayoutWithBothCounts)
         std::string::npos);
     RunEntryTable back;
     HeatResultTexts texts;
-    ASSERT_EQ(loadHeatResult(race.file(), heatResultTitle(1, 1, 1), back, texts),
-        HeatResultRead::Ok);
+    ASSERT_EQ(
+        loadHeatResult(race.file(), heatResultTitle(1, 1, 1), back, texts), HeatResultRead::Ok);
     EXPECT_EQ(back.slot(1).passingCount, 5);
     EXPECT_EQ(back.slot(1).laps, 7);
     EXPECT_EQ(back.slot(2).passingCount, 7);
@@ -75,7 +75,8 @@ TEST_F(CorrectedCount, BoardAndSheetRankTheStoredHeatOnTheCorrectedCount)
     ASSERT_EQ(board.count, 4);
     const char* counts[] = {"7", "7", "6", "5"};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(board.board[static_cast<std::size_t>(i)].name, kOrder[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(
+            board.board[static_cast<std::size_t>(i)].name, kOrder[static_cast<std::size_t>(i)]);
         EXPECT_EQ(board.board[static_cast<std::size_t>(i)].passingCount, counts[i]);
     }
 
@@ -122,8 +123,8 @@ TEST_F(CorrectedCount, RoundRankingItsExportAndItsPrintTakeTheCorrectedCount)
 TEST_F(CorrectedCount, GlobalRankingBuiltOnTheValidatedRoundFollowsIt)
 {
     const OpenedRoundRanking round = openRoundRanking(race.file(), 1, 1, prompts);
-    ASSERT_EQ(storeRoundRanking(
-                  race.file(), 1, 1, round.criterion, round.scale, round.rows, 4, &prompts),
+    ASSERT_EQ(
+        storeRoundRanking(race.file(), 1, 1, round.criterion, round.scale, round.rows, 4, &prompts),
         RewriteResult::Written);
     const OpenedGlobalRanking global = openGlobalRanking(race.file(), 1, prompts);
     std::vector<std::string> names;
@@ -133,8 +134,8 @@ TEST_F(CorrectedCount, GlobalRankingBuiltOnTheValidatedRoundFollowsIt)
     EXPECT_EQ(global.entries[1].runs[0].laps, 7);
     EXPECT_EQ(global.entries[3].runs[0].laps, 5);
     const std::string text = globalRankingExport(global);
-    EXPECT_NE(text.find("2\tBravo\t2\t2\t\t\t\t\t\t\t\t\t7\t7:10.000\t1:01.000\t\n"),
-        std::string::npos)
+    EXPECT_NE(
+        text.find("2\tBravo\t2\t2\t\t\t\t\t\t\t\t\t7\t7:10.000\t1:01.000\t\n"), std::string::npos)
         << text;
     const Drawing page = globalRankingReport(global, ReportDate {}).pages.at(0);
     EXPECT_EQ(column(page, 800, 310), (std::vector<std::string> {"7", "7", "6", "5"}));

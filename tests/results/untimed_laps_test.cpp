@@ -117,7 +117,8 @@ TEST(UntimedLaps, AnalysisFiguresAndDrawingsTakeOnlyTimedLaps)
     EXPECT_NE(text.find("mean\t1:01.000\n"), std::string::npos) << text;
 
     // Screen views, the strip and the printed page.
-    for (const AnalysisView v : {AnalysisView::Data, AnalysisView::Histogram, AnalysisView::Curve}) {
+    for (const AnalysisView v :
+        {AnalysisView::Data, AnalysisView::Histogram, AnalysisView::Curve}) {
         RunAnalysisForm form(run, v);
         EXPECT_TRUE(negativeTexts(runSynthesisDrawing(form)).empty());
     }
@@ -138,7 +139,8 @@ TEST(UntimedLaps, AnalysisFiguresAndDrawingsTakeOnlyTimedLaps)
         if (const auto* t = std::get_if<TextOp>(&p.op); t && t->y == 27)
             strip.push_back(t->text);
     EXPECT_EQ(strip,
-        (std::vector<std::string> {"59.000", "1:03.000", "1:01.000", "1:01.000", "1:01.000", kDash}));
+        (std::vector<std::string> {
+            "59.000", "1:03.000", "1:01.000", "1:01.000", "1:01.000", kDash}));
 }
 
 TEST(UntimedLaps, StoredMarksAndRecomputedBestLapSkipLapsWithoutTime)

@@ -15,9 +15,9 @@
 #include "support/fakes.h"
 
 #include <QFontInfo>
+#include <QProcess>
 #include <algorithm>
 #include <cmath>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -44,8 +44,8 @@ std::vector<Placed> placed(const Drawing& d, const TextMetrics& m)
         if (const auto* t = std::get_if<TextOp>(&p.op)) {
             const int w = m.textWidth(t->font, t->text);
             const int left = t->align == TextAlign::Left ? t->x
-                : t->align == TextAlign::Right         ? t->x - w
-                                                       : t->x - w / 2;
+                : t->align == TextAlign::Right           ? t->x - w
+                                                         : t->x - w / 2;
             out.push_back({t->text, left, left + w, t->y});
         }
     return out;
@@ -97,8 +97,8 @@ OpenedGlobalRanking globalWithLongName()
 
 TEST(LongNames, BothRankingDialogsAndTheResultsLegendCutTheNameAtItsColumn)
 {
-    ASSERT_EQ(QFontInfo(toQFont(FontSpec {"Arial", 16, 400})).family().toStdString(),
-        "Liberation Sans");
+    ASSERT_EQ(
+        QFontInfo(toQFont(FontSpec {"Arial", 16, 400})).family().toStdString(), "Liberation Sans");
     QtTextMetrics m;
     const std::string name = cp1252ToUtf8(kLongName);
     const std::string start = name.substr(0, 10);
@@ -156,8 +156,8 @@ std::vector<Word> pdfWords(const std::filesystem::path& pdf)
     static const std::regex word(
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="[0-9.]+">([^<]*)</word>)re");
     std::vector<Word> out;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
-         ++it)
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
+         it != std::sregex_iterator(); ++it)
         out.push_back({(*it)[4], std::stod((*it)[1]), std::stod((*it)[3]), std::stod((*it)[2])});
     return out;
 }
@@ -173,7 +173,8 @@ std::vector<Word> lineOf(const std::vector<Word>& words, const std::string& star
     for (const Word& w : words)
         if (std::abs(w.yMin - at->yMin) < 2)
             line.push_back(w);
-    std::sort(line.begin(), line.end(), [](const Word& a, const Word& b) { return a.xMin < b.xMin; });
+    std::sort(
+        line.begin(), line.end(), [](const Word& a, const Word& b) { return a.xMin < b.xMin; });
     return line;
 }
 
