@@ -6,6 +6,7 @@
 #include "storage/race_file.h"
 #include "storage/section_file.h"
 #include "storage/section_titles.h"
+#include "timing/lap_recording.h"
 #include "timing/standings.h"
 
 #include <algorithm>
@@ -66,16 +67,17 @@ namespace {
 // A heat body holds 20 lines of at most 151 lap totals: far less than this.
 constexpr std::size_t kHeatBodyBound = 100000;
 
-RankingMode rankingMode(const SectionIndex& index, int category)
+RaceOptions raceOptions(const SectionIndex& index, int category)
 {
     RaceOptions options;
     std::string_view body;
     if (index.body(raceOptionsTitle(category), body))
         parseRaceOptionsLine(body.substr(0, body.find('\n')), options);
-    return options.ranking;
+    return options;
 }
 
-StoredHeat readStoredHeat(const SectionIndex& index, int c, int r, int h, RankingMode mode)
+StoredHeat readStoredHeat(
+    const SectionIndex& index, int c, int r, int h, const RaceOptions& options)
 {
     StoredHeat heat;
     heat.round = r;
@@ -91,8 +93,11 @@ StoredHeat readStoredHeat(const SectionIndex& index, int c, int r, int h, Rankin
     heat.description = cp1252ToUtf8(texts.description);
     heat.comment = cp1252ToUtf8(texts.comment);
     heat.condition = cp1252ToUtf8(texts.condition);
+    // The rows and order of the board and of the printed sheet: the heat is
+    // taken as the board takes it when its tree item is selected.
+    prepareLoadedHeat(table, options.start);
     Standings standings;
-    computeStandings(table, mode, standings);
+    computeStandings(table, options.ranking, standings);
     for (int i = 0; i < standings.count; ++i) {
         const BoardRow& b = standings.board[static_cast<std::size_t>(i)];
         heat.lines.push_back({b.place, b.slotNumber, cp1252ToUtf8(b.name), b.passingCount,
@@ -120,10 +125,10 @@ RaceSite readRaceSite(std::string_view raceBytes)
         category.participants = std::clamp(record.participants, 0, kMaxParticipants);
         category.rounds = std::clamp(record.rounds, 0, kMaxRounds);
         category.heatsPerRound = std::clamp(record.heatsPerRound, 0, kMaxHeatsPerRound);
-        const RankingMode mode = rankingMode(index, c);
+        const RaceOptions options = raceOptions(index, c);
         for (int r = 1; r <= category.rounds; ++r)
             for (int h = 1; h <= category.heatsPerRound; ++h)
-                category.heats.push_back(readStoredHeat(index, c, r, h, mode));
+                category.heats.push_back(readStoredHeat(index, c, r, h, options));
         site.categories.push_back(std::move(category));
     }
     std::vector<std::string> descriptions;

@@ -44,15 +44,29 @@ void clearToEmptySlots(RunEntryTable& table)
     }
 }
 
+std::optional<std::int32_t> lapDuration(std::int32_t before, std::int32_t end, bool firstLap)
+{
+    if (end <= 0 || (!firstLap && before <= 0) || end <= before)
+        return std::nullopt;
+    return end - before;
+}
+
+std::optional<std::int32_t> lapDuration(const LapTable& totals, int lap)
+{
+    if (lap < 1 || lap >= kLapCells)
+        return std::nullopt;
+    return lapDuration(
+        totals[static_cast<std::size_t>(lap - 1)], totals[static_cast<std::size_t>(lap)], lap == 1);
+}
+
 std::int32_t recomputeBestLap(const RunEntry& entry, bool staggeredStart)
 {
     const int first = staggeredStart ? 1 : 2;
     std::int32_t best = 0;
     for (int n = first; n <= entry.laps && n < kLapCells; ++n) {
-        const std::int32_t lap = entry.lapTotals[static_cast<std::size_t>(n)] -
-            entry.lapTotals[static_cast<std::size_t>(n - 1)];
-        if (best == 0 || lap < best)
-            best = lap;
+        const std::optional<std::int32_t> lap = lapDuration(entry.lapTotals, n);
+        if (lap && (best == 0 || *lap < best))
+            best = *lap;
     }
     return best;
 }

@@ -3,6 +3,7 @@
 // transponder they carry, and every lap they have done.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -68,9 +69,19 @@ void resetRunData(RunEntryTable& table);
 // Clears everything, names included, and marks every slot "(NA)".
 void clearToEmptySlots(RunEntryTable& table);
 
+// The duration of a lap from the passing that ended the lap before it (the
+// start reference when `firstLap`) and the passing that ended it: nothing
+// when either passing has no recorded time (a count raised by hand beyond the
+// passings read, a count lowered and stored without the later totals), so
+// that no view ever shows or counts a lap time of zero or below.
+std::optional<std::int32_t> lapDuration(std::int32_t before, std::int32_t end, bool firstLap);
+// Lap n (1..150) of a lap totals table.
+std::optional<std::int32_t> lapDuration(const LapTable& totals, int lap);
+
 // Best lap recomputed from the lap totals, for the printed sheet: the smallest
 // difference between consecutive totals from lap 2 on (from lap 1 after a
-// staggered start, whose cell 0 is the own start); 0 when there is none.
+// staggered start, whose cell 0 is the own start), over the laps that have a
+// recorded time; 0 when there is none.
 std::int32_t recomputeBestLap(const RunEntry& entry, bool staggeredStart);
 
 } // namespace ksy

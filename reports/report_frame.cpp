@@ -98,6 +98,15 @@ void ReportPage::text(
         {role, TextOp {x, y, align, std::string(utf8), reportFont(height), colour, std::nullopt}});
 }
 
+int reportDigitsWidth(int digits, int height)
+{
+    // A digit advances 1139 units of Arial's 2048-unit em; the em is 2048 of
+    // the 2288 units of the cell height the reports give.
+    constexpr long long kDigitAdvance = 1139;
+    constexpr long long kCell = 2288;
+    return static_cast<int>((digits * kDigitAdvance * height + kCell - 1) / kCell);
+}
+
 void ReportPage::fittedText(Role role, int x, int y, int room, std::string_view utf8, int height)
 {
     TextOp op {x, y, TextAlign::Left, std::string(utf8), reportFont(height), kReportInk, std::nullopt};

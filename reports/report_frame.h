@@ -80,6 +80,11 @@ inline constexpr Role kCell = Role::Cell; // row texts
 inline constexpr Colour kReportInk = rgb(0, 0, 0);
 FontSpec reportFont(int height);
 
+// The printed width of a run of digits in Arial of this (cell) height, in
+// logical units, rounded up: every digit of Arial has the same advance, so a
+// name can be cut before a number whatever the number's value.
+int reportDigitsWidth(int digits, int height);
+
 // A page under construction: helpers that append primitives in logical units.
 class ReportPage {
 public:

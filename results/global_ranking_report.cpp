@@ -19,6 +19,9 @@ constexpr int kLeft = 60;
 constexpr int kRight = 1090;
 // Right edges of the four best rounds' points; their "(%d)" 16 units after.
 constexpr int kRoundX[] = {559, 614, 669, 724};
+constexpr int kNameX = 140;
+constexpr int kSumRight = 510;
+constexpr int kNameGap = 10;
 
 const GlobalRankingEntry& entry(const OpenedGlobalRanking& g, int i)
 {
@@ -112,8 +115,13 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
                     role::kRowLine, kLeft, kHeadBottom + kRow * k, kRight, kHeadBottom + kRow * k);
             p.text(
                 role::kCell, 120, top, TextAlign::Right, std::to_string(rows.first + k + 1), kText);
-            p.fittedText(role::kCell, 140, top, 520 - 8 - 140, cp1252ToUtf8(e.name), kText);
-            p.text(role::kCell, 510, top, TextAlign::Right, std::to_string(e.sum), kText);
+            // The sum stands right-aligned inside the name's column rule: the
+            // name stops short of the sum's first digit.
+            const std::string sum = std::to_string(e.sum);
+            const int sumLeft = kSumRight - reportDigitsWidth(static_cast<int>(sum.size()), kText);
+            p.fittedText(
+                role::kCell, kNameX, top, sumLeft - kNameGap - kNameX, cp1252ToUtf8(e.name), kText);
+            p.text(role::kCell, kSumRight, top, TextAlign::Right, sum, kText);
             for (std::size_t m = 0; m < 4; ++m) {
                 const RoundPoints& rp = e.points[m];
                 if (rp.points > kMaxPoints)

@@ -51,9 +51,10 @@ void readSlotLine(std::string_view line, RunEntry& e, int number)
     fresh.bestLap = fieldInt(nextTabField(line));
     for (int k = 0; k <= n; ++k)
         fresh.lapTotals[cell(k)] = fieldInt(nextTabField(line));
-    // Only the last lap time is stored; the others follow from the totals.
+    // Only the last lap time is stored; the others follow from the totals
+    // (none for laps counted by hand beyond the passings read).
     for (int k = 1; k < n; ++k)
-        fresh.lapTimes[cell(k)] = fresh.lapTotals[cell(k)] - fresh.lapTotals[cell(k - 1)];
+        fresh.lapTimes[cell(k)] = lapDuration(fresh.lapTotals, k).value_or(0);
     e = std::move(fresh);
 }
 

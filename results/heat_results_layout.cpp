@@ -15,6 +15,7 @@ constexpr Colour kGridLine = rgb(160, 160, 160);
 constexpr int kLegendTop = 8;
 constexpr int kLegendLine = 18;
 constexpr int kLegendColumn = 245;
+constexpr int kLegendGap = 12;
 constexpr int kGridTop = 110;
 constexpr int kGridLeft = 10;
 constexpr int kLapColumn = 60;
@@ -51,6 +52,8 @@ void legend(Drawing& d, const HeatResultsTable& t, bool coloured)
         text(d, Role::Header, x, y, TextAlign::Left,
             legendText(t.pilots[static_cast<std::size_t>(k)]), arial(15),
             coloured ? pilotColour(k) : kInk);
+        // A long name stops short of the next column of the legend.
+        std::get<TextOp>(d.back().op).room = kLegendColumn - kLegendGap;
     }
 }
 
@@ -124,7 +127,7 @@ void chart(Drawing& d, const HeatResultsView& view)
         // A dot on every completed lap, so that a single lap shows too.
         for (int k = 0; k < HeatResultsView::kChartLaps; ++k) {
             const int lap = v + k;
-            if (!pilot.hasLap(lap) || pilot.positions[static_cast<std::size_t>(lap)] > p)
+            if (!pilot.hasTime(lap) || pilot.positions[static_cast<std::size_t>(lap)] > p)
                 continue;
             const int y = yOf(pilot.positions[static_cast<std::size_t>(lap)]);
             d.push_back({Role::Cell,
@@ -133,7 +136,7 @@ void chart(Drawing& d, const HeatResultsView& view)
         for (int k = 0; k + 1 < HeatResultsView::kChartLaps; ++k) {
             const int a = v + k;
             const int b = a + 1;
-            if (!pilot.hasLap(a) || !pilot.hasLap(b) || b >= kMaxLaps)
+            if (!pilot.hasTime(a) || !pilot.hasTime(b) || b >= kMaxLaps)
                 continue;
             const int pa = pilot.positions[static_cast<std::size_t>(a)];
             const int pb = pilot.positions[static_cast<std::size_t>(b)];

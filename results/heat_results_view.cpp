@@ -12,7 +12,9 @@ namespace {
 std::int32_t rankValue(const HeatDetail::Slot& slot, int i)
 {
     const std::int32_t t = slot.passingTimes[static_cast<std::size_t>(i)];
-    if (slot.passingCount == 0 || (i > 0 && t == 0))
+    // A lap counted by hand without a passing is not completed either, the
+    // first one included.
+    if (slot.passingCount == 0 || t <= 0)
         return kNoLapValue;
     return t;
 }
@@ -67,7 +69,8 @@ HeatResultsTable buildHeatResults(const HeatDetail& detail)
         for (int i = 0; i < pilot.passingCount; ++i) {
             const auto k = static_cast<std::size_t>(i);
             pilot.lapTimes[k] =
-                i == 0 ? slot.passingTimes[0] : slot.passingTimes[k] - slot.passingTimes[k - 1];
+                lapDuration(i == 0 ? 0 : slot.passingTimes[k - 1], slot.passingTimes[k], i == 0)
+                    .value_or(0);
         }
     }
     table.pilotCount = p;
@@ -113,9 +116,13 @@ std::string heatResultsCell(const HeatResultsTable& table, int pilot, int lap, H
     const auto i = static_cast<std::size_t>(lap);
     switch (mode) {
     case HeatResultsMode::Passings:
-        return p.hasLap(lap) ? formatShortTime(p.passingTimes[i]) : std::string();
+        if (!p.hasLap(lap))
+            return {};
+        return p.hasTime(lap) ? formatShortTime(p.passingTimes[i]) : std::string(kNoTimeText);
     case HeatResultsMode::LapTimes:
-        return p.hasLap(lap) ? formatShortTime(p.lapTimes[i]) : std::string();
+        if (!p.hasLap(lap))
+            return {};
+        return p.lapTimes[i] > 0 ? formatShortTime(p.lapTimes[i]) : std::string(kNoTimeText);
     case HeatResultsMode::Positions:
         return std::to_string(p.positions[i]);
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ksy {
 
@@ -20,13 +21,23 @@ struct HeatResultsPilot {
     std::string name; // Windows-1252
     int fileSlot = 0; // 1-based place in the heat (the file's slot line)
     int passingCount = 0;
-    // Index i is lap i + 1.
+    // Index i is lap i + 1. A lap counted without a recorded passing (a count
+    // raised by hand) has passing time 0 and lap time 0, as has the lap after
+    // it: no real lap lasts 0 ms.
     std::array<std::int32_t, kMaxLaps> passingTimes {};
     std::array<std::int32_t, kMaxLaps> lapTimes {};
     std::array<std::int32_t, kMaxLaps> positions {};
 
     bool hasLap(int index) const { return index >= 0 && index < passingCount; }
+    // A counted lap whose passing time was recorded.
+    bool hasTime(int index) const
+    {
+        return hasLap(index) && passingTimes[static_cast<std::size_t>(index)] > 0;
+    }
 };
+
+// What a cell shows for a lap that was counted but has no recorded time.
+inline constexpr std::string_view kNoTimeText = "\xE2\x80\x94"; // "—"
 
 struct HeatResultsTable {
     std::string rankingMode; // keyword of the file's first line
@@ -72,8 +83,8 @@ private:
 Colour pilotColour(int row);
 
 // The cell of pilot `pilot` for lap index `lap` in the mode, in the lap
-// format; empty when the pilot did not complete that lap. Positions are given
-// for every lap.
+// format; empty when the pilot did not complete that lap, kNoTimeText when the
+// lap was counted without a time for it. Positions are given for every lap.
 std::string heatResultsCell(
     const HeatResultsTable& table, int pilot, int lap, HeatResultsMode mode);
 

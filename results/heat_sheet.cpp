@@ -73,8 +73,14 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
         const std::pair<int, const std::string*> cells[] = {{202, &r.place}, {260, &r.slotNumber},
             {715, &r.passingCount}, {871, &r.totalTime}, {1027, &r.bestLap}, {1105, &r.laps},
             {1261, &r.totalAtLastLap}, {1417, &r.recomputedBestLap}};
+        // A count lowered by hand is stored with the totals of the laps it
+        // keeps: the readings' last total is then no longer known.
+        const StandingRow& row = sheet.standings.rows[static_cast<std::size_t>(i)];
+        const bool lastTotalLost = row.laps > 0 && row.totalAtLastLap <= 0;
         for (const auto& [x, value] : cells)
-            p.text(role::kCell, x, y, TextAlign::Right, cp1252ToUtf8(*value), kText);
+            p.text(role::kCell, x, y, TextAlign::Right,
+                x == 1261 && lastTotalLost ? std::string("\xE2\x80\x94") : cp1252ToUtf8(*value),
+                kText);
         p.fittedText(role::kCell, 286, y, kGroupSeparators[0] - 8 - 286, cp1252ToUtf8(r.name), kText);
         if (i + 1 < n)
             p.line(role::kRowLine, kTableLeft, y + step - 2, kTableRight, y + step - 2);

@@ -53,7 +53,10 @@ void gatherHeats(const std::filesystem::path& raceFile, const RankingContext& c,
                 continue;
             }
             row.name = slot.pilotName;
-            row.laps = slot.laps;
+            // The passing count is what "Tours" corrects by hand, and what the
+            // board and the signed sheet show; the laps field keeps the laps
+            // the transponder readings gave.
+            row.laps = slot.passingCount;
             row.totalTime = slot.totalTime;
             row.bestLap = slot.bestLap;
         }

@@ -45,7 +45,8 @@ struct OpenedGlobalRanking {
 };
 
 // Gathers the round's heats (the first "pilots per heat" slot lines of each
-// stored heat, a heat not stored adding nothing), sorts by the stored or
+// stored heat, a heat not stored adding nothing; each pilot's laps are the
+// passing count of the slot, corrected by hand or not), sorts by the stored or
 // default criterion and computes the points with the stored or default scale.
 // Failures show their "Erreur" box and the opening goes on with what it has.
 OpenedRoundRanking openRoundRanking(

@@ -13,6 +13,11 @@ constexpr Colour kInk = rgb(0, 0, 0);
 constexpr Colour kHeadBand = rgb(230, 230, 220);
 constexpr Colour kBody = rgb(255, 255, 255);
 constexpr Colour kRule = rgb(170, 170, 170);
+// Between a cut name and its column's right rule.
+constexpr int kNameGap = 6;
+// Right rules of the name columns.
+constexpr int kRoundNameRight = 330;
+constexpr int kGlobalNameRight = 300;
 
 FontSpec arial(int height, bool bold = false)
 {
@@ -30,6 +35,12 @@ public:
     {
         d.push_back({role,
             TextOp {x, y, align, std::move(utf8), arial(height, bold), colour, std::nullopt}});
+    }
+    // A name cut with "…" before the right edge of its column.
+    void name(int x, int y, std::string utf8, int columnRight)
+    {
+        text(Role::Cell, x, y, TextAlign::Left, std::move(utf8));
+        std::get<TextOp>(d.back().op).room = columnRight - kNameGap - x;
     }
     void line(Role role, int x1, int y1, int x2, int y2, Colour colour = kRule)
     {
@@ -95,7 +106,7 @@ Drawing roundRankingTable(const OpenedRoundRanking& r, int scroll)
             " Manche incompl\xC3\xA8te (" + std::to_string(n - r.ranked) +
                 " pilotes n'ont pas couru) ",
             16, kNoticeRed, true);
-    t.grid({kLeft, 80, 330, 400, 520, 640, kRoundRight});
+    t.grid({kLeft, 80, kRoundNameRight, 400, 520, 640, kRoundRight});
     const int y = kHeadTop + 6;
     t.text(Role::Header, 70, y, TextAlign::Right, "Place");
     t.text(Role::Header, 88, y, TextAlign::Left, "Nom pilote");
@@ -111,7 +122,7 @@ Drawing roundRankingTable(const OpenedRoundRanking& r, int scroll)
         values = values && e.hasPilot();
         if (!values)
             continue;
-        t.text(Role::Cell, 88, rowTop(k), TextAlign::Left, cp1252ToUtf8(e.name));
+        t.name(88, rowTop(k), cp1252ToUtf8(e.name), kRoundNameRight);
         t.text(Role::Cell, 392, rowTop(k), TextAlign::Right, std::to_string(e.laps));
         t.text(Role::Cell, 512, rowTop(k), TextAlign::Right, formatTotalTime(e.totalTime));
         t.text(Role::Cell, 632, rowTop(k), TextAlign::Right, formatShortTime(e.bestLap));
@@ -132,7 +143,7 @@ Drawing globalRankingTable(const OpenedGlobalRanking& g, int scroll)
             " " + std::to_string(n - g.withResults) + " pilotes n'ont pas de r\xC3\xA9sultats ", 16,
             kNoticeRed, true);
     // Place, name, sum, five rounds of 60, laps, total time, best lap.
-    t.grid({kLeft, 70, 300, 360, 660, 720, 840, kGlobalRight});
+    t.grid({kLeft, 70, kGlobalNameRight, 360, 660, 720, 840, kGlobalRight});
     for (int m = 1; m < 5; ++m)
         t.line(Role::Separator, 360 + 60 * m, kHeadTop + 14, 360 + 60 * m, kBodyBottom);
     t.line(Role::Separator, 360, kHeadTop + 14, 660, kHeadTop + 14);
@@ -151,7 +162,7 @@ Drawing globalRankingTable(const OpenedGlobalRanking& g, int scroll)
         const int i = scroll + k;
         const GlobalRankingEntry& e = g.entries[static_cast<std::size_t>(i)];
         t.text(Role::Place, 62, rowTop(k), TextAlign::Right, std::to_string(i + 1));
-        t.text(Role::Cell, 78, rowTop(k), TextAlign::Left, cp1252ToUtf8(e.name));
+        t.name(78, rowTop(k), cp1252ToUtf8(e.name), kGlobalNameRight);
         t.text(Role::Cell, 352, rowTop(k), TextAlign::Right, std::to_string(e.sum));
         for (int m = 0; m < 5; ++m) {
             const RoundPoints& p = e.points[static_cast<std::size_t>(m)];

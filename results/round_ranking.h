@@ -24,7 +24,7 @@ inline constexpr int kMaxPoints = 999;
 
 struct RoundRankingEntry {
     std::string name; // Windows-1252; empty for a row without pilot
-    int laps = 0;
+    int laps = 0; // the slot's passing count, a correction by hand included
     int totalTime = kNoResultTime; // ms; 0 for a pilot without laps
     int bestLap = kNoResultTime; // ms; 0 when none
     int points = kNoPoints;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ksy {
 namespace {
@@ -17,35 +18,56 @@ bool validRange(const PilotResult& run, int first, int last)
     return run.passingCount > 0 && first >= 1 && last <= run.passingCount && first <= last;
 }
 
-std::int32_t total(const PilotResult& run, int lap)
+// The laps first..last that have a recorded time, with their times. A lap
+// counted by hand beyond the passings read has none and enters no figure.
+struct TimedLaps {
+    std::vector<int> laps;
+    std::vector<std::int32_t> times;
+    long long sum = 0;
+
+    int count() const { return static_cast<int>(laps.size()); }
+    // The integer mean; with every lap timed it is (total[L] - total[F-1]) / count.
+    std::int32_t mean() const
+    {
+        return laps.empty() ? 0 : static_cast<std::int32_t>(sum / count());
+    }
+};
+
+TimedLaps timedLaps(const PilotResult& run, int first, int last)
 {
-    return run.lapTotals[static_cast<std::size_t>(lap)];
+    TimedLaps t;
+    if (!validRange(run, first, last))
+        return t;
+    for (int lap = first; lap <= last; ++lap)
+        if (const std::optional<std::int32_t> time = lapTime(run, lap)) {
+            t.laps.push_back(lap);
+            t.times.push_back(*time);
+            t.sum += *time;
+        }
+    return t;
 }
 
-// Best and worst (first occurrences) and the integer mean of laps first..last.
+// Best and worst (first occurrences) of the timed laps.
 struct Extremes {
     std::int32_t best = kNoBestYet;
     std::int32_t worst = 0;
     int bestLap = 0;
     int worstLap = 0;
-    std::int32_t mean = 0;
 };
 
-Extremes extremes(const PilotResult& run, int first, int last)
+Extremes extremes(const TimedLaps& t)
 {
     Extremes e;
-    for (int lap = first; lap <= last; ++lap) {
-        const std::int32_t t = lapTime(run, lap);
-        if (t < e.best) {
-            e.best = t;
-            e.bestLap = lap;
+    for (std::size_t i = 0; i < t.laps.size(); ++i) {
+        if (t.times[i] < e.best) {
+            e.best = t.times[i];
+            e.bestLap = t.laps[i];
         }
-        if (t > e.worst) {
-            e.worst = t;
-            e.worstLap = lap;
+        if (t.times[i] > e.worst) {
+            e.worst = t.times[i];
+            e.worstLap = t.laps[i];
         }
     }
-    e.mean = (total(run, last) - total(run, first - 1)) / (last - first + 1);
     return e;
 }
 
@@ -62,29 +84,30 @@ int parseUnsigned(std::string_view text)
 
 } // namespace
 
-std::int32_t lapTime(const PilotResult& run, int lap)
+std::optional<std::int32_t> lapTime(const PilotResult& run, int lap)
 {
-    if (lap < 1 || lap >= kLapCells)
-        return 0;
-    return total(run, lap) - total(run, lap - 1);
+    if (lap < 1 || lap > run.passingCount)
+        return std::nullopt;
+    return lapDuration(run.lapTotals, lap);
 }
 
 RunSummary runSummary(const PilotResult& run, int first, int last)
 {
     RunSummary s;
-    if (!validRange(run, first, last))
+    const TimedLaps t = timedLaps(run, first, last);
+    if (t.count() == 0)
         return s;
-    s.count = last - first + 1;
-    const Extremes e = extremes(run, first, last);
+    s.count = t.count();
+    const Extremes e = extremes(t);
     s.best = e.best;
     s.worst = e.worst;
     s.bestLap = e.bestLap;
     s.worstLap = e.worstLap;
-    s.mean = e.mean;
+    s.mean = t.mean();
 
     long double sum = 0;
-    for (int lap = first; lap <= last; ++lap) {
-        const long double d = static_cast<long double>(lapTime(run, lap)) - s.mean;
+    for (const std::int32_t time : t.times) {
+        const long double d = static_cast<long double>(time) - s.mean;
         sum += d * d / s.count;
     }
     s.deviation = static_cast<std::int32_t>(std::llround(std::sqrt(sum)));
@@ -92,11 +115,10 @@ RunSummary runSummary(const PilotResult& run, int first, int last)
     const std::int32_t base = s.best / 100 * 100;
     for (int k = 0; k < RunSummary::kClasses; ++k)
         s.edges[static_cast<std::size_t>(k)] = base + kClassOffsets[static_cast<std::size_t>(k)];
-    for (int lap = first; lap <= last; ++lap) {
-        const std::int32_t t = lapTime(run, lap);
+    for (const std::int32_t time : t.times) {
         // A lap on an edge belongs to the class above it.
         for (int k = RunSummary::kClasses - 1; k >= 0; --k)
-            if (t >= s.edges[static_cast<std::size_t>(k)]) {
+            if (time >= s.edges[static_cast<std::size_t>(k)]) {
                 ++s.counts[static_cast<std::size_t>(k)];
                 break;
             }
@@ -119,15 +141,16 @@ int histogramScale(int largestCount)
 LapHistogram lapHistogram(const PilotResult& run, int first, int last)
 {
     LapHistogram h;
-    if (!validRange(run, first, last))
+    const TimedLaps t = timedLaps(run, first, last);
+    if (t.count() == 0)
         return h;
-    const Extremes e = extremes(run, first, last);
-    h.count = last - first + 1;
+    const Extremes e = extremes(t);
+    h.count = t.count();
     h.best = e.best;
-    h.mean = e.mean;
+    h.mean = t.mean();
     h.base = e.best / 1000 * 1000;
-    for (int lap = first; lap <= last; ++lap) {
-        const std::int32_t k = (lapTime(run, lap) - h.base) / LapHistogram::kClassWidth;
+    for (const std::int32_t time : t.times) {
+        const std::int32_t k = (time - h.base) / LapHistogram::kClassWidth;
         ++h.counts[static_cast<std::size_t>(
             std::clamp<std::int32_t>(k, 0, LapHistogram::kClasses - 1))];
     }
@@ -140,14 +163,18 @@ CurveRange curveRange(const PilotResult& run, int first, int last)
     CurveRange c;
     if (!validRange(run, first, last))
         return c;
+    const int shortened = std::min(last, first + CurveRange::kMaxLaps - 1);
+    const TimedLaps t = timedLaps(run, first, shortened);
+    if (t.count() == 0)
+        return c;
     c.first = first;
-    c.last = std::min(last, first + CurveRange::kMaxLaps - 1);
-    c.count = c.last - first + 1;
-    const Extremes e = extremes(run, first, c.last);
+    c.last = shortened;
+    c.count = t.count();
+    const Extremes e = extremes(t);
     c.best = e.best;
     c.worst = e.worst;
     c.bestLap = e.bestLap;
-    c.mean = e.mean;
+    c.mean = t.mean();
     c.low = e.best / 1000 * 1000;
     c.high = (e.worst / 1000 + 1) * 1000;
     c.steps = (c.high - c.low) / CurveRange::kStep + 1;

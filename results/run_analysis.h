@@ -13,8 +13,11 @@
 
 namespace ksy {
 
-// Lap i (1..n) of the run: lapTotals[i] - lapTotals[i - 1].
-std::int32_t lapTime(const PilotResult& run, int lap);
+// Lap i (1..n) of the run: lapTotals[i] - lapTotals[i - 1]; nothing when
+// either passing has no recorded time (laps counted by hand beyond the
+// passings read). Such laps enter no figure below: the count, best, worst,
+// mean, deviation, classes, histogram and curve are those of the timed laps.
+std::optional<std::int32_t> lapTime(const PilotResult& run, int lap);
 
 struct RunSummary {
     static constexpr int kClasses = 10;
@@ -48,7 +51,7 @@ struct CurveRange {
     static constexpr std::int32_t kStep = 500;
     int first = 0;
     int last = 0; // min(L, F + 100)
-    int count = 0;
+    int count = 0; // the timed laps of first..last
     std::int32_t best = 0;
     std::int32_t worst = 0;
     std::int32_t mean = 0;

@@ -15,6 +15,13 @@ constexpr Colour kBar = rgb(55, 90, 195);
 constexpr Colour kMean = rgb(225, 5, 15);
 constexpr Colour kCurve = rgb(5, 120, 0);
 constexpr int kText = 14;
+// A lap of the strip counted without a recorded time.
+constexpr std::string_view kNoLapTimeText = "\xE2\x80\x94";
+// The characters of a printed title that surely fit between x 360 and the
+// right edge of the boxes.
+constexpr std::size_t kOneLineTitle = 36;
+// The right edge of the printed boxes.
+constexpr int kBoxesRight = 710;
 
 FontSpec arial(int height, int weight = 400)
 {
@@ -150,9 +157,10 @@ void drawRunCurve(Drawing& d, const PilotResult& run, const CurveRange& c, int x
             static_cast<int>(
                 (static_cast<long long>(t) - c.low) * (bottom - top) / (c.high - c.low));
     };
+    // Laps are spread over the range, timed or not; only timed ones are drawn.
+    const int span = c.last - c.first + 1;
     const auto xOf = [&](int lap) {
-        return c.count > 1 ? left + (lap - c.first) * (right - left) / (c.count - 1)
-                           : (left + right) / 2;
+        return span > 1 ? left + (lap - c.first) * (right - left) / (span - 1) : (left + right) / 2;
     };
     // Grid lines every 500 ms; at most 21 of them labelled.
     const int every = (c.steps + 20) / 21;
@@ -162,15 +170,19 @@ void drawRunCurve(Drawing& d, const PilotResult& run, const CurveRange& c, int x
         if (k % every == 0)
             text(d, left - 6, yOf(t) - 7, TextAlign::Right, secondsTenths(t), 12);
     }
-    const int lapEvery = c.count > 50 ? 10 : c.count > 20 ? 5 : 1;
+    const int lapEvery = span > 50 ? 10 : span > 20 ? 5 : 1;
     for (int lap = c.first; lap <= c.last; ++lap)
         if ((lap - c.first) % lapEvery == 0)
             text(d, xOf(lap), bottom + 4, TextAlign::Centre, std::to_string(lap), 12);
     line(d, left, yOf(c.mean), right, yOf(c.mean), kMean);
     text(d, right, yOf(c.mean) - 17, TextAlign::Right, secondsMs(c.mean), kText, kMean);
-    for (int lap = c.first; lap < c.last; ++lap)
-        line(d, xOf(lap), yOf(lapTime(run, lap)), xOf(lap + 1), yOf(lapTime(run, lap + 1)), kCurve,
-            2);
+    // The line breaks at a lap without a time rather than plunging to zero.
+    for (int lap = c.first; lap < c.last; ++lap) {
+        const std::optional<std::int32_t> from = lapTime(run, lap);
+        const std::optional<std::int32_t> to = lapTime(run, lap + 1);
+        if (from && to)
+            line(d, xOf(lap), yOf(*from), xOf(lap + 1), yOf(*to), kCurve, 2);
+    }
     const int bx = xOf(c.bestLap);
     const int by = yOf(c.best);
     line(d, bx - 4, by, bx + 4, by, kInk, 3);
@@ -214,7 +226,9 @@ Drawing lapStripDrawing(const RunAnalysisForm& form)
         if (lap > form.run().passingCount)
             continue;
         text(d, x + width / 2, 5, TextAlign::Centre, "T" + std::to_string(lap), 15, kInk, 700);
-        text(d, x + width / 2, 27, TextAlign::Centre, lapText(lapTime(form.run(), lap)), 15);
+        const std::optional<std::int32_t> time = lapTime(form.run(), lap);
+        text(d, x + width / 2, 27, TextAlign::Centre,
+            time ? lapText(*time) : std::string(kNoLapTimeText), 15);
     }
     return d;
 }
@@ -225,8 +239,21 @@ ReportDocument runAnalysisReport(const PilotResult& run, int first, int last)
     doc.identity = reportIdentity(ReportKind::PilotRunAnalysis);
     ReportPage page(ReportKind::PilotRunAnalysis);
     const RunAnalysisForm form(run, AnalysisView::Data);
-    page.text(report_role::kTitle, 360, 130, TextAlign::Left, cp1252ToUtf8(form.titleLine()), 20);
-    page.text(report_role::kTitle, 50, 210, TextAlign::Left, cp1252ToUtf8(form.trackLine()), 16);
+    // The lines end at the right edge of the three boxes below them: a long
+    // pilot or course name is cut there rather than off the page. A title
+    // too long for its place gives the pilot's name a line of its own, so
+    // that a long heading never cuts the name away.
+    const std::string title = form.titleLine();
+    if (title.size() <= kOneLineTitle) {
+        page.fittedText(report_role::kTitle, 360, 130, kBoxesRight - 360, cp1252ToUtf8(title), 20);
+    } else {
+        page.fittedText(
+            report_role::kTitle, 360, 130, kBoxesRight - 360, cp1252ToUtf8(run.heading + " :"), 20);
+        page.fittedText(
+            report_role::kTitle, 360, 155, kBoxesRight - 360, cp1252ToUtf8(run.name), 20);
+    }
+    page.fittedText(
+        report_role::kTitle, 50, 210, kBoxesRight - 50, cp1252ToUtf8(form.trackLine()), 16);
     const std::string range =
         " entre tour " + std::to_string(first) + " et tour " + std::to_string(last);
     const int tops[] = {260, 540, 820};
@@ -237,7 +264,7 @@ ReportDocument runAnalysisReport(const PilotResult& run, int first, int last)
     drawRunHistogram(views, lapHistogram(run, first, last), first, last, 50, tops[1]);
     drawRunCurve(views, run, curveRange(run, first, last), 50, tops[2]);
     for (int k = 0; k < 3; ++k) {
-        page.box(report_role::kFrame, 50, tops[k], 710, tops[k] + kSynthesisHeight);
+        page.box(report_role::kFrame, 50, tops[k], kBoxesRight, tops[k] + kSynthesisHeight);
         page.text(report_role::kHead, 60, tops[k] + 6, TextAlign::Left, heads[k], 16);
     }
     Drawing out = page.take();

@@ -91,21 +91,7 @@ bool HeatRun::loadHeat(const RunEntryTable& slots)
     if (active())
         return false;
     table_ = slots;
-    if (!table_.hasResults()) {
-        resetRunData(table_);
-    } else {
-        // A stored result: only the empty slots need their sort keys back.
-        for (int k = 1; k <= kSlotCount; ++k) {
-            RunEntry& e = table_.slot(k);
-            e.number = k;
-            if (e.isEmptySlot()) {
-                e.finished = true;
-                e.totalTime = e.bestLap = kNoPilotTime;
-                e.lapTotals.fill(kNoPilotTime);
-            }
-        }
-        restoreStoredMarks(table_, options_.start);
-    }
+    prepareLoadedHeat(table_, options_.start);
     // Running a stored heat again would pile new laps onto the old ones:
     // such a heat must be erased first, which is why "Effacer" is offered.
     const bool stored = table_.hasResults();

@@ -78,10 +78,13 @@ void restoreStoredMarks(RunEntryTable& table, StartType start)
         std::int32_t ownBest = 0;
         std::int32_t ownBestAt = 0;
         for (int lap = firstTimedLap; lap <= n; ++lap) {
-            const std::int32_t t = e.lapTotals[at(lap)] - e.lapTotals[at(lap - 1)];
-            e.newPersonalBest = lap > firstTimedLap && t < ownBest;
-            if (lap == firstTimedLap || t < ownBest) {
-                ownBest = t;
+            // Laps counted by hand beyond the passings read have no time.
+            const std::optional<std::int32_t> t = lapDuration(e.lapTotals, lap);
+            if (!t)
+                continue;
+            e.newPersonalBest = ownBestAt != 0 && *t < ownBest;
+            if (ownBestAt == 0 || *t < ownBest) {
+                ownBest = *t;
                 ownBestAt = e.lapTotals[at(lap)];
             }
         }
@@ -95,6 +98,24 @@ void restoreStoredMarks(RunEntryTable& table, StartType start)
     }
     if (holder != 0)
         table.slot(holder).holdsHeatBest = true;
+}
+
+void prepareLoadedHeat(RunEntryTable& table, StartType start)
+{
+    if (!table.hasResults()) {
+        resetRunData(table);
+        return;
+    }
+    for (int k = 1; k <= kSlotCount; ++k) {
+        RunEntry& e = table.slot(k);
+        e.number = k;
+        if (e.isEmptySlot()) {
+            e.finished = true;
+            e.totalTime = e.bestLap = kNoPilotTime;
+            e.lapTotals.fill(kNoPilotTime);
+        }
+    }
+    restoreStoredMarks(table, start);
 }
 
 void updateTrackRecord(const RunEntry& e, TrackRecord& track)

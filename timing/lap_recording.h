@@ -41,6 +41,13 @@ void updateHeatBest(RunEntryTable& table, int slot, std::int32_t& heatBestLap);
 // totals kept with it (the heat's best goes to whoever set it first).
 void restoreStoredMarks(RunEntryTable& table, StartType start);
 
+// The slots of a heat as the board takes them when the heat is selected: a
+// heat without results is made ready for a run; a stored result keeps its
+// values, its slots without a pilot get the sort keys that put them after
+// every pilot (a pilot without a lap included) and its marks are restored.
+// The board, the printed sheet and the published pages rank what this gives.
+void prepareLoadedHeat(RunEntryTable& table, StartType start);
+
 // Takes the track's lap record if the entry's best lap beats it.
 void updateTrackRecord(const RunEntry& entry, TrackRecord& track);
 

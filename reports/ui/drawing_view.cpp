@@ -1,5 +1,7 @@
 #include "reports/ui/drawing_view.h"
 
+#include "display/text_fit.h"
+
 #include <QPainter>
 
 namespace ksy {
@@ -18,7 +20,8 @@ void DrawingView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QtCanvas canvas(painter, images_);
-    replay(drawing_(), canvas);
+    // Long names are cut to their room as this screen measures them.
+    replay(fitTexts(drawing_(), canvas), canvas);
 }
 
 void showScrollRange(QScrollBar* bar, const ScrollRange& range)

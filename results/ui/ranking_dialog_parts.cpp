@@ -1,5 +1,6 @@
 #include "results/ui/ranking_dialog_parts.h"
 
+#include "display/text_fit.h"
 #include "platform/qt_canvas.h"
 
 #include <QDateTime>
@@ -81,7 +82,8 @@ void RankingDialogBase::paintEvent(QPaintEvent*)
     QPainter painter(this);
     ImageCache images(folder_);
     QtCanvas canvas(painter, images);
-    replay(tableDrawing(), canvas);
+    // A name as long as the editors take is cut before "Tours" or "Points".
+    replay(fitTexts(tableDrawing(), canvas), canvas);
 }
 
 void RankingDialogBase::scrollAction(int action)
