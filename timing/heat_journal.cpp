@@ -131,10 +131,11 @@ void HeatJournal::heatStopped(std::int64_t nowMs)
 
 std::string HeatJournal::takeNotice()
 {
-    if (told_ || !failed())
+    const bool failing = failed_ || writer_.failing();
+    if (told_ == failing)
         return {};
-    told_ = true;
-    return kJournalWriteError;
+    told_ = failing;
+    return failing ? kJournalWriteError : kJournalWriteResumed;
 }
 
 void HeatJournal::write(std::string text)
