@@ -85,7 +85,12 @@ void HeatController::loadHeat(int selectionCode)
     if (kept != unstored_.end()) {
         session = kept->session;
         run.loadHeat(kept->entries);
+        takeBackJournal(kept->session, false);
     } else {
+        // Another heat may be run now: its "Départ" must not replace the
+        // journal of a heat the disk has not taken yet.
+        for (const Unstored& u : unstored_)
+            setJournalAside(u.session);
         run.loadHeat(h.slots);
     }
     control_.showHeat(h.radioConflict);
@@ -105,6 +110,17 @@ void HeatController::setJournalAside(const HeatSession& heat)
     // A rename needs no room on the disk.
     std::error_code ec;
     std::filesystem::rename(heat.folder().file(kHeatJournalFile), keptJournal(heat), ec);
+}
+
+void HeatController::takeBackJournal(const HeatSession& heat, bool stored)
+{
+    // Its journal is the last one again unless a later heat has one; once
+    // the heat is stored, a copy set aside is of no more use.
+    std::error_code ec;
+    if (!std::filesystem::exists(heat.folder().file(kHeatJournalFile), ec))
+        std::filesystem::rename(keptJournal(heat), heat.folder().file(kHeatJournalFile), ec);
+    else if (stored)
+        std::filesystem::remove(keptJournal(heat), ec);
 }
 
 void HeatController::putBackUnstoredJournal()
@@ -133,8 +149,7 @@ bool HeatController::retryUnstored()
         }
         if (o.due)
             window_.tree().setImage(o.treeCode, o.treeImage);
-        std::error_code ec;
-        std::filesystem::remove(keptJournal(u.session), ec);
+        takeBackJournal(u.session, true);
     }
     unstored_ = std::move(left);
     return unstored_.empty();
@@ -159,16 +174,13 @@ bool HeatController::storeShownHeat()
         window_.tree().setImage(o.treeCode, o.treeImage);
     if (o.due && !o.complete) {
         unstored_.push_back({session, run.entries()});
-        setJournalAside(session);
         if (!told)
             services_.prompts.error(kHeatNotStored);
         return false;
     }
     held.release();
-    if (told) {
-        std::error_code ec;
-        std::filesystem::remove(keptJournal(session), ec);
-    }
+    if (told)
+        takeBackJournal(session, true);
     return earlierStored;
 }
 

@@ -48,10 +48,12 @@ public:
 private:
     // Writes the heats kept after a failed store; true when none is left.
     bool retryUnstored();
-    // The journal of a heat whose store failed is set aside under its code,
-    // so that the next "Départ" does not replace it.
+    // The journal of a heat whose store failed is set aside under its code
+    // once another heat is shown, so that its "Départ" does not replace it;
+    // taken back when the heat is shown again or stored.
     static std::filesystem::path keptJournal(const HeatSession& heat);
     static void setJournalAside(const HeatSession& heat);
+    static void takeBackJournal(const HeatSession& heat, bool stored);
 
     struct Unstored {
         HeatSession session;

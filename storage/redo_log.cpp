@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -189,8 +190,9 @@ Fit fit(std::FILE* f, const std::filesystem::path& file, const Record& r, bool o
     const long size = sizeOf(f);
     const auto offset = static_cast<long>(r.offset);
     const auto length = static_cast<long>(r.bytes.size());
+    // A write past the end that was cut short left the file in between.
     const long sizeAfter = std::max(static_cast<long>(r.sizeBefore), offset + length);
-    if (size < 0 || (size != static_cast<long>(r.sizeBefore) && size != sizeAfter))
+    if (size < static_cast<long>(r.sizeBefore) || size > sizeAfter)
         return Fit::Foreign;
     if (fingerprint(f, offset, length, size) != r.print)
         return Fit::Foreign;
@@ -208,8 +210,16 @@ Fit fit(std::FILE* f, const std::filesystem::path& file, const Record& r, bool o
     }
     if (anyNew)
         return Fit::Replay;
-    // The bytes it replaces: the same file only if nobody wrote it since.
-    return ours || dateOf(file) == r.dateBefore ? Fit::Replay : Fit::Replaced;
+    // The bytes it replaces: the same file only if nobody wrote it since
+    // (a race copied in later has a later date, or the older one of its
+    // copy). The system may date the file a few milliseconds after the
+    // last write it saw, hence the margin.
+    const auto date = static_cast<std::int64_t>(dateOf(file));
+    const auto before = static_cast<std::int64_t>(r.dateBefore);
+    const auto margin = std::chrono::duration_cast<std::filesystem::file_time_type::duration>(
+        std::chrono::seconds(2)).count();
+    return ours || (date >= before - margin && date <= before + margin) ? Fit::Replay
+                                                                       : Fit::Replaced;
 }
 
 void sayDropped(const std::filesystem::path& file)

@@ -62,7 +62,7 @@ LeftLog leaveRecord(const std::filesystem::path& dir, const std::string& start, 
     installDurableIo(nullptr);
     left.after = readFile(file);
     left.log = readFile(redoLogPath(file));
-    EXPECT_FALSE(left.log.empty());
+    EXPECT_EQ(left.log.size(), 64 + 2 * bytes.size()); // one record: its header, old and new bytes
     forgetRedoLog(file);
     return left;
 }
@@ -111,10 +111,12 @@ TEST(RedoLog, ItsOwnFileIsRepairedWhereverTheWriteStopped)
 
     // The write never began: the bytes it replaces and the date are there.
     EXPECT_EQ(settled(file, left.before, left.log, left.dateBefore), left.after);
+    EXPECT_EQ(takeRedoLogNotice(), "") << "never began";
     // Cut in the middle.
     std::string torn = left.before;
     torn.replace(kAt, 6, kNew.substr(0, 6));
     EXPECT_EQ(settled(file, torn, left.log), left.after);
+    EXPECT_EQ(takeRedoLogNotice(), "") << "torn";
     // Whole: nothing to do.
     EXPECT_EQ(settled(file, left.after, left.log), left.after);
     EXPECT_EQ(takeRedoLogNotice(), "");
