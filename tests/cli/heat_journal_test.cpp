@@ -318,3 +318,18 @@ TEST(HeatJournal, TheOfficialIsToldWhenTheDiskRefusesTheJournalAndAgainWhenItTak
     }
     EXPECT_EQ(b.slot(1).laps, 2);
 }
+
+TEST(HeatJournal, AHeatStoppedBeforeItsStartHasACompleteJournal)
+{
+    HeatBench b(timedOptions(10, TimedEnd::FinishLap), 2);
+    PlainJournalWriter writer;
+    HeatJournal journal(WorkFolder(b.dir.path()), b.run, b.decoder, writer);
+    b.run.setListener(&journal);
+    b.depart(0);
+    ASSERT_TRUE(b.run.active());
+    ASSERT_FALSE(b.run.state().running);
+    b.run.arret();
+    writer.finish();
+    const std::string text = readFile(WorkFolder(b.dir.path()).file(kHeatJournalFile));
+    EXPECT_NE(text.find("\tarret\nend\t"), std::string::npos) << text;
+}

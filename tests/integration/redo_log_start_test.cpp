@@ -51,12 +51,12 @@ TEST(RedoLogAtStart, ACleanExitLeavesNoRecordAndALogNeverChangesARacePutInItsPla
     // A day's work: the race loaded, heats selected (in-place writes), quit.
     const test::ScriptedRun day = test::runScripted(work,
         {"file " + raceFile.string(), "command 1002", "wait 300", "select 13101", "wait 300",
-            "select 10000", "wait 300", "quit"},
+            "quit"},
         nullptr);
     ASSERT_TRUE(day.finished) << day.errors;
     EXPECT_EQ(logSize(working), 0u);
     const std::string dayEnd = readFile(working);
-    ASSERT_NE(dayEnd, backup); // the selection changed in place
+    ASSERT_TRUE(dayEnd != backup); // the selection changed in place
 
     // A record of that race, left as a power cut would leave it.
     const auto scratch = dir.path() / "scratch" / "Course.race";
@@ -78,7 +78,7 @@ TEST(RedoLogAtStart, ACleanExitLeavesNoRecordAndALogNeverChangesARacePutInItsPla
     test::writeFile(redoLogPath(working), record);
     const test::ScriptedRun next = test::runScripted(work, {"wait 300", "quit"}, nullptr);
     ASSERT_TRUE(next.finished) << next.errors;
-    EXPECT_EQ(readFile(work.file(kCrashRaceFile)), backup);
+    EXPECT_TRUE(readFile(work.file(kCrashRaceFile)) == backup);
     EXPECT_EQ(count(next.errors, "le journal des écritures inachevées"), 1) << next.errors;
     EXPECT_EQ(logSize(working), 0u);
 
@@ -89,7 +89,7 @@ TEST(RedoLogAtStart, ACleanExitLeavesNoRecordAndALogNeverChangesARacePutInItsPla
     test::writeFile(redoLogPath(working), record);
     const test::ScriptedRun own = test::runScripted(work, {"wait 300", "quit"}, nullptr);
     ASSERT_TRUE(own.finished) << own.errors;
-    EXPECT_EQ(readFile(work.file(kCrashRaceFile)), readFile(scratch));
+    EXPECT_TRUE(readFile(work.file(kCrashRaceFile)) == readFile(scratch));
     EXPECT_EQ(count(own.errors, "le journal des écritures inachevées"), 0) << own.errors;
 }
 
