@@ -3,12 +3,28 @@
 // it (pilots seated by the grid, stored result, transponders, radio
 // conflict); leaving it, saving, replacing the working file, expanding a
 // category and closing store it first and update its tree image.
+//
+// A store that fails (a full disk) loses nothing: the heat stays in memory,
+// the official is told that it is not stored yet, every later store tries it
+// again first, and selecting it again shows it as it was. Saving refuses a
+// race that lacks it, and a program that ends with it still unstored leaves
+// its start mark, so that the next start recovers it from its journal.
 #include "app/app_services.h"
+#include "race/run_entry.h"
+#include "session/heat_session.h"
+
+#include <vector>
 
 namespace ksy {
 
 class MainWindow;
 class RaceControl;
+
+// Said when a heat could not be written into the race file.
+inline constexpr const char* kHeatNotStored =
+    "Erreur: la série n'est pas encore enregistrée dans la course (impossible d'écrire le "
+    "fichier Course, disque plein ?). Elle est gardée et sera enregistrée de nouveau au "
+    "prochain enregistrement.";
 
 class HeatController {
 public:
@@ -19,14 +35,34 @@ public:
     HeatController& operator=(const HeatController&) = delete;
 
     void loadHeat(int selectionCode);
-    void storeShownHeat();
+    // False while a heat (shown or left) is not in the race file.
+    bool storeShownHeat();
     // After the store: no heat shown any more.
     void forgetHeat();
+    bool hasUnstoredHeat() const { return !unstored_.empty(); }
+    // At the end of a program that could not store a heat: its journal,
+    // set aside when the store failed, is put back where the next start's
+    // recovery reads it.
+    void putBackUnstoredJournal();
 
 private:
+    // Writes the heats kept after a failed store; true when none is left.
+    bool retryUnstored();
+    // The journal of a heat whose store failed is set aside under its code
+    // once another heat is shown, so that its "Départ" does not replace it;
+    // taken back when the heat is shown again or stored.
+    static std::filesystem::path keptJournal(const HeatSession& heat);
+    static void setJournalAside(const HeatSession& heat);
+    static void takeBackJournal(const HeatSession& heat, bool stored);
+
+    struct Unstored {
+        HeatSession session;
+        RunEntryTable entries;
+    };
     MainWindow& window_;
     RaceControl& control_;
     AppServices services_;
+    std::vector<Unstored> unstored_;
 };
 
 } // namespace ksy

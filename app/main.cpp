@@ -21,6 +21,8 @@
 #include "platform/serial_port.h"
 #include "platform/termination_signals.h"
 #include "platform/shipped_data.h"
+#include "storage/race_file.h"
+#include "storage/redo_log.h"
 #include "storage/work_folder_seed.h"
 #include "timing/decoder_link.h"
 #include "timing/ui/interface_dialog.h"
@@ -30,6 +32,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 
 namespace {
@@ -105,14 +108,14 @@ int main(int argc, char** argv)
         return 1;
     }
     // A logout or a service stop ends the program as "Quitter" would.
-    ksy::MainWindow* shownWindow = nullptr;
+    std::function<void()> endOnSignal;
     bool terminated = false;
     ksy::TerminationSignals stopSignals([&](int) {
         if (terminated)
             return;
         terminated = true;
-        if (shownWindow)
-            shownWindow->endWithoutQuestion();
+        if (endOnSignal)
+            endOnSignal();
         QApplication::exit(0);
     });
     const ksy::SeedResult seeded = ksy::seedWorkFolder(ksy::shippedDataFolder(KSY_DATA_DIR), folder);
@@ -151,7 +154,10 @@ int main(int argc, char** argv)
     ksy::DecoderLink decoder(serialPort, services.clock, services.prompts, folder);
 
     ksy::MainWindow window(folder, services, app.primaryScreen()->size());
-    shownWindow = &window;
+    endOnSignal = [&window] { window.endWithoutQuestion(); };
+    // A log of unfinished writes left beside another race was set aside.
+    if (const std::string notice = ksy::takeRedoLogNotice(); !notice.empty())
+        services.prompts.message("Kestrametrix", notice, ksy::PromptIcon::Exclamation);
     // The mark keeps the race's file name, for a recovery after a crash.
     window.raceFiles().setNameListener(
         [&folder](const std::string& name) { ksy::markRunning(folder, name); });
@@ -163,6 +169,13 @@ int main(int argc, char** argv)
         [&] { ksy::DurationCalculatorDialog::run(&window, durationValues); });
     ksy::RaceControl control(window, folder, services, &decoder);
     ksy::HeatController heats(window, control, services);
+    // A heat armed or running stops as on "Arret", so that its journal ends
+    // and it is stored with its description like any stopped heat.
+    endOnSignal = [&] {
+        if (control.run().active())
+            control.run().arret();
+        window.endWithoutQuestion();
+    };
     ksy::registerDialogCommands(window, control, heats, folder, services);
     ksy::registerResultCommands(window, control, folder, services);
     if (options.demo && ksy::buildRace(folder, demoSpec, services.prompts))
@@ -200,7 +213,15 @@ int main(int argc, char** argv)
     script.start();
     // A signal met during the start-up's own boxes has already ended the window.
     const int status = terminated ? 0 : app.exec();
-    shownWindow = nullptr;
-    ksy::clearRunningMark(folder);
+    endOnSignal = nullptr;
+    // Nothing of this run may be replayed over a race put in place before
+    // the next one.
+    ksy::forgetRedoLog(ksy::workingRaceFile(folder));
+    // A heat the disk never took stays in its journal: the mark left makes
+    // the next start offer it back.
+    if (heats.hasUnstoredHeat())
+        heats.putBackUnstoredJournal();
+    else
+        ksy::clearRunningMark(folder);
     return status;
 }

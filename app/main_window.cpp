@@ -526,10 +526,9 @@ void MainWindow::rebuildTree()
     }
 }
 
-void MainWindow::storeShownHeat()
+bool MainWindow::storeShownHeat()
 {
-    if (storeHeat_)
-        storeHeat_();
+    return !storeHeat_ || storeHeat_();
 }
 
 // --- Closing ---
@@ -571,6 +570,8 @@ void MainWindow::endWithoutQuestion()
     if (destroyed_)
         return;
     storeShownHeat();
+    if (raceFiles_.named())
+        raceFiles_.saveBeforeQuit();
     destroySequence();
 }
 

@@ -71,7 +71,7 @@ public:
     // What selecting an item of this kind opens or loads.
     void onTreeSelection(TreeItemKind kind, std::function<void(int code)> handler);
     // Storing the heat shown on the board before it is left or saved.
-    void setHeatStorer(std::function<void()> storer) { storeHeat_ = std::move(storer); }
+    void setHeatStorer(std::function<bool()> storer) { storeHeat_ = std::move(storer); }
     // Clearing the board when no heat is shown any more.
     void setBoardResetter(std::function<void()> resetter) { resetBoard_ = std::move(resetter); }
     // Controls and menu items disabled for the moment (a heat or a scan runs).
@@ -110,9 +110,12 @@ public:
     // Whether the crash copy failed, so that the previous race is still the
     // working race.
     bool previousRaceKept() const { return previousRaceKept_; }
-    // The end on a logout or a service stop: the shown heat stored and the
-    // closing files written as after "Quitter", without the save question
-    // (nobody is there to answer it). The caller then ends the event loop.
+    // The end on a logout or a service stop: the shown heat stored, a named
+    // race saved to its own file as the Yes answer to the save question would
+    // (nobody is there to answer it; a race without a name stays in the
+    // working race, where the next start keeps it as the crash copy), and the
+    // closing files written as after "Quitter". The caller stops a running
+    // heat first and then ends the event loop.
     void endWithoutQuestion();
     QSize screenSize() const { return screen_; }
     RaceFileCommands& raceFiles() { return raceFiles_; }
@@ -133,7 +136,7 @@ private:
     void setSaveEnabled(bool enabled) override;
     void resetBoard() override;
     void rebuildTree() override;
-    void storeShownHeat() override;
+    bool storeShownHeat() override;
 
     void createRace();
     void loadDatabasesAndSettings();
@@ -172,7 +175,7 @@ private:
     std::function<void(std::int64_t)> tick_;
     std::function<void()> afterTick_;
     std::function<bool()> runActive_;
-    std::function<void()> storeHeat_;
+    std::function<bool()> storeHeat_;
     std::function<void()> resetBoard_;
     std::function<bool(int)> locked_;
     QSize screen_;

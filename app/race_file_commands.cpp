@@ -35,7 +35,11 @@ std::string RaceFileCommands::savePreset() const
 
 bool RaceFileCommands::copyTo(const std::string& fileName)
 {
-    view_.storeShownHeat();
+    // A race without a heat it holds in memory is no copy to keep.
+    if (!view_.storeShownHeat()) {
+        prompts_.error(std::string(kSaveLacksHeat) + "\nFichier : " + fileName);
+        return false;
+    }
     if (saveWorkingRace(folder_, fromUtf8(fileName)))
         return true;
     // The file is named, so that the official knows which one to replace.

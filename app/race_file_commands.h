@@ -25,14 +25,19 @@ public:
     // The race model in memory was replaced (new or loaded): show its tree.
     virtual void rebuildTree() = 0;
     // Writes the heat shown on the board into the working file when it holds
-    // results, as leaving it in the tree would.
-    virtual void storeShownHeat() = 0;
+    // results, as leaving it in the tree would; false while a heat could not
+    // be written there (the race saved now would lack it).
+    virtual bool storeShownHeat() = 0;
 };
 
 inline constexpr const char* kNewRaceQuestion =
     "Vous voulez commencer une nouvelle course!\nSouhaitez-vous sauvegarder la course en cours?";
 inline constexpr const char* kLoadRaceQuestion = "Souhaitez-vous sauvegarder la course en cours?";
 inline constexpr const char* kQuestionTitle = "Attention";
+// A save refused since a heat could not be written into the working race.
+inline constexpr const char* kSaveLacksHeat =
+    "Erreur: la course n'est pas enregistrée, car une série n'a pas pu y être écrite. "
+    "Libérez de la place sur le disque puis enregistrez de nouveau.";
 
 class RaceFileCommands {
 public:

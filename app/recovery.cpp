@@ -27,18 +27,21 @@ std::string fileText(const std::filesystem::path& file)
     return out.str();
 }
 
-// The journal's heat replayed; false when the journal cannot be read or
+// The journal's heat replayed. Lines the disk tore are passed over and
+// named in `damage`; the reason in one French sentence when the journal
 // names other pilots than the heat shown.
-bool replayInto(const WorkFolder& folder, RaceControl& control)
+std::string replayInto(const WorkFolder& folder, RaceControl& control, std::string& damage)
 {
-    ScenarioParse parsed = parseHeatScenario(fileText(folder.file(kHeatJournalFile)));
+    ScenarioParse parsed = parseHeatJournal(fileText(folder.file(kHeatJournalFile)));
     if (!parsed.scenario)
-        return false;
+        return kRecoveryPilotsDiffer;
+    damage = journalDamageText(parsed.damaged);
     const RunEntryTable& shown = control.run().entries();
     for (int k = 1; k <= kSlotCount; ++k) {
         const std::string& utf8 = parsed.scenario->slots[static_cast<std::size_t>(k - 1)].name;
-        if (utf8ToCp1252(utf8).value_or(utf8) != shown.slot(k).pilotName)
-            return false;
+        const std::string name = utf8ToCp1252(utf8).value_or(utf8).substr(0, 39);
+        if (name != shown.slot(k).pilotName.substr(0, 39))
+            return kRecoveryPilotsDiffer;
     }
     RunEntryTable replayed;
     std::string title;
@@ -53,7 +56,7 @@ bool replayInto(const WorkFolder& folder, RaceControl& control)
     control.session().heatStarted(title);
     control.run().loadHeat(replayed);
     control.repaint();
-    return true;
+    return {};
 }
 
 } // namespace
@@ -164,10 +167,17 @@ void offerRecovery(MainWindow& window, RaceControl& control, HeatController& hea
     // The heat's result reached the race before the program died.
     if (j.ended && control.session().hasResults())
         return;
-    if (!control.session().showsHeat() || !replayInto(folder, control)) {
-        prompts.error(kRecoveryHeatMismatch);
+    if (!control.session().showsHeat()) {
+        prompts.message(kRecoveryTitle, kRecoveryHeatMissing, PromptIcon::Exclamation);
         return;
     }
+    std::string damage;
+    if (const std::string refused = replayInto(folder, control, damage); !refused.empty()) {
+        prompts.message(kRecoveryTitle, refused, PromptIcon::Exclamation);
+        return;
+    }
+    if (!damage.empty())
+        prompts.message(kRecoveryTitle, damage, PromptIcon::Exclamation);
     // Stored now: a second crash before the heat is left must not lose it.
     heats.storeShownHeat();
 }

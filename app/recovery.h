@@ -26,8 +26,15 @@ inline constexpr const char* kRecoveryTitle = "Récupération";
 inline constexpr const char* kRecoveryQuestion =
     "Le logiciel ne s'est pas fermé normalement lors de sa dernière utilisation.\n"
     "Souhaitez-vous récupérer la course en cours et les passages de la série interrompue?";
-inline constexpr const char* kRecoveryHeatMismatch =
-    "Erreur: les passages enregistrés ne correspondent pas à la série de la course récupérée";
+// Said when the journal's heat cannot be found in the race taken back; the
+// journal is kept for kestrametrix-cli replay.
+inline constexpr const char* kRecoveryHeatMissing =
+    "La série du journal des passages n'est pas dans la course récupérée : ses passages "
+    "restent dans Private/JournalPassages.txt (kestrametrix-cli replay).";
+inline constexpr const char* kRecoveryPilotsDiffer =
+    "Les pilotes du journal des passages ne sont plus ceux de sa série dans la course "
+    "récupérée : ses passages restent dans Private/JournalPassages.txt (kestrametrix-cli "
+    "replay).";
 
 // Whether the previous run left its mark.
 bool previousRunCrashed(const WorkFolder& folder);

@@ -258,6 +258,8 @@ void decoderBytes(const std::uint8_t* data, std::size_t size)
 
 void heatScenario(const std::uint8_t* data, std::size_t size)
 {
+    // The recovery's reader passes over damaged lines instead.
+    journalDamageText(parseHeatJournal(bytesOf(data, size)).damaged);
     const ScenarioParse parsed = parseHeatScenario(bytesOf(data, size));
     if (!parsed.scenario || !shortHeat(*parsed.scenario))
         return;

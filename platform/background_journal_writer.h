@@ -4,10 +4,17 @@
 // that the tick never waits for the disk (a forced write costs up to tens of
 // milliseconds) and a record is on the disk a few milliseconds after it was
 // handed over.
+//
+// A record is written whole or not at all: when the disk refuses part of
+// one, the file is cut back to the end of the last whole record (or, where
+// even that fails, the next record starts on a fresh line). The records the
+// disk refused wait in memory, in order, and are written again at the next
+// record and twice a second until the disk takes them.
 #include "timing/journal_writer.h"
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdio>
 #include <deque>
 #include <mutex>
 #include <thread>
@@ -26,7 +33,8 @@ public:
     void append(std::string record) override;
     void finish() override;
     bool failed() const override { return failed_; }
-    // Waits until everything handed over so far is on the disk (tests).
+    bool failing() const override { return failing_; }
+    // Waits until everything handed over so far was tried on the disk (tests).
     void drain();
 
 private:
@@ -36,6 +44,9 @@ private:
     };
     void push(Command command);
     void work();
+    // Writes what waits; false while the disk refuses it.
+    bool writeWaiting();
+    void closeFile(bool giveUp);
 
     std::mutex mutex_;
     std::condition_variable wake_;
@@ -44,6 +55,17 @@ private:
     bool busy_ = false;
     bool stopping_ = false;
     std::atomic<bool> failed_ {false};
+    std::atomic<bool> failing_ {false};
+
+    // The worker's own state.
+    std::FILE* file_ = nullptr;
+    std::filesystem::path path_;
+    long whole_ = 0; // where the last whole record ends
+    bool freshLine_ = false; // a cut record could not be taken back
+    bool closeWanted_ = false;
+    bool unforced_ = false;
+    std::deque<std::string> waiting_;
+
     std::thread worker_;
 };
 

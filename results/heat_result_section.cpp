@@ -1,5 +1,6 @@
 #include "results/heat_result_section.h"
 
+#include "results/heat_result_check.h"
 #include "results/text_fields.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
@@ -110,13 +111,35 @@ RewriteResult storeHeatResult(const std::filesystem::path& raceFile, std::string
 }
 
 HeatResultRead loadHeatResult(const std::filesystem::path& raceFile, std::string_view title,
-    RunEntryTable& table, HeatResultTexts& texts)
+    RunEntryTable& table, HeatResultTexts& texts, std::string* fault)
 {
     auto file = FileStream::open(raceFile, OpenMode::Update);
     if (!file)
         return HeatResultRead::CannotOpen;
     if (!findSectionBody(*file, title))
         return HeatResultRead::Absent;
+    // The slot lines are looked at before anything is taken from them.
+    const long body = file->position();
+    std::string slotLines;
+    int slots = 0;
+    for (int lines = 0; slots < kSlotCount && lines < 4 * kSlotCount; ++lines) {
+        const std::size_t start = slotLines.size();
+        int c = file->get();
+        // A slot line holds at most 157 numbers: far more is no heat.
+        for (; c != CharSource::kEnd && c != '\n' && slotLines.size() < (1u << 20); c = file->get())
+            slotLines += static_cast<char>(c);
+        const std::string_view line = std::string_view(slotLines).substr(start);
+        slots += !line.empty() && line != "\r";
+        if (c != '\n')
+            break;
+        slotLines += '\n';
+    }
+    if (const auto bad = heatResultFault(slotLines)) {
+        if (fault)
+            *fault = *bad;
+        return HeatResultRead::Damaged;
+    }
+    file->seek(body);
     readHeatResultFields(*file, table, texts);
     return HeatResultRead::Ok;
 }

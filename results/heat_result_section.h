@@ -62,9 +62,11 @@ enum class HeatResultRead {
     Ok,
     Absent, // the heat has no stored result: table and texts untouched
     CannotOpen,
+    Damaged, // its numbers cannot be a heat's (heat_result_check.h): untouched too
 };
 
+// `fault`, when given, receives the reason a damaged section was refused.
 HeatResultRead loadHeatResult(const std::filesystem::path& raceFile, std::string_view title,
-    RunEntryTable& table, HeatResultTexts& texts);
+    RunEntryTable& table, HeatResultTexts& texts, std::string* fault = nullptr);
 
 } // namespace ksy

@@ -1,6 +1,7 @@
 #include "session/heat_session.h"
 
 #include "planning/starting_grid.h"
+#include "storage/encoding.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"
 #include "storage/race_tree.h"
@@ -88,6 +89,14 @@ std::string_view placeOfTrack(const std::vector<Course>& courses, std::string_vi
 
 } // namespace
 
+std::string heatDamagedText(std::string_view sectionTitle, std::string_view fault)
+{
+    return "Erreur: la série " + cp1252ToUtf8(sectionTitle) +
+        " du fichier Course est endommagée (" + cp1252ToUtf8(fault) +
+        "). Elle est montrée sans ses résultats et n'est pas réécrite tant qu'elle n'est pas "
+        "courue ou modifiée.";
+}
+
 std::optional<HeatId> heatOfSelection(int selectionCode)
 {
     if (treeItemKind(selectionCode) != TreeItemKind::Heat)
@@ -167,8 +176,13 @@ LoadedHeat HeatSession::load(const Race& race, int selectionCode, TransponderMod
         out.slots.slots[k].pilotName = seats[k].empty() ? std::string(kEmptySlotName) : seats[k];
 
     sectionTitle_ = heatResultTitle(c, heat_.round, heat_.heat);
-    opened = loadHeatResult(file, sectionTitle_, out.slots, texts_) != HeatResultRead::CannotOpen &&
-        opened;
+    std::string fault;
+    const HeatResultRead read = loadHeatResult(file, sectionTitle_, out.slots, texts_, &fault);
+    opened = read != HeatResultRead::CannotOpen && opened;
+    // Shown without its results and left as it is in the file, unless the
+    // official runs it again or changes it.
+    if (read == HeatResultRead::Damaged)
+        prompts.error(heatDamagedText(sectionTitle_, fault));
     hasResults_ = out.slots.hasResults();
 
     ksy::assignTransponders(out.slots, mode, participants_);
@@ -221,6 +235,7 @@ HeatStoreOutcome HeatSession::storeShownHeat(
     opened = markResultsStored(file, heat_.category, prompts) && opened;
     if (!opened)
         prompts.error(std::string(kCannotOpenRaceFile));
+    out.complete = opened;
     return out;
 }
 

@@ -36,6 +36,10 @@
 
 namespace ksy {
 
+// Said when a heat's section cannot be read as a heat (edited by hand, cut,
+// binary bytes): the heat is shown empty and its section left untouched.
+std::string heatDamagedText(std::string_view sectionTitle, std::string_view fault);
+
 // A heat of the race, all numbers from 1.
 struct HeatId {
     int category = 0;
@@ -72,6 +76,7 @@ struct LoadedHeat {
 struct HeatStoreOutcome {
     bool due = false; // the shown heat had something to store
     bool written = false; // its section was written
+    bool complete = false; // and everything that goes with it (flags, header)
     int treeCode = 0; // the heat's tree item, when due
     int treeImage = 0; // treeimage::HeatWithResults or treeimage::Heat, when due
 };
@@ -98,6 +103,7 @@ public:
     void forget();
 
     bool showsHeat() const { return !sectionTitle_.empty(); }
+    const WorkFolder& folder() const { return folder_; }
     const std::string& sectionTitle() const { return sectionTitle_; }
     const HeatId& heat() const { return heat_; }
     const HeatHeadings& headings() const { return headings_; }

@@ -3,6 +3,7 @@
 #include "storage/redo_log.h"
 #include "storage/section_index.h"
 
+#include <algorithm>
 #include <atomic>
 #include <future>
 #include <map>
@@ -117,10 +118,11 @@ bool writeStep(std::FILE* f, std::string_view bytes)
 {
     const std::size_t allowed = durableIo().allowedBytes(bytes.size());
     const std::size_t n = std::min(allowed, bytes.size());
-    const bool ok = std::fwrite(bytes.data(), 1, n, f) == n && std::fflush(f) == 0;
+    const std::size_t room = std::min(n, durableIo().roomFor(n));
+    const bool ok = std::fwrite(bytes.data(), 1, room, f) == room && std::fflush(f) == 0;
     if (n < bytes.size())
         durableIo().afterPartialChange();
-    return ok && n == bytes.size();
+    return ok && room == bytes.size();
 }
 
 bool truncateStep(const std::filesystem::path& file, std::uintmax_t size)

@@ -24,6 +24,11 @@ public:
     // the process there, as a power cut or a kill would.
     virtual std::size_t allowedBytes(std::size_t n) { return n; }
     virtual void afterPartialChange() { }
+
+    // Full-disk tests only: how many of the n bytes about to be written find
+    // room on the disk; the write then fails there, as on a full disk, and
+    // the process goes on.
+    virtual std::size_t roomFor(std::size_t n) { return n; }
 };
 
 // The flushing in use; nullptr puts back the one that flushes nothing. The

@@ -93,6 +93,10 @@ void HeatJournal::heatAction(std::int64_t nowMs, HeatAction action, int slot)
     default: return;
     }
     write(formatScenarioEvent(e));
+    // Stopped before its start: no "heat stopped" follows, yet the journal
+    // of this heat is complete.
+    if (action == HeatAction::Arret && !run_.state().running)
+        heatStopped(nowMs);
 }
 
 void HeatJournal::passingRead(std::int64_t, const Passing& passing, PassingFate fate)
@@ -131,10 +135,11 @@ void HeatJournal::heatStopped(std::int64_t nowMs)
 
 std::string HeatJournal::takeNotice()
 {
-    if (told_ || !failed())
+    const bool failing = failed_ || writer_.failing();
+    if (told_ == failing)
         return {};
-    told_ = true;
-    return kJournalWriteError;
+    told_ = failing;
+    return failing ? kJournalWriteError : kJournalWriteResumed;
 }
 
 void HeatJournal::write(std::string text)

@@ -34,6 +34,9 @@ inline constexpr const char* kJournalWriteError =
     "Erreur: impossible d'écrire le journal des passages (Private/JournalPassages.txt). "
     "La série continue, mais ses passages ne pourront pas être récupérés après un arrêt "
     "brutal.";
+inline constexpr const char* kJournalWriteResumed =
+    "Le journal des passages (Private/JournalPassages.txt) s'écrit de nouveau : les passages "
+    "qui attendaient y sont.";
 
 class HeatJournal : public HeatListener {
 public:
@@ -56,8 +59,9 @@ public:
 
     // True once a write failed (the disk is full or the file went away).
     bool failed() const { return failed_ || writer_.failed(); }
-    // The French message about a journal that cannot be written, once per
-    // heat; empty otherwise.
+    // The French message about a journal that cannot be written, once each
+    // time the disk starts refusing it, and the one about a journal written
+    // again once it takes the records that waited; empty otherwise.
     std::string takeNotice();
 
 private:

@@ -223,10 +223,10 @@ std::string two(int v)
     return out;
 }
 
-} // namespace
-
-ScenarioParse parseHeatScenario(std::string_view text)
+ScenarioParse parse(std::string_view text, bool lenient)
 {
+    ScenarioParse out;
+    std::vector<std::size_t> nextEvent; // for each damaged span
     HeatScenario s;
     Parser parser;
     int lineNumber = 0;
@@ -243,9 +243,29 @@ ScenarioParse parseHeatScenario(std::string_view text)
         if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#')
             continue;
         const std::string error = parser.line(splitTabs(line), s);
-        if (!error.empty())
-            return {std::nullopt, "line " + std::to_string(lineNumber) + ": " + error};
+        if (error.empty())
+            continue;
+        if (!lenient)
+            return {std::nullopt, "line " + std::to_string(lineNumber) + ": " + error, {}};
+        // The span ends at the next event read, known only later: its place.
+        if (!out.damaged.empty() && nextEvent.back() == s.events.size()) {
+            out.damaged.back().lastLine = lineNumber;
+        } else {
+            DamagedSpan d;
+            d.firstLine = d.lastLine = lineNumber;
+            if (!s.events.empty())
+                d.afterMs = s.events.back().atMs;
+            out.damaged.push_back(d);
+            nextEvent.push_back(s.events.size());
+        }
+        // A record written whole behind the torn one is still read.
+        const std::size_t glued = line.rfind("at\t");
+        if (glued != std::string_view::npos && glued > 0)
+            parser.line(splitTabs(line.substr(glued)), s);
     }
+    for (std::size_t i = 0; i < out.damaged.size(); ++i)
+        if (nextEvent[i] < s.events.size())
+            out.damaged[i].beforeMs = s.events[nextEvent[i]].atMs;
     if (!s.endMs) {
         // A journal cut by a crash has no end: replay up to the first tick at
         // or after its last event, the one that reads that last passing.
@@ -254,7 +274,63 @@ ScenarioParse parseHeatScenario(std::string_view text)
             last = std::max(last, e.atMs);
         s.endMs = (last + 9) / 10 * 10;
     }
-    return {std::move(s), {}};
+    out.scenario = std::move(s);
+    return out;
+}
+
+// "m:ss,d" from the journal's origin, just before "Départ".
+std::string spanTime(std::int64_t ms)
+{
+    const std::int64_t tenths = ms / 100;
+    std::string seconds = std::to_string(tenths / 10 % 60);
+    if (seconds.size() < 2)
+        seconds.insert(seconds.begin(), '0');
+    return std::to_string(tenths / 600) + ":" + seconds + "," + std::to_string(tenths % 10);
+}
+
+} // namespace
+
+ScenarioParse parseHeatScenario(std::string_view text)
+{
+    return parse(text, false);
+}
+
+ScenarioParse parseHeatJournal(std::string_view text)
+{
+    return parse(text, true);
+}
+
+bool isHeatJournal(std::string_view text)
+{
+    return text.rfind("# Kestrametrix passing journal", 0) == 0;
+}
+
+std::string journalDamageText(const std::vector<DamagedSpan>& damaged)
+{
+    if (damaged.empty())
+        return {};
+    std::string out = "Le journal des passages est endommagé : ";
+    int lines = 0;
+    std::string spans;
+    for (const DamagedSpan& d : damaged) {
+        lines += d.lastLine - d.firstLine + 1;
+        spans += spans.empty() ? "" : " ; ";
+        spans += d.firstLine == d.lastLine
+            ? "ligne " + std::to_string(d.firstLine)
+            : "lignes " + std::to_string(d.firstLine) + " à " + std::to_string(d.lastLine);
+        spans += ", des passages peuvent manquer ";
+        if (d.afterMs && d.beforeMs)
+            spans += "entre " + spanTime(*d.afterMs) + " et " + spanTime(*d.beforeMs);
+        else if (d.afterMs)
+            spans += "après " + spanTime(*d.afterMs);
+        else if (d.beforeMs)
+            spans += "avant " + spanTime(*d.beforeMs);
+        else
+            spans += "dans toute la série";
+    }
+    out += std::to_string(lines) + (lines == 1 ? " ligne illisible ignorée (" : " lignes illisibles ignorées (");
+    out += spans + ", temps depuis le départ). Tous les autres passages sont repris.";
+    return out;
 }
 
 std::string formatScenarioDate(const LocalDateTime& d)

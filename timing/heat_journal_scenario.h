@@ -61,12 +61,30 @@ struct HeatScenario {
 // No heat lasts longer: a later time is a mistake, not a heat to tick through.
 inline constexpr std::int64_t kMaxScenarioMs = 48LL * 3600000;
 
+// Lines of a journal that could not be read (torn by a full disk or a
+// crash), with the times of the events around them.
+struct DamagedSpan {
+    int firstLine = 0;
+    int lastLine = 0;
+    std::optional<std::int64_t> afterMs; // the last event read before them
+    std::optional<std::int64_t> beforeMs; // the first event read after them
+};
+
 struct ScenarioParse {
     std::optional<HeatScenario> scenario;
     std::string error; // "line N: ..." when the text is refused
+    std::vector<DamagedSpan> damaged; // journals only: the lines passed over
 };
 
 ScenarioParse parseHeatScenario(std::string_view text);
+// A passing journal: a line that cannot be read is passed over (and noted)
+// so that every other record is replayed.
+ScenarioParse parseHeatJournal(std::string_view text);
+// Whether the text is a passing journal (its first line says so).
+bool isHeatJournal(std::string_view text);
+// The French sentence naming the spans of the heat that may lack passings;
+// empty when nothing was passed over.
+std::string journalDamageText(const std::vector<DamagedSpan>& damaged);
 
 // The lines that describe a heat's set-up (options, protection, decoder,
 // sounds, track, slots), as the journal writes them before the actions.

@@ -21,6 +21,8 @@ public:
     virtual void finish() = 0;
     // A record could not be written since begin().
     virtual bool failed() const = 0;
+    // Records refused by the disk are waiting to be written again.
+    virtual bool failing() const { return failed(); }
 };
 
 // Writes each record at once with the C library, flushed but not forced to

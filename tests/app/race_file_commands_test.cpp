@@ -18,9 +18,14 @@ struct RecordingView : RaceFileView {
     void setSaveEnabled(bool e) override { saveEnabled = e; }
     void resetBoard() override { ++boardResets; }
     void rebuildTree() override { ++treeBuilds; }
-    void storeShownHeat() override { ++heatStores; }
+    bool storeShownHeat() override
+    {
+        ++heatStores;
+        return heatStored;
+    }
     std::string title = "Kestrametrix";
     bool saveEnabled = false;
+    bool heatStored = true;
     int boardResets = 0, treeBuilds = 0, heatStores = 0;
 };
 
@@ -127,6 +132,31 @@ TEST_F(RaceFileCommandsTest, AFailedSaveIsReportedAndDoesNotNameTheRace)
     files.choices = {utf8(dir.path() / "plain" / "race.race")};
     EXPECT_FALSE(commands.saveBeforeQuit());
     EXPECT_TRUE(commands.saveBeforeQuit()); // a cancelled dialog is the person's choice
+}
+
+TEST_F(RaceFileCommandsTest, ARaceLackingAHeatItCouldNotStoreIsNotSaved)
+{
+    const auto target = dir.path() / "race.race";
+    writeFile(target, "the race as saved before");
+    files.choices = {utf8(target)};
+    ASSERT_TRUE(commands.saveAs());
+    ASSERT_EQ(readFile(target), readFile(working()));
+    touchWorkingRace("Without its heat");
+
+    view.heatStored = false;
+    commands.save();
+    EXPECT_EQ(readFile(target).find("Without its heat"), std::string::npos);
+    ASSERT_EQ(prompts.boxes.size(), 1u);
+    EXPECT_EQ(prompts.boxes[0].text.rfind(kSaveLacksHeat, 0), 0u);
+    // At quit the window stays open.
+    EXPECT_FALSE(commands.saveBeforeQuit());
+    EXPECT_EQ(prompts.boxes.size(), 2u);
+
+    // The disk took the heat at last: the save goes through, silently.
+    view.heatStored = true;
+    commands.save();
+    EXPECT_NE(readFile(target).find("Without its heat"), std::string::npos);
+    EXPECT_EQ(prompts.boxes.size(), 2u);
 }
 
 TEST_F(RaceFileCommandsTest, NewRaceFollowsTheAnswerToItsQuestion)

@@ -280,3 +280,56 @@ TEST(HeatJournal, TheTitleDateIsWrittenOnceWhileWaitingForTheStartAckAndTheFirst
     EXPECT_NE(text.find(std::string(kJournalHeatLine) + "13102\n"), std::string::npos) << text;
     EXPECT_GE(b.decoder.startClockCalls, 40);
 }
+
+namespace {
+
+// A disk that fills up and frees again while the heat runs.
+class FillingWriter : public JournalWriter {
+public:
+    bool begin(const std::filesystem::path&, bool) override { return true; }
+    void append(std::string) override { failedOnce = failedOnce || full; }
+    void finish() override {}
+    bool failed() const override { return failedOnce; }
+    bool failing() const override { return full; }
+    bool full = false;
+    bool failedOnce = false;
+};
+
+} // namespace
+
+TEST(HeatJournal, TheOfficialIsToldWhenTheDiskRefusesTheJournalAndAgainWhenItTakesIt)
+{
+    HeatBench b(timedOptions(10, TimedEnd::FinishLap), 2);
+    FillingWriter writer;
+    HeatJournal journal(WorkFolder(b.dir.path()), b.run, b.decoder, writer);
+    b.run.setListener(&journal);
+    b.depart(0);
+    b.runThrough(b.startAt());
+    EXPECT_EQ(journal.takeNotice(), "");
+    for (int round = 0; round < 2; ++round) {
+        writer.full = true;
+        b.pass(b.startAt() + 5000 + 20000 * round, 1);
+        b.runThrough(b.startAt() + 6000 + 20000 * round);
+        EXPECT_EQ(journal.takeNotice(), kJournalWriteError);
+        EXPECT_EQ(journal.takeNotice(), "");
+        writer.full = false;
+        EXPECT_EQ(journal.takeNotice(), kJournalWriteResumed);
+        EXPECT_EQ(journal.takeNotice(), "");
+    }
+    EXPECT_EQ(b.slot(1).laps, 2);
+}
+
+TEST(HeatJournal, AHeatStoppedBeforeItsStartHasACompleteJournal)
+{
+    HeatBench b(timedOptions(10, TimedEnd::FinishLap), 2);
+    PlainJournalWriter writer;
+    HeatJournal journal(WorkFolder(b.dir.path()), b.run, b.decoder, writer);
+    b.run.setListener(&journal);
+    b.depart(0);
+    ASSERT_TRUE(b.run.active());
+    ASSERT_FALSE(b.run.state().running);
+    b.run.arret();
+    writer.finish();
+    const std::string text = readFile(WorkFolder(b.dir.path()).file(kHeatJournalFile));
+    EXPECT_NE(text.find("\tarret\nend\t"), std::string::npos) << text;
+}

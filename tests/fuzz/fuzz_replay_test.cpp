@@ -13,6 +13,8 @@ namespace {
 TEST(FuzzRegressions, EveryKeptInputIsReadAgainWithoutFault)
 {
     const std::filesystem::path kept = std::filesystem::path(KSY_TEST_DATA_DIR) / "fuzz";
+    // The inputs are part of the tree: none found means they went missing.
+    ASSERT_TRUE(std::filesystem::is_directory(kept)) << kept;
     int replayed = 0;
     for (const fuzz::NamedEntry& e : fuzz::kEntries) {
         const auto folder = kept / e.name;
@@ -32,6 +34,7 @@ TEST(FuzzRegressions, EveryKeptInputIsReadAgainWithoutFault)
         e.entry(reinterpret_cast<const std::uint8_t*>(sample.data()), sample.size());
     }
     RecordProperty("replayed", replayed);
+    EXPECT_GE(replayed, 6) << "regression inputs missing from " << kept;
 }
 
 } // namespace

@@ -67,6 +67,32 @@ TEST(CliResults, DetailAndAnalysisOfExchangeFiles)
     expectRefused({"analysis", qs(pilot), "--laps", "a-3"});
 }
 
+TEST(CliResults, BadExchangeFilesAreRefusedInOneLine)
+{
+    test::TempDir dir;
+    const auto file = dir.path() / "bad.res";
+    std::string negative = "CLASSEMENTTours\t\n";
+    for (int k = 0; k < 150; ++k)
+        negative += "P" + std::to_string(k) + "\t2\t-5000\t-2147483000\t\n";
+    for (const std::string& bytes : {std::string(), std::string("\n \r\n"),
+             std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), negative,
+             std::string("CLASSEMENTTours\t\nAnne\t-7\t61000\t\n"),
+             std::string("CLASSEMENTTours\t\nAnne\t9999\t61000\t\n"),
+             std::string("CLASSEMENTTours\t\nAnne\t3\t61000\t\n"),
+             std::string("CLASSEMENTTours\t\nAnne\t2\t61000\t1000\t\n")}) {
+        test::writeFile(file, bytes);
+        SCOPED_TRACE(bytes.substr(0, 40));
+        expectRefused({"detail", qs(file), "--view", "tours"});
+        expectRefused({"analysis", qs(file)});
+    }
+    // A pilot's run whose totals go back, or that misses its start reference.
+    for (const std::string& bytes : {std::string("Denis\t2\t0\t62300\t1000\t\n"),
+             std::string("Denis\t2\t62300\t124250\t\n")}) {
+        test::writeFile(file, bytes);
+        expectRefused({"analysis", qs(file)});
+    }
+}
+
 TEST(CliResults, SheetOfAStoredHeat)
 {
     test::TempDir dir;

@@ -195,11 +195,17 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string text {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const ksy::ScenarioParse parsed = ksy::parseHeatScenario(text);
+    // A journal torn by a full disk or a crash is replayed without its
+    // damaged lines, which are named.
+    const ksy::ScenarioParse parsed =
+        ksy::isHeatJournal(text) ? ksy::parseHeatJournal(text) : ksy::parseHeatScenario(text);
     if (!parsed.scenario) {
         std::cerr << "kestrametrix-cli: " << args->scenario << ": " << parsed.error << "\n";
         return 2;
     }
+    if (!parsed.damaged.empty())
+        std::cerr << "kestrametrix-cli: " << args->scenario << ": "
+                  << ksy::journalDamageText(parsed.damaged) << "\n";
 
     const std::filesystem::path scratch = makeScratchFolder();
     if (scratch.empty()) {

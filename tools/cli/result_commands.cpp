@@ -21,6 +21,7 @@
 #include "timing/heat_decoder.h"
 #include "timing/heat_result_files.h"
 #include "timing/heat_run.h"
+#include "tools/cli/exchange_check.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -142,7 +143,10 @@ int detail(int argc, char** argv)
                                                          : ksy::HeatResultsMode::Positions;
     if (view != "passages" && view != "tours" && view != "positions")
         return refuse("vue inconnue \"" + view + "\" (passages, tours ou positions)");
-    const ksy::HeatDetail parsed = ksy::parseHeatDetail(readInput(argv[2]));
+    const std::string bytes = readInput(argv[2]);
+    if (const auto bad = badHeatDetail(bytes))
+        return refuse(std::string(argv[2]) + " : " + *bad);
+    const ksy::HeatDetail parsed = ksy::parseHeatDetail(bytes);
     return print(ksy::heatResultsText(ksy::buildHeatResults(parsed), mode));
 }
 
@@ -158,7 +162,10 @@ int analysis(int argc, char** argv)
             return refuse("intervalle de tours mal form\xC3\xA9 \"" + opts->at("--laps") +
                 "\" (attendu F-L)");
     }
-    const ksy::PilotResult run = ksy::parsePilotResult(readInput(argv[2]));
+    const std::string bytes = readInput(argv[2]);
+    if (const auto bad = badPilotResult(bytes))
+        return refuse(std::string(argv[2]) + " : " + *bad);
+    const ksy::PilotResult run = ksy::parsePilotResult(bytes);
     const int n = run.passingCount;
     const auto [first, last] =
         range ? ksy::clampLapRange(range->first, range->second, n) : ksy::clampLapRange(1, n, n);
