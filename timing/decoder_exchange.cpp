@@ -1,5 +1,7 @@
 #include "timing/decoder_exchange.h"
 
+#include <utility>
+
 namespace ksy {
 namespace {
 
@@ -20,7 +22,10 @@ ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& 
     std::vector<ReceivedFrame> frames;
     const auto wanted = expected == DecoderReply::Identify ? ReceivedFrame::Kind::IdentifyReply
                                                            : ReceivedFrame::Kind::StartAck;
-    while (!outcome.replied && elapsedMs(clock, since) <= windowMs) {
+    // The window closes with a read made after its end: a host that was busy
+    // elsewhere for a while still finds the reply that came meanwhile.
+    for (bool last = false; !outcome.replied && !last;) {
+        last = elapsedMs(clock, since) > windowMs;
         const int got = link.readStamped(buffer, arrivals, kMaxReadBytes, clock);
         if (got <= 0)
             continue;
@@ -41,8 +46,20 @@ ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& 
 
 ExchangeOutcome identifyDecoder(SerialLink& link, const Clock& clock, DecoderStream& stream)
 {
-    link.write(kIdentifyRequest.data(), kIdentifyRequest.size());
-    return awaitReply(link, clock, stream, DecoderReply::Identify, 99);
+    ExchangeOutcome outcome;
+    for (int ask = 0; ask < kIdentifyAsks && !outcome.replied; ++ask) {
+        link.write(kIdentifyRequest.data(), kIdentifyRequest.size());
+        // The decoder can only answer once the request is out: the window
+        // runs from its last byte on the wire, not from the write's return.
+        link.drain();
+        ExchangeOutcome round = awaitReply(link, clock, stream, DecoderReply::Identify,
+                                           kIdentifyWindowMs + kRequestLineMs);
+        outcome.before.insert(outcome.before.end(), round.before.begin(), round.before.end());
+        outcome.after = std::move(round.after);
+        outcome.replied = round.replied;
+        outcome.replyArrival = round.replyArrival;
+    }
+    return outcome;
 }
 
 ExchangeOutcome identifyDecoder(SerialLink& link, const Clock& clock)
