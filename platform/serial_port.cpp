@@ -179,6 +179,7 @@ void SystemSerialLink::readerLoop()
     // any pause of the window's reads.
     constexpr std::size_t kQueueLimit = 1 << 20;
     std::uint8_t chunk[4096];
+    int emptyWakes = 0;
     while (true) {
         pollfd p[2] = {{fd_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
         if (poll(p, 2, -1) < 0) {
@@ -193,6 +194,7 @@ void SystemSerialLink::readerLoop()
         if (events & POLLIN)
             n = ::read(fd_, chunk, sizeof chunk);
         if (n > 0) {
+            emptyWakes = 0;
             const std::int64_t at = arrivalClock_ ? arrivalClock_->counter() : -1;
             std::lock_guard<std::mutex> lock(mutex_);
             for (ssize_t i = 0; i < n && bytes_.size() < kQueueLimit; ++i) {
@@ -203,8 +205,10 @@ void SystemSerialLink::readerLoop()
         }
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
-        if (n == 0 && !(events & (POLLHUP | POLLERR | POLLNVAL)))
-            continue; // woken for bytes that a flush took away
+        // Woken for bytes that a flush took away; a device that keeps
+        // waking the reader with nothing to read is as good as gone.
+        if (n == 0 && !(events & (POLLHUP | POLLERR | POLLNVAL)) && ++emptyWakes < 1000)
+            continue;
         // The device went away (an unplugged adapter, a closed pty): say so,
         // and wait for the close. This descriptor never works again.
         hungUp_ = true;

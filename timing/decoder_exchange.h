@@ -21,9 +21,10 @@ struct ExchangeOutcome {
 };
 
 // Reads for up to windowMs (stops once more than windowMs have passed, or at
-// the reply).
+// the reply). Replies stamped before sentAt (the counter reading when the
+// request was written) answered an earlier request and are passed over.
 ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& stream,
-    DecoderReply expected, std::int64_t windowMs);
+    DecoderReply expected, std::int64_t windowMs, std::int64_t sentAt);
 
 // The identification: how long the decoder has to answer, the line time of
 // the 5-byte request that a driver may still be sending when drained, and

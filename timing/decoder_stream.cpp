@@ -159,8 +159,10 @@ void DecoderStream::cutFrames(
             const std::uint8_t* w = b + i;
             if (type == 0x01) {
                 // Bytes 5 and 6 of an identification reply are not examined.
-                if (w[4] == 0x02)
+                if (w[4] == 0x02) {
                     out.push_back({ReceivedFrame::Kind::IdentifyReply, {}});
+                    out.back().passing.arrivalCounter = arrivals_[i + kReplySize - 1];
+                }
                 i += kReplySize;
                 continue;
             }

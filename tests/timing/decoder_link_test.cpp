@@ -493,5 +493,52 @@ TEST(DecoderStartClock, AcknowledgedOrRetriedOnTheNextTick)
     EXPECT_EQ(std::count(b.port.written.begin(), b.port.written.end(), startClock), 4);
 }
 
+// Bytes stamped when they came, some time before the read that takes them
+// (as the port's reader thread does).
+class EarlyStampedPort : public FakeSerialLink {
+public:
+    std::int64_t stampAgo = 0; // counter counts before the read
+    int readStamped(std::uint8_t* buffer, std::int64_t* arrivals, std::size_t maxBytes,
+                    const Clock& stamps) override
+    {
+        const int got = read(buffer, maxBytes);
+        for (int i = 0; i < got; ++i)
+            arrivals[i] = stamps.counter() - stampAgo;
+        return got;
+    }
+};
+
+TEST(DecoderStartClock, AStartAckLeftFromAnEarlierRequestDoesNotDateTheStart)
+{
+    test::TempDir dir;
+    test::FakeClock clock;
+    EarlyStampedPort port;
+    port.clock = &clock;
+    test::FakePrompts prompts;
+    DecoderLink link(port, clock, prompts, WorkFolder(dir.path()));
+    test::writeFile(WorkFolder(dir.path()).file(kInterfaceSettingsFile), "COM5\t0\tKestrametrix\n");
+    test::behaveAsRc2(port);
+    link.startUp();
+    link.tick(std::nullopt);
+    ASSERT_TRUE(link.isRc2());
+
+    // The StartAck of a first StartClock comes too late for its window; the
+    // decoder clock is reset again by the next StartClock.
+    port.onWrite = nullptr;
+    std::vector<Passing> early;
+    EXPECT_FALSE(link.startClock(early));
+    clock.advance(300);
+    port.stampAgo = clock.counterFrequency() / 10; // came 100 ms ago
+    port.chunks.push_back(test::kStartAckBytes);
+    EXPECT_FALSE(link.startClock(early)) << "the late StartAck answered the first request";
+    // The answer to this request is the start.
+    port.stampAgo = 0;
+    test::behaveAsRc2(port);
+    const std::int64_t before = clock.counter();
+    const auto start = link.startClock(early);
+    ASSERT_TRUE(start);
+    EXPECT_GE(*start, before);
+}
+
 } // namespace
 } // namespace ksy
