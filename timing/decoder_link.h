@@ -53,10 +53,13 @@ public:
     // program goes on without a decoder when any of it fails.
     void startUp();
 
-    // Tick steps 1 and 2: loads the settings file when asked to, then the RC2
-    // keep-alive and reconnection. heatElapsedMs is the time since the start
-    // of the running heat, nothing when no heat is running. Returns the RC2
-    // passings read while a reconnection waited for its reply (decoder time).
+    // Tick steps 1 and 2: loads the settings file when asked to, then the
+    // link watch (the port's hang-up for both models, the RC2 keep-alive) and
+    // the reconnection: every 4.5 s, or at every tick until the port opens
+    // when the link was lost during a heat. heatElapsedMs is the time since
+    // the start of the running heat, nothing when no heat is running. Returns
+    // the RC2 passings read while a reconnection waited for its reply
+    // (decoder time).
     std::vector<Passing> tick(std::optional<std::int64_t> heatElapsedMs);
 
     // One read of at most 255 bytes cut into passings of the current model,
