@@ -20,9 +20,19 @@ SystemSerialLink::~SystemSerialLink()
     close();
 }
 
+bool SystemSerialLink::open(const std::string& portName)
+{
+    return openPort(portName, true);
+}
+
+bool SystemSerialLink::reopen(const std::string& portName)
+{
+    return openPort(portName, false);
+}
+
 #ifdef _WIN32
 
-bool SystemSerialLink::open(const std::string& portName)
+bool SystemSerialLink::openPort(const std::string& portName, bool purgeInput)
 {
     close();
     const std::string path = "\\\\.\\" + portName;
@@ -65,9 +75,11 @@ bool SystemSerialLink::open(const std::string& portName)
         CloseHandle(h);
         return false;
     }
-    PurgeComm(h, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+    PurgeComm(h, purgeInput ? PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR
+                            : PURGE_TXABORT | PURGE_TXCLEAR);
     EscapeCommFunction(h, SETDTR);
     handle_ = h;
+    hungUp_ = false;
     return true;
 }
 
@@ -83,10 +95,27 @@ int SystemSerialLink::write(const std::uint8_t* data, std::size_t size)
 int SystemSerialLink::read(std::uint8_t* buffer, std::size_t maxBytes)
 {
     DWORD got = 0;
-    if (!handle_ || !ReadFile(static_cast<HANDLE>(handle_), buffer, static_cast<DWORD>(maxBytes),
-                              &got, nullptr))
+    if (!handle_)
         return 0;
+    if (!ReadFile(static_cast<HANDLE>(handle_), buffer, static_cast<DWORD>(maxBytes), &got,
+                  nullptr)) {
+        // A removed adapter fails every read from then on.
+        if (GetLastError() != ERROR_OPERATION_ABORTED)
+            hungUp_ = true;
+        return 0;
+    }
     return static_cast<int>(got);
+}
+
+bool SystemSerialLink::hungUp() const
+{
+    return handle_ && hungUp_;
+}
+
+void SystemSerialLink::drain()
+{
+    if (handle_)
+        FlushFileBuffers(static_cast<HANDLE>(handle_));
 }
 
 void SystemSerialLink::close()
@@ -103,7 +132,7 @@ bool SystemSerialLink::isOpen() const
 
 #else
 
-bool SystemSerialLink::open(const std::string& portName)
+bool SystemSerialLink::openPort(const std::string& portName, bool purgeInput)
 {
     close();
     if (portName.empty())
@@ -130,7 +159,7 @@ bool SystemSerialLink::open(const std::string& portName)
     }
     // Nobody else may open the decoder's port while the program holds it.
     ioctl(fd, TIOCEXCL);
-    tcflush(fd, TCIOFLUSH);
+    tcflush(fd, purgeInput ? TCIOFLUSH : TCOFLUSH);
     // A pseudo-terminal has no modem lines: this fails there, harmlessly.
     int lines = TIOCM_DTR | TIOCM_RTS;
     ioctl(fd, TIOCMBIS, &lines);
@@ -139,6 +168,7 @@ bool SystemSerialLink::open(const std::string& portName)
         return false;
     }
     fd_ = fd;
+    hungUp_ = false;
     reader_ = std::thread([this] { readerLoop(); });
     return true;
 }
@@ -149,6 +179,7 @@ void SystemSerialLink::readerLoop()
     // any pause of the window's reads.
     constexpr std::size_t kQueueLimit = 1 << 20;
     std::uint8_t chunk[4096];
+    int emptyWakes = 0;
     while (true) {
         pollfd p[2] = {{fd_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
         if (poll(p, 2, -1) < 0) {
@@ -158,10 +189,12 @@ void SystemSerialLink::readerLoop()
         }
         if (p[1].revents != 0)
             return;
-        ssize_t n = -1;
-        if (p[0].revents & POLLIN)
+        const short events = p[0].revents;
+        ssize_t n = 0;
+        if (events & POLLIN)
             n = ::read(fd_, chunk, sizeof chunk);
         if (n > 0) {
+            emptyWakes = 0;
             const std::int64_t at = arrivalClock_ ? arrivalClock_->counter() : -1;
             std::lock_guard<std::mutex> lock(mutex_);
             for (ssize_t i = 0; i < n && bytes_.size() < kQueueLimit; ++i) {
@@ -172,12 +205,17 @@ void SystemSerialLink::readerLoop()
         }
         if (n < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
-        // The device went away (an unplugged adapter, a closed pty): the
-        // link watch notices it by its writes. Wait for the close, looking
-        // again now and then in case the device comes back.
+        // Woken for bytes that a flush took away; a device that keeps
+        // waking the reader with nothing to read is as good as gone.
+        if (n == 0 && !(events & (POLLHUP | POLLERR | POLLNVAL)) && ++emptyWakes < 1000)
+            continue;
+        // The device went away (an unplugged adapter, a closed pty): say so,
+        // and wait for the close. This descriptor never works again.
+        hungUp_ = true;
         pollfd w = {wake_[0], POLLIN, 0};
-        if (poll(&w, 1, 50) > 0)
-            return;
+        while (poll(&w, 1, -1) < 0 && errno == EINTR) {
+        }
+        return;
     }
 }
 
@@ -265,6 +303,22 @@ void SystemSerialLink::close()
 bool SystemSerialLink::isOpen() const
 {
     return fd_ >= 0;
+}
+
+bool SystemSerialLink::hungUp() const
+{
+    return fd_ >= 0 && hungUp_;
+}
+
+void SystemSerialLink::drain()
+{
+    if (fd_ < 0)
+        return;
+    using Steady = std::chrono::steady_clock;
+    const auto deadline = Steady::now() + std::chrono::milliseconds(kDrainLimitMs);
+    int queued = 0;
+    while (ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0 && Steady::now() < deadline)
+        poll(nullptr, 0, 1);
 }
 
 #endif

@@ -42,13 +42,22 @@ public:
 #endif
     void close() override;
     bool isOpen() const override;
+    bool reopen(const std::string& portName) override;
+    bool hungUp() const override;
+    void drain() override;
 
     static constexpr int kWriteTimeoutMs = 100;
+    // drain() gives up after this long (a stuck device must not hold the window).
+    static constexpr int kDrainLimitMs = 50;
 
 private:
+    // purgeInput: throw away what the device had received before the open.
+    bool openPort(const std::string& portName, bool purgeInput);
+
     const Clock* arrivalClock_;
 #ifdef _WIN32
     void* handle_ = nullptr; // HANDLE; null when closed
+    bool hungUp_ = false;
 #else
     void readerLoop();
     void stopReader();
@@ -59,6 +68,7 @@ private:
     std::mutex mutex_;
     std::deque<std::uint8_t> bytes_;
     std::deque<std::int64_t> arrivals_; // counter readings; -1 when unknown
+    std::atomic<bool> hungUp_ {false};
 #endif
 };
 

@@ -33,6 +33,15 @@ public:
     }
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    // Opens the port again after the link was lost, keeping what the device
+    // already received: bytes that arrived since the cable came back are
+    // passings like any other.
+    virtual bool reopen(const std::string& portName) { return open(portName); }
+    // The device reported an error or a hang-up since it was opened (an
+    // unplugged adapter, a cable pulled): reads will bring nothing more.
+    virtual bool hungUp() const { return false; }
+    // Waits (briefly, bounded) until the bytes written have left the host.
+    virtual void drain() { }
 };
 
 } // namespace ksy

@@ -21,12 +21,21 @@ struct ExchangeOutcome {
 };
 
 // Reads for up to windowMs (stops once more than windowMs have passed, or at
-// the reply).
+// the reply). Replies stamped before sentAt (the counter reading when the
+// request was written) answered an earlier request and are passed over.
 ExchangeOutcome awaitReply(SerialLink& link, const Clock& clock, DecoderStream& stream,
-    DecoderReply expected, std::int64_t windowMs);
+    DecoderReply expected, std::int64_t windowMs, std::int64_t sentAt);
 
-// Sends IdentifyRequest and reads for up to 100 ms. Without a reply the
-// decoder is an RC1.
+// The identification: how long the decoder has to answer, the line time of
+// the 5-byte request that a driver may still be sending when drained, and
+// how many times it is asked before silence means an RC1 (a busy host can
+// miss one window).
+inline constexpr std::int64_t kIdentifyWindowMs = 99;
+inline constexpr std::int64_t kRequestLineMs = 6;
+inline constexpr int kIdentifyAsks = 2;
+
+// Sends IdentifyRequest and reads for up to 100 ms from its last byte on the
+// wire; asks once more without a reply. Without a reply the decoder is an RC1.
 ExchangeOutcome identifyDecoder(SerialLink& link, const Clock& clock, DecoderStream& stream);
 // The same on a fresh stream (the INTERFACE dialog's test of a port).
 ExchangeOutcome identifyDecoder(SerialLink& link, const Clock& clock);

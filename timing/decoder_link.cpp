@@ -3,6 +3,7 @@
 #include "timing/decoder_exchange.h"
 #include "timing/time_format.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace ksy {
@@ -11,6 +12,20 @@ std::string linkMessageClock(std::int64_t heatElapsedMs)
 {
     const std::int64_t ms = heatElapsedMs < 0 ? 0 : heatElapsedMs;
     return formatShortTime(ms / 100 * 100);
+}
+
+std::string linkOutageLine(std::int64_t outageMs)
+{
+    const std::int64_t tenths = (outageMs < 0 ? 0 : outageMs) / 100;
+    char span[48];
+    if (tenths < 600)
+        std::snprintf(span, sizeof span, "%lld,%lld s", static_cast<long long>(tenths / 10),
+                      static_cast<long long>(tenths % 10));
+    else
+        std::snprintf(span, sizeof span, "%lld min %02lld s", static_cast<long long>(tenths / 600),
+                      static_cast<long long>(tenths / 10 % 60));
+    return std::string("Liaison coupée pendant ") + span +
+        " : les passages de cet intervalle peuvent manquer.";
 }
 
 DecoderLink::DecoderLink(SerialLink& port, const Clock& clock, Prompts& prompts, WorkFolder folder)
@@ -35,6 +50,7 @@ void DecoderLink::startUp()
                                   std::string(kIdentityRc1)};
 
     stream_.clear();
+    keepAlive_ = reconnectPending_ = retryAtOnce_ = false;
     if (!port_.open(settings_.portName)) {
         prompts_.message("Message", kPortOpenFailed, PromptIcon::Information);
     } else {
@@ -62,6 +78,7 @@ std::vector<Passing> DecoderLink::tick(std::optional<std::int64_t> heatElapsedMs
         return {};
     if (!loaded_)
         loadSettings();
+    watchHangUp(heatElapsedMs);
     watchLink(heatElapsedMs);
     return tryReconnect(heatElapsedMs);
 }
@@ -74,12 +91,31 @@ void DecoderLink::loadSettings()
     else if (!startUpFileError_)
         show("Erreur", kInterfaceFileError, PromptIcon::Stop);
     startUpFileError_ = false;
+    lastContactMs_ = clock_.milliseconds();
+    if (settings_.connected == 1)
+        reconnectPending_ = false;
     if (isRc2() && settings_.connected == 1) {
         keepAlive_ = true;
         reconnectPending_ = false;
         failedKeepAlives_ = 0;
         lastKeepAliveMs_ = clock_.milliseconds();
     }
+}
+
+void DecoderLink::watchHangUp(std::optional<std::int64_t> heatElapsedMs)
+{
+    // An RC1 has no keep-alive: the port's own hang-up is all there is to
+    // tell an unplugged decoder. An RC2 is caught by it before its keep-alives
+    // fail twice.
+    if (model() == DecoderModel::None || settings_.connected != 1 || reconnectPending_ ||
+        !port_.isOpen())
+        return;
+    if (!port_.hungUp()) {
+        if (!isRc2())
+            lastContactMs_ = clock_.milliseconds();
+        return;
+    }
+    declareLost(heatElapsedMs);
 }
 
 void DecoderLink::watchLink(std::optional<std::int64_t> heatElapsedMs)
@@ -92,60 +128,89 @@ void DecoderLink::watchLink(std::optional<std::int64_t> heatElapsedMs)
     lastKeepAliveMs_ = now;
     if (port_.write(kKeepAlive.data(), kKeepAlive.size()) > 0) {
         failedKeepAlives_ = 0;
+        lastContactMs_ = now;
         return;
     }
     // One lost keep-alive may be a hiccup of the driver; two in a row are an
     // unplugged decoder.
     if (failedKeepAlives_++ == 0)
         return;
+    declareLost(heatElapsedMs);
+}
 
+void DecoderLink::declareLost(std::optional<std::int64_t> heatElapsedMs)
+{
+    const std::int64_t now = clock_.milliseconds();
     port_.close();
     settings_.connected = 0;
     lastAttemptMs_ = now;
     keepAlive_ = false;
     reconnectPending_ = true;
+    // During a heat every second of the link counts: the port is tried again
+    // at every tick until it opens.
+    retryAtOnce_ = heatElapsedMs.has_value();
     // A fresh message at each loss: what an earlier loss left must not be
     // shown again or make the text grow.
     lossLine_.clear();
     if (heatElapsedMs)
-        lossLine_ = "Perte connexion du décodeur RC2 à " + linkMessageClock(*heatElapsedMs) + ".\n";
+        lossLine_ = std::string("Perte connexion du décodeur ") + modelName() + " à " +
+            linkMessageClock(*heatElapsedMs) + ".\n";
     saveSettings();
 }
 
 std::vector<Passing> DecoderLink::tryReconnect(std::optional<std::int64_t> heatElapsedMs)
 {
     std::vector<Passing> passings;
-    if (!reconnectPending_ || !isRc2() || settings_.connected != 0)
+    if (!reconnectPending_ || model() == DecoderModel::None || settings_.connected != 0)
         return passings;
     const std::int64_t now = clock_.milliseconds();
-    if (now - lastAttemptMs_ < kReconnectPeriodMs)
+    const bool atOnce = retryAtOnce_ && heatElapsedMs.has_value();
+    if (!atOnce && now - lastAttemptMs_ < kReconnectPeriodMs)
         return passings;
     lastAttemptMs_ = now;
-    if (!port_.open(settings_.portName))
+    // What came in since the cable is back is kept: those are passings.
+    if (!port_.reopen(settings_.portName))
         return passings; // nothing is shown: the decoder is simply not back yet
 
     stream_.clear();
-    const ExchangeOutcome outcome = identifyDecoder(port_, clock_, stream_);
-    passings = outcome.before;
-    passings.insert(passings.end(), outcome.after.begin(), outcome.after.end());
-    if (!outcome.replied) {
-        port_.close();
-        show("Erreur", lossLine_ + kRecoveryFailed, PromptIcon::Stop);
-        return passings;
+    if (isRc2()) {
+        const ExchangeOutcome outcome = identifyDecoder(port_, clock_, stream_);
+        passings = outcome.before;
+        passings.insert(passings.end(), outcome.after.begin(), outcome.after.end());
+        if (!outcome.replied) {
+            port_.close();
+            // The port is there but the decoder is silent: back to the
+            // usual rhythm, each attempt costing a window of waiting.
+            retryAtOnce_ = false;
+            show("Erreur", lossLine_ + kRecoveryFailed, PromptIcon::Stop);
+            return passings;
+        }
+    } else {
+        // The request goes out after every opening; an RC1 does not answer
+        // it, and its passings are read as they come, not waited for.
+        port_.write(kIdentifyRequest.data(), kIdentifyRequest.size());
     }
 
     settings_.connected = 1;
     reconnectPending_ = false;
+    retryAtOnce_ = false;
     loaded_ = false; // the next tick reloads the file and restarts the keep-alive
     std::string message;
     if (heatElapsedMs)
-        message = lossLine_ + "Récupération connexion décodeur RC2 réussie à "
-            + linkMessageClock(*heatElapsedMs) + ".";
+        message = lossLine_ + "Récupération connexion décodeur " + modelName() + " réussie à " +
+            linkMessageClock(*heatElapsedMs) + ".\n" +
+            linkOutageLine(clock_.milliseconds() - lastContactMs_);
     lossLine_.clear();
+    lastContactMs_ = clock_.milliseconds();
     saveSettings();
     if (!message.empty())
         show("Message", message, PromptIcon::Information);
     return passings;
+}
+
+const char* DecoderLink::modelName() const
+{
+    return isRc2() ? "RC2" : "RC1";
 }
 
 void DecoderLink::readFrames(std::vector<ReceivedFrame>& frames)
@@ -159,11 +224,16 @@ void DecoderLink::readFrames(std::vector<ReceivedFrame>& frames)
         stream_.clear();
         streamModel_ = now;
     }
-    if (got <= 0 || now == DecoderModel::None)
+    if (now == DecoderModel::None)
         return;
-    stream_.feed(buffer, arrivals, static_cast<std::size_t>(got),
-                 now == DecoderModel::Rc1 ? StreamCut::Rc1 : StreamCut::Rc2,
-                 clock_.counterFrequency(), frames);
+    const StreamCut cut = now == DecoderModel::Rc1 ? StreamCut::Rc1 : StreamCut::Rc2;
+    if (got > 0)
+        lastContactMs_ = clock_.milliseconds();
+    if (got <= 0)
+        stream_.settle(clock_.counter(), cut, clock_.counterFrequency(), frames);
+    else
+        stream_.feed(buffer, arrivals, static_cast<std::size_t>(got), cut,
+                     clock_.counterFrequency(), frames);
 }
 
 std::vector<Passing> DecoderLink::readPassings()

@@ -53,10 +53,13 @@ public:
     // program goes on without a decoder when any of it fails.
     void startUp();
 
-    // Tick steps 1 and 2: loads the settings file when asked to, then the RC2
-    // keep-alive and reconnection. heatElapsedMs is the time since the start
-    // of the running heat, nothing when no heat is running. Returns the RC2
-    // passings read while a reconnection waited for its reply (decoder time).
+    // Tick steps 1 and 2: loads the settings file when asked to, then the
+    // link watch (the port's hang-up for both models, the RC2 keep-alive) and
+    // the reconnection: every 4.5 s, or at every tick until the port opens
+    // when the link was lost during a heat. heatElapsedMs is the time since
+    // the start of the running heat, nothing when no heat is running. Returns
+    // the RC2 passings read while a reconnection waited for its reply
+    // (decoder time).
     std::vector<Passing> tick(std::optional<std::int64_t> heatElapsedMs);
 
     // One read of at most 255 bytes cut into passings of the current model,
@@ -91,7 +94,10 @@ public:
 
 private:
     void loadSettings();
+    void watchHangUp(std::optional<std::int64_t> heatElapsedMs);
     void watchLink(std::optional<std::int64_t> heatElapsedMs);
+    void declareLost(std::optional<std::int64_t> heatElapsedMs);
+    const char* modelName() const;
     std::vector<Passing> tryReconnect(std::optional<std::int64_t> heatElapsedMs);
     void saveSettings();
     // One read through the stream, cut as the current model's frames.
@@ -115,6 +121,11 @@ private:
     int failedKeepAlives_ = 0;
     std::int64_t lastKeepAliveMs_ = 0;
     std::int64_t lastAttemptMs_ = 0;
+    // The port is tried at every tick until it opens (a loss during a heat).
+    bool retryAtOnce_ = false;
+    // The last moment the link was known to work: a keep-alive written, bytes
+    // read, an RC1 port not hung up. A loss's outage is counted from it.
+    std::int64_t lastContactMs_ = 0;
     // The loss line composed when the link was lost during a heat (UTF-8).
     std::string lossLine_;
     // Set while a box of the link is up: ticks delivered by the box's own
@@ -125,5 +136,9 @@ private:
 // "Perte connexion ..." and "Récupération ..." stamp the heat clock truncated
 // to a tenth of a second in the short time form ("1:02.300").
 std::string linkMessageClock(std::int64_t heatElapsedMs);
+
+// The line added to the recovery message: how long the link was lost, and
+// that the passings of that span may be missing.
+std::string linkOutageLine(std::int64_t outageMs);
 
 } // namespace ksy

@@ -34,16 +34,30 @@ public:
     // frame: the second byte of a frame follows within about a millisecond.
     static constexpr std::int64_t kLoneByteMs = 100;
 
+    // A frame whose last bytes may begin the next header waits this long for
+    // the bytes that tell whether it was cut short (they follow within a few
+    // milliseconds on a live line).
+    static constexpr std::int64_t kTailWaitMs = 50;
+
     // arrivals: the counter reading of each byte, counts per second given by
     // frequency. Complete frames are appended to `out` in stream order.
     void feed(const std::uint8_t* bytes, const std::int64_t* arrivals, std::size_t count,
         StreamCut cut, std::int64_t frequency, std::vector<ReceivedFrame>& out);
+    // A read that brought nothing: a frame held for its tail is handed on
+    // once the line has stayed quiet (now: the counter reading).
+    void settle(std::int64_t now, StreamCut cut, std::int64_t frequency,
+        std::vector<ReceivedFrame>& out);
     // Forgets the incomplete tail (a new port, another model).
     void clear() { size_ = 0; }
     std::size_t pending() const { return size_; }
 
 private:
-    static constexpr std::size_t kCapacity = 11 + 255;
+    // Cuts the buffered bytes; latest: the newest moment known to the stream.
+    void cutFrames(StreamCut cut, std::int64_t frequency, std::int64_t latest,
+        std::vector<ReceivedFrame>& out);
+
+    // A held frame and the bytes behind it, and one read.
+    static constexpr std::size_t kCapacity = 14 + 255;
     std::array<std::uint8_t, kCapacity> bytes_ {};
     std::array<std::int64_t, kCapacity> arrivals_ {};
     std::size_t size_ = 0;

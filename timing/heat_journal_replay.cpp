@@ -114,8 +114,11 @@ private:
         }
         bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<long>(n));
         std::vector<ReceivedFrame> frames;
-        stream_.feed(read.data(), arrivals.data(), n, rc2_ ? StreamCut::Rc2 : StreamCut::Rc1,
-                     clock_.counterFrequency(), frames);
+        const StreamCut how = rc2_ ? StreamCut::Rc2 : StreamCut::Rc1;
+        if (n == 0) // as the program's reads do: a held frame goes on once the line is quiet
+            stream_.settle(clock_.counter(), how, clock_.counterFrequency(), frames);
+        else
+            stream_.feed(read.data(), arrivals.data(), n, how, clock_.counterFrequency(), frames);
         return frames;
     }
 

@@ -18,13 +18,6 @@ constexpr std::array<int, 13> kAnnouncedSeconds = {
 constexpr std::int64_t kDisplayGapMs = 200;
 // The clock of a heat over laps: it only ends a heat that nobody finishes.
 constexpr int kLapsModeClockHours = 2;
-// An RC2 passing whose decoder time went back this far behind an earlier one
-// of the heat, or lags this far behind the host's heat clock, or runs this
-// far ahead of it, comes from a decoder clock that was restarted.
-constexpr std::int64_t kDecoderBackMs = 1000;
-constexpr std::int64_t kDecoderBehindMs = 60000;
-constexpr std::int64_t kDecoderAheadMs = 5000;
-
 ClockParts split(std::int64_t ms)
 {
     ClockParts p;
@@ -181,7 +174,7 @@ void HeatRun::depart()
     state_.startAcknowledged = false;
     state_.firstCarSeen = false;
     state_.hostStamped = false;
-    state_.lastDecoderMs = 0;
+    clockWatch_.reset();
     state_.firstCarOffset = 0;
     state_.remainingCountdown = 1;
     titleBuilt_ = false;
@@ -556,18 +549,19 @@ HeatRun::Timed HeatRun::timePassing(const Passing& p, std::int64_t now)
         return {PassingFate::Refused, 0};
     if (!state_.startAcknowledged || (!state_.armed && !state_.running))
         return {PassingFate::BeforeStart, 0};
-    const std::int64_t hostMs =
-        counterToMs(p.arrivalCounter, clock_.counterFrequency()) - state_.startMs;
+    const std::int64_t arrivalMs = counterToMs(p.arrivalCounter, clock_.counterFrequency());
+    const std::int64_t hostMs = arrivalMs - state_.startMs;
     const std::int64_t sinceStart = [&] {
         if (!decoder_.isRc2() || state_.hostStamped || !p.decoderMs)
             return hostMs;
+        clockWatch_.frameArrived(arrivalMs);
         const std::int64_t d = *p.decoderMs;
         if (!matchesSlot(p))
             return d; // a frame of nobody: no reason to doubt the decoder
-        if (d + kDecoderBackMs < state_.lastDecoderMs || d + kDecoderBehindMs < hostMs ||
-            d > hostMs + kDecoderAheadMs) {
+        if (clockWatch_.restarted(d, state_.startMs, arrivalMs)) {
             // A decoder restarted mid-heat: its clock no longer counts from
-            // the start. The host's arrival stamps keep the heat going.
+            // the start. The host's arrival stamps keep the heat going, from
+            // this passing on, so that no lap spans the two clocks.
             state_.hostStamped = true;
             const std::int64_t heatMs = hostMs - state_.firstCarOffset;
             char text[400];
@@ -578,7 +572,6 @@ HeatRun::Timed HeatRun::timePassing(const Passing& p, std::int64_t now)
                 listener_->decoderClockLost(now, heatMs);
             return hostMs;
         }
-        state_.lastDecoderMs = std::max(state_.lastDecoderMs, d);
         return d;
     }();
     if (sinceStart < 0 || (sinceStart == hostMs && p.arrivalCounter < state_.startCounter))

@@ -19,6 +19,7 @@
 #include "services/prompts.h"
 #include "services/sound_player.h"
 #include "storage/work_folder.h"
+#include "timing/decoder_clock_watch.h"
 #include "timing/heat_decoder.h"
 #include "timing/lap_recording.h"
 #include "timing/sound_moments.h"
@@ -79,7 +80,6 @@ struct RunState {
     // An RC2 heat whose decoder clock went back: its passings are stamped on
     // the host clock from then on, as an RC1's.
     bool hostStamped = false;
-    std::int64_t lastDecoderMs = 0;
 
     std::int64_t countdownStartTick = 0;
     std::int64_t startTick = 0;
@@ -250,6 +250,7 @@ private:
     bool titleBuilt_ = false;
     bool boardStale_ = false; // standings ordered, board texts not yet rebuilt
     std::string notice_;
+    DecoderClockWatch clockWatch_;
 };
 
 } // namespace ksy

@@ -36,6 +36,15 @@ RunEntryTable twentyCars()
     return t;
 }
 
+// Passings read before the start.
+struct EarlyCount : HeatListener {
+    void passingRead(std::int64_t, const Passing&, PassingFate fate) override
+    {
+        count += fate == PassingFate::BeforeStart ? 1 : 0;
+    }
+    int count = 0;
+};
+
 struct LineCase {
     const char* speed;
     bool garbage;
@@ -80,6 +89,8 @@ TEST(DecoderAtLineSpeed, EveryPassingOfATwentyCarHeatBecomesALap)
         run.setSoundChoices(quiet);
         run.setLapProtectionSeconds(0);
         run.loadHeat(twentyCars());
+        EarlyCount early;
+        run.setListener(&early);
         run.depart();
 
         int notices = 0;
@@ -132,7 +143,11 @@ TEST(DecoderAtLineSpeed, EveryPassingOfATwentyCarHeatBecomesALap)
                     EXPECT_EQ(lap, 300) << k << ' ' << n;
             }
         }
-        EXPECT_EQ(laps, sent);
+        // A StartAck late for its window makes the StartClock go again,
+        // which resets the decoder clock: what crossed in between came
+        // before the start.
+        EXPECT_EQ(laps + early.count, sent);
+        EXPECT_LE(early.count, 3);
         EXPECT_EQ(notices, c.restart ? 1 : 0);
         EXPECT_EQ(run.state().hostStamped, c.restart);
     }

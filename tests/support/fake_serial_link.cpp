@@ -11,6 +11,7 @@ bool FakeSerialLink::open(const std::string& portName)
 {
     opened.push_back(portName);
     open_ = false;
+    hangUp = false;
     if (refuseOpen || portName.empty())
         return false;
     if (!openable.empty() && !openable.count(portName))

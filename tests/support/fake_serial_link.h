@@ -23,6 +23,15 @@ public:
     int read(std::uint8_t* buffer, std::size_t maxBytes) override;
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
+    // A reopen is an open that keeps the queued chunks (as open() does here);
+    // it is counted apart.
+    bool reopen(const std::string& portName) override
+    {
+        ++reopens;
+        return open(portName);
+    }
+    bool hungUp() const override { return open_ && hangUp; }
+    void drain() override { ++drains; }
 
     // Names that open; empty means every name but "" opens.
     std::set<std::string> openable;
@@ -32,6 +41,10 @@ public:
     std::deque<Bytes> chunks;
     // Writes fail (report 0) while set.
     bool failWrites = false;
+    // The device hung up (until the next open clears it).
+    bool hangUp = false;
+    int reopens = 0;
+    int drains = 0;
     // Called with every successful write: an RC2 double queues its replies.
     std::function<void(const Bytes&)> onWrite;
     // Each read moves this clock forward (the busy-waits need time to pass).

@@ -3,6 +3,7 @@
 #include "storage/encoding.h"
 #include "support/fake_serial_link.h"
 #include "support/fakes.h"
+#include "timing/decoder_exchange.h"
 
 #include <gtest/gtest.h>
 
@@ -88,8 +89,13 @@ TEST(DecoderStartUp, IdentifiesTheModelAndRecordsIt)
         test::writeFile(b.folder.file(kInterfaceSettingsFile), "COM3\t1\tKestrametrixRC2\n");
         const std::int64_t before = b.clock.milliseconds();
         b.link.startUp();
-        EXPECT_GE(b.clock.milliseconds() - before, 100);
-        EXPECT_LE(b.clock.milliseconds() - before, 101);
+        // Asked twice, each window running from the request's last byte on
+        // the wire and closed by a read after its end.
+        const FakeSerialLink::Bytes request(kIdentifyRequest.begin(), kIdentifyRequest.end());
+        EXPECT_EQ(b.port.written, std::vector<FakeSerialLink::Bytes>(2, request));
+        EXPECT_EQ(b.port.drains, 2);
+        EXPECT_GE(b.clock.milliseconds() - before, 2 * (kIdentifyWindowMs + kRequestLineMs + 1));
+        EXPECT_LE(b.clock.milliseconds() - before, 2 * (kIdentifyWindowMs + kRequestLineMs + 3));
         EXPECT_EQ(b.prompts.texts(),
                   std::vector<std::string>{"Ouverture du port COM\nInterface Kestrametrix RC1 connectée"});
         EXPECT_EQ(b.settingsFile(), "COM3\t1\tKestrametrix\n");
@@ -136,7 +142,32 @@ TEST(DecoderLinkWatch, KeepAliveEveryFourHundredMillisecondsAndLossOnTheSecondFa
     EXPECT_TRUE(b.prompts.boxes.empty()) << "the loss itself shows nothing";
 }
 
-TEST(DecoderLinkWatch, ReconnectsEveryFourAndAHalfSecondsThroughATwentySecondOutage)
+TEST(DecoderLinkWatch, OutsideAHeatReconnectsEveryFourAndAHalfSeconds)
+{
+    Bench b;
+    b.connectRc2();
+    b.port.failWrites = true;
+    b.port.refuseOpen = true;
+    b.run(830);
+    ASSERT_TRUE(b.link.reconnectPending());
+    const std::size_t opensBefore = b.port.opened.size();
+
+    b.run(20000); // unplugged: each attempt fails silently
+    EXPECT_EQ(b.port.opened.size() - opensBefore, 4u); // at 4.5, 9, 13.5, 18 s
+    b.port.refuseOpen = false;
+    b.port.failWrites = false;
+    b.run(3000);
+    EXPECT_EQ(b.port.opened.size() - opensBefore, 5u);
+    EXPECT_TRUE(b.prompts.boxes.empty()) << "no heat, nothing to tell";
+    EXPECT_EQ(b.settingsFile(), "/dev/ttyUSB0\t1\tKestrametrixRC2\n");
+    // The following tick reloaded the file and the keep-alive runs again.
+    EXPECT_TRUE(b.link.keepAliveOn());
+    const int keepAlives = b.keepAlives();
+    b.run(1000);
+    EXPECT_EQ(b.keepAlives(), keepAlives + 2);
+}
+
+TEST(DecoderLinkWatch, DuringAHeatThePortIsTriedAtEveryTickAndTheOutageIsTold)
 {
     Bench b;
     b.connectRc2();
@@ -145,30 +176,102 @@ TEST(DecoderLinkWatch, ReconnectsEveryFourAndAHalfSecondsThroughATwentySecondOut
     b.port.refuseOpen = true;
     b.run(830, heatStart);
     ASSERT_TRUE(b.link.reconnectPending());
-    const std::size_t opensBefore = b.port.opened.size();
+    const int reopensBefore = b.port.reopens;
 
-    b.run(20000, heatStart); // unplugged: each attempt fails silently
-    EXPECT_EQ(b.port.opened.size() - opensBefore, 4u); // at 4.5, 9, 13.5, 18 s
+    b.run(20000, heatStart); // the cable is out: no box, a try at every tick
+    EXPECT_GE(b.port.reopens - reopensBefore, 1990);
     EXPECT_TRUE(b.prompts.boxes.empty());
 
-    // Plugged back: the next attempt identifies the RC2.
+    // Back: the very next tick finds it, keeping what the port had received.
     b.port.refuseOpen = false;
     b.port.failWrites = false;
-    b.run(3000, heatStart);
-    EXPECT_EQ(b.port.opened.size() - opensBefore, 5u);
+    b.port.chunks.push_back(test::rc2PassingFrame(513, 0, 1, 21, 18661));
+    std::vector<Passing> got;
+    b.clock.advance(10);
+    got = b.link.tick(b.clock.milliseconds() - heatStart);
+    EXPECT_FALSE(b.link.reconnectPending());
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].transponder, 513);
     ASSERT_EQ(b.prompts.boxes.size(), 1u);
     EXPECT_EQ(b.prompts.boxes[0].title, "Message");
+    // The link worked last at the first tick; the outage counts from there.
     EXPECT_EQ(b.prompts.boxes[0].text,
               "Perte connexion du décodeur RC2 à 1:01.800.\n"
-              "Récupération connexion décodeur RC2 réussie à 1:24.300.");
-    EXPECT_LE(cp1252(b.prompts.boxes[0].text).size(), DecoderLink::kLinkMessageBytes - 1);
+              "Récupération connexion décodeur RC2 réussie à 1:21.800.\n"
+              "Liaison coupée pendant 20,8 s : les passages de cet intervalle peuvent manquer.");
     EXPECT_EQ(b.settingsFile(), "/dev/ttyUSB0\t1\tKestrametrixRC2\n");
-    // The following tick reloaded the file and the keep-alive runs again.
+    b.run(500, heatStart);
     EXPECT_TRUE(b.link.keepAliveOn());
+
+    // A hang-up of the port is a loss at once, before any keep-alive fails;
+    // the outage then counts from the last keep-alive that went out.
+    b.prompts.boxes.clear();
+    b.port.hangUp = true;
+    b.port.refuseOpen = true;
+    b.run(10, heatStart);
+    EXPECT_TRUE(b.link.reconnectPending());
+    b.run(1200, heatStart);
+    b.port.refuseOpen = false;
+    b.run(10, heatStart);
+    ASSERT_EQ(b.prompts.boxes.size(), 1u);
+    const std::string& text = b.prompts.boxes[0].text;
+    EXPECT_NE(text.find("Liaison coupée pendant 1,"), std::string::npos) << text;
+}
+
+TEST(DecoderLinkWatch, AnRc1ThatHangsUpIsReopenedAndToldOnce)
+{
+    Bench b;
+    b.storePort("/dev/ttyUSB1");
+    b.link.startUp(); // silence: an RC1
+    b.link.tick(std::nullopt);
+    b.prompts.boxes.clear();
+    const std::int64_t heatStart = b.clock.milliseconds() - 15000;
+    b.run(500, heatStart);
+    ASSERT_TRUE(b.port.isOpen());
+    EXPECT_EQ(b.keepAlives(), 0); // still no keep-alive for an RC1
+
+    b.port.hangUp = true;
+    b.port.refuseOpen = true;
+    b.run(10, heatStart);
+    EXPECT_FALSE(b.port.isOpen());
+    EXPECT_TRUE(b.link.reconnectPending());
+    EXPECT_EQ(b.settingsFile(), "/dev/ttyUSB1\t0\tKestrametrix\n");
+    b.run(990, heatStart);
+    EXPECT_TRUE(b.prompts.boxes.empty());
+
+    // Plugged back: opened at once, asked as after any opening, not waited
+    // for; its passings are read from the first byte.
+    b.port.refuseOpen = false;
+    b.port.chunks.push_back({0x02, 0x01});
+    const std::size_t writes = b.port.written.size();
+    b.run(10, heatStart);
     EXPECT_FALSE(b.link.reconnectPending());
-    const int keepAlives = b.keepAlives();
-    b.run(1000);
-    EXPECT_EQ(b.keepAlives(), keepAlives + 2);
+    ASSERT_EQ(b.port.written.size(), writes + 1);
+    EXPECT_EQ(b.port.written.back(),
+              FakeSerialLink::Bytes(kIdentifyRequest.begin(), kIdentifyRequest.end()));
+    ASSERT_EQ(b.prompts.boxes.size(), 1u);
+    EXPECT_EQ(b.prompts.boxes[0].text,
+              "Perte connexion du décodeur RC1 à 15.500.\n"
+              "Récupération connexion décodeur RC1 réussie à 16.500.\n"
+              "Liaison coupée pendant 1,0 s : les passages de cet intervalle peuvent manquer.");
+    const auto p = b.link.readPassings();
+    ASSERT_EQ(p.size(), 1u);
+    EXPECT_EQ(p[0].transponder, 513);
+    EXPECT_EQ(b.settingsFile(), "/dev/ttyUSB1\t1\tKestrametrix\n");
+
+    // Outside a heat: the usual rhythm, and nothing shown.
+    b.prompts.boxes.clear();
+    b.run(20);
+    b.port.hangUp = true;
+    b.run(10);
+    ASSERT_TRUE(b.link.reconnectPending());
+    const std::size_t opens = b.port.opened.size();
+    b.run(4480);
+    EXPECT_EQ(b.port.opened.size(), opens);
+    b.run(30);
+    EXPECT_EQ(b.port.opened.size(), opens + 1);
+    EXPECT_FALSE(b.link.reconnectPending());
+    EXPECT_TRUE(b.prompts.boxes.empty());
 }
 
 TEST(DecoderLinkWatch, FailedRecoveryShowsTheSameMessageEveryTime)
@@ -180,8 +283,9 @@ TEST(DecoderLinkWatch, FailedRecoveryShowsTheSameMessageEveryTime)
     b.run(830, heatStart);
     b.port.onWrite = nullptr; // the port opens but nothing answers
 
+    // The port opens at once, then each silent try waits for the usual rhythm.
     b.run(14000, heatStart);
-    ASSERT_EQ(b.prompts.boxes.size(), 3u);
+    ASSERT_EQ(b.prompts.boxes.size(), 4u);
     for (const auto& box : b.prompts.boxes) {
         EXPECT_EQ(box.title, "Erreur");
         EXPECT_EQ(box.text, "Perte connexion du décodeur RC2 à 0.800.\nEchec à la récupération.");
@@ -387,6 +491,53 @@ TEST(DecoderStartClock, AcknowledgedOrRetriedOnTheNextTick)
     ASSERT_EQ(heat.size(), 1u);
     EXPECT_EQ(heat[0].transponder, 2);
     EXPECT_EQ(std::count(b.port.written.begin(), b.port.written.end(), startClock), 4);
+}
+
+// Bytes stamped when they came, some time before the read that takes them
+// (as the port's reader thread does).
+class EarlyStampedPort : public FakeSerialLink {
+public:
+    std::int64_t stampAgo = 0; // counter counts before the read
+    int readStamped(std::uint8_t* buffer, std::int64_t* arrivals, std::size_t maxBytes,
+                    const Clock& stamps) override
+    {
+        const int got = read(buffer, maxBytes);
+        for (int i = 0; i < got; ++i)
+            arrivals[i] = stamps.counter() - stampAgo;
+        return got;
+    }
+};
+
+TEST(DecoderStartClock, AStartAckLeftFromAnEarlierRequestDoesNotDateTheStart)
+{
+    test::TempDir dir;
+    test::FakeClock clock;
+    EarlyStampedPort port;
+    port.clock = &clock;
+    test::FakePrompts prompts;
+    DecoderLink link(port, clock, prompts, WorkFolder(dir.path()));
+    test::writeFile(WorkFolder(dir.path()).file(kInterfaceSettingsFile), "COM5\t0\tKestrametrix\n");
+    test::behaveAsRc2(port);
+    link.startUp();
+    link.tick(std::nullopt);
+    ASSERT_TRUE(link.isRc2());
+
+    // The StartAck of a first StartClock comes too late for its window; the
+    // decoder clock is reset again by the next StartClock.
+    port.onWrite = nullptr;
+    std::vector<Passing> early;
+    EXPECT_FALSE(link.startClock(early));
+    clock.advance(300);
+    port.stampAgo = clock.counterFrequency() / 10; // came 100 ms ago
+    port.chunks.push_back(test::kStartAckBytes);
+    EXPECT_FALSE(link.startClock(early)) << "the late StartAck answered the first request";
+    // The answer to this request is the start.
+    port.stampAgo = 0;
+    test::behaveAsRc2(port);
+    const std::int64_t before = clock.counter();
+    const auto start = link.startClock(early);
+    ASSERT_TRUE(start);
+    EXPECT_GE(*start, before);
 }
 
 } // namespace

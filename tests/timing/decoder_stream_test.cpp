@@ -109,6 +109,55 @@ TEST(DecoderStream, Rc2FrameSplitAnywhereAndGarbageBetweenFramesLoseNoPassing)
     EXPECT_LE(f.stream.pending(), 10u);
 }
 
+TEST(DecoderStream, Rc2FrameCutShortDoesNotEatTheFrameBehindIt)
+{
+    // Cut frames of every length before a real frame, whose time fields
+    // either turn impossible or, for the longest cuts, still read as a time.
+    // The real frame's low timer byte FF is a header's first byte too.
+    const auto real = rc2Frame(101, 0, 1, 5, 0x48FF);
+    const auto cutFrom = rc2Frame(7, 0, 0, 20, 0x9A9A);
+    for (std::size_t cut = 4; cut <= 10; ++cut) {
+        for (const bool byteByByte : {false, true}) {
+            SCOPED_TRACE(std::to_string(cut) + (byteByByte ? " one byte a read" : " at once"));
+            Feeder f;
+            std::vector<std::uint8_t> line;
+            for (int n = 0; n < 5; ++n) {
+                line.insert(line.end(), cutFrom.begin(), cutFrom.begin() + static_cast<long>(cut));
+                line.insert(line.end(), real.begin(), real.end());
+            }
+            if (byteByByte) {
+                for (std::uint8_t b : line)
+                    f.feed({b}, StreamCut::Rc2);
+            } else {
+                f.feed(line, StreamCut::Rc2);
+            }
+            f.stream.settle(f.next + 1000000, StreamCut::Rc2, kFrequency, f.frames);
+            ASSERT_EQ(f.frames.size(), 5u);
+            for (const ReceivedFrame& fr : f.frames) {
+                EXPECT_EQ(fr.passing.transponder, 101);
+                EXPECT_FALSE(fr.passing.refused);
+                EXPECT_EQ(fr.passing.decoderMs, 65000 + rc2SubSecondMs(0x48FF));
+            }
+        }
+    }
+
+    // A frame whose last byte could begin a header waits for the bytes that
+    // tell, and is handed on once the line stays quiet.
+    Feeder f;
+    f.feed(real, StreamCut::Rc2);
+    EXPECT_TRUE(f.frames.empty());
+    f.stream.settle(f.next + (DecoderStream::kTailWaitMs - 5) * 1000, StreamCut::Rc2, kFrequency,
+        f.frames);
+    EXPECT_TRUE(f.frames.empty());
+    f.stream.settle(f.next + (DecoderStream::kTailWaitMs + 5) * 1000, StreamCut::Rc2, kFrequency,
+        f.frames);
+    ASSERT_EQ(f.frames.size(), 1u);
+    EXPECT_EQ(f.frames[0].passing.arrivalCounter, 10 * 1041);
+    // Any other frame goes on at once.
+    f.feed(rc2Frame(102, 0, 1, 6, 0x4800), StreamCut::Rc2);
+    EXPECT_EQ(f.frames.size(), 2u);
+}
+
 TEST(DecoderStream, Rc2TimesThatNoDecoderClockGivesAreRefused)
 {
     struct Case {
@@ -121,6 +170,7 @@ TEST(DecoderStream, Rc2TimesThatNoDecoderClockGivesAreRefused)
     for (const Case& c : cases) {
         Feeder f;
         f.feed(rc2Frame(700, c.h, c.m, c.s, c.timer), StreamCut::Rc2);
+        f.stream.settle(f.next + 1000000, StreamCut::Rc2, kFrequency, f.frames);
         ASSERT_EQ(f.frames.size(), 1u);
         const Passing& p = f.frames[0].passing;
         EXPECT_EQ(p.refused, !c.valid) << c.h << ':' << c.m << ':' << c.s << ' ' << c.timer;

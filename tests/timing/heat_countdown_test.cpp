@@ -102,13 +102,14 @@ TEST(HeatCountdown, Rc2StartClockIsRetriedEveryTickUntilAcknowledged)
     EXPECT_EQ(h.sounds.count("sons/beep1.wav"), 0); // no host-start beep with an RC2
     EXPECT_EQ(h.sounds.when("sons/foghorn.wav"), 3040);
 
-    // The decoder's own time is the passing time.
-    h.pass(5000, 1, 1234);
-    h.pass(9000, 1, 4321);
+    // The decoder's own time is the passing time, not the frame's arrival
+    // (1960 and 5960 ms after the start).
+    h.pass(5000, 1, 1934);
+    h.pass(9000, 1, 5921);
     h.runThrough(9000);
     EXPECT_EQ(h.slot(1).laps, 2);
-    EXPECT_EQ(h.slot(1).lapTotals[1], 1234);
-    EXPECT_EQ(h.slot(1).bestLap, 4321 - 1234);
+    EXPECT_EQ(h.slot(1).lapTotals[1], 1934);
+    EXPECT_EQ(h.slot(1).bestLap, 5921 - 1934);
 }
 
 TEST(HeatCountdown, RestAfterTheHeatAlertsOnceAndThenCountsTheOverrun)

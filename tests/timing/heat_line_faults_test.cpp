@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace ksy {
 namespace {
 
@@ -157,6 +159,60 @@ TEST(HeatLineFaults, DecoderRestartedMidHeatLosesNoLapAndInventsNone)
     EXPECT_EQ(b.run.heatBestLap(), 30000);
     ASSERT_EQ(seen.lostAt.size(), 1u);
     EXPECT_EQ(seen.lostAt[0], 90000);
+}
+
+TEST(HeatLineFaults, DecoderRestartAtAnyMomentKeepsEveryLapTrueAndInventsNoRecord)
+{
+    // Three cars a lap apart by 0, 0.3 and 7 s; each frame arrives 15 ms
+    // after the crossing; the decoder restarts once, at `restart`.
+    constexpr std::int64_t kLatency = 15;
+    const std::int64_t phases[] = {0, 300, 7000};
+    for (const std::int64_t lap : {20000, 40000}) {
+        for (const std::int64_t restart : {5000, 12000, 30000, 70000}) {
+            SCOPED_TRACE(std::to_string(lap) + " ms laps, restart at " + std::to_string(restart));
+            HeatBench b(test::timedOptions(10, TimedEnd::FinishLap), 3, true);
+            TrackRecord track;
+            track.inDatabase = true;
+            b.run.setTrack(track);
+            Recorder seen;
+            b.run.setListener(&seen);
+            b.depart(0);
+            b.runThrough(b.startAt());
+            ASSERT_TRUE(b.run.state().running);
+            const std::int64_t s = b.startAt();
+            struct Crossing {
+                std::int64_t at;
+                int slot;
+            };
+            std::vector<Crossing> crossings;
+            for (int k = 1; k <= 3; ++k)
+                for (std::int64_t t = lap + phases[k - 1]; t < 150000; t += lap)
+                    crossings.push_back({t, k});
+            std::sort(crossings.begin(), crossings.end(),
+                [](const Crossing& x, const Crossing& y) { return x.at < y.at; });
+            for (const Crossing& c : crossings)
+                b.pass(s + c.at + kLatency, c.slot, c.at < restart ? c.at : c.at - restart);
+            b.runThrough(s + 151000);
+
+            for (int k = 1; k <= 3; ++k) {
+                const RunEntry& e = b.slot(k);
+                ASSERT_GE(e.laps, 3) << k;
+                for (int n = 1; n <= e.laps; ++n) {
+                    const std::int64_t truth = n * lap + phases[k - 1];
+                    EXPECT_GE(e.lapTotals[static_cast<std::size_t>(n)], truth) << k << ' ' << n;
+                    EXPECT_LE(e.lapTotals[static_cast<std::size_t>(n)], truth + kLatency)
+                        << k << ' ' << n;
+                }
+                EXPECT_GE(e.bestLap, lap - kLatency) << k;
+            }
+            EXPECT_GE(b.run.track().recordMs, lap - kLatency);
+            ASSERT_EQ(seen.lostAt.size(), 1u);
+            // Told at the first crossing of a car after the restart.
+            EXPECT_GE(seen.lostAt[0], restart);
+            EXPECT_LE(seen.lostAt[0], restart + lap + kLatency);
+            EXPECT_NE(b.run.takeNotice(), "");
+        }
+    }
 }
 
 } // namespace

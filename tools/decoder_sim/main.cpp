@@ -8,10 +8,12 @@
 // "recv IdentifyRequest", "recv StartClock", "recv KeepAlive", "send ...".
 // Commands on standard input: "pass <transponder>", "garbage <hex bytes>",
 // "restart" (the decoder clock starts again from zero, as after a power
-// cut), "unplug", "replug", "mute", "unmute", "status", "quit". SIGUSR1
-// unplugs, SIGUSR2 replugs.
-// Scenario lines: "<ms> <transponder>", ms counted from the launch, or from
-// each StartClock with --sync-start; '#' starts a comment.
+// cut), "unplug", "replug", "pull <ms>" (unplug, and replug that much
+// later), "mute", "unmute", "status", "quit". SIGUSR1 unplugs, SIGUSR2
+// replugs. A passing due while unplugged is printed "lost passing ...".
+// Scenario lines: "<ms> <transponder>", "<ms> restart" or "<ms> pull <ms>",
+// ms counted from the launch, or from each StartClock with --sync-start (a
+// restart does not move them); '#' starts a comment.
 //
 // --pace hands the bytes over one by one at the line's real speed (1.04 ms a
 // byte at 9600 baud, so that frames straddle the host's reads); --burst,
@@ -62,7 +64,8 @@ void onSignal(int sig)
 
 struct ScenarioLine {
     std::int64_t ms;
-    int transponder;
+    int transponder = -1; // -1: the command instead
+    std::string command;
 };
 
 struct Options {
@@ -133,8 +136,18 @@ bool loadScenario(const std::string& file, std::vector<ScenarioLine>& lines)
         text = text.substr(0, text.find('#'));
         std::istringstream fields(text);
         ScenarioLine line {};
-        if (fields >> line.ms >> line.transponder)
-            lines.push_back(line);
+        std::string what;
+        if (!(fields >> line.ms >> what))
+            continue;
+        if (what == "restart" || what == "pull") {
+            line.command = what;
+            std::string rest;
+            std::getline(fields, rest);
+            line.command += rest;
+        } else {
+            line.transponder = std::atoi(what.c_str());
+        }
+        lines.push_back(line);
     }
     return true;
 }
@@ -150,7 +163,7 @@ public:
     {
         if (!replug())
             return 1;
-        launch_ = clockOrigin_ = SteadyClock::now();
+        launch_ = clockOrigin_ = scenarioOrigin_ = SteadyClock::now();
         bool stdinOpen = true;
         std::string input;
         while (!gQuitRequested) {
@@ -227,8 +240,10 @@ private:
                 if (!startedOnce_)
                     stressOrigin_ = clockOrigin_;
                 startedOnce_ = true;
-                if (options_.syncStart)
+                if (options_.syncStart) {
                     nextScenarioLine_ = 0;
+                    scenarioOrigin_ = clockOrigin_;
+                }
             }
             if (!r.reply.empty()) {
                 send(r.reply);
@@ -271,9 +286,11 @@ private:
                   std::chrono::duration_cast<std::chrono::milliseconds>(*crossed - clockOrigin_)
                       .count())
             : msSince(clockOrigin_);
+        const bool plugged = pty_.plugged();
         send(decoder_.passingFrame(transponder, ms));
         if (!quiet)
-            say("send passing " + std::to_string(transponder) + " " + std::to_string(ms));
+            say(std::string(plugged ? "send" : "lost") + " passing " + std::to_string(transponder)
+                + " " + std::to_string(ms));
     }
 
     void playStress()
@@ -300,11 +317,20 @@ private:
 
     void playScenario()
     {
-        const std::int64_t now = msSince(options_.syncStart ? clockOrigin_ : launch_);
+        if (replugAt_ && SteadyClock::now() >= *replugAt_) {
+            replugAt_.reset();
+            replug();
+        }
+        const std::int64_t now = msSince(options_.syncStart ? scenarioOrigin_ : launch_);
         if (options_.syncStart && !startedOnce_)
             return;
-        while (nextScenarioLine_ < scenario_.size() && scenario_[nextScenarioLine_].ms <= now)
-            pass(scenario_[nextScenarioLine_++].transponder);
+        while (nextScenarioLine_ < scenario_.size() && scenario_[nextScenarioLine_].ms <= now) {
+            const ScenarioLine& line = scenario_[nextScenarioLine_++];
+            if (line.transponder >= 0)
+                pass(line.transponder);
+            else
+                command(line.command);
+        }
     }
 
     // False on "quit".
@@ -334,6 +360,14 @@ private:
             say("unplugged");
         } else if (verb == "replug") {
             replug();
+        } else if (verb == "pull") {
+            int ms = 0;
+            if (words >> ms && ms >= 0) {
+                command("unplug");
+                replugAt_ = SteadyClock::now() + std::chrono::milliseconds(ms);
+            } else {
+                say("error pull needs a duration in ms");
+            }
         } else if (verb == "mute" || verb == "unmute") {
             decoder_.muted = verb == "mute";
             say(verb + "d");
@@ -356,7 +390,9 @@ private:
     bool startedOnce_ = false;
     SteadyClock::time_point launch_;
     SteadyClock::time_point clockOrigin_;
+    SteadyClock::time_point scenarioOrigin_;
     SteadyClock::time_point stressOrigin_;
+    std::optional<SteadyClock::time_point> replugAt_;
     std::deque<std::uint8_t> outgoing_;
     SteadyClock::time_point nextByteAt_;
     std::int64_t stressSent_ = 0;
