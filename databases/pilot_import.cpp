@@ -164,8 +164,8 @@ SheetPilot pilotOfRow(const SheetRow& row, const ColumnChoice& columns)
     return out;
 }
 
-PilotImport importPilots(
-    const SheetTable& table, const ColumnChoice& columns, std::vector<Pilot> existing)
+PilotImport importPilots(const SheetTable& table, const ColumnChoice& columns,
+    std::vector<Pilot> existing, const std::vector<std::string>* knownClubs)
 {
     PilotImport out;
     std::erase_if(existing, [](const Pilot& p) { return p.name.empty(); });
@@ -196,6 +196,11 @@ PilotImport importPilots(
                     !sameNameIgnoringCase(other.name, incoming.name))
                     result.warnings.push_back("le transpondeur " + incoming.transponder +
                         " est déjà celui de " + cp1252ToUtf8(other.name));
+        if (knownClubs && !incoming.club.empty() &&
+            std::ranges::find(*knownClubs, incoming.club) == knownClubs->end())
+            result.warnings.push_back("le club « " + cp1252ToUtf8(incoming.club) +
+                " » n'est pas dans la base de données Clubs : ajoutez-le, sinon l'éditeur des "
+                "pilotes le retirera");
         if (same == existing.end()) {
             existing.push_back(incoming);
             result.outcome = PilotImportRow::Outcome::Added;

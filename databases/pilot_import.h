@@ -41,9 +41,11 @@ struct SheetPilot {
 SheetPilot pilotOfRow(const SheetRow& row, const ColumnChoice& columns);
 
 // The import of every row below the header into `existing` (the current
-// table, any order). The 1000-pilot limit is kept.
-PilotImport importPilots(
-    const SheetTable& table, const ColumnChoice& columns, std::vector<Pilot> existing);
+// table, any order). The 1000-pilot limit is kept. `knownClubs` (Windows-1252
+// names of the club database, when it could be read): a club outside it is
+// warned about, since the pilot editor empties such a club when it opens.
+PilotImport importPilots(const SheetTable& table, const ColumnChoice& columns,
+    std::vector<Pilot> existing, const std::vector<std::string>* knownClubs = nullptr);
 
 // "ligne 4 : ajouté DUPONT Jean", "ligne 5 : mis à jour ...", "ligne 6 :
 // refusé « X » : <reason>", then one line per warning.

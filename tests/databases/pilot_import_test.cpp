@@ -155,6 +155,18 @@ TEST(PilotImport, SharedTransponderIsWarnedAndTaken)
     EXPECT_EQ(find(import, "NEW")->transponder, "001201");
 }
 
+TEST(PilotImport, ClubOutsideTheClubDatabaseIsWarned)
+{
+    const auto t = table({{"Nom", "Club"}, {"A", "CV Berck"}, {"B", "CV Inconnu"}});
+    const std::vector<std::string> clubs {"CV Berck"};
+    const PilotImport import = importPilots(t, matchColumns(t), {}, &clubs);
+    EXPECT_TRUE(import.rows[0].warnings.empty());
+    ASSERT_EQ(import.rows[1].warnings.size(), 1u);
+    EXPECT_NE(import.rows[1].warnings[0].find("« CV Inconnu » n'est pas dans la base de données Clubs"),
+        std::string::npos);
+    EXPECT_EQ(find(import, "B")->club, "CV Inconnu"); // taken all the same
+}
+
 TEST(PilotImport, TheTableNeverExceedsItsCapacity)
 {
     std::vector<Pilot> full;

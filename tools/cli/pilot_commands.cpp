@@ -109,7 +109,10 @@ int importPilotsCommand(const Options& o)
         std::cerr << "kestrametrix-cli: "
                   << ksy::refusedNamesText("Pilotes", loaded.refused) << "\n";
 
-    const ksy::PilotImport import = ksy::importPilots(*read.table, columns, loaded.records);
+    const ksy::LoadedTable<ksy::Club> clubs = ksy::loadClubs(folder.file(ksy::kClubFile));
+    const std::vector<std::string> clubNames = ksy::clubNames(clubs.records);
+    const ksy::PilotImport import = ksy::importPilots(
+        *read.table, columns, loaded.records, clubs.opened ? &clubNames : nullptr);
     for (const auto& row : import.rows)
         for (const auto& line : ksy::importReportLines(row))
             std::cout << line << "\n";
