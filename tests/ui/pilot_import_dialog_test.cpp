@@ -1,6 +1,8 @@
 #include "databases/editors/pilot_editor.h"
 #include "databases/ui/list_editor_dialog.h"
 #include "databases/ui/pilot_import_dialog.h"
+#include "planning/ui/participants_dialog.h"
+#include "storage/race_file.h"
 #include "storage/encoding.h"
 #include "support/fakes.h"
 
@@ -111,6 +113,32 @@ TEST(PilotImportDialog, ImporterFillsTheEditorAndOkWritesIt)
     files.answer = (kSheets / "bomb.xlsx").string();
     import->click();
     EXPECT_NE(prompts.texts().back().find("trop gros"), std::string::npos);
+}
+
+TEST(PilotImportDialog, ParticipantsTakeTheirListFromASheet)
+{
+    TempDir dir;
+    WorkFolder folder(dir.path());
+    std::filesystem::create_directories(dir.path() / "Private");
+    writeFile(workingRaceFile(folder), newRaceFileBytes());
+    writeFile(dir.path() / "BaseDonnéesPilotes.bd", "");
+    FakePrompts prompts;
+    ParticipantsDialog dialog(folder, 1, prompts);
+    auto* import = dialog.findChild<QPushButton*>("import");
+    ASSERT_TRUE(import);
+    EXPECT_EQ(import->text(), QString::fromUtf8("Importer la liste…"));
+    dialog.importList((kSheets / "pilotes.ods").string());
+    // The second row repeats its name where the transponder goes: refused.
+    EXPECT_EQ(prompts.texts().back(),
+        "1 inscrits, 0 mis à jour, 1 refusés (1 ajoutés à la base de données Pilotes)\n"
+        "ligne 2 : inscrit GARNIER  Luc\nligne 5 : refusé « BIS & Co » : le transpondeur "
+        "« BIS & Co » n'est pas un numéro de 1 à 6 chiffres");
+    EXPECT_EQ(dialog.findChild<QListWidget*>("4203")->count(), 1);
+    EXPECT_EQ(dialog.findChild<QListWidget*>("4204")->count(), 1);
+    EXPECT_EQ(dialog.form().list().find("GARNIER  Luc")->frequencies[0], "27.195");
+
+    dialog.importList((dir.path() / "absent.csv").string());
+    EXPECT_NE(prompts.texts().back().find("impossible de lire"), std::string::npos);
 }
 
 } // namespace
