@@ -2,6 +2,7 @@
 
 #include "databases/editors/pilot_editor.h"
 #include "databases/ui/image_frame.h"
+#include "databases/pilot_sheet.h"
 #include "databases/ui/pilot_import_dialog.h"
 #include "platform/dialog_parts.h"
 #include "platform/storable_text_validator.h"
@@ -94,6 +95,18 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                 refreshList();
                 refreshDetails();
             }
+        });
+        auto* exportSheet = button(QString::fromUtf8("Exporter…"), "export", this);
+        exportSheet->setToolTip(QStringLiteral("Enregistrer la liste en tableur (.xlsx ou .csv)"));
+        left->addWidget(exportSheet);
+        connect(exportSheet, &QPushButton::clicked, this, [this, pilots] {
+            const auto chosen = files_.saveFile((folder_.root() / "Pilotes.xlsx").string(),
+                FileFilter {"Classeur (.xlsx .csv)", "*.xlsx *.csv"});
+            if (!chosen)
+                return;
+            const std::filesystem::path file(std::u8string(chosen->begin(), chosen->end()));
+            if (!writeSheetFile(file, pilotSheet(pilots->records())))
+                prompts_.error(sheetWriteFailure(*chosen));
         });
     }
 

@@ -29,9 +29,10 @@ public:
     }
     std::optional<std::string> saveFile(const std::string&, const FileFilter&) override
     {
-        return std::nullopt;
+        return saveAnswer;
     }
     std::optional<std::string> answer;
+    std::optional<std::string> saveAnswer;
     std::string filter;
 };
 
@@ -108,6 +109,17 @@ TEST(PilotImportDialog, ImporterFillsTheEditorAndOkWritesIt)
     const std::string written = readFile(dir.path() / "BaseDonnéesPilotes.bd");
     EXPECT_EQ(written.substr(0, written.find('\n')),
         "DUPONT Jean\t\t\t\tBerck\t\t\t\t14/03/1986\t4512\t001201\tCV Berck\t\t");
+
+    // "Exporter…" writes the list as it stands in the editor.
+    files.saveAnswer = (dir.path() / "pilotes.csv").string();
+    editor.findChild<QPushButton*>("export")->click();
+    const SheetRead back = readSheetFile(dir.path() / "pilotes.csv");
+    ASSERT_TRUE(back.table);
+    ASSERT_EQ(back.table->rows.size(), 4u);
+    EXPECT_EQ(back.table->rows[2].cells[0], "LEFÈVRE Éloïse");
+    files.saveAnswer = (dir.path() / "absent" / "p.xlsx").string();
+    editor.findChild<QPushButton*>("export")->click();
+    EXPECT_NE(prompts.texts().back().find("la sauvegarde a échoué"), std::string::npos);
 
     // A file that cannot be read says why and opens no preview.
     files.answer = (kSheets / "bomb.xlsx").string();
