@@ -23,6 +23,7 @@ std::size_t repeat(const XmlReader& xml, std::string_view attribute)
 struct Row {
     std::vector<std::string> cells;
     std::size_t pendingEmpty = 0; // empty cells not yet placed
+    std::size_t bytes = 0;
 };
 
 } // namespace
@@ -50,6 +51,8 @@ SheetRead readOds(std::string_view bytes)
     std::string fallbackValue;
     int paragraphs = 0;
     int skipDepth = 0; // inside an annotation: its text is not the cell's
+    const std::string tooMuchText =
+        "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.";
     const auto tooMany = [&] {
         return "Erreur : la feuille a trop de colonnes (" + std::to_string(kSheetMaxColumns) +
             " au plus).";
@@ -90,6 +93,8 @@ SheetRead readOds(std::string_view bytes)
                     cellText += '\n';
             } else if (inCell && name == "s") {
                 cellText.append(std::min<std::size_t>(repeat(xml, "c"), 1000), ' ');
+                if (cellText.size() > kSheetMaxPartBytes)
+                    return {std::nullopt, tooMuchText};
             } else if (inCell && name == "tab") {
                 cellText += '\t';
             } else if (inCell && name == "line-break") {
@@ -110,6 +115,11 @@ SheetRead readOds(std::string_view bytes)
                 }
                 if (row.cells.size() + row.pendingEmpty + cellRepeat > kSheetMaxColumns)
                     return {std::nullopt, tooMany()};
+                // Spaces are written short ("<text:s text:c="1000"/>") and
+                // cells repeated: the text they make is bounded before it is.
+                row.bytes += text.size() * cellRepeat;
+                if (row.bytes > kSheetMaxPartBytes)
+                    return {std::nullopt, tooMuchText};
                 row.cells.resize(row.cells.size() + row.pendingEmpty);
                 row.pendingEmpty = 0;
                 row.cells.insert(row.cells.end(), cellRepeat, text);
@@ -129,6 +139,8 @@ SheetRead readOds(std::string_view bytes)
             }
         } else if (e == XmlReader::Event::Text && inCell && paragraphs > 0) {
             cellText += xml.text();
+            if (cellText.size() > kSheetMaxPartBytes)
+                return {std::nullopt, tooMuchText};
         }
     }
     return {builder.take(), {}};

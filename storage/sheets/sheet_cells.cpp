@@ -93,6 +93,9 @@ std::optional<std::string> SheetBuilder::setCell(std::size_t column, std::string
     if (++cells_ > kSheetMaxCells)
         return "Erreur : la feuille a trop de cellules (" + std::to_string(kSheetMaxCells) +
             " au plus).";
+    bytes_ += text.size();
+    if (bytes_ > kSheetMaxPartBytes)
+        return "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.";
     if (row_.cells.size() <= column)
         row_.cells.resize(column + 1);
     row_.cells[column] = std::move(text);

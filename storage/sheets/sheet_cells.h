@@ -22,7 +22,9 @@ bool isDateFormatCode(std::string_view code);
 // A workbook day number ("31486") as "14/03/1986"; nothing when it is not one.
 std::optional<std::string> serialDateText(std::string_view stored);
 
-// Gathers rows while bounding columns, rows and cells; blank rows are left out.
+// Gathers rows while bounding columns, rows, cells and the text they hold in
+// all (one long shared string placed in every cell must not multiply);
+// blank rows are left out.
 class SheetBuilder {
 public:
     void startRow(std::size_t line);
@@ -35,6 +37,7 @@ private:
     SheetTable table_;
     SheetRow row_;
     std::size_t cells_ = 0;
+    std::size_t bytes_ = 0; // a shared text counts each time it is placed
 };
 
 } // namespace ksy

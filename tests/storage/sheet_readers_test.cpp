@@ -132,6 +132,22 @@ TEST(SheetZip, BombAndOversizedFilesAreRefusedWithAReason)
     EXPECT_FALSE(readXlsx(xlsx.substr(0, xlsx.size() / 2)).table);
 }
 
+TEST(SheetCells, OneLongTextPlacedInEveryCellIsRefusedNotMultiplied)
+{
+    SheetBuilder builder;
+    const std::string text(1024 * 1024, 'x');
+    std::optional<std::string> error;
+    for (std::size_t row = 1; row <= 200 && !error; ++row) {
+        builder.startRow(row);
+        for (std::size_t c = 0; c < 10 && !error; ++c)
+            error = builder.setCell(c, text);
+        if (!error)
+            error = builder.endRow();
+    }
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("100 Mo"), std::string::npos);
+}
+
 TEST(SheetXml, EntitiesAreNeverExpanded)
 {
     const std::string xml = "<!DOCTYPE x [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;\">]>"
