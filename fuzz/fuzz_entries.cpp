@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_entries.h"
 
 #include "databases/database_loaders.h"
+#include "databases/pilot_import.h"
 #include "display/display_settings_check.h"
 #include "planning/race_track.h"
 #include "planning/starting_grid.h"
@@ -18,6 +19,7 @@
 #include "storage/race_file.h"
 #include "storage/section_file.h"
 #include "storage/section_titles.h"
+#include "storage/sheets/sheet_table.h"
 #include "timing/decoder_protocol.h"
 #include "timing/decoder_stream.h"
 #include "timing/heat_journal_replay.h"
@@ -276,6 +278,35 @@ void exchangeFiles(const std::uint8_t* data, std::size_t size)
     std::string condition;
     std::string comment;
     readHeatComment(scratchFolder(), condition, comment);
+}
+
+namespace {
+
+// An entry list goes on into the column match and the merge, as an import does.
+void importSheet(const SheetRead& read)
+{
+    if (!read.table)
+        return;
+    const ColumnChoice columns = matchColumns(*read.table);
+    if (columns.hasName())
+        importPilots(*read.table, columns, {});
+}
+
+} // namespace
+
+void csvSheet(const std::uint8_t* data, std::size_t size)
+{
+    importSheet(readCsv(bytesOf(data, size)));
+}
+
+void xlsxSheet(const std::uint8_t* data, std::size_t size)
+{
+    importSheet(readXlsx(bytesOf(data, size)));
+}
+
+void odsSheet(const std::uint8_t* data, std::size_t size)
+{
+    importSheet(readOds(bytesOf(data, size)));
 }
 
 } // namespace ksy::fuzz

@@ -18,6 +18,9 @@ void settings(const std::uint8_t* data, std::size_t size);
 void decoderBytes(const std::uint8_t* data, std::size_t size);
 void heatScenario(const std::uint8_t* data, std::size_t size);
 void exchangeFiles(const std::uint8_t* data, std::size_t size);
+void csvSheet(const std::uint8_t* data, std::size_t size);
+void xlsxSheet(const std::uint8_t* data, std::size_t size);
+void odsSheet(const std::uint8_t* data, std::size_t size);
 
 struct NamedEntry {
     std::string_view name; // the target's name, and its folder of inputs
@@ -32,6 +35,9 @@ inline constexpr NamedEntry kEntries[] = {
     {"decoder_bytes", decoderBytes},
     {"heat_scenario", heatScenario},
     {"exchange_files", exchangeFiles},
+    {"csv_sheet", csvSheet},
+    {"xlsx_sheet", xlsxSheet},
+    {"ods_sheet", odsSheet},
 };
 
 } // namespace ksy::fuzz

@@ -66,7 +66,18 @@ bool ParticipantsForm::enter(int pilotIndex)
 {
     if (readOnly() || pilotIndex < 0 || pilotIndex >= static_cast<int>(pilots_.size()))
         return false;
-    const PilotSummary& pilot = pilots_[static_cast<std::size_t>(pilotIndex)];
+    std::string warning;
+    if (!enterPilot(pilots_[static_cast<std::size_t>(pilotIndex)], warning))
+        return false;
+    if (!warning.empty())
+        prompts_.message("Attention", warning, PromptIcon::Exclamation);
+    return true;
+}
+
+bool ParticipantsForm::enterPilot(const PilotSummary& pilot, std::string& warning)
+{
+    if (readOnly())
+        return false;
     // "(NA)" marks an empty plan slot: a pilot of that name would vanish there.
     // A section title as a name would be found by the lookup in place of the
     // section: storing a heat would then overwrite another category's list.
@@ -94,9 +105,7 @@ bool ParticipantsForm::enter(int pilotIndex)
     if (!transponder.empty())
         for (const Participant& p : list_.records)
             if (!p.name.empty() && p.name != entered && p.transponder == transponder) {
-                prompts_.message("Attention",
-                    sharedTransponderWarning(transponder, cp1252ToUtf8(p.name)),
-                    PromptIcon::Exclamation);
+                warning = sharedTransponderWarning(transponder, cp1252ToUtf8(p.name));
                 break;
             }
     return true;

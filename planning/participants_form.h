@@ -7,6 +7,7 @@
 // category is stored the list can only be viewed and printed.
 #include "planning/race_track.h"
 #include "race/heat_plan.h"
+#include "databases/sheet_columns.h"
 #include "race/participants.h"
 #include "services/prompts.h"
 #include "storage/race_model.h"
@@ -24,6 +25,18 @@ struct PilotSummary {
     std::string licence;
     std::string transponder;
     std::string club;
+};
+
+// What "Importer la liste…" did: one line per row ("ligne 4 : inscrit
+// DUPONT Jean", "... mis à jour ...", "... refusé ... : <reason>", warnings),
+// and the counts.
+struct ParticipantImport {
+    std::vector<std::string> lines; // UTF-8
+    std::size_t entered = 0;
+    std::size_t updated = 0;
+    std::size_t refused = 0;
+    std::size_t addedToDatabase = 0;
+    std::string summary() const; // "N inscrits, M mis à jour, K refusés (P ajoutés à la base ...)"
 };
 
 class ParticipantsForm {
@@ -54,6 +67,13 @@ public:
     // "->": removes the participant of that name. False when there is none.
     bool remove(std::string_view name);
 
+    // "Importer la liste…": every row below the header enters the category
+    // with its transponder and frequencies (a participant already entered is
+    // updated); a name missing from the pilot database is added to it, and
+    // the database file is written at once. Nothing is entered when the list
+    // is read only.
+    ParticipantImport importList(const SheetTable& table, const ColumnChoice& columns);
+
     // "Valider": writes the header (rounds and heats reset), the list and the
     // plan. False when something could not be written (its box is shown).
     bool save();
@@ -65,6 +85,9 @@ public:
     const PilotSummary* pilot(std::string_view name) const;
 
 private:
+    // Enters the pilot; `warning` receives the shared-transponder warning.
+    bool enterPilot(const PilotSummary& pilot, std::string& warning);
+
     WorkFolder folder_;
     int category_;
     Prompts& prompts_;

@@ -46,6 +46,9 @@ seed settings 00 data/Private/RéglagesAffichage.rgsc data/*.scrn
 seed settings 01 data/RéglagesSons.rg
 seed settings 02 data/RéglagesInterface2.rg
 seed heat_scenario "" tests/data/replay/*.scn docs/*.scn
+seed csv_sheet "" tests/data/sheets/*.csv
+seed xlsx_sheet "" tests/data/sheets/engagements.xlsx
+seed ods_sheet "" tests/data/sheets/*.ods
 # The inputs that once failed are seeds too.
 for t in tests/data/fuzz/*/; do [ -d "$t" ] && seed "$(basename "$t")" "" "$t"*; done
 

@@ -9,6 +9,8 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev
   libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev libbenchmark-dev
+  # spreadsheets: unpacking .xlsx/.ods (zlib), writing .xlsx (libxlsxwriter)
+  zlib1g-dev libxlsxwriter-dev
   # run and test (Arial-compatible fonts, pseudo-terminals, sound back end)
   fonts-liberation fontconfig socat
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -80,4 +80,12 @@ bool PilotEditor::save(const WorkFolder& folder, Prompts& prompts) const
     return false;
 }
 
+void PilotEditor::replacePilots(std::vector<Pilot> pilots)
+{
+    std::erase_if(pilots, [](const Pilot& p) { return p.name.empty(); });
+    records_ = std::move(pilots);
+    if (!records_.empty())
+        select(0);
+}
+
 } // namespace ksy

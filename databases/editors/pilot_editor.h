@@ -41,6 +41,10 @@ public:
     // Writes "BaseDonnéesPilotes.bd"; "Erreur: impossible d'ouvrir la base de
     // données Pilotes" when it cannot.
     bool save(const WorkFolder& folder, Prompts& prompts) const override;
+
+    // "Importer…": the table after an entry list (already sorted); the first
+    // pilot is selected. "Ok" writes it as any other change.
+    void replacePilots(std::vector<Pilot> pilots);
 };
 
 } // namespace ksy

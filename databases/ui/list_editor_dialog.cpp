@@ -1,6 +1,9 @@
 #include "databases/ui/list_editor_dialog.h"
 
+#include "databases/editors/pilot_editor.h"
 #include "databases/ui/image_frame.h"
+#include "databases/pilot_sheet.h"
+#include "databases/ui/pilot_import_dialog.h"
 #include "platform/dialog_parts.h"
 #include "platform/storable_text_validator.h"
 #include "platform/transponder_edit.h"
@@ -83,6 +86,29 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
     auto* remove = button("Supprimer", id(t.removeControl), this);
     left->addWidget(remove);
     connect(remove, &QPushButton::clicked, this, &ListEditorDialog::removeSelected);
+    if (auto* pilots = dynamic_cast<PilotEditor*>(form_.get())) {
+        auto* import = button(QString::fromUtf8("Importer…"), "import", this);
+        left->addWidget(import);
+        connect(import, &QPushButton::clicked, this, [this, pilots] {
+            if (auto table = importPilotList(this, files_, prompts_, folder_, pilots->records())) {
+                pilots->replacePilots(std::move(*table));
+                refreshList();
+                refreshDetails();
+            }
+        });
+        auto* exportSheet = button(QString::fromUtf8("Exporter…"), "export", this);
+        exportSheet->setToolTip(QStringLiteral("Enregistrer la liste en tableur (.xlsx ou .csv)"));
+        left->addWidget(exportSheet);
+        connect(exportSheet, &QPushButton::clicked, this, [this, pilots] {
+            const auto chosen = files_.saveFile((folder_.root() / "Pilotes.xlsx").string(),
+                FileFilter {"Classeur (.xlsx .csv)", "*.xlsx *.csv"});
+            if (!chosen)
+                return;
+            const std::filesystem::path file(std::u8string(chosen->begin(), chosen->end()));
+            if (!writeSheetFile(file, pilotSheet(pilots->records())))
+                prompts_.error(sheetWriteFailure(*chosen));
+        });
+    }
 
     if (t.nameControl != 0 || !form_->fields().empty() || form_->imageFrame()) {
         auto* right = new QVBoxLayout;

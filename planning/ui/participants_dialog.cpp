@@ -1,6 +1,8 @@
 #include "planning/ui/participants_dialog.h"
 
+#include "databases/ui/pilot_import_dialog.h"
 #include "planning/participants_report.h"
+#include "platform/qt_file_chooser.h"
 #include "reports/ui/report_printer.h"
 #include "storage/encoding.h"
 
@@ -88,6 +90,11 @@ ParticipantsDialog::ParticipantsDialog(
     moves->addStretch();
     moves->addWidget(printButton);
     moves->addWidget(pdfButton);
+    auto* importButton = button(this, QString::fromUtf8("Importer la liste…"), "import");
+    importButton->setToolTip(
+        QStringLiteral("Noms, transpondeurs et fréquences pris d'une feuille (CSV, .xlsx, .ods)"));
+    moves->addWidget(importButton);
+    connect(importButton, &QPushButton::clicked, this, &ParticipantsDialog::chooseList);
     grid->addLayout(moves, 2, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -109,6 +116,7 @@ ParticipantsDialog::ParticipantsDialog(
     const bool locked = form_.readOnly();
     ok->setEnabled(!locked);
     enterButton->setEnabled(!locked);
+    importButton->setEnabled(!locked);
     removeButton->setEnabled(!locked);
     refill();
 }
@@ -121,6 +129,44 @@ void ParticipantsDialog::refill()
     if (participants_->count() > 0)
         participants_->setCurrentRow(0);
     count_->setText(QString::fromStdString(form_.countText()));
+}
+
+void ParticipantsDialog::chooseList()
+{
+    QtFileChooser files;
+    files.setParent(this);
+    if (const auto chosen = files.openFile(folder_.root().string(), entryListFilter()))
+        importList(*chosen);
+}
+
+void ParticipantsDialog::importList(const std::string& fileUtf8)
+{
+    if (form_.readOnly())
+        return;
+    const SheetRead read = readSheetShowingProgress(this, fileUtf8);
+    if (!read.table) {
+        prompts_.error(read.error);
+        return;
+    }
+    const ColumnChoice columns = matchColumns(*read.table);
+    if (!columns.hasName()) {
+        prompts_.error("Erreur : la liste n'a pas de colonne de nom (« Nom », « Nom complet », "
+                       "« Name »...).");
+        return;
+    }
+    const ParticipantImport done = form_.importList(*read.table, columns);
+    database_->clear();
+    for (const PilotSummary& p : form_.pilots())
+        database_->addItem(fromFile(p.name));
+    refill();
+    std::string text = done.summary();
+    constexpr std::size_t kShown = 30;
+    for (std::size_t i = 0; i < done.lines.size() && i < kShown; ++i)
+        text += "\n" + done.lines[i];
+    if (done.lines.size() > kShown)
+        text += "\n...";
+    prompts_.message("Importer la liste", text,
+        done.refused > 0 ? PromptIcon::Exclamation : PromptIcon::Information);
 }
 
 void ParticipantsDialog::enter()

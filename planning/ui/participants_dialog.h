@@ -24,7 +24,12 @@ public:
     // True when the dialog was confirmed.
     static bool edit(QWidget* parent, const WorkFolder& folder, int category, Prompts& prompts);
 
+    // "Importer la liste…" with the file already chosen: reads it, enters its
+    // rows and says what was done.
+    void importList(const std::string& fileUtf8);
+
 private:
+    void chooseList();
     void enter();
     void remove();
     void validate();

@@ -2,11 +2,13 @@
 
 #include "reports/report_export.h"
 #include "reports/ui/report_printer.h"
+#include "results/ranking_sheets.h"
 #include "results/ui/global_ranking_dialog.h"
 #include "results/ui/round_ranking_dialog.h"
 #include "storage/race_file.h"
 
 #include <QDir>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace ksy {
@@ -22,6 +24,33 @@ RankingExporter exporter(Prompts& prompts, FileChooser& files)
     return [&prompts, &files](const std::string& bytes) {
         exportText(files, prompts, rankingExportPreset(), bytes);
     };
+}
+
+// "Tableur", just right of "Sauvegarder": the same rows as the text export,
+// saved as .xlsx or as CSV for French Excel.
+void addSheetButton(QDialog& dialog, int exportControl, std::function<std::string()> exportText,
+    std::string sheetName, Prompts& prompts, FileChooser& files)
+{
+    auto* beside = dialog.findChild<QPushButton*>(QString::number(exportControl));
+    if (!beside)
+        return;
+    auto* b = new QPushButton(QStringLiteral("xlsx"), &dialog);
+    b->setObjectName("sheet");
+    b->setToolTip(QStringLiteral("Enregistrer en tableur (.xlsx ou .csv)"));
+    b->setGeometry(beside->geometry().translated(beside->width() + 6, 0));
+    QObject::connect(b, &QPushButton::clicked, &dialog, [=, &prompts, &files] {
+        const auto chosen = files.saveFile(
+            rankingExportPreset(), FileFilter {"Classeur (.xlsx .csv)", "*.xlsx *.csv"});
+        if (!chosen || chosen->find('*') != std::string::npos)
+            return;
+        std::string name = *chosen;
+        const auto lower = QString::fromStdString(name).toLower();
+        if (!lower.endsWith(QStringLiteral(".xlsx")) && !lower.endsWith(QStringLiteral(".csv")))
+            name += ".xlsx";
+        const std::filesystem::path file(std::u8string(name.begin(), name.end()));
+        if (!writeSheetFile(file, exportTextSheet(exportText(), sheetName)))
+            prompts.error(sheetWriteFailure(name));
+    });
 }
 
 } // namespace
@@ -45,6 +74,8 @@ void runRoundRankingDialog(
     RoundRankingForm form(workingRaceFile(folder), category, round, prompts);
     RoundRankingDialog dialog(
         form, folder, printer(parent, folder), exporter(prompts, files), parent);
+    addSheetButton(dialog, RoundRankingForm::ExportButton, [&form] { return form.exportText(); },
+        "Classement manche", prompts, files);
     dialog.exec();
 }
 
@@ -57,6 +88,8 @@ void runGlobalRankingDialog(
     GlobalRankingForm form(workingRaceFile(folder), category, prompts);
     GlobalRankingDialog dialog(
         form, folder, printer(parent, folder), exporter(prompts, files), parent);
+    addSheetButton(dialog, GlobalRankingForm::ExportButton, [&form] { return form.exportText(); },
+        "Classement global", prompts, files);
     dialog.exec();
 }
 

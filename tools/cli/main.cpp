@@ -9,6 +9,7 @@
 //   (nothing printed on stdout).
 // kestrametrix-cli ranking | global RACE ...: see ranking_commands.h.
 #include "board_png.h"
+#include "pilot_commands.h"
 #include "publish.h"
 #include "display/board_sources.h"
 #include "display/display_settings.h"
@@ -182,6 +183,8 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && ksy::cli::isRankingCommand(argv[1]))
         return ksy::cli::runRankingCommand(argc, argv);
+    if (argc >= 2 && std::string_view(argv[1]) == "pilots")
+        return ksycli::runPilotCommand(argc, argv);
     if (argc >= 2 && std::string_view(argv[1]) == "publish")
         return runPublish(argc, argv);
     if (argc >= 2 && ksycli::isResultCommand(argv[1]))

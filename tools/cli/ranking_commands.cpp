@@ -2,6 +2,7 @@
 
 #include "reports/ui/report_printer.h"
 #include "results/global_ranking_form.h"
+#include "results/ranking_sheets.h"
 #include "results/round_ranking_form.h"
 #include "storage/encoding.h"
 #include "storage/file_stream.h"
@@ -56,9 +57,9 @@ struct Options {
 const std::vector<std::string>& valueOptions(bool global)
 {
     static const std::vector<std::string> round {
-        "--category", "--round", "--criterion", "--scale", "--export", "--pdf"};
+        "--category", "--round", "--criterion", "--scale", "--export", "--pdf", "--xlsx", "--csv"};
     static const std::vector<std::string> all {
-        "--category", "--best", "--tie", "--export", "--pdf"};
+        "--category", "--best", "--tie", "--export", "--pdf", "--xlsx", "--csv"};
     return global ? all : round;
 }
 
@@ -68,9 +69,10 @@ Options parse(int argc, char** argv)
     o.global = std::string_view(argv[1]) == "global";
     const char* usage = o.global
         ? "usage: kestrametrix-cli global RACE --category C [--best N] [--tie KEYWORD] "
-          "[--export FILE] [--pdf FILE] [--store]"
+          "[--export FILE] [--pdf FILE] [--xlsx FILE] [--csv FILE] [--store]"
         : "usage: kestrametrix-cli ranking RACE --category C --round R [--criterion KEYWORD] "
-          "[--scale P1,G2,G3,G4,G5,G6] [--export FILE] [--pdf FILE] [--store]";
+          "[--scale P1,G2,G3,G4,G5,G6] [--export FILE] [--pdf FILE] [--xlsx FILE] [--csv FILE] "
+          "[--store]";
     if (argc < 3 || std::string_view(argv[2]).starts_with("--"))
         throw Failure {usage};
     o.race = argv[2];
@@ -220,6 +222,17 @@ void writeOutputs(const Options& o, const Outcome& out, const std::filesystem::p
         auto f = FileStream::open(file, OpenMode::Create);
         if (!f || !f->write(out.exportBytes) || !f->close())
             fail("cannot write the export file " + o.values.at("--export"));
+        written.push_back(file);
+    }
+    for (const char* option : {"--xlsx", "--csv"}) {
+        if (!o.values.count(option))
+            continue;
+        const auto file = fromUtf8(o.values.at(option));
+        const OutSheet sheet = exportTextSheet(
+            out.exportBytes, o.global ? "Classement global" : "Classement manche");
+        if (!(option == std::string_view("--xlsx") ? writeXlsxFile(file, sheet)
+                                                   : writeCsvFile(file, sheet)))
+            fail("cannot write the spreadsheet " + o.values.at(option));
         written.push_back(file);
     }
     if (o.values.count("--pdf")) {

@@ -3,8 +3,8 @@
 //   time or position at that lap.
 // kestrametrix-cli analysis PILOTFILE [--laps F-L] [--pdf FILE]
 //   The summary of laps F..L of a pilot's run; with --pdf also its print.
-// kestrametrix-cli sheet RACE --category C --round R --heat H --pdf FILE
-//   The result sheet of a stored heat, as PDF.
+// kestrametrix-cli sheet RACE --category C --round R --heat H [--pdf FILE] [--xlsx FILE]
+//   The result sheet of a stored heat, as PDF and/or as a spreadsheet.
 #include "result_commands.h"
 
 #include "planning/race_track.h"
@@ -12,6 +12,7 @@
 #include "results/heat_results_view.h"
 #include "results/heat_sheet.h"
 #include "results/pilot_result_file.h"
+#include "results/ranking_sheets.h"
 #include "results/run_analysis.h"
 #include "results/run_analysis_layout.h"
 #include "results/text_fields.h"
@@ -239,10 +240,11 @@ private:
 
 int sheet(int argc, char** argv)
 {
-    const auto opts = options(argc, argv, {"--category", "--round", "--heat", "--pdf"});
-    if (!opts || opts->size() != 4)
-        return refuse("usage: kestrametrix-cli sheet RACE --category C --round R --heat H --pdf "
-                      "FILE");
+    const auto opts = options(argc, argv, {"--category", "--round", "--heat", "--pdf", "--xlsx"});
+    if (!opts || !opts->count("--category") || !opts->count("--round") || !opts->count("--heat") ||
+        (!opts->count("--pdf") && !opts->count("--xlsx")))
+        return refuse("usage: kestrametrix-cli sheet RACE --category C --round R --heat H "
+                      "[--pdf FILE] [--xlsx FILE]");
     const auto c = positiveNumber(opts->at("--category"));
     const auto r = positiveNumber(opts->at("--round"));
     const auto h = positiveNumber(opts->at("--heat"));
@@ -297,6 +299,15 @@ int sheet(int argc, char** argv)
     ksy::readRaceTrack(ksy::workingRaceFile(folder), track);
     sheet.course = ksy::sheetCourseHeading(track.raceName, track.trackName);
     sheet.texts = session.texts();
+    if (opts->count("--xlsx") &&
+        !ksy::writeXlsxFile(fromUtf8(opts->at("--xlsx")), ksy::heatSheetSheet(sheet))) {
+        std::cerr << "kestrametrix-cli: impossible d'\xC3\xA9"
+                     "crire "
+                  << opts->at("--xlsx") << "\n";
+        return 1;
+    }
+    if (!opts->count("--pdf"))
+        return 0;
     return writePdf(ksy::heatSheetReport(sheet), opts->at("--pdf"), argc, argv);
 }
 

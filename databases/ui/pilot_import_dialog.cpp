@@ -1,0 +1,196 @@
+#include "databases/ui/pilot_import_dialog.h"
+
+#include "databases/database_files.h"
+#include "databases/database_loaders.h"
+#include "platform/dialog_parts.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <chrono>
+#include <future>
+
+namespace ksy {
+namespace {
+
+// Enough rows to see what will happen; the counts cover them all.
+constexpr int kShownRows = 3000;
+
+QString columnName(std::size_t c)
+{
+    QString name;
+    std::size_t n = c + 1;
+    while (n > 0) {
+        name.prepend(QChar('A' + static_cast<int>((n - 1) % 26)));
+        n = (n - 1) / 26;
+    }
+    return name;
+}
+
+QString outcomeText(PilotImportRow::Outcome o)
+{
+    switch (o) {
+    case PilotImportRow::Outcome::Added:
+        return QStringLiteral("ajouté");
+    case PilotImportRow::Outcome::Updated:
+        return QStringLiteral("mis à jour");
+    case PilotImportRow::Outcome::Refused:
+        break;
+    }
+    return QStringLiteral("refusé");
+}
+
+} // namespace
+
+PilotImportDialog::PilotImportDialog(SheetTable table, std::vector<Pilot> pilots,
+    std::optional<std::vector<std::string>> clubs, QWidget* parent)
+    : QDialog(parent)
+    , table_(std::move(table))
+    , pilots_(std::move(pilots))
+    , clubs_(std::move(clubs))
+    , columns_(matchColumns(table_))
+{
+    setObjectName("IMPORTPILOTES");
+    setWindowTitle(QStringLiteral("Importer des pilotes"));
+    auto* column = new QVBoxLayout(this);
+    addBoldHeading(column, QStringLiteral("Importer une liste de pilotes"), this);
+    column->addWidget(new QLabel(QStringLiteral("Colonne de la feuille prise pour chaque champ :"), this));
+
+    const std::vector<std::string> none;
+    const std::vector<std::string>& heads =
+        columns_.headerRow < table_.rows.size() ? table_.rows[columns_.headerRow].cells : none;
+    auto* grid = new QGridLayout;
+    column->addLayout(grid);
+    // The participant list's frequency is not a field of the pilot database.
+    for (std::size_t f = 0; f + 1 < kSheetFieldCount; ++f) {
+        const auto field = static_cast<SheetField>(f);
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("field%1").arg(f));
+        box->addItem(QStringLiteral("(aucune)"));
+        for (std::size_t c = 0; c < heads.size(); ++c)
+            box->addItem(columnName(c) + QStringLiteral(" : ") + QString::fromStdString(heads[c]));
+        if (const auto c = columns_[field])
+            box->setCurrentIndex(static_cast<int>(*c) + 1);
+        choosers_[f] = box;
+        const int at = static_cast<int>(f);
+        grid->addWidget(new QLabel(qtText(sheetFieldLabel(field)) + " :", this), at / 3, (at % 3) * 2);
+        grid->addWidget(box, at / 3, (at % 3) * 2 + 1);
+        connect(box, &QComboBox::currentIndexChanged, this, [this, field](int index) {
+            columns_[field] = index > 0 ? std::optional<std::size_t>(index - 1) : std::nullopt;
+            recompute();
+        });
+    }
+
+    rows_ = new QTableWidget(0, 4, this);
+    rows_->setObjectName("rows");
+    rows_->setHorizontalHeaderLabels(
+        {QStringLiteral("Ligne"), QStringLiteral("Résultat"), QStringLiteral("Nom"),
+            QStringLiteral("Motif, remarque")});
+    rows_->horizontalHeader()->setStretchLastSection(true);
+    rows_->verticalHeader()->hide();
+    rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rows_->setMinimumSize(760, 300);
+    column->addWidget(rows_);
+    summary_ = new QLabel(this);
+    summary_->setObjectName("summary");
+    column->addWidget(summary_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    import_ = new QPushButton(QStringLiteral("Importer"), this);
+    import_->setObjectName("1");
+    auto* cancel = new QPushButton(QStringLiteral("Echap"), this);
+    cancel->setObjectName("2");
+    buttons->addWidget(import_);
+    buttons->addWidget(cancel);
+    column->addLayout(buttons);
+    connect(import_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    recompute();
+}
+
+void PilotImportDialog::chooseColumn(SheetField field, std::optional<std::size_t> column)
+{
+    choosers_[static_cast<std::size_t>(field)]->setCurrentIndex(
+        column ? static_cast<int>(*column) + 1 : 0);
+}
+
+void PilotImportDialog::recompute()
+{
+    if (columns_.hasName())
+        plan_ = importPilots(table_, columns_, pilots_, clubs_ ? &*clubs_ : nullptr);
+    else
+        plan_ = PilotImport {pilots_, {}, 0, 0, 0};
+    std::vector<std::array<QString, 4>> lines;
+    for (const PilotImportRow& r : plan_.rows) {
+        if (lines.size() >= static_cast<std::size_t>(kShownRows))
+            break;
+        QString remark = QString::fromStdString(r.reason);
+        for (const auto& w : r.warnings)
+            remark += (remark.isEmpty() ? "" : " ; ") + QString::fromStdString(w);
+        lines.push_back({QString::number(r.line), outcomeText(r.outcome),
+            QString::fromStdString(r.name), remark});
+    }
+    rows_->setRowCount(static_cast<int>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (int c = 0; c < 4; ++c)
+            rows_->setItem(static_cast<int>(i), c, new QTableWidgetItem(lines[i][static_cast<std::size_t>(c)]));
+    rows_->resizeColumnsToContents();
+    QString text = QString::fromStdString(importSummary(plan_));
+    if (!columns_.hasName())
+        text = QStringLiteral("Aucune colonne de nom : choisissez « Nom complet » ou « Nom ».");
+    else if (plan_.rows.size() > static_cast<std::size_t>(kShownRows))
+        text += QStringLiteral(" (les %1 premières lignes sont montrées)").arg(kShownRows);
+    summary_->setText(text);
+    import_->setEnabled(columns_.hasName() && plan_.added + plan_.updated > 0);
+}
+
+FileFilter entryListFilter()
+{
+    return {"Listes (.csv .xlsx .ods .txt)", "*.csv *.xlsx *.ods *.txt *.CSV *.XLSX *.ODS"};
+}
+
+SheetRead readSheetShowingProgress(QWidget* parent, const std::string& fileUtf8)
+{
+    const std::filesystem::path file(std::u8string(fileUtf8.begin(), fileUtf8.end()));
+    auto reading = std::async(std::launch::async, [file] { return readSheetFile(file); });
+    // A short read shows nothing; a long one a busy bar, the window repainted.
+    QProgressDialog progress(QStringLiteral("Lecture de la liste..."), QString(), 0, 0, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(400);
+    while (reading.wait_for(std::chrono::milliseconds(30)) != std::future_status::ready) {
+        progress.setValue(0);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    return reading.get();
+}
+
+std::optional<std::vector<Pilot>> importPilotList(QWidget* parent, FileChooser& files,
+    Prompts& prompts, const WorkFolder& folder, const std::vector<Pilot>& pilots)
+{
+    const auto chosen = files.openFile(folder.root().string(), entryListFilter());
+    if (!chosen)
+        return std::nullopt;
+    SheetRead read = readSheetShowingProgress(parent, *chosen);
+    if (!read.table) {
+        prompts.error(read.error);
+        return std::nullopt;
+    }
+    const LoadedTable<Club> clubs = loadClubs(folder.file(kClubFile));
+    std::optional<std::vector<std::string>> names;
+    if (clubs.opened)
+        names = clubNames(clubs.records);
+    PilotImportDialog dialog(std::move(*read.table), pilots, std::move(names), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.plan().pilots;
+}
+
+} // namespace ksy

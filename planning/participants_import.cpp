@@ -1,0 +1,142 @@
+// "Importer la liste…" of the participants dialog: a sheet of names,
+// transponders and frequencies enters the category, and the names the pilot
+// database lacks are added to it.
+#include "databases/database_files.h"
+#include "databases/database_loaders.h"
+#include "databases/database_sort.h"
+#include "databases/database_writers.h"
+#include "databases/pilot_import.h"
+#include "planning/participants_form.h"
+#include "storage/encoding.h"
+
+#include <algorithm>
+
+namespace ksy {
+namespace {
+
+// "27.195; 27.205" or "27.195 / 27.205": the frequencies of one cell.
+std::vector<std::string> frequencies(std::string_view cell)
+{
+    std::vector<std::string> out;
+    std::string current;
+    for (char c : cell) {
+        if (c == ';' || c == '/' || c == ' ' || c == '\t' || c == '\n' || c == '|') {
+            if (!current.empty())
+                out.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty())
+        out.push_back(std::move(current));
+    return out;
+}
+
+} // namespace
+
+std::string ParticipantImport::summary() const
+{
+    std::string text = std::to_string(entered) + " inscrits, " + std::to_string(updated) +
+        " mis à jour, " + std::to_string(refused) + " refusés";
+    if (addedToDatabase > 0)
+        text += " (" + std::to_string(addedToDatabase) + " ajoutés à la base de données Pilotes)";
+    return text;
+}
+
+ParticipantImport ParticipantsForm::importList(const SheetTable& table, const ColumnChoice& columns)
+{
+    ParticipantImport out;
+    if (readOnly() || !columns.hasName())
+        return out;
+    LoadedTable<Pilot> database = loadPilots(folder_.file(kPilotFile));
+    std::erase_if(database.records, [](const Pilot& p) { return p.name.empty(); });
+    const bool databaseWritable = database.ignored == 0 && database.refused.empty() &&
+        (database.opened || !std::filesystem::exists(folder_.file(kPilotFile)));
+    bool databaseChanged = false;
+
+    for (std::size_t r = columns.headerRow + 1; r < table.rows.size(); ++r) {
+        const SheetRow& row = table.rows[r];
+        const std::string where = "ligne " + std::to_string(row.line) + " : ";
+        const SheetPilot taken = pilotOfRow(row, columns);
+        const auto refuse = [&](const std::string& reason) {
+            out.lines.push_back(where + "refusé" +
+                (taken.name.empty() ? "" : " « " + taken.name + " »") + " : " + reason);
+            ++out.refused;
+        };
+        if (!taken.pilot) {
+            refuse(taken.reason);
+            continue;
+        }
+        const Pilot& pilot = *taken.pilot;
+        std::vector<std::string> freqs = frequencies(taken.frequency);
+        if (freqs.size() > kFrequenciesPerParticipant) {
+            refuse("plus de " + std::to_string(kFrequenciesPerParticipant) + " fréquences");
+            continue;
+        }
+        std::string badFrequency;
+        for (std::string& f : freqs) {
+            const auto bytes = utf8ToCp1252(f);
+            if (!bytes || bytes->size() > Participant::kFrequencyWidth - 1)
+                badFrequency = f;
+            else
+                f = *bytes;
+        }
+        if (!badFrequency.empty()) {
+            refuse("la fréquence « " + badFrequency + " » a plus de 6 caractères");
+            continue;
+        }
+
+        // The name as the database spells it, added there when missing.
+        auto known = std::ranges::find_if(
+            database.records, [&](const Pilot& p) { return sameNameIgnoringCase(p.name, pilot.name); });
+        if (known == database.records.end()) {
+            if (!databaseWritable) {
+                refuse("la base de données Pilotes ne peut pas être complétée");
+                continue;
+            }
+            if (database.records.size() >= kPilotCapacity) {
+                refuse("la base de données Pilotes est pleine (1000 pilotes)");
+                continue;
+            }
+            database.records.push_back(pilot);
+            known = database.records.end() - 1;
+            pilots_.push_back({pilot.name, pilot.licence, pilot.transponder, pilot.club});
+            databaseChanged = true;
+            ++out.addedToDatabase;
+        }
+        const std::string name = known->name;
+        const std::string nameUtf8 = cp1252ToUtf8(name);
+        std::string warning;
+        Participant* entered = list_.find(name);
+        const bool update = entered != nullptr;
+        if (!update) {
+            const PilotSummary summary {name, known->licence,
+                pilot.transponder.empty() ? known->transponder : pilot.transponder, known->club};
+            if (!enterPilot(summary, warning)) {
+                refuse(list_.count() >= kMaxParticipants
+                        ? "la catégorie a déjà " + std::to_string(kMaxParticipants) + " participants"
+                        : "la catégorie ne peut pas le prendre (nom réservé ou grille pleine)");
+                continue;
+            }
+            entered = list_.find(name);
+        } else if (!pilot.transponder.empty()) {
+            entered->transponder = pilot.transponder;
+        }
+        for (std::size_t i = 0; i < freqs.size(); ++i)
+            entered->frequencies[i] = freqs[i];
+        out.lines.push_back(where + (update ? "mis à jour " : "inscrit ") + nameUtf8);
+        ++(update ? out.updated : out.entered);
+        if (!warning.empty())
+            out.lines.push_back(where + warning);
+    }
+    if (databaseChanged) {
+        sortPilots(database.records);
+        sortByName(pilots_, [](const PilotSummary& p) -> std::string_view { return p.name; });
+        if (!writePilots(folder_.file(kPilotFile), database.records))
+            prompts_.error(openErrorText("Pilotes"));
+    }
+    return out;
+}
+
+} // namespace ksy
