@@ -8,6 +8,34 @@
 #include <QScrollBar>
 
 namespace ksy {
+namespace {
+
+// The painted table under the dialog's controls.
+class TableSurface : public QWidget {
+public:
+    TableSurface(QWidget* parent, std::function<Drawing()> drawing, const WorkFolder& folder)
+        : QWidget(parent)
+        , drawing_(std::move(drawing))
+        , folder_(folder)
+    {
+        setObjectName(QStringLiteral("rankingTable"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        ImageCache images(folder_);
+        QtCanvas canvas(painter, images);
+        replay(drawing_(), canvas);
+    }
+
+private:
+    std::function<Drawing()> drawing_;
+    const WorkFolder& folder_;
+};
+
+} // namespace
 
 QString qsUtf8(std::string_view utf8)
 {
@@ -26,6 +54,14 @@ RankingDialogBase::RankingDialogBase(
     , folder_(folder)
     , scroll_(scroll)
 {
+    // The first child, so that every control stands over it.
+    surface_ = new TableSurface(this, [this] { return tableDrawing(); }, folder_);
+}
+
+void RankingDialogBase::setDialogSize(int width, int height)
+{
+    setFixedSize(width, height);
+    surface_->setGeometry(0, 0, width, height);
 }
 
 QPushButton* RankingDialogBase::bitmapButton(
@@ -73,15 +109,8 @@ void RankingDialogBase::syncScrollBar()
 void RankingDialogBase::repaintTable()
 {
     syncScrollBar();
-    update(0, ranking_view::kTop - 4, width(), ranking_view::kBodyBottom - ranking_view::kTop + 6);
-}
-
-void RankingDialogBase::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    ImageCache images(folder_);
-    QtCanvas canvas(painter, images);
-    replay(tableDrawing(), canvas);
+    surface_->update(0, ranking_view::kTop - 4, surface_->width(),
+        ranking_view::kBodyBottom - ranking_view::kTop + 6);
 }
 
 void RankingDialogBase::scrollAction(int action)
