@@ -11,16 +11,25 @@ namespace ksy {
 namespace {
 
 // Asked before Qt's French catalogue: Qt's "Cancel" buttons say the
-// program's own word.
+// program's own word, and the file dialog's kinds of entries, which Qt's
+// catalogue leaves in English, are French.
 class CancelWord : public QTranslator {
 public:
     using QTranslator::QTranslator;
     bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override
+    QString translate(const char* context, const char* source, const char*, int) const override
     {
         const QByteArray text(source ? source : "");
         if (text == "Cancel" || text == "&Cancel")
             return QString::fromUtf8(kCancelWord);
+        if (QByteArray(context ? context : "") == "QAbstractFileIconProvider") {
+            if (text == "Folder")
+                return QStringLiteral("Dossier");
+            if (text == "Drive")
+                return QStringLiteral("Lecteur");
+            if (text == "File")
+                return QStringLiteral("Fichier");
+        }
         return {};
     }
 };

@@ -11,7 +11,10 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
@@ -69,6 +72,7 @@ TEST_F(WindowMessages, QtsOwnDialogsSpeakFrenchAndReportsKeepTheirName)
     EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QString::fromUtf8("Voir dans :"))
         << dialog.labelText(QFileDialog::LookIn).toStdString();
     EXPECT_EQ(dialog.labelText(QFileDialog::Reject), "Echap");
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "Dossier");
     QLineEdit edit;
     QMenu* menu = edit.createStandardContextMenu();
     EXPECT_TRUE(menu->actions().first()->text().startsWith("&Annuler"))
