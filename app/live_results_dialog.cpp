@@ -45,7 +45,7 @@ std::optional<LiveSettings> LiveResultsDialog::run(
     if (!address.isEmpty())
         column->addWidget(new QLabel(QStringLiteral("Page servie à l'adresse : %1").arg(address)));
     auto* buttons = new QHBoxLayout;
-    addOkCancel(&dialog, buttons, QStringLiteral("Valider"), 1, QStringLiteral("Annuler"), 2);
+    addOkCancel(&dialog, buttons, QStringLiteral("Valider"), 1, QStringLiteral("Echap"), 2);
     column->addLayout(buttons);
 
     QObject::connect(enabled, &QCheckBox::toggled, [&](bool on) { form.setEnabled(on); });

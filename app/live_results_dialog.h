@@ -12,7 +12,7 @@ namespace ksy {
 
 class LiveResultsDialog {
 public:
-    // The settings confirmed with "Valider", nothing on "Annuler".
+    // The settings confirmed with "Valider", nothing on "Echap".
     // `address`: the page's address while it is served, shown in the dialog.
     static std::optional<LiveSettings> run(
         QWidget* parent, const LiveSettings& settings, const QString& address);

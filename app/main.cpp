@@ -1,6 +1,8 @@
 // Kestrametrix Sand Yachting: start-up of the program.
 #include "app/app_options.h"
 #include "app/app_services.h"
+#include "app/decoder_indicator.h"
+#include "app/decoder_messages.h"
 #include "app/demo_mode.h"
 #include "app/dialog_commands.h"
 #include "app/heat_controller.h"
@@ -8,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/race_control.h"
+#include "app/recent_races_menu.h"
 #include "app/recovery.h"
 #include "app/result_commands.h"
 #include "app/script_runner.h"
@@ -18,6 +21,7 @@
 #include "platform/folder_lock.h"
 #include "platform/french_translations.h"
 #include "platform/posix_durable_io.h"
+#include "platform/screen_fit.h"
 #include "platform/serial_port.h"
 #include "platform/termination_signals.h"
 #include "platform/shipped_data.h"
@@ -70,12 +74,15 @@ void reportLockRefused(
 
 int main(int argc, char** argv)
 {
+    ksy::chooseFrenchLocale();
     QApplication app(argc, argv);
     // Every write of a race, a database or a setting reaches the disk before
     // it counts as done.
     static ksy::PosixDurableIo durableIo;
     ksy::installDurableIo(&durableIo);
     ksy::installFrenchTranslations(app);
+    // Every dialog fits the screen it opens on, its buttons in sight.
+    ksy::ScreenFit screenFit;
     std::vector<std::string> args;
     for (const QString& a : app.arguments().mid(1))
         args.push_back(a.toStdString());
@@ -151,13 +158,21 @@ int main(int argc, char** argv)
 
     // The decoder on its serial port; it outlives the window that ticks it.
     ksy::SystemSerialLink serialPort(&services.clock);
-    ksy::DecoderLink decoder(serialPort, services.clock, services.prompts, folder);
+    // Its losses are said once, with the port, the model and what to do.
+    ksy::DecoderMessages decoderMessages(services.prompts);
+    ksy::DecoderLink decoder(serialPort, services.clock, decoderMessages, folder);
+    decoderMessages.watch(decoder);
 
     ksy::MainWindow window(folder, services, app.primaryScreen()->size());
     endOnSignal = [&window] { window.endWithoutQuestion(); };
     // A log of unfinished writes left beside another race was set aside.
     if (const std::string notice = ksy::takeRedoLogNotice(); !notice.empty())
         services.prompts.message("Kestrametrix", notice, ksy::PromptIcon::Exclamation);
+    // Races are kept among the official's documents, not among the program's
+    // own files, until one is saved elsewhere.
+    window.recentRaces().setDefaultFolder(
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("KESTRAMETRIX")));
     // The mark keeps the race's file name, for a recovery after a crash.
     window.raceFiles().setNameListener(
         [&folder](const std::string& name) { ksy::markRunning(folder, name); });
@@ -167,6 +182,7 @@ int main(int argc, char** argv)
     ksy::DurationCalculation durationValues;
     window.commands().add(ksy::cmd::DurationCalculator,
         [&] { ksy::DurationCalculatorDialog::run(&window, durationValues); });
+    ksy::DecoderIndicator decoderState(window, decoder, decoderMessages);
     ksy::RaceControl control(window, folder, services, &decoder);
     ksy::HeatController heats(window, control, services);
     // A heat armed or running stops as on "Arret", so that its journal ends

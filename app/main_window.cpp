@@ -4,6 +4,7 @@
 #include "app/control_layout.h"
 #include "app/menus.h"
 #include "app/race_tree_view.h"
+#include "app/recent_races_menu.h"
 #include "app/resource_images.h"
 #include "databases/ui/database_editors.h"
 #include "display/display_settings_check.h"
@@ -13,6 +14,7 @@
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -80,6 +82,14 @@ MainWindow::MainWindow(WorkFolder folder, AppServices services, QSize screenSize
     registerCommands();
     menus_ = new MainMenus(menuBar(), router_, folder_, this);
     connect(menus_, &MainMenus::commandChosen, this, &MainWindow::runCommand);
+    if (QAction* quit = menus_->action(cmd::Quit)) {
+        // Between the save commands and "Quitter", in the room left for it.
+        QMenu* file = menuBar()->actions().constFirst()->menu();
+        const QList<QAction*> items = file->actions();
+        const qsizetype at = items.indexOf(quit);
+        QAction* before = at > 0 && items[at - 1]->isSeparator() ? items[at - 1] : quit;
+        recent_ = new RecentRacesMenu(file, before, folder_.file(kRecentRacesFile), raceFiles_, this);
+    }
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -324,6 +334,9 @@ void MainWindow::runCommand(int id)
 {
     if (runActive() && greyedWhileRunning(id))
         return;
+    // What is greyed is refused, from a script as from a click.
+    if (locked_ && locked_(id))
+        return;
     if (id == cmd::Save && !raceFiles_.named())
         return;
     router_.dispatch(id);
@@ -335,6 +348,9 @@ void MainWindow::refreshCommands()
     const bool active = runActive();
     menus_->refresh(raceFiles_.named(), active);
     const auto locked = [this](int id) { return locked_ && locked_(id); };
+    for (int id = cmd::EditHeatResults; id <= cmd::HeatSheetPdf; ++id)
+        if (QAction* a = menus_->action(id); a && locked(id))
+            a->setEnabled(false);
     for (auto& [id, widget] : controls_) {
         if (isCommandButton(id))
             widget->setEnabled(router_.has(id) && !locked(id));
@@ -343,6 +359,8 @@ void MainWindow::refreshCommands()
     }
     if (tree_)
         tree_->setEnabled(!active);
+    if (recent_)
+        recent_->setEnabled(!active);
 }
 
 void MainWindow::onTreeSelection(TreeItemKind kind, std::function<void(int)> handler)
@@ -547,7 +565,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The working file keeps the shown heat whatever the answer: it is the
     // copy the next start recovers from.
     storeShownHeat();
-    switch (services_.prompts.askYesNoCancel(kQuestionTitle, kQuitQuestion)) {
+    // A new race never changed holds nothing to save.
+    const Answer answer = raceFiles_.untouchedNewRace()
+        ? Answer::No
+        : services_.prompts.askYesNoCancel(kQuestionTitle, kQuitQuestion);
+    switch (answer) {
     case Answer::Cancel:
         event->ignore();
         return;

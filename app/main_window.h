@@ -21,6 +21,7 @@ namespace ksy {
 
 class MainMenus;
 class RaceTreeView;
+class RecentRacesMenu;
 enum class ContextMenu;
 
 inline constexpr const char* kImportantNoticeTitle = "Message Important";
@@ -120,6 +121,7 @@ public:
     QSize screenSize() const { return screen_; }
     RaceFileCommands& raceFiles() { return raceFiles_; }
     MainMenus& menus() { return *menus_; }
+    RecentRacesMenu& recentRaces() { return *recent_; }
     RaceTreeView& tree() { return *tree_; }
     QWidget* control(int id) const;
     // The context menu the selected tree item offers.
@@ -168,6 +170,7 @@ private:
     CommandRouter router_;
     RaceFileCommands raceFiles_;
     MainMenus* menus_ = nullptr;
+    RecentRacesMenu* recent_ = nullptr;
     RaceTreeView* tree_ = nullptr;
     QWidget* client_ = nullptr;
     std::map<int, QWidget*> controls_;

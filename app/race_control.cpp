@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <algorithm>
+#include <array>
 
 namespace ksy {
 namespace {
@@ -233,6 +234,10 @@ void RaceControl::depart()
     showNotices();
 }
 
+namespace {
+constexpr std::array<int, 6> kHeatCommands = {2001, 6000, 6102, 6103, 6104, 6105};
+} // namespace
+
 bool RaceControl::controlLocked(int id) const
 {
     const auto in = [id](const auto& ids) {
@@ -242,7 +247,8 @@ bool RaceControl::controlLocked(int id) const
         return in(kControlsLockedWhileRunning) || in(kMenuItemsLockedWhileRunning);
     if (scan_->active())
         return in(kControlsLockedWhileScanning) || in(kMenuItemsLockedWhileRunning);
-    return false;
+    // Without a heat on the board these have nothing to act on.
+    return !session_.showsHeat() && in(kHeatCommands);
 }
 
 void RaceControl::tick(std::int64_t now)
@@ -296,6 +302,21 @@ void RaceControl::repaint()
         : session_.showsHeat()              ? run_->standings()
                                             : noRows;
     BoardInputs in = boardInputs(run_->texts(), rows, boardTitle(), radioConflict_);
+    if (session_.showsHeat()) {
+        // " <category> - Manche%d - Série%d ", then the run's title.
+        const HeatHeadings& h = session_.headings();
+        const std::string board = cp1252ToUtf8(h.board);
+        const std::string round = cp1252ToUtf8(h.roundAndHeat);
+        const auto first = board.find_first_not_of(' ');
+        const std::string name = first == std::string::npos
+            ? std::string()
+            : board.substr(first, board.find_last_not_of(' ') + 1 - first);
+        if (name.size() >= round.size() + 3 && name.ends_with(" - " + round))
+            in.heatCategory = name.substr(0, name.size() - round.size() - 3);
+        in.heatRoundAndHeat = round;
+        in.heatDetails = in.heatTitle;
+        in.heatTitle = in.heatDetails.empty() ? board : board + "- " + in.heatDetails;
+    }
     showRest(*restDisplay_, in.rest);
     in.rest.shown = false; // the strip shows it, where the tree cannot cover it
     board_->setInputs(in);
@@ -307,10 +328,11 @@ std::string RaceControl::boardTitle() const
         return {};
     // The run's own title once it has started; afterwards the one stored with
     // the heat ("." once erased); the heat's name before it ever ran.
+    // The heat's name goes before it (refresh()).
     if (run_->state().running)
         return cp1252ToUtf8(run_->texts().title);
     const std::string& stored = session_.texts().description;
-    return cp1252ToUtf8(stored.empty() ? session_.headings().board : stored);
+    return stored == "." ? std::string() : cp1252ToUtf8(stored);
 }
 
 void RaceControl::showHeat(bool radioConflict)

@@ -26,9 +26,24 @@ RaceFileCommands::RaceFileCommands(
 {
 }
 
+std::string RaceFileCommands::raceFolder() const
+{
+    if (raceFolder_)
+        if (std::string chosen = raceFolder_(); !chosen.empty())
+            return chosen;
+    const auto u8 = folder_.root().u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+void RaceFileCommands::told(const std::string& fileName) const
+{
+    if (fileListener_ && !fileName.empty())
+        fileListener_(fileName);
+}
+
 std::string RaceFileCommands::savePreset() const
 {
-    auto preset = folder_.root() / "*.race";
+    auto preset = fromUtf8(raceFolder()) / "*.race";
     const auto u8 = preset.u8string();
     return std::string(u8.begin(), u8.end());
 }
@@ -54,12 +69,13 @@ void RaceFileCommands::setName(const std::string& fileName)
     view_.setSaveEnabled(named());
     if (nameListener_)
         nameListener_(fileName_);
+    told(fileName_);
 }
 
 void RaceFileCommands::save()
 {
-    if (named())
-        copyTo(fileName_);
+    if (named() && copyTo(fileName_))
+        told(fileName_);
 }
 
 bool RaceFileCommands::saveAs()
@@ -94,6 +110,7 @@ bool RaceFileCommands::saveBeforeReplacing()
     fileName_ = name;
     if (nameListener_)
         nameListener_(fileName_);
+    told(fileName_);
     return true;
 }
 
@@ -122,13 +139,17 @@ void RaceFileCommands::newRace()
 
 void RaceFileCommands::loadRace()
 {
-    const auto root = folder_.root().u8string();
-    const auto chosen = files_.openFile(std::string(root.begin(), root.end()), raceFilter());
+    const auto chosen = files_.openFile(raceFolder(), raceFilter());
     if (!chosen || chosen->empty())
         return;
+    loadRaceFile(*chosen);
+}
+
+void RaceFileCommands::loadRaceFile(const std::string& chosenUtf8)
+{
     // A file that is no race (a folder, a re-encoded or cut file) is refused
     // before anything is asked or replaced.
-    if (const auto refused = checkRaceFile(fromUtf8(*chosen))) {
+    if (const auto refused = checkRaceFile(fromUtf8(chosenUtf8))) {
         prompts_.error(*refused);
         return;
     }
@@ -137,12 +158,12 @@ void RaceFileCommands::loadRace()
         prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
         !saveBeforeReplacing())
         return;
-    if (!loadIntoWorkingRace(folder_, fromUtf8(*chosen))) {
+    if (!loadIntoWorkingRace(folder_, fromUtf8(chosenUtf8))) {
         // The working race is untouched: keep showing it under its own name.
-        prompts_.error(std::string(kCannotOpenRaceFile) + ": " + *chosen);
+        prompts_.error(std::string(kCannotOpenRaceFile) + ": " + chosenUtf8);
         return;
     }
-    setName(*chosen);
+    setName(chosenUtf8);
     view_.resetBoard();
     if (!ksy::loadRace(workingRaceFile(folder_), race_))
         prompts_.error(std::string(kCannotOpenRaceFile));

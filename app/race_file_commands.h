@@ -46,6 +46,8 @@ public:
 
     void newRace(); // 1001
     void loadRace(); // 1002
+    // "Charger une course" of a file already chosen (a recent race).
+    void loadRaceFile(const std::string& chosenUtf8);
     void save(); // 1003: only for a named race
     // 1004; false when the copy failed (a cancelled dialog is not a failure).
     bool saveAs();
@@ -66,8 +68,19 @@ public:
         nameListener_ = std::move(listener);
     }
 
+    // Where the load and save dialogs open (the working folder when unset).
+    void setRaceFolder(std::function<std::string()> folder) { raceFolder_ = std::move(folder); }
+    // Told of every file the race was saved to or loaded from.
+    void setRaceFileListener(std::function<void(const std::string&)> listener)
+    {
+        fileListener_ = std::move(listener);
+    }
+    // The working race is still the new empty race of a start or of
+    // "Nouvelle course", never saved.
+    bool untouchedNewRace() const;
+
     static FileFilter raceFilter() { return {"Fichier course (.race)", "*.race"}; }
-    // What the save dialog starts with: the working folder and "*.race".
+    // What the save dialog starts with: the races' folder and "*.race".
     std::string savePreset() const;
 
 private:
@@ -75,9 +88,8 @@ private:
     // the race must then not be replaced, it would be lost.
     bool saveBeforeReplacing();
     bool copyTo(const std::string& fileName);
-    // The working race is still the new empty race of a start or of
-    // "Nouvelle course", never saved.
-    bool untouchedNewRace() const;
+    std::string raceFolder() const;
+    void told(const std::string& fileName) const;
     void setName(const std::string& fileName);
 
     WorkFolder folder_;
@@ -87,6 +99,8 @@ private:
     RaceFileView& view_;
     std::string fileName_;
     std::function<void(const std::string&)> nameListener_;
+    std::function<std::string()> raceFolder_;
+    std::function<void(const std::string&)> fileListener_;
 };
 
 } // namespace ksy

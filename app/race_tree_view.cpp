@@ -38,6 +38,9 @@ RaceTreeView::RaceTreeView(const WorkFolder& folder, QWidget* parent)
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
     setRootIsDecorated(true);
+    // The rankings stand four levels deep: with Qt's 20-pixel steps
+    // "Classement Global" would run past the tree's width.
+    setIndentation(10);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setItemDelegate(new LabelDelegate(this));
     setContextMenuPolicy(Qt::CustomContextMenu);

@@ -13,6 +13,7 @@
 #include "results/ui/heat_comment_dialog.h"
 #include "results/ui/heat_results_dialog.h"
 #include "results/ui/run_analysis_dialog.h"
+#include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "timing/heat_result_files.h"
 
@@ -38,6 +39,16 @@ ReportDocument shownHeatSheet(RaceControl& control, const WorkFolder& folder)
     sheet.texts = session.texts();
     control.repaint();
     return heatSheetReport(sheet);
+}
+
+// "Classe 5 - Manche1 - Série2": one heat's sheet never replaces another's.
+std::string heatFileName(const HeatHeadings& h)
+{
+    std::string category = cp1252ToUtf8(h.category);
+    if (const auto colon = category.find(" : "); colon != std::string::npos)
+        category.erase(0, colon + 3);
+    const std::string heat = cp1252ToUtf8(h.roundAndHeat);
+    return category.empty() ? heat : category + " - " + heat;
 }
 
 } // namespace
@@ -75,7 +86,7 @@ void registerResultCommands(
         // printer dialog's "print to file" does.
         const ReportDocument sheet = shownHeatSheet(control, folder);
         saveReportPdf(sheet, folder, services.files, services.prompts,
-            proposedReportPdf(sheet.identity.documentName).toStdString());
+            proposedPdfNamed(heatFileName(control.session().headings())).toStdString());
     });
     // The view of the analysis is kept for the program's run.
     auto view = std::make_shared<AnalysisView>(AnalysisView::Data);

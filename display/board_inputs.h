@@ -56,7 +56,13 @@ struct RestDisplay {
 };
 
 struct BoardInputs {
+    // The whole title: the heat's name, then the run's title when it has one.
     std::string heatTitle;
+    // Its parts, for the board to cut the run's title first and never the
+    // round and heat (the parts are empty when no heat is shown).
+    std::string heatCategory;
+    std::string heatRoundAndHeat; // "Manche%d - Série%d"
+    std::string heatDetails;
     std::vector<BoardLine> rows;
     std::string durationText;
     std::string elapsedText;

@@ -162,16 +162,22 @@ private:
     }
 
     // The title stays in its band, left of the race buttons: a longer one is
-    // cut with an ellipsis.
+    // cut with an ellipsis, never in the heat's name.
     void heatTitle()
     {
         const Rect r = g_.heatTitle();
         const FontSpec f = font(FontHeatTitle);
         const int left = r.left + g_.x(10);
+        const int room = r.right - g_.x(5) - left;
+        const BoardInputs& in = view_.inputs;
         add(Role::HeatTitle, FillRectOp {r, style_.colours[ColourHeatTitle]});
         add(Role::HeatTitle,
             TextOp {left, centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
-                elideToWidth(view_.inputs.heatTitle, f, r.right - g_.x(5) - left, metrics_), f,
+                in.heatRoundAndHeat.empty()
+                    ? elideToWidth(in.heatTitle, f, room, metrics_)
+                    : heatTitleToWidth(
+                          in.heatCategory, in.heatRoundAndHeat, in.heatDetails, f, room, metrics_),
+                f,
                 style_.textColours[FontHeatTitle], style_.colours[ColourHeatTitle]});
     }
 

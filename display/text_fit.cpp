@@ -40,6 +40,32 @@ std::string elideToWidth(
     return utf8.substr(0, starts[low]) + Ellipsis;
 }
 
+std::string heatTitleToWidth(const std::string& category, const std::string& roundAndHeat,
+    const std::string& details, const FontSpec& font, int width, const TextMetrics& metrics)
+{
+    if (roundAndHeat.empty())
+        return elideToWidth(details, font, width, metrics);
+    const std::string name = category.empty() ? roundAndHeat : category + " - " + roundAndHeat;
+    if (!details.empty()) {
+        const std::string prefix = name + " - ";
+        if (metrics.textWidth(font, prefix + details) <= width)
+            return prefix + details;
+        const int room = width - metrics.textWidth(font, prefix);
+        // A cut that leaves no word of the details is no help.
+        const std::string cut = elideToWidth(details, font, room, metrics);
+        if (cut.size() > 4)
+            return prefix + cut;
+    }
+    if (metrics.textWidth(font, name) <= width)
+        return name;
+    const std::string tail = " - " + roundAndHeat;
+    const std::string head =
+        elideToWidth(category, font, width - metrics.textWidth(font, tail), metrics);
+    if (!head.empty())
+        return head + tail;
+    return elideToWidth(roundAndHeat, font, width, metrics);
+}
+
 Drawing fitTexts(Drawing drawing, const TextMetrics& metrics)
 {
     for (Primitive& p : drawing)

@@ -32,6 +32,30 @@ QString reportFileBaseName(const std::string& documentName)
     return name;
 }
 
+namespace {
+
+QString documentsFolder()
+{
+    // A documents folder that is not there (no desktop set it up) would make
+    // the dialog refuse the proposal: the home folder is proposed instead.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return folder;
+}
+
+} // namespace
+
+QString proposedPdfNamed(const std::string& baseNameUtf8)
+{
+    QString name = QString::fromUtf8(baseNameUtf8.c_str()).trimmed();
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
+        name.replace(c, QLatin1Char(' '));
+    if (name.isEmpty())
+        name = QStringLiteral("Document");
+    return QDir(documentsFolder()).filePath(name + QStringLiteral(".pdf"));
+}
+
 QString proposedReportPdf(const std::string& documentName)
 {
     // A documents folder that is not there (no desktop set it up) would make

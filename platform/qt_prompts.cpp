@@ -1,5 +1,7 @@
 #include "platform/qt_prompts.h"
 
+#include "platform/french_translations.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -24,15 +26,15 @@ QMessageBox::Icon toQt(PromptIcon icon)
 }
 
 Answer ask(QWidget* parent, const std::string& title, const std::string& text,
-    QMessageBox::StandardButtons buttons)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
         QString::fromStdString(text), buttons, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultButton);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
     if (buttons & QMessageBox::Cancel)
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+        box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(kCancelWord));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -56,12 +58,18 @@ void QtPrompts::message(const std::string& title, const std::string& text, Promp
 
 Answer QtPrompts::askYesNoCancel(const std::string& title, const std::string& text)
 {
-    return ask(parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return ask(parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Yes);
 }
 
 Answer QtPrompts::askYesNo(const std::string& title, const std::string& text)
 {
-    return ask(parent_, title, text, QMessageBox::Yes | QMessageBox::No);
+    return ask(parent_, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+}
+
+Answer QtPrompts::askYesNoDefaultNo(const std::string& title, const std::string& text)
+{
+    return ask(parent_, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 
 } // namespace ksy

@@ -14,6 +14,7 @@ public:
     void message(const std::string& title, const std::string& text, PromptIcon icon) override;
     Answer askYesNoCancel(const std::string& title, const std::string& text) override;
     Answer askYesNo(const std::string& title, const std::string& text) override;
+    Answer askYesNoDefaultNo(const std::string& title, const std::string& text) override;
 
 private:
     QPointer<QWidget> parent_;

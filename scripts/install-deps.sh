@@ -22,8 +22,8 @@ packages=(
   clang libclang-rt-14-dev
   # live results: web server, QR code of its address, the headless browser test
   libmicrohttpd-dev libqrencode-dev chromium chromium-driver python3-selenium
-  # checking the desktop entry and building the Debian package
-  desktop-file-utils dpkg-dev
+  # checking the desktop entry, building the Debian package and checking it
+  desktop-file-utils dpkg-dev lintian
 )
 
 missing=()

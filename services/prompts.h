@@ -17,6 +17,12 @@ public:
     virtual Answer askYesNoCancel(const std::string& title, const std::string& text) = 0;
     // Yes / No question; the default answer is Yes.
     virtual Answer askYesNo(const std::string& title, const std::string& text) = 0;
+    // A Yes / No question whose "Oui" erases or overwrites: its default
+    // answer is No, so that a reflex Enter keeps what is there.
+    virtual Answer askYesNoDefaultNo(const std::string& title, const std::string& text)
+    {
+        return askYesNo(title, text);
+    }
 
     // The program's error box: title "Erreur", the text starts with "Erreur".
     void error(const std::string& text) { message("Erreur", text, PromptIcon::Stop); }

@@ -222,7 +222,7 @@ void HeatRun::effacer()
 {
     if (active() || !state_.runHappened)
         return;
-    const Answer answer = prompts_.askYesNo(std::string(kRunTitle), std::string(kEraseQuestion));
+    const Answer answer = prompts_.askYesNoDefaultNo(std::string(kRunTitle), std::string(kEraseQuestion));
     if (listener_)
         listener_->heatAction(clock_.milliseconds(),
             answer == Answer::Yes ? HeatAction::EraseYes : HeatAction::EraseNo, 0);

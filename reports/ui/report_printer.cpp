@@ -101,7 +101,8 @@ bool saveReportAsPdf(
 {
     if (doc.pages.empty())
         return false;
-    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer en PDF"),
+    // Titled as every other save dialog of the program.
+    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer sous"),
         proposedReportPdf(doc.identity.documentName),
         QStringLiteral("Document PDF (.pdf) (*.pdf)"));
     if (name.isEmpty())

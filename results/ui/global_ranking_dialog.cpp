@@ -24,7 +24,7 @@ GlobalRankingDialog::GlobalRankingDialog(GlobalRankingForm& form, const WorkFold
 {
     setObjectName(QStringLiteral("CATEGORIEQUALIFSCLASSEMENTFINAL"));
     setWindowTitle(QStringLiteral("Classement Global qualifs"));
-    setFixedSize(kWidth, ranking_view::kBodyBottom + 56);
+    setDialogSize(kWidth, ranking_view::kBodyBottom + 56);
 
     auto* group = new QGroupBox(qsUtf8("Classement effectu\xC3\xA9 suivant"), this);
     group->setGeometry(20, 8, 700, 132);

@@ -9,6 +9,35 @@
 #include <QScrollBar>
 
 namespace ksy {
+namespace {
+
+// The painted table under the dialog's controls.
+class TableSurface : public QWidget {
+public:
+    TableSurface(QWidget* parent, std::function<Drawing()> drawing, const WorkFolder& folder)
+        : QWidget(parent)
+        , drawing_(std::move(drawing))
+        , folder_(folder)
+    {
+        setObjectName(QStringLiteral("rankingTable"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        ImageCache images(folder_);
+        QtCanvas canvas(painter, images);
+        // A name as long as the editors take is cut before "Tours" or "Points".
+        replay(fitTexts(drawing_(), canvas), canvas);
+    }
+
+private:
+    std::function<Drawing()> drawing_;
+    const WorkFolder& folder_;
+};
+
+} // namespace
 
 QString qsUtf8(std::string_view utf8)
 {
@@ -27,6 +56,14 @@ RankingDialogBase::RankingDialogBase(
     , folder_(folder)
     , scroll_(scroll)
 {
+    // The first child, so that every control stands over it.
+    surface_ = new TableSurface(this, [this] { return tableDrawing(); }, folder_);
+}
+
+void RankingDialogBase::setDialogSize(int width, int height)
+{
+    setFixedSize(width, height);
+    surface_->setGeometry(0, 0, width, height);
 }
 
 QPushButton* RankingDialogBase::bitmapButton(
@@ -74,16 +111,8 @@ void RankingDialogBase::syncScrollBar()
 void RankingDialogBase::repaintTable()
 {
     syncScrollBar();
-    update(0, ranking_view::kTop - 4, width(), ranking_view::kBodyBottom - ranking_view::kTop + 6);
-}
-
-void RankingDialogBase::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    ImageCache images(folder_);
-    QtCanvas canvas(painter, images);
-    // A name as long as the editors take is cut before "Tours" or "Points".
-    replay(fitTexts(tableDrawing(), canvas), canvas);
+    surface_->update(0, ranking_view::kTop - 4, surface_->width(),
+        ranking_view::kBodyBottom - ranking_view::kTop + 6);
 }
 
 void RankingDialogBase::scrollAction(int action)

@@ -39,9 +39,10 @@ protected:
     void syncScrollBar();
     // The table region after a change.
     void repaintTable();
+    // The dialog's fixed size; the table is painted on a surface of that
+    // size, which a small screen scrolls with the controls over it.
+    void setDialogSize(int width, int height);
     virtual Drawing tableDrawing() const = 0;
-
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void scrollAction(int action);
@@ -49,6 +50,7 @@ private:
     WorkFolder folder_;
     RankingScroll& scroll_;
     QScrollBar* scrollBar_ = nullptr;
+    QWidget* surface_ = nullptr;
 };
 
 QString qsUtf8(std::string_view utf8);

@@ -36,7 +36,7 @@ RoundRankingDialog::RoundRankingDialog(RoundRankingForm& form, const WorkFolder&
 {
     setObjectName(QStringLiteral("CATEGORIEQUALIFSCLASSEMENTMANCHE"));
     setWindowTitle(QStringLiteral("Classement Manche"));
-    setFixedSize(kWidth, ranking_view::kBodyBottom + 56);
+    setDialogSize(kWidth, ranking_view::kBodyBottom + 56);
 
     auto* criterion = new QGroupBox(QStringLiteral("Classement des pilotes"), this);
     criterion->setGeometry(20, 8, 250, 84);

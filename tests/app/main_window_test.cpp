@@ -173,7 +173,7 @@ TEST_F(StartedWindow, MenusCarryTheirIdsTextsAndGreyWhatIsNotThereYet)
         items << (a->isSeparator() ? QString("-") : a->data().toString() + " " + a->text());
     EXPECT_EQ(items,
         QStringList({"1001 Nouvelle course", "1002 Charger une course", "-", "1003 Enregistrer",
-            "1004 Enregistrer sous...", "-", "-", "1005 Quitter"}));
+            "1004 Enregistrer sous...", "-", " Courses récentes", "-", "1005 Quitter"}));
     MainMenus& menus = window->menus();
     EXPECT_FALSE(menus.action(1001)->icon().isNull());
     EXPECT_FALSE(menus.action(1015)->icon().isNull());
@@ -305,6 +305,15 @@ TEST_F(StartedWindow, OnlyCategoriesAreRenamedAndNamesAreWrittenToTheHeader)
     EXPECT_EQ(edit->validator()->validate(euro, pos), QValidator::Acceptable);
 }
 
+TEST_F(StartedWindow, AnUntouchedNewRaceClosesWithoutAQuestion)
+{
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts.boxes.empty());
+    EXPECT_TRUE(files.saved.empty());
+    EXPECT_TRUE(std::filesystem::exists(folder.file("DetailResultats.res")));
+}
+
 TEST_F(StartedWindow, CloseRequestAsksFirstAndRefusesWhileAHeatRuns)
 {
     bool running = true;
@@ -317,7 +326,10 @@ TEST_F(StartedWindow, CloseRequestAsksFirstAndRefusesWhileAHeatRuns)
     EXPECT_EQ(prompts.boxes[0].text,
         "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !");
 
+    // A new race never changed goes without a question; once changed, the
+    // question comes.
     running = false;
+    window->runCommand(cmd::NewCategory);
     prompts.answers = {Answer::Cancel};
     EXPECT_FALSE(window->close());
     EXPECT_EQ(prompts.boxes.back().title, "Attention");

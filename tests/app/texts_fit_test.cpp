@@ -278,7 +278,9 @@ TEST(TextsFit, LongNamesStopAtTheirColumnOnPaper)
     w.window->runCommand(cmd::HeatSheetPdf);
     ASSERT_TRUE(std::filesystem::exists(pdf));
     EXPECT_EQ(w.files.saved.size(), 1u);
-    EXPECT_TRUE(w.files.saved.front().ends_with("/R\xC3\xA9sultats s\xC3\xA9rie.pdf"))
+    // Named after its heat, so that the next heat's sheet does not replace it.
+    EXPECT_TRUE(w.files.saved.front().ends_with(
+        "/Classe 5 Standard Internationale - Manche1 - S\xC3\xA9rie1.pdf"))
         << w.files.saved.front();
 
     QProcess text;

@@ -134,7 +134,12 @@ TEST_F(WindowHeat, TheRunsTitleTheRestAndAStoredHeatLookAsTheyDid)
                   0),
         0u)
         << title;
-    EXPECT_EQ(control->board().inputs().heatTitle, cp1252ToUtf8(title));
+    // The heat's name first, then the run's title.
+    const std::string named = " Seniors - Manche1 - S\xC3\xA9rie1 - " + cp1252ToUtf8(title);
+    EXPECT_EQ(control->board().inputs().heatTitle, named);
+    EXPECT_EQ(control->board().inputs().heatDetails, cp1252ToUtf8(title));
+    EXPECT_EQ(control->board().inputs().heatCategory, "Seniors");
+    EXPECT_EQ(control->board().inputs().heatRoundAndHeat, "Manche1 - S\xC3\xA9rie1");
 
     // ALPHA laps 30 s then 25 s (a new best, the heat's); BRAVO 28 s then 29 s.
     for (const auto& [at, button] : std::vector<std::pair<int, int>> {{1000, 2201}, {1000, 2202},
@@ -144,7 +149,7 @@ TEST_F(WindowHeat, TheRunsTitleTheRestAndAStoredHeatLookAsTheyDid)
     }
     window->runCommand(2002);
     runFor(1500);
-    EXPECT_EQ(control->board().inputs().heatTitle, cp1252ToUtf8(title));
+    EXPECT_EQ(control->board().inputs().heatTitle, named);
     auto* rest = window->findChild<QLabel*>("restDisplay");
     ASSERT_NE(rest, nullptr);
     EXPECT_TRUE(rest->isVisible());
@@ -156,7 +161,7 @@ TEST_F(WindowHeat, TheRunsTitleTheRestAndAStoredHeatLookAsTheyDid)
     window->tree().selectCode(10000);
     window->tree().selectCode(13101);
     ASSERT_EQ(rows().size(), 2u);
-    EXPECT_EQ(control->board().inputs().heatTitle, cp1252ToUtf8(title));
+    EXPECT_EQ(control->board().inputs().heatTitle, named);
     for (const BoardLine& row : rows()) {
         EXPECT_TRUE(row.finished) << row.name;
         EXPECT_EQ(row.holdsHeatBest, row.name == "ALPHA") << row.name;
@@ -164,8 +169,10 @@ TEST_F(WindowHeat, TheRunsTitleTheRestAndAStoredHeatLookAsTheyDid)
     }
 
     window->runCommand(2003); // "Effacer", confirmed
+    EXPECT_TRUE(prompts.boxes.back().defaultNo);
     runFor(10);
-    EXPECT_EQ(control->board().inputs().heatTitle, ".");
+    EXPECT_EQ(control->board().inputs().heatTitle, " Seniors - Manche1 - S\xC3\xA9rie1 ");
+    EXPECT_EQ(control->board().inputs().heatDetails, "");
 }
 
 } // namespace

@@ -11,6 +11,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -59,7 +64,15 @@ TEST_F(WindowMessages, QtsOwnDialogsSpeakFrenchAndReportsKeepTheirName)
     QTranslator* french = installFrenchTranslations(*qApp);
     ASSERT_NE(french, nullptr);
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Annuler");
+    // One word for cancelling, Qt's dialogs as the program's.
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "Echap");
+    EXPECT_EQ(QLocale().language(), QLocale::French);
+    QFileDialog dialog(nullptr, QStringLiteral("Enregistrer sous"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QString::fromUtf8("Voir dans :"))
+        << dialog.labelText(QFileDialog::LookIn).toStdString();
+    EXPECT_EQ(dialog.labelText(QFileDialog::Reject), "Echap");
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "Dossier");
     QLineEdit edit;
     QMenu* menu = edit.createStandardContextMenu();
     EXPECT_TRUE(menu->actions().first()->text().startsWith("&Annuler"))

@@ -321,5 +321,37 @@ TEST(BoardLayout, ScrollingShowsTheLastEntriesAndNeverBeyond)
     EXPECT_EQ(applyScroll(2, ScrollCode::Thumb, 0, 12, 16), 0);
 }
 
+TEST(BoardLayout, TheHeatTitleCutsTheRunsTitleThenTheCategoryNeverTheHeat)
+{
+    // Two pixels a byte: the heats of one round differ only in their number.
+    const FixedMetrics m;
+    FontSpec f;
+    f.pixelHeight = 4;
+    const std::string details = "Durée 0:10:00 - DEPARTSignalSonore - FINTEMPSCharsVoile";
+    const auto title = [&](const std::string& round, int width) {
+        return heatTitleToWidth("Classe 5 Standart", round, details, f, width, m);
+    };
+    const std::string whole = "Classe 5 Standart - Manche1 - Série2 - " + details;
+    EXPECT_EQ(title("Manche1 - Série2", 400), whole);
+
+    const std::string cut1 = title("Manche1 - Série1", 100);
+    const std::string cut2 = title("Manche1 - Série2", 100);
+    EXPECT_TRUE(cut2.starts_with("Classe 5 Standart - Manche1 - Série2 - Durée")) << cut2;
+    EXPECT_TRUE(cut2.ends_with("…")) << cut2;
+    EXPECT_NE(cut1, cut2);
+    EXPECT_LE(m.textWidth(f, cut2), 100);
+
+    // No room for a word of the run's title: the name alone.
+    EXPECT_EQ(title("Manche1 - Série2", 80), "Classe 5 Standart - Manche1 - Série2");
+    // Not even for the name: the category gives way.
+    const std::string narrow = title("Manche1 - Série2", 64);
+    EXPECT_TRUE(narrow.ends_with("… - Manche1 - Série2")) << narrow;
+    EXPECT_TRUE(narrow.starts_with("Cla")) << narrow;
+    EXPECT_LE(m.textWidth(f, narrow), 64);
+
+    // Without a heat's name the title is cut as any text.
+    EXPECT_EQ(heatTitleToWidth("", "", details, f, 20, m), elideToWidth(details, f, 20, m));
+}
+
 } // namespace
 } // namespace ksy::test

@@ -28,4 +28,20 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libmicrohttpd12 fonts-liberation; do
   [[ $depends == *"$d"* ]] || fail "dependency not computed: $d (Depends: $depends)"
 done
+# Manual pages and the Debian documents are there.
+for f in /usr/share/man/man1/kestrametrix.1.gz /usr/share/man/man1/kestrametrix-cli.1.gz \
+         /usr/share/man/man1/kestrametrix-decoder-sim.1.gz \
+         /usr/share/doc/kestrametrix/copyright /usr/share/doc/kestrametrix/changelog.gz; do
+  grep -qxF "$f" "$tmp/files" || fail "missing from the package: $f"
+done
+if grep -q '/\.git' "$tmp/files"; then fail "repository files shipped"; fi
+# lintian: no error and no warning (the package's own overrides say why, see
+# the README).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1 ||
+    { cat "$tmp/lintian.log" >&2; fail "lintian"; }
+  cat "$tmp/lintian.log"
+else
+  fail "lintian is not installed (scripts/install-deps.sh)"
+fi
 echo "package: ok ($(basename "$deb"))"

@@ -38,6 +38,7 @@ public:
         std::string text;
         PromptIcon icon;
         bool question;
+        bool defaultNo = false; // a question whose "Oui" erases or overwrites
     };
 
     void message(const std::string& title, const std::string& text, PromptIcon icon) override
@@ -51,6 +52,12 @@ public:
     Answer askYesNo(const std::string& title, const std::string& text) override
     {
         return ask(title, text);
+    }
+    Answer askYesNoDefaultNo(const std::string& title, const std::string& text) override
+    {
+        const Answer a = ask(title, text);
+        boxes.back().defaultNo = true;
+        return a;
     }
 
     std::vector<std::string> texts() const

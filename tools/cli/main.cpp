@@ -8,7 +8,9 @@
 //   Exit status: 0 done, 1 output not written, 2 bad usage or bad input
 //   (nothing printed on stdout).
 // kestrametrix-cli ranking | global RACE ...: see ranking_commands.h.
+// kestrametrix-cli help, or COMMAND --help: see cli_help.h.
 #include "board_png.h"
+#include "cli_help.h"
 #include "pilot_commands.h"
 #include "publish.h"
 #include "display/board_sources.h"
@@ -181,6 +183,8 @@ int run(const Arguments& args, const ksy::HeatScenario& scenario,
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> status = ksycli::answerHelp(argc, argv))
+        return *status;
     if (argc >= 2 && ksy::cli::isRankingCommand(argv[1]))
         return ksy::cli::runRankingCommand(argc, argv);
     if (argc >= 2 && std::string_view(argv[1]) == "pilots")

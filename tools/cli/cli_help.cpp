@@ -1,0 +1,107 @@
+#include "cli_help.h"
+
+#include <iostream>
+
+namespace ksycli {
+
+const std::vector<CommandHelp>& commandHelps()
+{
+    static const std::vector<CommandHelp> all = {
+        {"replay", "SCENARIO [--png FILE [--size WxH] [--workdir DIR]]",
+            "rejoue une série d'un scénario ou d'un journal de passages",
+            "  --png FILE      dessine le tableau en direct à la fin de la série\n"
+            "  --size WxH      taille de l'écran du dessin (1600x900 par défaut)\n"
+            "  --workdir DIR   réglages d'affichage du dossier de travail DIR\n"},
+        {"ranking",
+            "RACE --category C --round R [--criterion KEYWORD] [--scale P1,G2,G3,G4,G5,G6] "
+            "[--export FILE] [--pdf FILE] [--store]",
+            "classement d'une manche, comme la fenêtre « Classement Manche »",
+            "  --category C    catégorie (1 à 9)\n"
+            "  --round R       manche (1 à 9)\n"
+            "  --criterion K   CLASSEMENTToursTemps ou CLASSEMENTMeilleurTour\n"
+            "  --scale ...     points de la 1re place et les cinq écarts\n"
+            "  --export FILE   le texte exporté, octet pour octet\n"
+            "  --pdf FILE      les pages imprimées\n"
+            "  --store         enregistre le classement dans RACE (« Valider »)\n"},
+        {"global",
+            "RACE --category C [--best N] [--tie KEYWORD] [--export FILE] [--pdf FILE] [--store]",
+            "classement général d'une catégorie, comme la fenêtre « Classement Global »",
+            "  --category C    catégorie (1 à 9)\n"
+            "  --best N        nombre de meilleures manches retenues\n"
+            "  --tie KEYWORD   règle de départage des ex aequo\n"
+            "  --export FILE   le texte exporté, octet pour octet\n"
+            "  --pdf FILE      les pages imprimées\n"
+            "  --store         enregistre le classement dans RACE (« Valider »)\n"},
+        {"detail", "DETAILFILE --view passages|tours|positions",
+            "résultats détaillés d'une série (fichier DetailResultats.res)",
+            "  --view V        passages, tours ou positions\n"},
+        {"analysis", "PILOTFILE [--laps F-L] [--pdf FILE]",
+            "analyse des tours d'un pilote (fichier ResultatPilote.res)",
+            "  --laps F-L      les tours de F à L\n"
+            "  --pdf FILE      la synthèse imprimée\n"},
+        {"sheet", "RACE --category C --round R --heat H --pdf FILE",
+            "feuille de résultats d'une série en PDF",
+            "  --category C    catégorie (1 à 9)\n"
+            "  --round R       manche (1 à 9)\n"
+            "  --heat H        série (1 à 20)\n"
+            "  --pdf FILE      le fichier PDF écrit\n"},
+        {"publish", "RACE --out DIR", "pages web statiques des résultats enregistrés d'une course",
+            "  --out DIR       dossier où les pages sont écrites\n"},
+    };
+    return all;
+}
+
+std::string overallHelp()
+{
+    std::string out = "usage: kestrametrix-cli COMMANDE ARGUMENTS...\n"
+                      "       kestrametrix-cli COMMANDE --help\n\nCommandes :\n";
+    for (const CommandHelp& c : commandHelps()) {
+        out += "  " + std::string(c.name) + " " + std::string(c.synopsis) + "\n";
+        out += "      " + std::string(c.summary) + "\n";
+    }
+    out += "\nStatut de sortie : 0 fait, 1 sortie non écrite, 2 usage ou entrée invalide.\n";
+    return out;
+}
+
+std::optional<std::string> commandHelp(std::string_view name)
+{
+    for (const CommandHelp& c : commandHelps())
+        if (c.name == name)
+            return "usage: kestrametrix-cli " + std::string(c.name) + " " +
+                std::string(c.synopsis) + "\n" + std::string(c.summary) + "\n\n" +
+                std::string(c.details);
+    return std::nullopt;
+}
+
+std::optional<int> answerHelp(int argc, char** argv)
+{
+    const auto isHelp = [](std::string_view a) { return a == "--help" || a == "-h" || a == "help"; };
+    if (argc < 2) {
+        std::cerr << overallHelp();
+        return 2;
+    }
+    const std::string_view first = argv[1];
+    if (isHelp(first)) {
+        if (argc >= 3) {
+            if (const auto one = commandHelp(argv[2])) {
+                std::cout << *one;
+                return 0;
+            }
+            std::cerr << "kestrametrix-cli: commande inconnue : " << argv[2] << "\n"
+                      << overallHelp();
+            return 2;
+        }
+        std::cout << overallHelp();
+        return 0;
+    }
+    for (int i = 2; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--help")
+            if (const auto one = commandHelp(first)) {
+                std::cout << *one;
+                return 0;
+            }
+    // Any other command runs (and says its own usage when it is none).
+    return std::nullopt;
+}
+
+} // namespace ksycli
