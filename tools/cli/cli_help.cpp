@@ -14,7 +14,7 @@ const std::vector<CommandHelp>& commandHelps()
             "  --workdir DIR   réglages d'affichage du dossier de travail DIR\n"},
         {"ranking",
             "RACE --category C --round R [--criterion KEYWORD] [--scale P1,G2,G3,G4,G5,G6] "
-            "[--export FILE] [--pdf FILE] [--store]",
+            "[--export FILE] [--pdf FILE] [--xlsx FILE] [--csv FILE] [--store]",
             "classement d'une manche, comme la fenêtre « Classement Manche »",
             "  --category C    catégorie (1 à 9)\n"
             "  --round R       manche (1 à 9)\n"
@@ -22,15 +22,20 @@ const std::vector<CommandHelp>& commandHelps()
             "  --scale ...     points de la 1re place et les cinq écarts\n"
             "  --export FILE   le texte exporté, octet pour octet\n"
             "  --pdf FILE      les pages imprimées\n"
+            "  --xlsx FILE     le classement en classeur .xlsx\n"
+            "  --csv FILE      le classement en CSV (UTF-8, « ; »)\n"
             "  --store         enregistre le classement dans RACE (« Valider »)\n"},
         {"global",
-            "RACE --category C [--best N] [--tie KEYWORD] [--export FILE] [--pdf FILE] [--store]",
+            "RACE --category C [--best N] [--tie KEYWORD] [--export FILE] [--pdf FILE] [--xlsx FILE] "
+            "[--csv FILE] [--store]",
             "classement général d'une catégorie, comme la fenêtre « Classement Global »",
             "  --category C    catégorie (1 à 9)\n"
             "  --best N        nombre de meilleures manches retenues\n"
             "  --tie KEYWORD   règle de départage des ex aequo\n"
             "  --export FILE   le texte exporté, octet pour octet\n"
             "  --pdf FILE      les pages imprimées\n"
+            "  --xlsx FILE     le classement en classeur .xlsx\n"
+            "  --csv FILE      le classement en CSV (UTF-8, « ; »)\n"
             "  --store         enregistre le classement dans RACE (« Valider »)\n"},
         {"detail", "DETAILFILE --view passages|tours|positions",
             "résultats détaillés d'une série (fichier DetailResultats.res)",
@@ -39,12 +44,20 @@ const std::vector<CommandHelp>& commandHelps()
             "analyse des tours d'un pilote (fichier ResultatPilote.res)",
             "  --laps F-L      les tours de F à L\n"
             "  --pdf FILE      la synthèse imprimée\n"},
-        {"sheet", "RACE --category C --round R --heat H --pdf FILE",
-            "feuille de résultats d'une série en PDF",
+        {"sheet", "RACE --category C --round R --heat H [--pdf FILE] [--xlsx FILE]",
+            "feuille de résultats d'une série en PDF ou en classeur .xlsx",
             "  --category C    catégorie (1 à 9)\n"
             "  --round R       manche (1 à 9)\n"
             "  --heat H        série (1 à 20)\n"
-            "  --pdf FILE      le fichier PDF écrit\n"},
+            "  --pdf FILE      le fichier PDF écrit\n"
+            "  --xlsx FILE     le classeur .xlsx écrit\n"},
+        {"pilots", "import FILE [--workdir DIR] [--dry-run] | export FILE.xlsx|FILE.csv [--workdir DIR]",
+            "importe des pilotes d'un tableur dans la base, ou l'exporte",
+            "  import FILE     CSV, .xlsx ou .ods ; une ligne par pilote ajouté, mis à jour\n"
+            "                  ou refusé, puis « N ajoutés, M mis à jour, K refusés »\n"
+            "  --dry-run       montre l'import sans rien écrire\n"
+            "  export FILE     la base des pilotes en .xlsx ou en CSV\n"
+            "  --workdir DIR   dossier de travail (celui du programme par défaut)\n"},
         {"publish", "RACE --out DIR", "pages web statiques des résultats enregistrés d'une course",
             "  --out DIR       dossier où les pages sont écrites\n"},
     };
