@@ -25,7 +25,7 @@ CliRun cli(const test::TempDir& dir, const std::string& arguments)
 }
 
 const char* const kCommands[] = {"replay", "ranking", "global", "detail", "analysis", "sheet",
-    "publish"};
+    "pilots", "publish"};
 
 TEST(CliHelp, ListsEveryCommandAndEachCommandsOptions)
 {
@@ -42,7 +42,7 @@ TEST(CliHelp, ListsEveryCommandAndEachCommandsOptions)
     const CliRun bare = cli(dir, "");
     EXPECT_EQ(bare.status, 2);
     EXPECT_TRUE(bare.out.empty());
-    EXPECT_NE(bare.err.find("  sheet RACE --category C --round R --heat H --pdf FILE"),
+    EXPECT_NE(bare.err.find("  sheet RACE --category C --round R --heat H [--pdf FILE] [--xlsx FILE]"),
         std::string::npos)
         << bare.err;
 

@@ -205,11 +205,19 @@ TEST(LiveServerHostile, ConnectionsBeyondTheCapsGet503AndOtherPhonesStillGetIn)
     ASSERT_TRUE(other.send(request()));
     other.readAll(5s);
     EXPECT_EQ(statusOf(other.received), 200);
+    const auto released = SteadyClock::now() + 5s;
+    while (s.server.connections() > 4 && SteadyClock::now() < released)
+        std::this_thread::yield();
     // ...until the server is full.
     RawClient sixth(s.port(), 0, "127.0.0.3");
     ASSERT_TRUE(sixth.send("GET / HTTP/1.1\r\nHost: kestrel\r\n"));
     RawClient another(s.port(), 0, "127.0.0.4");
     ASSERT_TRUE(another.send("GET / HTTP/1.1\r\nHost: kestrel\r\nX: "));
+    // The server takes connections on its own threads: the seventh must come
+    // after the sixth has been counted, not merely sent.
+    const auto counted = SteadyClock::now() + 5s;
+    while (s.server.connections() < limits.maxConnections && SteadyClock::now() < counted)
+        std::this_thread::yield();
     RawClient seventh(s.port(), 0, "127.0.0.5");
     seventh.send(request());
     seventh.readAll(5s);
