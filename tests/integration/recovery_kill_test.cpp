@@ -12,6 +12,7 @@
 #include "timing/heat_journal.h"
 #include "timing/heat_journal_replay.h"
 #include "timing/heat_journal_scenario.h"
+#include "trio_race.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -20,28 +21,9 @@
 namespace ksy {
 namespace {
 
+using test::passingLines;
 using test::readFile;
-
-RaceSpec trio()
-{
-    RaceSpec spec;
-    spec.raceName = "Qualifs";
-    spec.trackName = "Plage Sud";
-    spec.trackPlace = "Le Touquet";
-    RaceCategorySpec c {"Seniors", {"ALPHA", "BRAVO", "CHARLIE"}, 3, 1, {}};
-    spec.pilots = {{"ALPHA", "000701"}, {"BRAVO", "000702"}, {"CHARLIE", "000703"}};
-    spec.categories = {c};
-    return spec;
-}
-
-int passingLines(const std::string& journal)
-{
-    int n = 0;
-    for (std::size_t at = journal.find("\tpassing\t"); at != std::string::npos;
-         at = journal.find("\tpassing\t", at + 1))
-        ++n;
-    return n;
-}
+using test::trio;
 
 // The "script: laps" lines written after `from` in `errors`, when a whole
 // block of the three pilots is there.
