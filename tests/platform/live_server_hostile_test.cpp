@@ -194,6 +194,10 @@ TEST(LiveServerHostile, ConnectionsBeyondTheCapsGet503AndOtherPhonesStillGetIn)
     Serving s(limits);
     Tricklers held(s.port(), 4);
     ASSERT_EQ(held.trickle(), 4);
+    // The server takes connections on its own threads: count them in first.
+    const auto taken = SteadyClock::now() + 5s;
+    while (s.server.connections() < 4 && SteadyClock::now() < taken)
+        std::this_thread::yield();
     const auto start = SteadyClock::now();
     const std::string refused = exchange(s.port(), request());
     EXPECT_EQ(statusOf(refused), 503);
@@ -213,8 +217,7 @@ TEST(LiveServerHostile, ConnectionsBeyondTheCapsGet503AndOtherPhonesStillGetIn)
     ASSERT_TRUE(sixth.send("GET / HTTP/1.1\r\nHost: kestrel\r\n"));
     RawClient another(s.port(), 0, "127.0.0.4");
     ASSERT_TRUE(another.send("GET / HTTP/1.1\r\nHost: kestrel\r\nX: "));
-    // The server takes connections on its own threads: the seventh must come
-    // after the sixth has been counted, not merely sent.
+    // The seventh must come after the sixth has been counted, not merely sent.
     const auto counted = SteadyClock::now() + 5s;
     while (s.server.connections() < limits.maxConnections && SteadyClock::now() < counted)
         std::this_thread::yield();
