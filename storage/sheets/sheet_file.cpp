@@ -1,7 +1,6 @@
 #include "storage/sheets/sheet_table.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace ksy {
@@ -18,10 +17,21 @@ SheetRead readSheetFile(const std::filesystem::path& file)
     if (size > kSheetMaxFileBytes)
         return {std::nullopt, "Erreur : le fichier " + shown +
                 " dépasse 100 Mo ; il n'est pas lu."};
+    // The read itself stops one byte past the limit: a file that grew since
+    // its size was taken is refused without being held whole.
     std::ifstream in(file, std::ios::binary);
-    std::string bytes {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.good() && !in.eof())
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad() || (!in && !in.eof()))
         return {std::nullopt, "Erreur : impossible de lire le fichier " + shown + "."};
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > size) {
+        bytes.resize(kSheetMaxFileBytes + 1);
+        const std::size_t before = static_cast<std::size_t>(size) + 1;
+        in.clear();
+        in.read(bytes.data() + before, static_cast<std::streamsize>(bytes.size() - before));
+        bytes.resize(before + static_cast<std::size_t>(in.gcount()));
+    }
     if (bytes.size() > kSheetMaxFileBytes)
         return {std::nullopt, "Erreur : le fichier " + shown +
                 " dépasse 100 Mo ; il n'est pas lu."};
