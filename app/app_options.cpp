@@ -33,6 +33,11 @@ AppOptions parseAppOptions(const std::vector<std::string>& args)
                 o.errors.push_back("--serve attend [ADRESSE:]PORT, par exemple 8080 ou "
                                    "192.168.1.10:8080");
             }
+        } else if (a == "--lang") {
+            if (hasValue && (args[i + 1] == "fr" || args[i + 1] == "en"))
+                o.lang = args[++i];
+            else
+                o.errors.push_back("--lang attend fr ou en");
         } else if (a == "--quit-after") {
             int ms = -1;
             if (hasValue) {

@@ -22,6 +22,9 @@ struct AppOptions {
     std::optional<std::string> script;
     // --serve [ADDRESS:]PORT: serves the live results for this run.
     std::optional<ServeAddress> serve;
+    // --lang fr|en: the interface's language for this run, whatever the
+    // setting says.
+    std::optional<std::string> lang;
     std::vector<std::string> errors; // French messages for malformed options
 };
 

@@ -19,7 +19,7 @@
 #include "planning/ui/participant_details_dialog.h"
 #include "planning/ui/participants_command.h"
 #include "platform/folder_lock.h"
-#include "platform/french_translations.h"
+#include "platform/interface_language.h"
 #include "platform/posix_durable_io.h"
 #include "platform/screen_fit.h"
 #include "platform/serial_port.h"
@@ -74,13 +74,16 @@ void reportLockRefused(
 
 int main(int argc, char** argv)
 {
-    ksy::chooseFrenchLocale();
+    // The language is known before the application object exists: Qt reads
+    // the locale once, when it is created.
+    const ksy::InterfaceLanguage language = ksy::interfaceLanguageOfArguments(argc, argv);
+    ksy::chooseInterfaceLocale(language);
     QApplication app(argc, argv);
     // Every write of a race, a database or a setting reaches the disk before
     // it counts as done.
     static ksy::PosixDurableIo durableIo;
     ksy::installDurableIo(&durableIo);
-    ksy::installFrenchTranslations(app);
+    ksy::installInterfaceLanguage(app, language);
     // Every dialog fits the screen it opens on, its buttons in sight.
     ksy::ScreenFit screenFit;
     std::vector<std::string> args;

@@ -14,8 +14,8 @@ packages=(
   # run and test (Arial-compatible fonts, pseudo-terminals, sound back end)
   fonts-liberation fontconfig socat
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  # Qt's own dialogs and edit menus in French
-  qt6-translations-l10n
+  # Qt's own dialogs in French; lupdate and lrelease for the English catalogues
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   # regenerating the shipped data (voices, images) and looking at output
   espeak-ng sox imagemagick poppler-utils
   # fuzzing the readers of outside input (scripts/fuzz.sh): clang and libFuzzer

@@ -1,0 +1,89 @@
+#include "platform/interface_language.h"
+
+#include "platform/french_translations.h"
+#include "services/translate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTranslator>
+
+#include <atomic>
+#include <clocale>
+#include <string>
+
+namespace ksy {
+namespace {
+
+std::atomic<InterfaceLanguage> current{InterfaceLanguage::French};
+
+std::string qtText(const char* context, const char* french)
+{
+    return QCoreApplication::translate(context, french).toStdString();
+}
+
+} // namespace
+
+std::optional<InterfaceLanguage> interfaceLanguageFromCode(std::string_view code)
+{
+    if (code == "fr")
+        return InterfaceLanguage::French;
+    if (code == "en")
+        return InterfaceLanguage::English;
+    return std::nullopt;
+}
+
+const char* interfaceLanguageCode(InterfaceLanguage language)
+{
+    return language == InterfaceLanguage::English ? "en" : "fr";
+}
+
+InterfaceLanguage interfaceLanguageOfArguments(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string_view(argv[i]) == "--lang")
+            return interfaceLanguageFromCode(argv[i + 1]).value_or(InterfaceLanguage::French);
+    }
+    return InterfaceLanguage::French;
+}
+
+void chooseInterfaceLocale(InterfaceLanguage language)
+{
+    if (language == InterfaceLanguage::French) {
+        chooseFrenchLocale();
+        return;
+    }
+    qputenv("LC_ALL", "en_GB.UTF-8");
+    qputenv("LANGUAGE", "en");
+}
+
+void installInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language)
+{
+    current.store(language);
+    if (language == InterfaceLanguage::French) {
+        installFrenchTranslations(app);
+        return;
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    // The C library keeps reading and writing numbers with a point.
+    std::setlocale(LC_NUMERIC, "C");
+    // One catalogue for each part of the program, built in by the build.
+    const QDir catalogues(QStringLiteral(":/i18n"));
+    const QStringList names =
+        catalogues.entryList({QStringLiteral("kestrametrix_en_*.qm")}, QDir::Files);
+    for (const QString& name : names) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(catalogues.filePath(name)))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+    installTextTranslator(&qtText);
+}
+
+InterfaceLanguage currentInterfaceLanguage()
+{
+    return current.load();
+}
+
+} // namespace ksy
