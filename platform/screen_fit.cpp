@@ -5,9 +5,14 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QListView>
+#include <QTreeView>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStyle>
 #include <QWindow>
 
@@ -136,6 +141,33 @@ void rearrange(QDialog* dialog)
 
 } // namespace
 
+void widenFileDialogColumns(QDialog* dialog)
+{
+    if (!qobject_cast<QFileDialog*>(dialog))
+        return;
+    // Qt sizes the detail columns for English headings: "Dernière
+    // modification" would be cut. Each column at least as wide as its heading,
+    // the names taking the room left, so that none goes behind a scroll bar.
+    for (auto* view : dialog->findChildren<QTreeView*>()) {
+        QHeaderView* header = view->header();
+        for (int i = 1; i < header->count(); ++i)
+            header->resizeSection(i, std::max(header->sectionSize(i), header->sectionSizeHint(i)));
+        if (header->count() > 1) {
+            header->setStretchLastSection(false);
+            header->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
+    }
+    // The places on the left ("Ordinateur", the home folder) whole too.
+    auto* places = dialog->findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* splitter = dialog->findChild<QSplitter*>(QStringLiteral("splitter"));
+    if (places && splitter && splitter->count() == 2) {
+        const int wanted = places->sizeHintForColumn(0) + 2 * places->frameWidth() + 8;
+        const QList<int> sizes = splitter->sizes();
+        if (sizes[0] < wanted && sizes[0] + sizes[1] > 3 * wanted)
+            splitter->setSizes({wanted, sizes[0] + sizes[1] - wanted});
+    }
+}
+
 bool fitDialogToRoom(QDialog* dialog, const QRect& room)
 {
     const QMargins frame = frameOf(dialog);
@@ -182,6 +214,8 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* dialog = qobject_cast<QDialog*>(watched);
+        if (dialog && dialog->isWindow())
+            widenFileDialogColumns(dialog);
         if (dialog && dialog->isWindow() && isProgramDialog(dialog)) {
             const QScreen* screen = dialog->screen();
             if (!screen)

@@ -21,6 +21,9 @@ inline constexpr QMargins kAssumedFrame {4, 32, 4, 4};
 // True when the dialog was rearranged (or already had been).
 bool fitDialogToRoom(QDialog* dialog, const QRect& room);
 
+// Widens the detail columns of Qt's file dialog so that no heading is cut.
+void widenFileDialogColumns(QDialog* dialog);
+
 // Watches every dialog of the application as it is shown and fits it to the
 // screen it opens on. One lives as long as the program's windows.
 class ScreenFit : public QObject {

@@ -5,6 +5,7 @@
 #include "databases/database_files.h"
 #include "platform/french_translations.h"
 #include "platform/print_file.h"
+#include "platform/screen_fit.h"
 #include "race_window_fixture.h"
 
 #include <QApplication>
@@ -15,12 +16,14 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
 
 namespace ksy {
 namespace {
@@ -72,6 +75,21 @@ TEST_F(WindowMessages, QtsOwnDialogsSpeakFrenchAndReportsKeepTheirName)
     EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QString::fromUtf8("Voir dans :"))
         << dialog.labelText(QFileDialog::LookIn).toStdString();
     EXPECT_EQ(dialog.labelText(QFileDialog::Reject), "Echap");
+    // Each column of the detail view as wide as its French heading.
+    dialog.setViewMode(QFileDialog::Detail);
+    widenFileDialogColumns(&dialog);
+    auto* view = dialog.findChild<QTreeView*>();
+    ASSERT_NE(view, nullptr);
+    bool dateSeen = false;
+    for (int i = 1; i < view->header()->count(); ++i) {
+        const QString heading =
+            view->model()->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+        dateSeen = dateSeen || heading.startsWith(QString::fromUtf8("Dernière"));
+        EXPECT_GE(view->header()->sectionSize(i),
+            view->header()->fontMetrics().horizontalAdvance(heading))
+            << heading.toStdString();
+    }
+    EXPECT_TRUE(dateSeen);
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), "Dossier");
     QLineEdit edit;
     QMenu* menu = edit.createStandardContextMenu();
