@@ -65,7 +65,8 @@ const MenuSpec& contextMenuSpec(ContextMenu which)
 bool greyedWhileRunning(int id)
 {
     return (id >= cmd::NewRace && id <= cmd::DurationCalculator) || id == cmd::SoundSettings ||
-        id == cmd::DisplaySettings || (id >= cmd::EditHeatResults && id <= cmd::HeatSheetSpreadsheet);
+        id == cmd::DisplaySettings ||
+        (id >= cmd::EditHeatResults && id <= cmd::HeatSheetSpreadsheet);
 }
 
 } // namespace ksy

@@ -63,8 +63,8 @@ ParticipantImport ParticipantsForm::importList(
         const auto refuse = [&](const std::string& reason) {
             out.lines.push_back(where + "refusé" +
                 (taken.name.empty() ? "" : " « " + taken.name + " »") + " : " + reason);
-            out.rows.push_back({row.line, ParticipantImportRow::Outcome::Refused, taken.name,
-                reason, false, {}});
+            out.rows.push_back(
+                {row.line, ParticipantImportRow::Outcome::Refused, taken.name, reason, false, {}});
             ++out.refused;
         };
         if (!taken.pilot) {
@@ -135,7 +135,8 @@ ParticipantImport ParticipantsForm::importList(
         if (!warning.empty())
             out.lines.push_back(where + warning);
         out.rows.push_back({row.line,
-            update ? ParticipantImportRow::Outcome::Updated : ParticipantImportRow::Outcome::Entered,
+            update ? ParticipantImportRow::Outcome::Updated
+                   : ParticipantImportRow::Outcome::Entered,
             nameUtf8, {}, added, warning});
     }
     if (databaseChanged && writeDatabase) {

@@ -13,8 +13,8 @@ OutSheet participantListSheet(
     sheet.rows.push_back({text("CATEGORIE : " + cp1252ToUtf8(header.categoryName))});
     sheet.rows.push_back(
         {text("Liste des participants (" + std::to_string(list.count()) + " inscrits)")});
-    sheet.rows.push_back({text("Course : " + cp1252ToUtf8(header.raceName) + " - " +
-        cp1252ToUtf8(header.trackName))});
+    sheet.rows.push_back({text(
+        "Course : " + cp1252ToUtf8(header.raceName) + " - " + cp1252ToUtf8(header.trackName))});
     sheet.rows.push_back({});
     sheet.rows.push_back(
         {text("N\xC2\xB0"), text("Nom Pr\xC3\xA9nom"), text("N\xC2\xB0Licence"), text("Club")});

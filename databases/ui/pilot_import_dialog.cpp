@@ -51,7 +51,8 @@ QString outcomeText(PilotImportRow::Outcome o)
 
 PilotImportDialog::PilotImportDialog(SheetTable table, std::vector<Pilot> pilots,
     std::optional<std::vector<std::string>> clubs, QWidget* parent)
-    : PilotImportDialog(std::move(table),
+    : PilotImportDialog(
+          std::move(table),
           [this, pilots = std::move(pilots), clubs = std::move(clubs)](const ColumnChoice& c) {
               plan_ = importPilots(table_, c, pilots, clubs ? &*clubs : nullptr);
               ImportPreview preview;

@@ -239,9 +239,11 @@ void ParticipantsDialog::chooseSheetFile()
     files.setParent(this);
     // Named as its PDF, with the category: one category's list never
     // replaces another's.
-    const QString base = reportFileBaseName(reportIdentity(ReportKind::ParticipantList).documentName) +
+    const QString base =
+        reportFileBaseName(reportIdentity(ReportKind::ParticipantList).documentName) +
         QStringLiteral(" - ") + fromFile(form_.categoryName());
-    saveSheetAs(participantListSheet(form_), files, prompts_, proposedSheetNamed(base.toStdString()));
+    saveSheetAs(
+        participantListSheet(form_), files, prompts_, proposedSheetNamed(base.toStdString()));
 }
 
 bool ParticipantsDialog::saveSheet(const std::string& fileUtf8)

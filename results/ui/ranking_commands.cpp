@@ -1,8 +1,8 @@
 #include "results/ui/ranking_commands.h"
 
+#include "platform/sheet_save.h"
 #include "reports/report_export.h"
 #include "reports/ui/report_printer.h"
-#include "platform/sheet_save.h"
 #include "results/ranking_sheets.h"
 #include "results/ui/global_ranking_dialog.h"
 #include "results/ui/round_ranking_dialog.h"
@@ -40,7 +40,8 @@ void addSheetButton(QDialog& dialog, int exportControl, std::function<std::strin
     b->setToolTip(QStringLiteral("Enregistrer en tableur (.xlsx ou .csv)"));
     b->setGeometry(beside->geometry().translated(beside->width() + 6, 0));
     QObject::connect(b, &QPushButton::clicked, &dialog, [=, &prompts, &files] {
-        saveSheetAs(exportTextSheet(exportText(), sheetName), files, prompts, rankingExportPreset());
+        saveSheetAs(
+            exportTextSheet(exportText(), sheetName), files, prompts, rankingExportPreset());
     });
 }
 

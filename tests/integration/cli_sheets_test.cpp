@@ -72,8 +72,8 @@ TEST(CliSheets, ParticipantsListTakesLicenceAndClubFromTheWorkingFolder)
     test::writeFile(work / std::filesystem::path(u8"BaseDonnéesPilotes.bd"),
         "PILOTE B\t\t\t\t\t\t\t\t\t004512\t000502\tCV Berck\t\t\n");
     const auto xlsx = dir.path() / "participants.xlsx";
-    const test::CliRun r = test::runCli({"participants", path(race), "--category", "1",
-        "--workdir", path(work), "--xlsx", path(xlsx)});
+    const test::CliRun r = test::runCli({"participants", path(race), "--category", "1", "--workdir",
+        path(work), "--xlsx", path(xlsx)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const SheetRead read = readSheetFile(xlsx);
     ASSERT_TRUE(read.table) << read.error;

@@ -16,8 +16,8 @@
 #include "results/ui/heat_results_dialog.h"
 #include "results/ui/run_analysis_dialog.h"
 #include "storage/race_file.h"
-#include "storage/work_folder_seed.h"
 #include "storage/sheets/sheet_table.h"
+#include "storage/work_folder_seed.h"
 #include "support/fakes.h"
 #include "timing/decoder_link.h"
 
@@ -177,7 +177,8 @@ TEST(HeatResultsInTheWindow, ViewCommentAnalysisAndSheetAfterADecoderHeat)
     const auto sheetCsv = dir.path() / "feuille.csv";
     files.choices.push_back(sheetXlsx.string());
     window.runCommand(cmd::HeatSheetSpreadsheet);
-    EXPECT_TRUE(QString::fromStdString(files.saved.back()).endsWith(QStringLiteral(" - Manche1 - S\u00E9rie1.xlsx")))
+    EXPECT_TRUE(QString::fromStdString(files.saved.back())
+                    .endsWith(QStringLiteral(" - Manche1 - S\u00E9rie1.xlsx")))
         << files.saved.back();
     files.choices.push_back(sheetCsv.string());
     window.runCommand(cmd::HeatSheetSpreadsheet);

@@ -25,7 +25,8 @@ struct RaceFolder {
     // "Importer la liste…" of category 1, "Importer" pressed in its preview.
     void importList(ParticipantsDialog& dialog, const std::filesystem::path& sheet)
     {
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("1")->click(); });
+        QTimer::singleShot(
+            0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("1")->click(); });
         dialog.importList(sheet.string());
     }
     TempDir dir;
@@ -40,7 +41,8 @@ TEST(ParticipantsSheet, SavedAsThePrintedListAndTakenBackElsewhere)
         "DUPONT Jean\t\t\t\t\t\t\t\t\t004512\t001201\tCV Berck\t\t\n" +
             cp1252("LEFÈVRE Éloïse\t\t\t\t\t\t\t\t\t4513\t\tCV Berck\t\t\n"));
     const auto entries = a.dir.path() / "engages.csv";
-    writeFile(entries, "Nom;Transpondeur;Fr\xE9quence\nDUPONT Jean;1201;27.195\nLEF\xC8VRE \xC9lo\xEFse;77;\n");
+    writeFile(entries,
+        "Nom;Transpondeur;Fr\xE9quence\nDUPONT Jean;1201;27.195\nLEF\xC8VRE \xC9lo\xEFse;77;\n");
     ParticipantsDialog dialog(a.folder, 1, a.prompts);
     a.importList(dialog, entries);
     ASSERT_EQ(dialog.form().list().count(), 2);
@@ -58,10 +60,12 @@ TEST(ParticipantsSheet, SavedAsThePrintedListAndTakenBackElsewhere)
     EXPECT_EQ(rows[3].cells, (std::vector<std::string> {"N°", "Nom Prénom", "N°Licence", "Club"}));
     // The licence as written, leading zeros kept.
     EXPECT_EQ(rows[4].cells, (std::vector<std::string> {"1", "DUPONT Jean", "004512", "CV Berck"}));
-    EXPECT_EQ(rows[5].cells, (std::vector<std::string> {"2", "LEFÈVRE Éloïse", "4513", "CV Berck"}));
+    EXPECT_EQ(
+        rows[5].cells, (std::vector<std::string> {"2", "LEFÈVRE Éloïse", "4513", "CV Berck"}));
     const std::string csvBytes = readFile(csv);
     EXPECT_EQ(csvBytes.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csvBytes.find("\r\n1;DUPONT Jean;004512;CV Berck\r\n2;LEFÈVRE Éloïse;4513;CV Berck\r\n"),
+    EXPECT_NE(
+        csvBytes.find("\r\n1;DUPONT Jean;004512;CV Berck\r\n2;LEFÈVRE Éloïse;4513;CV Berck\r\n"),
         std::string::npos)
         << csvBytes;
     EXPECT_FALSE(dialog.saveSheet((a.dir.path() / "absent" / "p.xlsx").string()));

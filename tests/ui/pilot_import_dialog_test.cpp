@@ -153,8 +153,8 @@ TEST(PilotImportDialog, ParticipantsPreviewTheirSheetThenEnterIt)
             for (int c = 0; c < rows->columnCount(); ++c)
                 cells << rows->item(r, c)->text();
         frequency = preview
-                        ->findChild<QComboBox*>(QStringLiteral("field%1").arg(
-                            static_cast<int>(SheetField::Frequency)))
+                        ->findChild<QComboBox*>(
+                            QStringLiteral("field%1").arg(static_cast<int>(SheetField::Frequency)))
                         ->currentText();
         preview->findChild<QPushButton*>("2")->click();
     });
@@ -165,15 +165,18 @@ TEST(PilotImportDialog, ParticipantsPreviewTheirSheetThenEnterIt)
             "1 inscrits, 0 mis à jour, 1 refusés (1 ajoutés à la base de données Pilotes)"));
     // The second row repeats its name where the transponder goes: refused.
     EXPECT_EQ(cells,
-        (QStringList {"2", "inscrit", "GARNIER  Luc", QString::fromUtf8("ajouté à la base de données Pilotes"),
-            "5", QString::fromUtf8("refusé"), "BIS & Co",
-            QString::fromUtf8("le transpondeur « BIS & Co » n'est pas un numéro de 1 à 6 chiffres")}));
+        (QStringList {"2", "inscrit", "GARNIER  Luc",
+            QString::fromUtf8("ajouté à la base de données Pilotes"), "5",
+            QString::fromUtf8("refusé"), "BIS & Co",
+            QString::fromUtf8(
+                "le transpondeur « BIS & Co » n'est pas un numéro de 1 à 6 chiffres")}));
     EXPECT_TRUE(frequency.endsWith(QString::fromUtf8("Fréquence"))) << frequency.toStdString();
     EXPECT_EQ(dialog.findChild<QListWidget*>("4203")->count(), 0);
     EXPECT_EQ(dialog.findChild<QListWidget*>("4204")->count(), 0);
     EXPECT_EQ(readFile(dir.path() / "BaseDonnéesPilotes.bd"), "");
 
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("1")->click(); });
+    QTimer::singleShot(
+        0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("1")->click(); });
     dialog.importList(ods);
     EXPECT_EQ(dialog.findChild<QListWidget*>("4203")->count(), 1);
     EXPECT_EQ(dialog.findChild<QListWidget*>("4204")->count(), 1);

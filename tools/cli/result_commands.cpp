@@ -242,7 +242,8 @@ private:
 
 int sheet(int argc, char** argv)
 {
-    const auto opts = options(argc, argv, {"--category", "--round", "--heat", "--pdf", "--xlsx", "--csv"});
+    const auto opts =
+        options(argc, argv, {"--category", "--round", "--heat", "--pdf", "--xlsx", "--csv"});
     if (!opts || !opts->count("--category") || !opts->count("--round") || !opts->count("--heat") ||
         (!opts->count("--pdf") && !opts->count("--xlsx") && !opts->count("--csv")))
         return refuse("usage: kestrametrix-cli sheet RACE --category C --round R --heat H "
@@ -298,7 +299,8 @@ int sheet(int argc, char** argv)
             continue;
         const std::filesystem::path file = fromUtf8(opts->at(option));
         const ksy::OutSheet out = ksy::heatSheetSheet(sheet);
-        if (!(option == "--xlsx"sv ? ksy::writeXlsxFile(file, out) : ksy::writeCsvFile(file, out))) {
+        if (!(option == "--xlsx"sv ? ksy::writeXlsxFile(file, out)
+                                   : ksy::writeCsvFile(file, out))) {
             std::cerr << "kestrametrix-cli: impossible d'\xC3\xA9"
                          "crire "
                       << opts->at(option) << "\n";
