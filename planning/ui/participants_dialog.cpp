@@ -179,11 +179,13 @@ void ParticipantsDialog::importList(const std::string& fileUtf8)
             const ParticipantImport plan = trial.importList(table, columns, false);
             ImportPreview out;
             for (const ParticipantImportRow& r : plan.rows) {
-                QString remark = QString::fromStdString(r.reason);
+                QStringList remarks;
+                for (const std::string& text : {r.reason, r.warning})
+                    if (!text.empty())
+                        remarks << QString::fromStdString(text);
                 if (r.addedToDatabase)
-                    remark = tr("ajouté à la base de données Pilotes");
-                if (!r.warning.empty())
-                    remark += (remark.isEmpty() ? "" : " ; ") + QString::fromStdString(r.warning);
+                    remarks << tr("ajouté à la base de données Pilotes");
+                const QString remark = remarks.join(QStringLiteral(" ; "));
                 out.rows.push_back(
                     {r.line, outcomeText(r.outcome), QString::fromStdString(r.name), remark});
             }
