@@ -348,7 +348,7 @@ void MainWindow::refreshCommands()
     const bool active = runActive();
     menus_->refresh(raceFiles_.named(), active);
     const auto locked = [this](int id) { return locked_ && locked_(id); };
-    for (int id = cmd::EditHeatResults; id <= cmd::HeatSheetPdf; ++id)
+    for (int id = cmd::EditHeatResults; id <= cmd::HeatSheetSpreadsheet; ++id)
         if (QAction* a = menus_->action(id); a && locked(id))
             a->setEnabled(false);
     for (auto& [id, widget] : controls_) {

@@ -32,7 +32,8 @@ const MenuSpec& contextMenuSpec(ContextMenu which)
         {{cmd::EditHeatResults, "Modifier résultats série"},
             {cmd::HeatResultDetails, "Résultats détaillés série"},
             {cmd::HeatComment, "Commentaire série"},
-            {cmd::HeatSheetPdf, "Feuille de résultats en PDF"}}};
+            {cmd::HeatSheetPdf, "Feuille de résultats en PDF"},
+            {cmd::HeatSheetSpreadsheet, "Feuille de résultats en tableur"}}};
     static const MenuSpec track = {"track", {{cmd::RaceTrack, "Piste pour la course"}}};
     static const MenuSpec category = {"category",
         {{cmd::NewCategory, "Nouvelle catégorie"}, {cmd::RenameCategory, "Renommer catégorie"}}};
@@ -64,7 +65,8 @@ const MenuSpec& contextMenuSpec(ContextMenu which)
 bool greyedWhileRunning(int id)
 {
     return (id >= cmd::NewRace && id <= cmd::DurationCalculator) || id == cmd::SoundSettings ||
-        id == cmd::DisplaySettings || (id >= cmd::EditHeatResults && id <= cmd::HeatSheetPdf);
+        id == cmd::DisplaySettings ||
+        (id >= cmd::EditHeatResults && id <= cmd::HeatSheetSpreadsheet);
 }
 
 } // namespace ksy

@@ -35,6 +35,8 @@ inline constexpr int HeatResultDetails = 6103;
 inline constexpr int HeatComment = 6104;
 // The result sheet of the heat on the board, printed or saved as PDF.
 inline constexpr int HeatSheetPdf = 6105;
+// The same sheet saved as .xlsx or CSV.
+inline constexpr int HeatSheetSpreadsheet = 6106;
 inline constexpr int PrintHeatSheet = 6000;
 } // namespace cmd
 

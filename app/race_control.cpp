@@ -235,7 +235,7 @@ void RaceControl::depart()
 }
 
 namespace {
-constexpr std::array<int, 6> kHeatCommands = {2001, 6000, 6102, 6103, 6104, 6105};
+constexpr std::array<int, 7> kHeatCommands = {2001, 6000, 6102, 6103, 6104, 6105, 6106};
 } // namespace
 
 bool RaceControl::controlLocked(int id) const

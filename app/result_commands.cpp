@@ -3,18 +3,18 @@
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/race_control.h"
-#include "planning/race_track.h"
 #include "platform/print_file.h"
+#include "platform/sheet_save.h"
 #include "reports/ui/report_pdf.h"
 #include "reports/ui/report_printer.h"
 #include "results/heat_comment_file.h"
 #include "results/heat_sheet.h"
+#include "results/ranking_sheets.h"
 #include "results/run_analysis.h"
 #include "results/ui/heat_comment_dialog.h"
 #include "results/ui/heat_results_dialog.h"
 #include "results/ui/run_analysis_dialog.h"
-#include "storage/encoding.h"
-#include "storage/race_file.h"
+#include "session/shown_heat_sheet.h"
 #include "timing/heat_result_files.h"
 
 #include <memory>
@@ -23,32 +23,12 @@ namespace ksy {
 namespace {
 
 // The sheet of the heat on the board, its standings prepared for printing.
-ReportDocument shownHeatSheet(RaceControl& control, const WorkFolder& folder)
+HeatSheet heatOnTheBoard(RaceControl& control, const WorkFolder& folder)
 {
     control.closeOverlays();
-    const HeatRun& run = control.run();
-    HeatSheet sheet;
-    sheet.standings =
-        sheetStandings(run.entries(), run.standings(), run.state().ready, run.options());
-    const HeatSession& session = control.session();
-    sheet.category = session.headings().category;
-    sheet.roundAndHeat = session.headings().roundAndHeat;
-    RaceTrack track;
-    readRaceTrack(workingRaceFile(folder), track);
-    sheet.course = sheetCourseHeading(track.raceName, track.trackName);
-    sheet.texts = session.texts();
+    HeatSheet sheet = shownHeatSheet(control.run(), control.session(), folder);
     control.repaint();
-    return heatSheetReport(sheet);
-}
-
-// "Classe 5 - Manche1 - Série2": one heat's sheet never replaces another's.
-std::string heatFileName(const HeatHeadings& h)
-{
-    std::string category = cp1252ToUtf8(h.category);
-    if (const auto colon = category.find(" : "); colon != std::string::npos)
-        category.erase(0, colon + 3);
-    const std::string heat = cp1252ToUtf8(h.roundAndHeat);
-    return category.empty() ? heat : category + " - " + heat;
+    return sheet;
 }
 
 } // namespace
@@ -77,16 +57,26 @@ void registerResultCommands(
     r.add(cmd::PrintHeatSheet, [&window, &control, folder] {
         if (control.active())
             return;
-        printReport(&window, shownHeatSheet(control, folder), folder);
+        printReport(&window, heatSheetReport(heatOnTheBoard(control, folder)), folder);
     });
     r.add(cmd::HeatSheetPdf, [&control, folder, services] {
         if (control.active())
             return;
         // Proposed under the report's name where documents are kept, as the
         // printer dialog's "print to file" does.
-        const ReportDocument sheet = shownHeatSheet(control, folder);
+        const ReportDocument sheet = heatSheetReport(heatOnTheBoard(control, folder));
         saveReportPdf(sheet, folder, services.files, services.prompts,
-            proposedPdfNamed(heatFileName(control.session().headings())).toStdString());
+            proposedPdfNamed(heatSheetFileName(control.session().headings())).toStdString());
+    });
+    // The same sheet as a spreadsheet, proposed under the same name.
+    r.add(cmd::HeatSheetSpreadsheet, [&control, folder, services] {
+        if (control.active())
+            return;
+        const HeatSheet sheet = heatOnTheBoard(control, folder);
+        if (sheet.standings.count == 0)
+            return;
+        saveSheetAs(heatSheetSheet(sheet), services.files, services.prompts,
+            proposedSheetNamed(heatSheetFileName(control.session().headings())));
     });
     // The view of the analysis is kept for the program's run.
     auto view = std::make_shared<AnalysisView>(AnalysisView::Data);

@@ -30,7 +30,18 @@ struct PilotSummary {
 // What "Importer la liste…" did: one line per row ("ligne 4 : inscrit
 // DUPONT Jean", "... mis à jour ...", "... refusé ... : <reason>", warnings),
 // and the counts.
+struct ParticipantImportRow {
+    enum class Outcome { Entered, Updated, Refused };
+    std::size_t line = 0; // the sheet's row number
+    Outcome outcome = Outcome::Refused;
+    std::string name; // UTF-8: the database's spelling once entered
+    std::string reason; // French, when refused
+    bool addedToDatabase = false;
+    std::string warning; // French: entered, but worth a look
+};
+
 struct ParticipantImport {
+    std::vector<ParticipantImportRow> rows; // one per non-blank row below the header
     std::vector<std::string> lines; // UTF-8
     std::size_t entered = 0;
     std::size_t updated = 0;
@@ -70,9 +81,11 @@ public:
     // "Importer la liste…": every row below the header enters the category
     // with its transponder and frequencies (a participant already entered is
     // updated); a name missing from the pilot database is added to it, and
-    // the database file is written at once. Nothing is entered when the list
-    // is read only.
-    ParticipantImport importList(const SheetTable& table, const ColumnChoice& columns);
+    // the database file is written at once (unless `writeDatabase` is false:
+    // a preview, run on a copy of the form). Nothing is entered when the
+    // list is read only.
+    ParticipantImport importList(
+        const SheetTable& table, const ColumnChoice& columns, bool writeDatabase = true);
 
     // "Valider": writes the header (rounds and heats reset), the list and the
     // plan. False when something could not be written (its box is shown).

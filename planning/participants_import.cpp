@@ -44,7 +44,8 @@ std::string ParticipantImport::summary() const
     return text;
 }
 
-ParticipantImport ParticipantsForm::importList(const SheetTable& table, const ColumnChoice& columns)
+ParticipantImport ParticipantsForm::importList(
+    const SheetTable& table, const ColumnChoice& columns, bool writeDatabase)
 {
     ParticipantImport out;
     if (readOnly() || !columns.hasName())
@@ -62,6 +63,8 @@ ParticipantImport ParticipantsForm::importList(const SheetTable& table, const Co
         const auto refuse = [&](const std::string& reason) {
             out.lines.push_back(where + "refusé" +
                 (taken.name.empty() ? "" : " « " + taken.name + " »") + " : " + reason);
+            out.rows.push_back(
+                {row.line, ParticipantImportRow::Outcome::Refused, taken.name, reason, false, {}});
             ++out.refused;
         };
         if (!taken.pilot) {
@@ -90,6 +93,7 @@ ParticipantImport ParticipantsForm::importList(const SheetTable& table, const Co
         // The name as the database spells it, added there when missing.
         auto known = std::ranges::find_if(
             database.records, [&](const Pilot& p) { return sameNameIgnoringCase(p.name, pilot.name); });
+        bool added = false;
         if (known == database.records.end()) {
             if (!databaseWritable) {
                 refuse("la base de données Pilotes ne peut pas être complétée");
@@ -102,9 +106,10 @@ ParticipantImport ParticipantsForm::importList(const SheetTable& table, const Co
             database.records.push_back(pilot);
             known = database.records.end() - 1;
             pilots_.push_back({pilot.name, pilot.licence, pilot.transponder, pilot.club});
-            databaseChanged = true;
+            databaseChanged = added = true;
             ++out.addedToDatabase;
         }
+
         const std::string name = known->name;
         const std::string nameUtf8 = cp1252ToUtf8(name);
         std::string warning;
@@ -129,8 +134,12 @@ ParticipantImport ParticipantsForm::importList(const SheetTable& table, const Co
         ++(update ? out.updated : out.entered);
         if (!warning.empty())
             out.lines.push_back(where + warning);
+        out.rows.push_back({row.line,
+            update ? ParticipantImportRow::Outcome::Updated
+                   : ParticipantImportRow::Outcome::Entered,
+            nameUtf8, {}, added, warning});
     }
-    if (databaseChanged) {
+    if (databaseChanged && writeDatabase) {
         sortPilots(database.records);
         sortByName(pilots_, [](const PilotSummary& p) -> std::string_view { return p.name; });
         if (!writePilots(folder_.file(kPilotFile), database.records))

@@ -137,9 +137,14 @@ OutSheet heatSheetSheet(const HeatSheet& sheet)
     for (int i = 0; i < sheet.standings.count; ++i) {
         const BoardRow& r = sheet.standings.board[static_cast<std::size_t>(i)];
         std::vector<std::string> row;
+        // The board pads some texts (" 1 ") to centre them; a cell holds the value.
         for (const std::string* value : {&r.place, &r.slotNumber, &r.name, &r.passingCount,
-                 &r.totalTime, &r.bestLap, &r.laps, &r.totalAtLastLap, &r.recomputedBestLap})
-            row.push_back(cp1252ToUtf8(*value));
+                 &r.totalTime, &r.bestLap, &r.laps, &r.totalAtLastLap, &r.recomputedBestLap}) {
+            const std::size_t first = value->find_first_not_of(' ');
+            row.push_back(first == std::string::npos
+                    ? std::string()
+                    : cp1252ToUtf8(value->substr(first, value->find_last_not_of(' ') + 1 - first)));
+        }
         rows.push_back(std::move(row));
     }
     OutSheet out = typedSheet("Résultats série", rows, headerRow);

@@ -5,6 +5,7 @@
 #include "databases/pilot_sheet.h"
 #include "databases/ui/pilot_import_dialog.h"
 #include "platform/dialog_parts.h"
+#include "platform/sheet_save.h"
 #include "platform/storable_text_validator.h"
 #include "platform/transponder_edit.h"
 
@@ -100,13 +101,8 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
         exportSheet->setToolTip(QStringLiteral("Enregistrer la liste en tableur (.xlsx ou .csv)"));
         left->addWidget(exportSheet);
         connect(exportSheet, &QPushButton::clicked, this, [this, pilots] {
-            const auto chosen = files_.saveFile((folder_.root() / "Pilotes.xlsx").string(),
-                FileFilter {"Classeur (.xlsx .csv)", "*.xlsx *.csv"});
-            if (!chosen)
-                return;
-            const std::filesystem::path file(std::u8string(chosen->begin(), chosen->end()));
-            if (!writeSheetFile(file, pilotSheet(pilots->records())))
-                prompts_.error(sheetWriteFailure(*chosen));
+            saveSheetAs(pilotSheet(pilots->records()), files_, prompts_,
+                (folder_.root() / "Pilotes.xlsx").string());
         });
     }
 

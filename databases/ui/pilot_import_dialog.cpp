@@ -51,16 +51,39 @@ QString outcomeText(PilotImportRow::Outcome o)
 
 PilotImportDialog::PilotImportDialog(SheetTable table, std::vector<Pilot> pilots,
     std::optional<std::vector<std::string>> clubs, QWidget* parent)
-    : QDialog(parent)
-    , table_(std::move(table))
-    , pilots_(std::move(pilots))
-    , clubs_(std::move(clubs))
-    , columns_(matchColumns(table_))
+    : PilotImportDialog(
+          std::move(table),
+          [this, pilots = std::move(pilots), clubs = std::move(clubs)](const ColumnChoice& c) {
+              plan_ = importPilots(table_, c, pilots, clubs ? &*clubs : nullptr);
+              ImportPreview preview;
+              for (const PilotImportRow& r : plan_.rows) {
+                  QString remark = QString::fromStdString(r.reason);
+                  for (const auto& w : r.warnings)
+                      remark += (remark.isEmpty() ? "" : " ; ") + QString::fromStdString(w);
+                  preview.rows.push_back(
+                      {r.line, outcomeText(r.outcome), QString::fromStdString(r.name), remark});
+              }
+              preview.summary = QString::fromStdString(importSummary(plan_));
+              preview.importable = plan_.added + plan_.updated > 0;
+              return preview;
+          },
+          QStringLiteral("Importer des pilotes"), QStringLiteral("Importer une liste de pilotes"),
+          false, parent)
 {
     setObjectName("IMPORTPILOTES");
-    setWindowTitle(QStringLiteral("Importer des pilotes"));
+}
+
+PilotImportDialog::PilotImportDialog(SheetTable table, ImportPlanner planner, const QString& title,
+    const QString& heading, bool frequency, QWidget* parent)
+    : QDialog(parent)
+    , table_(std::move(table))
+    , planner_(std::move(planner))
+    , columns_(matchColumns(table_))
+{
+    setObjectName("IMPORTLISTE");
+    setWindowTitle(title);
     auto* column = new QVBoxLayout(this);
-    addBoldHeading(column, QStringLiteral("Importer une liste de pilotes"), this);
+    addBoldHeading(column, heading, this);
     column->addWidget(new QLabel(QStringLiteral("Colonne de la feuille prise pour chaque champ :"), this));
 
     const std::vector<std::string> none;
@@ -69,7 +92,8 @@ PilotImportDialog::PilotImportDialog(SheetTable table, std::vector<Pilot> pilots
     auto* grid = new QGridLayout;
     column->addLayout(grid);
     // The participant list's frequency is not a field of the pilot database.
-    for (std::size_t f = 0; f + 1 < kSheetFieldCount; ++f) {
+    const std::size_t fields = frequency ? kSheetFieldCount : kSheetFieldCount - 1;
+    for (std::size_t f = 0; f < fields; ++f) {
         const auto field = static_cast<SheetField>(f);
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("field%1").arg(f));
@@ -124,32 +148,23 @@ void PilotImportDialog::chooseColumn(SheetField field, std::optional<std::size_t
 
 void PilotImportDialog::recompute()
 {
-    if (columns_.hasName())
-        plan_ = importPilots(table_, columns_, pilots_, clubs_ ? &*clubs_ : nullptr);
-    else
-        plan_ = PilotImport {pilots_, {}, 0, 0, 0};
-    std::vector<std::array<QString, 4>> lines;
-    for (const PilotImportRow& r : plan_.rows) {
-        if (lines.size() >= static_cast<std::size_t>(kShownRows))
-            break;
-        QString remark = QString::fromStdString(r.reason);
-        for (const auto& w : r.warnings)
-            remark += (remark.isEmpty() ? "" : " ; ") + QString::fromStdString(w);
-        lines.push_back({QString::number(r.line), outcomeText(r.outcome),
-            QString::fromStdString(r.name), remark});
-    }
-    rows_->setRowCount(static_cast<int>(lines.size()));
-    for (std::size_t i = 0; i < lines.size(); ++i)
+    const ImportPreview preview = columns_.hasName() ? planner_(columns_) : ImportPreview {};
+    const std::size_t shown = std::min(preview.rows.size(), static_cast<std::size_t>(kShownRows));
+    rows_->setRowCount(static_cast<int>(shown));
+    for (std::size_t i = 0; i < shown; ++i) {
+        const ImportPreviewRow& r = preview.rows[i];
+        const QString cells[] = {QString::number(r.line), r.outcome, r.name, r.remark};
         for (int c = 0; c < 4; ++c)
-            rows_->setItem(static_cast<int>(i), c, new QTableWidgetItem(lines[i][static_cast<std::size_t>(c)]));
+            rows_->setItem(static_cast<int>(i), c, new QTableWidgetItem(cells[c]));
+    }
     rows_->resizeColumnsToContents();
-    QString text = QString::fromStdString(importSummary(plan_));
+    QString text = preview.summary;
     if (!columns_.hasName())
         text = QStringLiteral("Aucune colonne de nom : choisissez « Nom complet » ou « Nom ».");
-    else if (plan_.rows.size() > static_cast<std::size_t>(kShownRows))
+    else if (preview.rows.size() > shown)
         text += QStringLiteral(" (les %1 premières lignes sont montrées)").arg(kShownRows);
     summary_->setText(text);
-    import_->setEnabled(columns_.hasName() && plan_.added + plan_.updated > 0);
+    import_->setEnabled(columns_.hasName() && preview.importable);
 }
 
 FileFilter entryListFilter()

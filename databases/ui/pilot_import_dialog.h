@@ -4,13 +4,17 @@
 // column taken for each field, which the official may change, and for every
 // row what will happen to it, with the counts of added, updated and refused
 // rows. "Importer" hands the new table to the editor, "Echap" drops it.
+// The participants dialog's "Importer la liste…" shows the same preview with
+// its own plan of the rows (entered, updated, refused) and the frequency.
 #include "databases/pilot_import.h"
 #include "services/file_chooser.h"
 #include "services/prompts.h"
 #include "storage/work_folder.h"
 
 #include <QDialog>
+#include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -21,11 +25,30 @@ class QTableWidget;
 
 namespace ksy {
 
+// What the preview shows of an import planned with the chosen columns.
+struct ImportPreviewRow {
+    std::size_t line = 0; // the sheet's row number
+    QString outcome; // "ajouté", "refusé" ...
+    QString name;
+    QString remark; // the reason of a refusal, warnings
+};
+struct ImportPreview {
+    std::vector<ImportPreviewRow> rows;
+    QString summary; // the counts
+    bool importable = false; // something would be taken
+};
+// Called again whenever the official changes a column.
+using ImportPlanner = std::function<ImportPreview(const ColumnChoice&)>;
+
 class PilotImportDialog : public QDialog {
 public:
     // clubs: Windows-1252 names of the club database, nothing when unread.
     PilotImportDialog(SheetTable table, std::vector<Pilot> pilots,
         std::optional<std::vector<std::string>> clubs, QWidget* parent = nullptr);
+    // Any other list: `planner` says what would become of each row;
+    // `frequency`: the frequency column is offered too.
+    PilotImportDialog(SheetTable table, ImportPlanner planner, const QString& title,
+        const QString& heading, bool frequency, QWidget* parent = nullptr);
 
     const PilotImport& plan() const { return plan_; }
     const ColumnChoice& columns() const { return columns_; }
@@ -36,8 +59,7 @@ private:
     void recompute();
 
     SheetTable table_;
-    std::vector<Pilot> pilots_;
-    std::optional<std::vector<std::string>> clubs_;
+    ImportPlanner planner_;
     ColumnChoice columns_;
     PilotImport plan_;
     std::array<QComboBox*, kSheetFieldCount> choosers_ {};

@@ -2,10 +2,14 @@
 
 #include "databases/ui/pilot_import_dialog.h"
 #include "planning/participants_report.h"
+#include "planning/participants_sheet.h"
+#include "platform/print_file.h"
 #include "platform/qt_file_chooser.h"
+#include "platform/sheet_save.h"
 #include "reports/ui/report_printer.h"
 #include "storage/encoding.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -21,6 +25,19 @@ namespace {
 QString fromFile(const std::string& cp1252Text)
 {
     return QString::fromStdString(cp1252ToUtf8(cp1252Text));
+}
+
+QString outcomeText(ParticipantImportRow::Outcome o)
+{
+    switch (o) {
+    case ParticipantImportRow::Outcome::Entered:
+        return QCoreApplication::translate("ParticipantsDialog", "inscrit");
+    case ParticipantImportRow::Outcome::Updated:
+        return QCoreApplication::translate("ParticipantsDialog", "mis à jour");
+    case ParticipantImportRow::Outcome::Refused:
+        break;
+    }
+    return QCoreApplication::translate("ParticipantsDialog", "refusé");
 }
 
 QPushButton* button(QWidget* parent, const QString& text, const QString& id)
@@ -90,6 +107,10 @@ ParticipantsDialog::ParticipantsDialog(
     moves->addStretch();
     moves->addWidget(printButton);
     moves->addWidget(pdfButton);
+    auto* sheetButton = button(this, QStringLiteral("xlsx"), "sheet");
+    sheetButton->setToolTip(tr("Enregistrer la liste en tableur (.xlsx ou .csv)"));
+    moves->addWidget(sheetButton);
+    connect(sheetButton, &QPushButton::clicked, this, &ParticipantsDialog::chooseSheetFile);
     auto* importButton = button(this, QString::fromUtf8("Importer la liste…"), "import");
     importButton->setToolTip(
         QStringLiteral("Noms, transpondeurs et fréquences pris d'une feuille (CSV, .xlsx, .ods)"));
@@ -148,25 +169,38 @@ void ParticipantsDialog::importList(const std::string& fileUtf8)
         prompts_.error(read.error);
         return;
     }
-    const ColumnChoice columns = matchColumns(*read.table);
-    if (!columns.hasName()) {
-        prompts_.error("Erreur : la liste n'a pas de colonne de nom (« Nom », « Nom complet », "
-                       "« Name »...).");
+    const SheetTable& table = *read.table;
+    // The preview plans on a copy of the form: nothing is entered, nor added
+    // to the pilot database, before "Importer".
+    PilotImportDialog preview(
+        table,
+        [this, &table](const ColumnChoice& columns) {
+            ParticipantsForm trial = form_;
+            const ParticipantImport plan = trial.importList(table, columns, false);
+            ImportPreview out;
+            for (const ParticipantImportRow& r : plan.rows) {
+                QStringList remarks;
+                for (const std::string& text : {r.reason, r.warning})
+                    if (!text.empty())
+                        remarks << QString::fromStdString(text);
+                if (r.addedToDatabase)
+                    remarks << tr("ajouté à la base de données Pilotes");
+                const QString remark = remarks.join(QStringLiteral(" ; "));
+                out.rows.push_back(
+                    {r.line, outcomeText(r.outcome), QString::fromStdString(r.name), remark});
+            }
+            out.summary = QString::fromStdString(plan.summary());
+            out.importable = plan.entered + plan.updated > 0;
+            return out;
+        },
+        tr("Importer la liste"), tr("Importer la liste des participants"), true, this);
+    if (preview.exec() != QDialog::Accepted)
         return;
-    }
-    const ParticipantImport done = form_.importList(*read.table, columns);
+    form_.importList(table, preview.columns());
     database_->clear();
     for (const PilotSummary& p : form_.pilots())
         database_->addItem(fromFile(p.name));
     refill();
-    std::string text = done.summary();
-    constexpr std::size_t kShown = 30;
-    for (std::size_t i = 0; i < done.lines.size() && i < kShown; ++i)
-        text += "\n" + done.lines[i];
-    if (done.lines.size() > kShown)
-        text += "\n...";
-    prompts_.message("Importer la liste", text,
-        done.refused > 0 ? PromptIcon::Exclamation : PromptIcon::Information);
 }
 
 void ParticipantsDialog::enter()
@@ -199,6 +233,28 @@ void ParticipantsDialog::print()
 void ParticipantsDialog::savePdf()
 {
     saveReportAsPdf(this, participantListReport(form_, currentReportDate()), folder_, prompts_);
+}
+
+void ParticipantsDialog::chooseSheetFile()
+{
+    QtFileChooser files;
+    files.setParent(this);
+    // Named as its PDF, with the category: one category's list never
+    // replaces another's.
+    const QString base =
+        reportFileBaseName(reportIdentity(ReportKind::ParticipantList).documentName) +
+        QStringLiteral(" - ") + fromFile(form_.categoryName());
+    saveSheetAs(
+        participantListSheet(form_), files, prompts_, proposedSheetNamed(base.toStdString()));
+}
+
+bool ParticipantsDialog::saveSheet(const std::string& fileUtf8)
+{
+    const std::filesystem::path file(std::u8string(fileUtf8.begin(), fileUtf8.end()));
+    if (writeSheetFile(file, participantListSheet(form_)))
+        return true;
+    prompts_.error(sheetWriteFailure(fileUtf8));
+    return false;
 }
 
 bool ParticipantsDialog::edit(

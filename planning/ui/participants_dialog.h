@@ -24,9 +24,12 @@ public:
     // True when the dialog was confirmed.
     static bool edit(QWidget* parent, const WorkFolder& folder, int category, Prompts& prompts);
 
-    // "Importer la liste…" with the file already chosen: reads it, enters its
-    // rows and says what was done.
+    // "Importer la liste…" with the file already chosen: reads it, previews
+    // what will be done, and on "Importer" enters its rows.
     void importList(const std::string& fileUtf8);
+    // "xlsx" with the file already chosen: the list as .xlsx or CSV, as the
+    // name ends. False when not written (its box is shown).
+    bool saveSheet(const std::string& fileUtf8);
 
 private:
     void chooseList();
@@ -35,6 +38,7 @@ private:
     void validate();
     void print();
     void savePdf();
+    void chooseSheetFile();
     void refill();
 
     WorkFolder folder_;

@@ -1,5 +1,6 @@
 #include "results/ui/ranking_commands.h"
 
+#include "platform/sheet_save.h"
 #include "reports/report_export.h"
 #include "reports/ui/report_printer.h"
 #include "results/ranking_sheets.h"
@@ -39,17 +40,8 @@ void addSheetButton(QDialog& dialog, int exportControl, std::function<std::strin
     b->setToolTip(QStringLiteral("Enregistrer en tableur (.xlsx ou .csv)"));
     b->setGeometry(beside->geometry().translated(beside->width() + 6, 0));
     QObject::connect(b, &QPushButton::clicked, &dialog, [=, &prompts, &files] {
-        const auto chosen = files.saveFile(
-            rankingExportPreset(), FileFilter {"Classeur (.xlsx .csv)", "*.xlsx *.csv"});
-        if (!chosen || chosen->find('*') != std::string::npos)
-            return;
-        std::string name = *chosen;
-        const auto lower = QString::fromStdString(name).toLower();
-        if (!lower.endsWith(QStringLiteral(".xlsx")) && !lower.endsWith(QStringLiteral(".csv")))
-            name += ".xlsx";
-        const std::filesystem::path file(std::u8string(name.begin(), name.end()));
-        if (!writeSheetFile(file, exportTextSheet(exportText(), sheetName)))
-            prompts.error(sheetWriteFailure(name));
+        saveSheetAs(
+            exportTextSheet(exportText(), sheetName), files, prompts, rankingExportPreset());
     });
 }
 

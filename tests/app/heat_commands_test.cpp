@@ -28,7 +28,7 @@ TEST_F(HeatCommands, AreGreyedAndRefusedWithoutAHeatOnTheBoard)
             return c->isEnabled();
         return window->menus().action(id)->isEnabled();
     };
-    const std::vector<int> heatCommands = {2001, 6000, 6102, 6103, 6104, 6105};
+    const std::vector<int> heatCommands = {2001, 6000, 6102, 6103, 6104, 6105, 6106};
     window->tree().selectCode(10000); // the category: no heat
     ASSERT_FALSE(control->session().showsHeat());
     for (int id : heatCommands) {
@@ -37,6 +37,7 @@ TEST_F(HeatCommands, AreGreyedAndRefusedWithoutAHeatOnTheBoard)
         EXPECT_FALSE(chooseOfferedCommand(*window, id)) << id;
     }
     window->runCommand(cmd::HeatSheetPdf);
+    window->runCommand(cmd::HeatSheetSpreadsheet);
     window->runCommand(2001);
     EXPECT_TRUE(files.saved.empty());
     EXPECT_FALSE(control->active());

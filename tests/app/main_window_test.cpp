@@ -191,8 +191,8 @@ TEST_F(StartedWindow, MenusCarryTheirIdsTextsAndGreyWhatIsNotThereYet)
 
     EXPECT_EQ(
         menus.context(ContextMenu::HeatComposition)->actions()[0]->text(), "Répartion des séries");
-    // The heat's three commands and its result sheet as PDF.
-    EXPECT_EQ(menus.context(ContextMenu::Heat)->actions().size(), 4);
+    // The heat's three commands and its result sheet as PDF and as a spreadsheet.
+    EXPECT_EQ(menus.context(ContextMenu::Heat)->actions().size(), 5);
 
     // A heat running greys the file commands; Aide stays.
     bool running = true;

@@ -25,7 +25,7 @@ CliRun cli(const test::TempDir& dir, const std::string& arguments)
 }
 
 const char* const kCommands[] = {"replay", "ranking", "global", "detail", "analysis", "sheet",
-    "pilots", "publish"};
+    "participants", "pilots", "publish"};
 
 TEST(CliHelp, ListsEveryCommandAndEachCommandsOptions)
 {

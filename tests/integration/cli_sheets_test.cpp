@@ -39,9 +39,13 @@ TEST(CliSheets, HeatSheetAsWorkbookKeepsTheCorrectedAndTheRecordedLaps)
     ASSERT_EQ(storeHeatResult(race, heatResultTitle(1, 1, 1), 3, t, texts), RewriteResult::Written);
 
     const auto xlsx = dir.path() / "feuille.xlsx";
+    const auto csv = dir.path() / "feuille.csv";
     const test::CliRun r = test::runCli({"sheet", path(race), "--category", "1", "--round", "1",
-        "--heat", "1", "--xlsx", path(xlsx)});
+        "--heat", "1", "--xlsx", path(xlsx), "--csv", path(csv)});
     ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string csvText = test::readFile(csv);
+    EXPECT_EQ(csvText.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(csvText.find(";PILOTE B;3;2:00.006;120,006;"), std::string::npos) << csvText;
     const SheetRead read = readSheetFile(xlsx);
     ASSERT_TRUE(read.table) << read.error;
     const SheetRow* b = nullptr;
@@ -56,6 +60,34 @@ TEST(CliSheets, HeatSheetAsWorkbookKeepsTheCorrectedAndTheRecordedLaps)
     EXPECT_EQ(b->cells[5], "120.006");
     EXPECT_EQ(read.table->rows.back().cells,
         (std::vector<std::string> {"Commentaire:", "Sable mou"}));
+}
+
+TEST(CliSheets, ParticipantsListTakesLicenceAndClubFromTheWorkingFolder)
+{
+    test::TempDir dir;
+    const auto race = test::buildRaceFile(dir.path(), test::threeJuniors());
+    ASSERT_FALSE(race.empty());
+    const auto work = dir.path() / "work";
+    std::filesystem::create_directories(work);
+    test::writeFile(work / std::filesystem::path(u8"BaseDonnéesPilotes.bd"),
+        "PILOTE B\t\t\t\t\t\t\t\t\t004512\t000502\tCV Berck\t\t\n");
+    const auto xlsx = dir.path() / "participants.xlsx";
+    const test::CliRun r = test::runCli({"participants", path(race), "--category", "1", "--workdir",
+        path(work), "--xlsx", path(xlsx)});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const SheetRead read = readSheetFile(xlsx);
+    ASSERT_TRUE(read.table) << read.error;
+    const auto& rows = read.table->rows;
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(rows[0].cells[0], "CATEGORIE : Juniors");
+    EXPECT_EQ(rows[1].cells[0], "Liste des participants (3 inscrits)");
+    EXPECT_EQ(rows[5].cells, (std::vector<std::string> {"2", "PILOTE B", "004512", "CV Berck"}));
+    EXPECT_EQ(rows[6].cells, (std::vector<std::string> {"3", "PILOTE C"}));
+
+    EXPECT_EQ(test::runCli({"participants", path(race), "--category", "4", "--xlsx", path(xlsx)})
+                  .exitCode,
+        2);
+    EXPECT_EQ(test::runCli({"participants", path(race), "--category", "1"}).exitCode, 2);
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "results/ui/heat_results_dialog.h"
 #include "results/ui/run_analysis_dialog.h"
 #include "storage/race_file.h"
+#include "storage/sheets/sheet_table.h"
 #include "storage/work_folder_seed.h"
 #include "support/fakes.h"
 #include "timing/decoder_link.h"
@@ -169,6 +170,35 @@ TEST(HeatResultsInTheWindow, ViewCommentAnalysisAndSheetAfterADecoderHeat)
     EXPECT_NE(sheet.find("PILOTE A"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("Vent de travers"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("Course : Coupe de la Baie - Plage Sud"), std::string::npos) << sheet;
+
+    // The same sheet as a spreadsheet, proposed under the PDF's name: the
+    // workbook read back, and CSV as French Excel opens it.
+    const auto sheetXlsx = dir.path() / "feuille.xlsx";
+    const auto sheetCsv = dir.path() / "feuille.csv";
+    files.choices.push_back(sheetXlsx.string());
+    window.runCommand(cmd::HeatSheetSpreadsheet);
+    EXPECT_TRUE(QString::fromStdString(files.saved.back())
+                    .endsWith(QStringLiteral(" - Manche1 - S\u00E9rie1.xlsx")))
+        << files.saved.back();
+    files.choices.push_back(sheetCsv.string());
+    window.runCommand(cmd::HeatSheetSpreadsheet);
+    const SheetRead book = readSheetFile(sheetXlsx);
+    ASSERT_TRUE(book.table) << book.error;
+    const auto leader = std::ranges::find_if(book.table->rows,
+        [](const SheetRow& r) { return r.cells.size() > 2 && r.cells[2] == "PILOTE A"; });
+    ASSERT_NE(leader, book.table->rows.end());
+    EXPECT_EQ(leader->cells[0], "1");
+    // The line number as a number, not the board's centred " 1 ".
+    EXPECT_TRUE(!leader->cells[1].empty() &&
+        leader->cells[1].find_first_not_of("0123456789") == std::string::npos)
+        << leader->cells[1];
+    EXPECT_EQ(leader->cells[3], "4");
+    EXPECT_EQ(book.table->rows.back().cells,
+        (std::vector<std::string> {"Commentaire:", "Vent de travers"}));
+    const std::string csv = test::readFile(sheetCsv);
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(csv.find("\r\n1;"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(";PILOTE A;4;"), std::string::npos) << csv;
 
     // Leaving the heat stores the comment and condition with its result.
     window.tree().selectCode(10000);

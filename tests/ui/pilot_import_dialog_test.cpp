@@ -127,7 +127,7 @@ TEST(PilotImportDialog, ImporterFillsTheEditorAndOkWritesIt)
     EXPECT_NE(prompts.texts().back().find("trop gros"), std::string::npos);
 }
 
-TEST(PilotImportDialog, ParticipantsTakeTheirListFromASheet)
+TEST(PilotImportDialog, ParticipantsPreviewTheirSheetThenEnterIt)
 {
     TempDir dir;
     WorkFolder folder(dir.path());
@@ -139,15 +139,49 @@ TEST(PilotImportDialog, ParticipantsTakeTheirListFromASheet)
     auto* import = dialog.findChild<QPushButton*>("import");
     ASSERT_TRUE(import);
     EXPECT_EQ(import->text(), QString::fromUtf8("Importer la liste…"));
-    dialog.importList((kSheets / "pilotes.ods").string());
+
+    // The preview says what each row will become, the frequency column
+    // offered; "Echap" enters nobody and adds nobody to the database.
+    QString summary;
+    QStringList cells;
+    QString frequency;
+    QTimer::singleShot(0, [&] {
+        QWidget* preview = QApplication::activeModalWidget();
+        summary = preview->findChild<QLabel*>("summary")->text();
+        auto* rows = preview->findChild<QTableWidget*>("rows");
+        for (int r = 0; r < rows->rowCount(); ++r)
+            for (int c = 0; c < rows->columnCount(); ++c)
+                cells << rows->item(r, c)->text();
+        frequency = preview
+                        ->findChild<QComboBox*>(
+                            QStringLiteral("field%1").arg(static_cast<int>(SheetField::Frequency)))
+                        ->currentText();
+        preview->findChild<QPushButton*>("2")->click();
+    });
+    const std::string ods = (kSheets / "pilotes.ods").string();
+    dialog.importList(ods);
+    EXPECT_EQ(summary,
+        QString::fromUtf8(
+            "1 inscrits, 0 mis à jour, 1 refusés (1 ajoutés à la base de données Pilotes)"));
     // The second row repeats its name where the transponder goes: refused.
-    EXPECT_EQ(prompts.texts().back(),
-        "1 inscrits, 0 mis à jour, 1 refusés (1 ajoutés à la base de données Pilotes)\n"
-        "ligne 2 : inscrit GARNIER  Luc\nligne 5 : refusé « BIS & Co » : le transpondeur "
-        "« BIS & Co » n'est pas un numéro de 1 à 6 chiffres");
+    EXPECT_EQ(cells,
+        (QStringList {"2", "inscrit", "GARNIER  Luc",
+            QString::fromUtf8("ajouté à la base de données Pilotes"), "5",
+            QString::fromUtf8("refusé"), "BIS & Co",
+            QString::fromUtf8(
+                "le transpondeur « BIS & Co » n'est pas un numéro de 1 à 6 chiffres")}));
+    EXPECT_TRUE(frequency.endsWith(QString::fromUtf8("Fréquence"))) << frequency.toStdString();
+    EXPECT_EQ(dialog.findChild<QListWidget*>("4203")->count(), 0);
+    EXPECT_EQ(dialog.findChild<QListWidget*>("4204")->count(), 0);
+    EXPECT_EQ(readFile(dir.path() / "BaseDonnéesPilotes.bd"), "");
+
+    QTimer::singleShot(
+        0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("1")->click(); });
+    dialog.importList(ods);
     EXPECT_EQ(dialog.findChild<QListWidget*>("4203")->count(), 1);
     EXPECT_EQ(dialog.findChild<QListWidget*>("4204")->count(), 1);
     EXPECT_EQ(dialog.form().list().find("GARNIER  Luc")->frequencies[0], "27.195");
+    EXPECT_EQ(readFile(dir.path() / "BaseDonnéesPilotes.bd").substr(0, 13), "GARNIER  Luc\t");
 
     dialog.importList((dir.path() / "absent.csv").string());
     EXPECT_NE(prompts.texts().back().find("impossible de lire"), std::string::npos);

@@ -44,13 +44,21 @@ const std::vector<CommandHelp>& commandHelps()
             "analyse des tours d'un pilote (fichier ResultatPilote.res)",
             "  --laps F-L      les tours de F à L\n"
             "  --pdf FILE      la synthèse imprimée\n"},
-        {"sheet", "RACE --category C --round R --heat H [--pdf FILE] [--xlsx FILE]",
-            "feuille de résultats d'une série en PDF ou en classeur .xlsx",
+        {"sheet", "RACE --category C --round R --heat H [--pdf FILE] [--xlsx FILE] [--csv FILE]",
+            "feuille de résultats d'une série en PDF, en classeur .xlsx ou en CSV",
             "  --category C    catégorie (1 à 9)\n"
             "  --round R       manche (1 à 9)\n"
             "  --heat H        série (1 à 20)\n"
             "  --pdf FILE      le fichier PDF écrit\n"
-            "  --xlsx FILE     le classeur .xlsx écrit\n"},
+            "  --xlsx FILE     le classeur .xlsx écrit\n"
+            "  --csv FILE      la feuille en CSV (UTF-8, « ; »)\n"},
+        {"participants", "RACE --category C [--workdir DIR] [--xlsx FILE] [--csv FILE]",
+            "liste des participants d'une catégorie en classeur .xlsx ou en CSV",
+            "  --category C    catégorie (1 à 9)\n"
+            "  --workdir DIR   dossier de travail dont la base des pilotes donne licence\n"
+            "                  et club (celui du programme par défaut)\n"
+            "  --xlsx FILE     la liste en classeur .xlsx\n"
+            "  --csv FILE      la liste en CSV (UTF-8, « ; »)\n"},
         {"pilots", "import FILE [--workdir DIR] [--dry-run] | export FILE.xlsx|FILE.csv [--workdir DIR]",
             "importe des pilotes d'un tableur dans la base, ou l'exporte",
             "  import FILE     CSV, .xlsx ou .ods ; une ligne par pilote ajouté, mis à jour\n"

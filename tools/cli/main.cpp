@@ -11,6 +11,7 @@
 // kestrametrix-cli help, or COMMAND --help: see cli_help.h.
 #include "board_png.h"
 #include "cli_help.h"
+#include "participant_commands.h"
 #include "pilot_commands.h"
 #include "publish.h"
 #include "display/board_sources.h"
@@ -189,6 +190,8 @@ int main(int argc, char** argv)
         return ksy::cli::runRankingCommand(argc, argv);
     if (argc >= 2 && std::string_view(argv[1]) == "pilots")
         return ksycli::runPilotCommand(argc, argv);
+    if (argc >= 2 && std::string_view(argv[1]) == "participants")
+        return ksycli::runParticipantsCommand(argc, argv);
     if (argc >= 2 && std::string_view(argv[1]) == "publish")
         return runPublish(argc, argv);
     if (argc >= 2 && ksycli::isResultCommand(argv[1]))

@@ -59,14 +59,9 @@ std::optional<Options> parse(int argc, char** argv)
     return o;
 }
 
-// The folder given, or the program's own (the one it starts on by default).
 std::filesystem::path workFolder(const Options& o)
 {
-    if (o.workdir)
-        return fromUtf8(*o.workdir);
-    const QByteArray base =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toUtf8();
-    return fromUtf8(base.toStdString()) / "Kestrametrix Sand Yachting";
+    return programWorkFolder(o.workdir);
 }
 
 std::string shown(const std::filesystem::path& p)
@@ -138,6 +133,15 @@ int exportPilotsCommand(const Options& o)
 }
 
 } // namespace
+
+std::filesystem::path programWorkFolder(const std::optional<std::string>& workdirUtf8)
+{
+    if (workdirUtf8)
+        return fromUtf8(*workdirUtf8);
+    const QByteArray base =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toUtf8();
+    return fromUtf8(base.toStdString()) / "Kestrametrix Sand Yachting";
+}
 
 int runPilotCommand(int argc, char** argv)
 {

@@ -10,10 +10,17 @@
 //   Writes the pilot database as a spreadsheet. Exit 0, 1 not written, 2 bad
 //   usage or a database that cannot be read.
 // Without --workdir the working folder is the program's own.
+#include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace ksycli {
 
 int runPilotCommand(int argc, char** argv);
+
+// The folder given with --workdir, or the program's own (the one it starts
+// on by default).
+std::filesystem::path programWorkFolder(const std::optional<std::string>& workdirUtf8);
 
 } // namespace ksycli

@@ -4,6 +4,7 @@
 // kestrametrix-cli analysis PILOTFILE [--laps F-L] [--pdf FILE]
 //   The summary of laps F..L of a pilot's run; with --pdf also its print.
 // kestrametrix-cli sheet RACE --category C --round R --heat H [--pdf FILE] [--xlsx FILE]
+//                                                              [--csv FILE]
 //   The result sheet of a stored heat, as PDF and/or as a spreadsheet.
 #include "result_commands.h"
 
@@ -17,6 +18,7 @@
 #include "results/run_analysis_layout.h"
 #include "results/text_fields.h"
 #include "session/heat_session.h"
+#include "session/shown_heat_sheet.h"
 #include "storage/race_file.h"
 #include "storage/race_tree.h"
 #include "timing/heat_decoder.h"
@@ -240,11 +242,12 @@ private:
 
 int sheet(int argc, char** argv)
 {
-    const auto opts = options(argc, argv, {"--category", "--round", "--heat", "--pdf", "--xlsx"});
+    const auto opts =
+        options(argc, argv, {"--category", "--round", "--heat", "--pdf", "--xlsx", "--csv"});
     if (!opts || !opts->count("--category") || !opts->count("--round") || !opts->count("--heat") ||
-        (!opts->count("--pdf") && !opts->count("--xlsx")))
+        (!opts->count("--pdf") && !opts->count("--xlsx") && !opts->count("--csv")))
         return refuse("usage: kestrametrix-cli sheet RACE --category C --round R --heat H "
-                      "[--pdf FILE] [--xlsx FILE]");
+                      "[--pdf FILE] [--xlsx FILE] [--csv FILE]");
     const auto c = positiveNumber(opts->at("--category"));
     const auto r = positiveNumber(opts->at("--round"));
     const auto h = positiveNumber(opts->at("--heat"));
@@ -288,23 +291,21 @@ int sheet(int argc, char** argv)
     run.setOptions(loaded.options);
     run.loadHeat(loaded.slots);
 
-    ksy::HeatSheet sheet;
-    sheet.standings =
-        ksy::sheetStandings(run.entries(), run.standings(), run.state().ready, run.options());
+    const ksy::HeatSheet sheet = ksy::shownHeatSheet(run, session, folder);
     if (sheet.standings.count == 0)
         return refuse("la s\xC3\xA9rie n'a aucun pilote");
-    sheet.category = session.headings().category;
-    sheet.roundAndHeat = session.headings().roundAndHeat;
-    ksy::RaceTrack track;
-    ksy::readRaceTrack(ksy::workingRaceFile(folder), track);
-    sheet.course = ksy::sheetCourseHeading(track.raceName, track.trackName);
-    sheet.texts = session.texts();
-    if (opts->count("--xlsx") &&
-        !ksy::writeXlsxFile(fromUtf8(opts->at("--xlsx")), ksy::heatSheetSheet(sheet))) {
-        std::cerr << "kestrametrix-cli: impossible d'\xC3\xA9"
-                     "crire "
-                  << opts->at("--xlsx") << "\n";
-        return 1;
+    for (const char* option : {"--xlsx", "--csv"}) {
+        if (!opts->count(option))
+            continue;
+        const std::filesystem::path file = fromUtf8(opts->at(option));
+        const ksy::OutSheet out = ksy::heatSheetSheet(sheet);
+        if (!(option == "--xlsx"sv ? ksy::writeXlsxFile(file, out)
+                                   : ksy::writeCsvFile(file, out))) {
+            std::cerr << "kestrametrix-cli: impossible d'\xC3\xA9"
+                         "crire "
+                      << opts->at(option) << "\n";
+            return 1;
+        }
     }
     if (!opts->count("--pdf"))
         return 0;
