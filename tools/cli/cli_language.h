@@ -1,7 +1,7 @@
 #pragma once
 // The language of what kestrametrix-cli says: its help, its messages and the
 // web pages it publishes. French unless "--lang en" is given (anywhere among
-// the arguments). The files it writes otherwise (exports, PDF, spreadsheets,
+// the arguments). The files it writes otherwise (text exports, spreadsheets,
 // the race) are the same bytes in both languages.
 #include "platform/interface_language.h"
 
