@@ -198,6 +198,14 @@ Exit status: 0 done, 1 output not written, 2 bad usage or bad input.
         <source>commande inconnue : %1</source>
         <translation>unknown command: %1</translation>
     </message>
+    <message>
+        <source>--lang fr|en : la langue de l&apos;aide, des messages et des pages publiées (français par défaut) ;
+les autres fichiers écrits sont les mêmes dans les deux langues.
+</source>
+        <translation>--lang fr|en: the language of the help, the messages and the published pages
+(French by default); the other files written are the same in both languages.
+</translation>
+    </message>
 </context>
 <context>
     <name>CliMain</name>

@@ -94,6 +94,9 @@ std::string overallHelp()
     }
     out += ksy::translate("CliHelp",
         "\nStatut de sortie : 0 fait, 1 sortie non écrite, 2 usage ou entrée invalide.\n");
+    out += ksy::translate("CliHelp",
+        "--lang fr|en : la langue de l'aide, des messages et des pages publiées "
+        "(français par défaut) ;\nles autres fichiers écrits sont les mêmes dans les deux langues.\n");
     return out;
 }
 
