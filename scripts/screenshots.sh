@@ -3,17 +3,17 @@
 # of 1366 x 768 and one of 1920 x 1080 with a window manager, written to
 # docs/fenetre-<size>.png (shown in the README), or docs/window-<size>.png
 # with the interface in English.
-#   scripts/screenshots.sh [DISPLAY] [--lang fr|en]     (default :97, French)
+#   scripts/screenshots.sh [DISPLAY] [--lang fr|en]     (default: a free display, French)
 # The program must be built (scripts/run.sh or cmake --build); Xvfb, openbox
 # and xauth are installed when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-display=:97
+asked=
 lang=fr
 while [ $# -gt 0 ]; do
   case "$1" in
     --lang) lang=${2:?}; shift 2 ;;
-    *) display=$1; shift ;;
+    *) asked=$1; shift ;;
   esac
 done
 name=fenetre
@@ -35,9 +35,19 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 for size in 1366x768 1920x1080; do
-  Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp &
-  xvfb=$!
-  sleep 1
+  display=$asked
+  if [ -n "$display" ]; then
+    Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp &
+    xvfb=$!
+    sleep 1
+  else
+    # Xvfb picks a free display and says which: never another's screen.
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" &
+    xvfb=$!
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
+    display=:$(cat "$work/display")
+  fi
   DISPLAY="$display" openbox &
   wm=$!
   sleep 1
