@@ -37,7 +37,8 @@ std::string cell(const std::string& text, const char* cls, const std::string& la
 std::string clock(const char* id, const std::string& label, const std::string& text)
 {
     return std::string("<span class=\"horloge-case ") + id + "\"><span class=\"etiquette\">" +
-        htmlEscape(label) + "</span> <span id=\"" + id + "\">" + htmlEscape(text) + "</span></span>";
+        htmlEscape(label) + "</span> <span id=\"" + id + "\">" + htmlEscape(text) +
+        "</span></span>";
 }
 
 } // namespace
@@ -112,8 +113,9 @@ std::string liveHeatPage(const BoardInputs& heat, std::uint64_t version, const S
         "</tr></thead>\n<tbody id=\"lignes\">";
     for (const BoardLine& l : heat.rows) {
         body += l.changed ? "<tr class=\"nouveau\">" : "<tr>";
-        const char* bestClass =
-            l.holdsHeatBest ? "meilleur meilleur-serie" : (l.newPersonalBest ? "meilleur record-perso" : "meilleur");
+        const char* bestClass = l.holdsHeatBest
+            ? "meilleur meilleur-serie"
+            : (l.newPersonalBest ? "meilleur record-perso" : "meilleur");
         body += cell(l.place, "pos") + cell(l.slot, "ligne") + cell(l.name, "nom") +
             cell(l.passingCount, "tours", laps) + cell(l.totalTime, "total", total) +
             cell(l.gapToLeader, "ecart", gap) + cell(l.gapToPrevious, "ecart-precedent", previous) +

@@ -20,8 +20,10 @@ struct OptionWords {
 const std::array<OptionWords, 9>& optionWords()
 {
     static const std::array<OptionWords, 9> words {{
-        {keyword(StartType::SoundSignal), KSY_TRANSLATE_NOOP("OptionWords", "simultané au signal sonore")},
-        {keyword(StartType::FirstCar), KSY_TRANSLATE_NOOP("OptionWords", "au passage du premier char")},
+        {keyword(StartType::SoundSignal),
+            KSY_TRANSLATE_NOOP("OptionWords", "simultané au signal sonore")},
+        {keyword(StartType::FirstCar),
+            KSY_TRANSLATE_NOOP("OptionWords", "au passage du premier char")},
         {keyword(StartType::Staggered), KSY_TRANSLATE_NOOP("OptionWords", "départ décalé")},
         {keyword(TimedEnd::SoundSignal),
             KSY_TRANSLATE_NOOP("OptionWords", "Arrêt immédiat au signal sonore")},

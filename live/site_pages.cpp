@@ -49,8 +49,7 @@ std::string resultsPage(const RaceSite& site, const SiteLinks& links)
     std::string about;
     const auto add = [&about](const std::string& line, const std::string& value) {
         if (!value.empty())
-            about += std::string(about.empty() ? "" : "<br>") +
-                htmlEscape(fillText(line, {value}));
+            about += std::string(about.empty() ? "" : "<br>") + htmlEscape(fillText(line, {value}));
     };
     add(translate("SitePages", "Piste : %1"), h.track);
     add(translate("SitePages", "Club : %1"), h.club);
@@ -66,8 +65,8 @@ std::string resultsPage(const RaceSite& site, const SiteLinks& links)
     for (const SiteCategory& c : site.categories)
         body += "<li>" + link(links.category(c.number), categoryTitle(c)) + "</li>\n";
     body += "</ul>\n";
-    return pageShell(h.race.empty() ? results
-                                    : fillText(translate("SitePages", "Résultats - %1"), {h.race}),
+    return pageShell(
+        h.race.empty() ? results : fillText(translate("SitePages", "Résultats - %1"), {h.race}),
         body, links);
 }
 
@@ -81,8 +80,8 @@ std::string categoryPage(const SiteCategory& category, const SiteLinks& links)
                 translate("SitePages", "Classement général")) +
             "</p>\n";
     if (category.rounds == 0)
-        body += "<p class=\"vide\">" +
-            htmlEscape(translate("SitePages", "Aucune manche prévue.")) + "</p>\n";
+        body += "<p class=\"vide\">" + htmlEscape(translate("SitePages", "Aucune manche prévue.")) +
+            "</p>\n";
     for (int r = 1; r <= category.rounds; ++r) {
         body += "<h2>" +
             htmlEscape(fillText(translate("SitePages", "Manche %1"), {std::to_string(r)})) +
@@ -116,8 +115,8 @@ std::string heatResultPage(
     if (!heat.description.empty() && heat.description != ".")
         body += "<p>" + htmlEscape(optionsInWords(heat.description)) + "</p>\n";
     if (!heat.condition.empty())
-        body += "<p>" + htmlEscape(fillText(translate("SitePages", "Piste : %1"), {heat.condition})) +
-            "</p>\n";
+        body += "<p>" +
+            htmlEscape(fillText(translate("SitePages", "Piste : %1"), {heat.condition})) + "</p>\n";
     if (!heat.comment.empty())
         body += "<p class=\"commentaire\">" + htmlEscape(heat.comment) + "</p>\n";
     if (heat.lines.empty()) {

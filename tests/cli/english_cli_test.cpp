@@ -53,8 +53,8 @@ std::vector<std::string> cells(const std::string& page)
     return out;
 }
 
-const char* const kCommands[] = {"replay", "ranking", "global", "detail", "analysis", "sheet",
-    "pilots", "publish"};
+const char* const kCommands[] = {
+    "replay", "ranking", "global", "detail", "analysis", "sheet", "pilots", "publish"};
 
 TEST_F(EnglishCli, HelpListsEveryCommandInEnglishAndFrenchStaysTheDefault)
 {
@@ -62,11 +62,12 @@ TEST_F(EnglishCli, HelpListsEveryCommandInEnglishAndFrenchStaysTheDefault)
     EXPECT_EQ(english.status, 0) << english.err;
     EXPECT_NE(english.out.find("Commands:\n"), std::string::npos) << english.out;
     EXPECT_NE(english.out.find("Exit status: 0 done"), std::string::npos) << english.out;
-    EXPECT_NE(english.out.find("static web pages of the stored results of a race"),
-        std::string::npos);
+    EXPECT_NE(
+        english.out.find("static web pages of the stored results of a race"), std::string::npos);
     for (const char* c : kCommands)
         EXPECT_NE(english.out.find(std::string("\n  ") + c + " "), std::string::npos)
-            << c << " missing from:\n" << english.out;
+            << c << " missing from:\n"
+            << english.out;
     for (const char* french : {"Commandes", "classement", "série", "Statut"})
         EXPECT_EQ(english.out.find(french), std::string::npos) << french << " in:\n" << english.out;
 
@@ -119,12 +120,14 @@ TEST_F(EnglishCli, PublishedPagesSpeakEnglishWithTheSameResults)
             EXPECT_NE(fr.find("<html lang=\"fr\">"), std::string::npos);
             for (const char* french : {"Résultats", "Manche", "Série", "Tours", "Nom pilote"})
                 EXPECT_EQ(en.find(french), std::string::npos)
-                    << french << " in " << entry.path().filename() << ":\n" << en;
+                    << french << " in " << entry.path().filename() << ":\n"
+                    << en;
             ++compared;
         }
     }
     EXPECT_GE(compared, 3);
-    const std::string heat = test::readFile(dir.path() / "en" / "categorie-1-manche-1-serie-1.html");
+    const std::string heat =
+        test::readFile(dir.path() / "en" / "categorie-1-manche-1-serie-1.html");
     EXPECT_NE(heat.find("<th>Pilot name</th><th>Laps</th><th>Total time</th>"), std::string::npos)
         << heat;
 

@@ -3,8 +3,8 @@
 // bytes as in French.
 #include "live/live_feed.h"
 #include "raw_client.h"
-#include "serving.h"
 #include "services/translate.h"
+#include "serving.h"
 
 #include <QTranslator>
 #include <chrono>
@@ -115,8 +115,8 @@ TEST_F(EnglishLive, PagesSpeakEnglishAndCarryTheSameData)
              "title=\"Finished\"", "All together at the sound signal",
              "Every pilot must finish their lap"})
         EXPECT_NE(page.find(heading), std::string::npos) << heading << " missing from:\n" << page;
-    for (const char* french : {"Tours", "Temps total", "Nom pilote", "Durée", "Arrivé",
-             "En direct", "signal sonore", "DEPARTSignalSonore"})
+    for (const char* french : {"Tours", "Temps total", "Nom pilote", "Durée", "Arrivé", "En direct",
+             "signal sonore", "DEPARTSignalSonore"})
         EXPECT_EQ(page.find(french), std::string::npos) << french << " in:\n" << page;
     // The pilots' names, places and times are the same bytes.
     EXPECT_EQ(cells(page), cells(frenchPage));

@@ -10,8 +10,8 @@ const std::vector<CommandHelp>& commandHelps()
 {
     static const std::vector<CommandHelp> all = {
         {"replay", "SCENARIO [--png FILE [--size WxH] [--workdir DIR]]",
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "rejoue une série d'un scénario ou d'un journal de passages"),
+            KSY_TRANSLATE_NOOP(
+                "CliHelp", "rejoue une série d'un scénario ou d'un journal de passages"),
             KSY_TRANSLATE_NOOP("CliHelp",
                 "  --png FILE      dessine le tableau en direct à la fin de la série\n"
                 "  --size WxH      taille de l'écran du dessin (1600x900 par défaut)\n"
@@ -19,8 +19,8 @@ const std::vector<CommandHelp>& commandHelps()
         {"ranking",
             "RACE --category C --round R [--criterion KEYWORD] [--scale P1,G2,G3,G4,G5,G6] "
             "[--export FILE] [--pdf FILE] [--xlsx FILE] [--csv FILE] [--store]",
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "classement d'une manche, comme la fenêtre « Classement Manche »"),
+            KSY_TRANSLATE_NOOP(
+                "CliHelp", "classement d'une manche, comme la fenêtre « Classement Manche »"),
             KSY_TRANSLATE_NOOP("CliHelp",
                 "  --category C    catégorie (1 à 9)\n"
                 "  --round R       manche (1 à 9)\n"
@@ -46,28 +46,28 @@ const std::vector<CommandHelp>& commandHelps()
                 "  --csv FILE      le classement en CSV (UTF-8, « ; »)\n"
                 "  --store         enregistre le classement dans RACE (« Valider »)\n")},
         {"detail", "DETAILFILE --view passages|tours|positions",
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "résultats détaillés d'une série (fichier DetailResultats.res)"),
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "  --view V        passages, tours ou positions\n")},
+            KSY_TRANSLATE_NOOP(
+                "CliHelp", "résultats détaillés d'une série (fichier DetailResultats.res)"),
+            KSY_TRANSLATE_NOOP("CliHelp", "  --view V        passages, tours ou positions\n")},
         {"analysis", "PILOTFILE [--laps F-L] [--pdf FILE]",
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "analyse des tours d'un pilote (fichier ResultatPilote.res)"),
+            KSY_TRANSLATE_NOOP(
+                "CliHelp", "analyse des tours d'un pilote (fichier ResultatPilote.res)"),
             KSY_TRANSLATE_NOOP("CliHelp",
                 "  --laps F-L      les tours de F à L\n"
                 "  --pdf FILE      la synthèse imprimée\n")},
         {"sheet", "RACE --category C --round R --heat H [--pdf FILE] [--xlsx FILE]",
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "feuille de résultats d'une série en PDF ou en classeur .xlsx"),
+            KSY_TRANSLATE_NOOP(
+                "CliHelp", "feuille de résultats d'une série en PDF ou en classeur .xlsx"),
             KSY_TRANSLATE_NOOP("CliHelp",
                 "  --category C    catégorie (1 à 9)\n"
                 "  --round R       manche (1 à 9)\n"
                 "  --heat H        série (1 à 20)\n"
                 "  --pdf FILE      le fichier PDF écrit\n"
                 "  --xlsx FILE     le classeur .xlsx écrit\n")},
-        {"pilots", "import FILE [--workdir DIR] [--dry-run] | export FILE.xlsx|FILE.csv [--workdir DIR]",
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "importe des pilotes d'un tableur dans la base, ou l'exporte"),
+        {"pilots",
+            "import FILE [--workdir DIR] [--dry-run] | export FILE.xlsx|FILE.csv [--workdir DIR]",
+            KSY_TRANSLATE_NOOP(
+                "CliHelp", "importe des pilotes d'un tableur dans la base, ou l'exporte"),
             KSY_TRANSLATE_NOOP("CliHelp",
                 "  import FILE     CSV, .xlsx ou .ods ; une ligne par pilote ajouté, mis à jour\n"
                 "                  ou refusé, puis « N ajoutés, M mis à jour, K refusés »\n"
@@ -75,10 +75,9 @@ const std::vector<CommandHelp>& commandHelps()
                 "  export FILE     la base des pilotes en .xlsx ou en CSV\n"
                 "  --workdir DIR   dossier de travail (celui du programme par défaut)\n")},
         {"publish", "RACE --out DIR",
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "pages web statiques des résultats enregistrés d'une course"),
-            KSY_TRANSLATE_NOOP("CliHelp",
-                "  --out DIR       dossier où les pages sont écrites\n")},
+            KSY_TRANSLATE_NOOP(
+                "CliHelp", "pages web statiques des résultats enregistrés d'une course"),
+            KSY_TRANSLATE_NOOP("CliHelp", "  --out DIR       dossier où les pages sont écrites\n")},
     };
     return all;
 }
@@ -96,7 +95,8 @@ std::string overallHelp()
         "\nStatut de sortie : 0 fait, 1 sortie non écrite, 2 usage ou entrée invalide.\n");
     out += ksy::translate("CliHelp",
         "--lang fr|en : la langue de l'aide, des messages et des pages publiées "
-        "(français par défaut) ;\nles autres fichiers écrits sont les mêmes dans les deux langues.\n");
+        "(français par défaut) ;\nles autres fichiers écrits sont les mêmes dans les deux "
+        "langues.\n");
     return out;
 }
 
@@ -125,8 +125,8 @@ std::optional<int> answerHelp(int argc, char** argv)
                 return 0;
             }
             std::cerr << "kestrametrix-cli: "
-                      << ksy::fillText(ksy::translate("CliHelp", "commande inconnue : %1"),
-                             {argv[2]})
+                      << ksy::fillText(
+                             ksy::translate("CliHelp", "commande inconnue : %1"), {argv[2]})
                       << "\n"
                       << overallHelp();
             return 2;

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QTranslator>
-
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -30,8 +29,7 @@ std::string fromCatalogues(const char* context, const char* french)
 
 } // namespace
 
-std::optional<ksy::InterfaceLanguage> takeLanguageOption(
-    int& argc, char** argv, std::string& error)
+std::optional<ksy::InterfaceLanguage> takeLanguageOption(int& argc, char** argv, std::string& error)
 {
     ksy::InterfaceLanguage language = ksy::InterfaceLanguage::French;
     int kept = 1;
@@ -40,8 +38,8 @@ std::optional<ksy::InterfaceLanguage> takeLanguageOption(
             argv[kept++] = argv[i];
             continue;
         }
-        const auto chosen = i + 1 < argc ? ksy::interfaceLanguageFromCode(argv[i + 1])
-                                         : std::nullopt;
+        const auto chosen =
+            i + 1 < argc ? ksy::interfaceLanguageFromCode(argv[i + 1]) : std::nullopt;
         if (!chosen) {
             error = i + 1 < argc ? std::string("--lang ") + argv[i + 1] : "--lang";
             return std::nullopt;

@@ -102,8 +102,8 @@ std::optional<std::string> badHeatDetail(std::string_view bytes)
         if (f.empty())
             continue;
         if (++slots > ksy::kSlotCount)
-            return ksy::fillText(
-                ksy::translate("CliChecks", "plus de %1 pilotes"), {std::to_string(ksy::kSlotCount)});
+            return ksy::fillText(ksy::translate("CliChecks", "plus de %1 pilotes"),
+                {std::to_string(ksy::kSlotCount)});
         if (auto bad = badRun(f, 1, false, static_cast<int>(i) + 1))
             return bad;
     }

@@ -6,11 +6,10 @@
 #include "databases/pilot_import.h"
 #include "databases/pilot_sheet.h"
 #include "platform/folder_lock.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/sheets/sheet_table.h"
 #include "storage/work_folder.h"
-
-#include "services/translate.h"
 
 #include <QStandardPaths>
 #include <iostream>
@@ -113,7 +112,8 @@ int importPilotsCommand(const Options& o)
     if (!loaded.opened && std::filesystem::exists(file, ec))
         return fail(2, ksy::openErrorText("Pilotes"));
     if (loaded.ignored > 0)
-        return fail(2, ksy::ignoredRecordsText(loaded.ignored, ksy::kPilotCapacity, "Pilotes") +
+        return fail(2,
+            ksy::ignoredRecordsText(loaded.ignored, ksy::kPilotCapacity, "Pilotes") +
                 ksy::translate("CliPilots", ". Rien n'est importé, pour ne pas les perdre."));
     if (!loaded.refused.empty())
         std::cerr << "kestrametrix-cli: "

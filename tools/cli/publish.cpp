@@ -29,8 +29,8 @@ int runPublish(int argc, char** argv)
     std::ifstream in(pathOf(argv[2]), std::ios::binary);
     if (!in) {
         std::cerr << "kestrametrix-cli: "
-                  << ksy::fillText(ksy::translate("CliPublish", "impossible de lire la course %1"),
-                         {argv[2]})
+                  << ksy::fillText(
+                         ksy::translate("CliPublish", "impossible de lire la course %1"), {argv[2]})
                   << "\n";
         return 2;
     }
@@ -39,7 +39,8 @@ int runPublish(int argc, char** argv)
     ksy::readStoredRankings(pathOf(argv[2]), site);
     if (site.categories.empty()) {
         std::cerr << "kestrametrix-cli: "
-                  << ksy::fillText(ksy::translate("CliPublish", "%1 n'est pas un fichier de course"),
+                  << ksy::fillText(
+                         ksy::translate("CliPublish", "%1 n'est pas un fichier de course"),
                          {argv[2]})
                   << "\n";
         return 2;
