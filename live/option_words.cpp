@@ -50,6 +50,26 @@ std::optional<std::string> wordsOf(std::string_view part)
     return std::nullopt;
 }
 
+// The run's own parts of a heat's title, "Durée 0:10:00" (or "Durée 5 tours")
+// and "Départ 06/12/2026 20:31", in the official's language; any other part
+// as it is.
+std::string runPartInWords(std::string_view part)
+{
+    static constexpr std::string_view kDuration = "Durée ";
+    static constexpr std::string_view kStart = "Départ ";
+    static constexpr std::string_view kLaps = " tours";
+    if (part.starts_with(kDuration)) {
+        const std::string_view value = part.substr(kDuration.size());
+        if (value.ends_with(kLaps))
+            return fillText(translate("OptionWords", "Durée %1 tours"),
+                {value.substr(0, value.size() - kLaps.size())});
+        return fillText(translate("OptionWords", "Durée %1"), {value});
+    }
+    if (part.starts_with(kStart))
+        return fillText(translate("OptionWords", "Départ %1"), {part.substr(kStart.size())});
+    return std::string(part);
+}
+
 } // namespace
 
 std::string optionsInWords(std::string_view utf8)
@@ -62,7 +82,7 @@ std::string optionsInWords(std::string_view utf8)
         const std::string_view part = utf8.substr(start, end - start);
         const std::optional<std::string> words = wordsOf(part);
         // A sentence after a separator starts with a capital, as on the dialog.
-        std::string piece = words ? *words : std::string(part);
+        std::string piece = words ? *words : runPartInWords(part);
         if (words && !piece.empty() && piece[0] >= 'a' && piece[0] <= 'z' && start > 0)
             piece[0] = static_cast<char>(piece[0] - 'a' + 'A');
         out += piece;

@@ -384,6 +384,18 @@ les autres fichiers écrits sont les mêmes dans les deux langues.
         <source>Tous les pilotes doivent faire tous les tours</source>
         <translation>Every pilot must complete every lap</translation>
     </message>
+    <message>
+        <source>Durée %1 tours</source>
+        <translation>Duration %1 laps</translation>
+    </message>
+    <message>
+        <source>Durée %1</source>
+        <translation>Duration %1</translation>
+    </message>
+    <message>
+        <source>Départ %1</source>
+        <translation>Start %1</translation>
+    </message>
 </context>
 <context>
     <name>PageShell</name>

@@ -37,8 +37,17 @@ TEST(OptionWords, AreTheDialogsWordsAndFollowTheLanguage)
         installTextTranslator(nullptr);
     }
     // After a separator a sentence starts with a capital; other parts stay.
-    EXPECT_EQ(optionsInWords("Manche 1 - DEPARTDecale - Durée 0:10:00"),
-        "Manche 1 - Départ décalé - Durée 0:10:00");
+    const std::string title =
+        "Durée 5 tours - DEPARTDecale - FINTOURSignalSonore - Départ 06/12/2026 20:31";
+    EXPECT_EQ(optionsInWords(title),
+        "Durée 5 tours - Départ décalé - Arrêt immédiat au signal sonore - Départ 06/12/2026 20:31");
+    EXPECT_EQ(optionsInWords("Manche 1 - Série 2"), "Manche 1 - Série 2");
+    // The run's duration and start in the official's language, values kept.
+    installTextTranslator(&marked);
+    EXPECT_EQ(optionsInWords("Durée 0:10:00 - Départ 06/12/2026 20:31 - Durée 5 tours"),
+        "OptionWords:Durée 0:10:00 - OptionWords:Départ 06/12/2026 20:31 - "
+        "OptionWords:Durée 5 tours");
+    installTextTranslator(nullptr);
 }
 
 } // namespace
