@@ -8,6 +8,7 @@
 #include "app/resource_images.h"
 #include "databases/ui/database_editors.h"
 #include "display/display_settings_check.h"
+#include "app/help_guide.h"
 #include "platform/document_viewer.h"
 #include "platform/text_room.h"
 #include "storage/encoding.h"
@@ -464,7 +465,7 @@ void MainWindow::onCategoryRenamed(int code, const QString& text)
 
 void MainWindow::openHelp()
 {
-    const auto guide = folder_.file("Guides/HelpSandYachtingFR.pdf");
+    const auto guide = helpGuideFile(folder_, currentInterfaceLanguage());
     const auto u8 = guide.u8string();
     const std::string path(u8.begin(), u8.end());
     std::error_code ec;

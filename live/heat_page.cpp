@@ -3,6 +3,7 @@
 #include "live/option_words.h"
 #include "live/page_shell.h"
 #include "live/web_text.h"
+#include "services/translate.h"
 
 namespace ksy {
 
@@ -25,18 +26,19 @@ void flag(std::string& out, const char* name, bool value)
 
 // A cell with the class the narrow layout places it by and, for the values,
 // the label a phone shows before it (the table's header is hidden there).
-std::string cell(const std::string& text, const char* cls, const char* label = nullptr)
+std::string cell(const std::string& text, const char* cls, const std::string& label = {})
 {
     std::string td = std::string("<td class=\"") + cls + "\"";
-    if (label)
-        td += std::string(" data-titre=\"") + label + "\"";
+    if (!label.empty())
+        td += " data-titre=\"" + htmlEscape(label) + "\"";
     return td + ">" + htmlEscape(text) + "</td>";
 }
 
-std::string clock(const char* id, const char* label, const std::string& text)
+std::string clock(const char* id, const std::string& label, const std::string& text)
 {
     return std::string("<span class=\"horloge-case ") + id + "\"><span class=\"etiquette\">" +
-        label + "</span> <span id=\"" + id + "\">" + htmlEscape(text) + "</span></span>";
+        htmlEscape(label) + "</span> <span id=\"" + id + "\">" + htmlEscape(text) +
+        "</span></span>";
 }
 
 } // namespace
@@ -75,40 +77,57 @@ std::string liveHeatJson(const BoardInputs& heat, std::uint64_t version)
 
 std::string liveHeatTitle(const BoardInputs& heat)
 {
-    return heat.heatTitle.empty() ? "Aucune série en cours" : optionsInWords(heat.heatTitle);
+    return heat.heatTitle.empty() ? translate("HeatPage", "Aucune série en cours")
+                                  : optionsInWords(heat.heatTitle);
 }
 
 std::string liveHeatPage(const BoardInputs& heat, std::uint64_t version, const SiteLinks& links)
 {
+    // The words of the page, once for all its lines.
+    const std::string laps = translate("HeatPage", "Tours");
+    const std::string total = translate("HeatPage", "Total");
+    const std::string gap = translate("HeatPage", "Écart");
+    const std::string previous = translate("HeatPage", "Préc.");
+    const std::string last = translate("HeatPage", "Dernier");
+    const std::string best = translate("HeatPage", "Meilleur");
+    const std::string finished = htmlEscape(translate("HeatPage", "Arrivé"));
+    const auto th = [](const char* cls, const std::string& text) {
+        return (*cls ? std::string("<th class=\"") + cls + "\">" : std::string("<th>")) +
+            htmlEscape(text) + "</th>";
+    };
     std::string body = "<h1 id=\"titre\">" + htmlEscape(liveHeatTitle(heat)) + "</h1>\n";
-    body += "<div class=\"horloge\">" + clock("duree", "Durée", heat.durationText) +
-        clock("ecoule", "Écoulé", heat.elapsedText) +
-        clock("restant", "Restant", heat.remainingText) +
-        clock("decompte", "Décompte", heat.countdownText) + "</div>\n";
+    body += "<div class=\"horloge\">" +
+        clock("duree", translate("HeatPage", "Durée"), heat.durationText) +
+        clock("ecoule", translate("HeatPage", "Écoulé"), heat.elapsedText) +
+        clock("restant", translate("HeatPage", "Restant"), heat.remainingText) +
+        clock("decompte", translate("HeatPage", "Décompte"), heat.countdownText) + "</div>\n";
     body += "<div class=\"tableau\"><table id=\"direct\" data-version=\"" +
-        std::to_string(version) +
-        "\">\n<thead><tr><th class=\"pos\">Pos</th><th class=\"ligne\">Ligne</th>"
-        "<th class=\"nom\">Nom pilote</th><th>Tours</th><th>Temps total</th>"
-        "<th>Ecart leader</th><th class=\"ecart-precedent\">Ecart précédt</th>"
-        "<th>Dernier tour</th><th>Meilleur tour</th><th class=\"fin\">Fin</th></tr></thead>\n"
-        "<tbody id=\"lignes\">";
+        std::to_string(version) + "\">\n<thead><tr>" + th("pos", translate("HeatPage", "Pos")) +
+        th("ligne", translate("HeatPage", "Ligne")) +
+        th("nom", translate("HeatPage", "Nom pilote")) + th("", laps) +
+        th("", translate("HeatPage", "Temps total")) +
+        th("", translate("HeatPage", "Ecart leader")) +
+        th("ecart-precedent", translate("HeatPage", "Ecart précédt")) +
+        th("", translate("HeatPage", "Dernier tour")) +
+        th("", translate("HeatPage", "Meilleur tour")) + th("fin", translate("HeatPage", "Fin")) +
+        "</tr></thead>\n<tbody id=\"lignes\">";
     for (const BoardLine& l : heat.rows) {
         body += l.changed ? "<tr class=\"nouveau\">" : "<tr>";
-        const char* best =
-            l.holdsHeatBest ? "meilleur meilleur-serie" : (l.newPersonalBest ? "meilleur record-perso" : "meilleur");
+        const char* bestClass = l.holdsHeatBest
+            ? "meilleur meilleur-serie"
+            : (l.newPersonalBest ? "meilleur record-perso" : "meilleur");
         body += cell(l.place, "pos") + cell(l.slot, "ligne") + cell(l.name, "nom") +
-            cell(l.passingCount, "tours", "Tours") + cell(l.totalTime, "total", "Total") +
-            cell(l.gapToLeader, "ecart", "Écart") +
-            cell(l.gapToPrevious, "ecart-precedent", "Préc.") +
-            cell(l.lastLap, "dernier", "Dernier") + cell(l.bestLap, best, "Meilleur") +
+            cell(l.passingCount, "tours", laps) + cell(l.totalTime, "total", total) +
+            cell(l.gapToLeader, "ecart", gap) + cell(l.gapToPrevious, "ecart-precedent", previous) +
+            cell(l.lastLap, "dernier", last) + cell(l.bestLap, bestClass, best) +
             "<td class=\"fin\">" +
-            (l.finished ? "<span class=\"drapeau\" role=\"img\" aria-label=\"Arrivé\" "
-                          "title=\"Arrivé\"></span>"
-                        : "") +
+            (l.finished ? "<span class=\"drapeau\" role=\"img\" aria-label=\"" + finished +
+                        "\" title=\"" + finished + "\"></span>"
+                        : std::string()) +
             "</td></tr>\n";
     }
     body += "</tbody></table></div>\n";
-    return pageShell("En direct", body, links, "/direct.js");
+    return pageShell(translate("PageShell", "En direct"), body, links, "/direct.js");
 }
 
 } // namespace ksy

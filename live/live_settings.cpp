@@ -1,5 +1,6 @@
 #include "live/live_settings.h"
 
+#include "services/translate.h"
 #include "storage/file_stream.h"
 
 #include <charconv>
@@ -45,8 +46,9 @@ std::string addressError(std::string_view address)
 {
     if (address == "*" || isIpv4(address))
         return {};
-    return "Adresse invalide : tapez une adresse IPv4 (par exemple 192.168.1.10) ou 0.0.0.0 "
-           "pour toutes les adresses.";
+    return translate("LiveSettings",
+        "Adresse invalide : tapez une adresse IPv4 (par exemple 192.168.1.10) ou 0.0.0.0 "
+        "pour toutes les adresses.");
 }
 
 std::string portError(std::string_view port)
@@ -54,7 +56,7 @@ std::string portError(std::string_view port)
     const auto p = plainNumber(port, 65535);
     if (p && *p >= 1)
         return {};
-    return "Port invalide : tapez un nombre de 1 à 65535.";
+    return translate("LiveSettings", "Port invalide : tapez un nombre de 1 à 65535.");
 }
 
 std::optional<ServeAddress> parseServeAddress(std::string_view text)

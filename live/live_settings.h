@@ -33,7 +33,7 @@ struct LiveSettings {
 // "[ADDRESS:]PORT" (address: dotted IPv4, "*" for all addresses); nothing
 // when malformed.
 std::optional<ServeAddress> parseServeAddress(std::string_view text);
-// The French reason why an address or a port typed in the dialog is refused,
+// The reason (in the official's language) why an address or a port typed in the dialog is refused,
 // empty when both are fine.
 std::string addressError(std::string_view address);
 std::string portError(std::string_view port);

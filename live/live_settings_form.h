@@ -19,7 +19,7 @@ public:
     void setAddress(std::string text) { address_ = std::move(text); }
     void setPort(std::string text) { port_ = std::move(text); }
 
-    // The settings to keep, or nothing with the French reason in `error`. A
+    // The settings to keep, or nothing with the reason in `error`. A
     // server that is off keeps its address even when it was left malformed
     // (the old one stays).
     std::optional<LiveSettings> confirm(std::string& error) const;

@@ -8,7 +8,8 @@
 namespace ksy {
 
 // The text with every " - "-separated part that is an option keyword
-// replaced by the dialog's words; any other part is kept as it is.
+// replaced by the dialog's words, and the duration and start of the run in
+// the official's language; any other part is kept as it is.
 std::string optionsInWords(std::string_view utf8);
 
 } // namespace ksy

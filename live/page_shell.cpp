@@ -1,6 +1,7 @@
 #include "live/page_shell.h"
 
 #include "live/web_text.h"
+#include "services/translate.h"
 
 namespace ksy {
 
@@ -8,17 +9,23 @@ std::string pageNavigation(const SiteLinks& links)
 {
     std::string nav = "<nav>";
     if (!links.staticFiles())
-        nav += "<a href=\"" + links.live() + "\">En direct</a> ";
-    nav += "<a href=\"" + links.results() + "\">Résultats</a></nav>\n";
+        nav += "<a href=\"" + links.live() + "\">" +
+            htmlEscape(translate("PageShell", "En direct")) + "</a> ";
+    nav += "<a href=\"" + links.results() + "\">" +
+        htmlEscape(translate("PageShell", "Résultats")) + "</a></nav>\n";
     return nav;
 }
 
 std::string pageShell(std::string_view titleUtf8, std::string_view bodyHtml, const SiteLinks& links,
     std::string_view script)
 {
-    std::string page = "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n"
-                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                       "<title>";
+    // The page says which language it is in (browsers pick fonts, hyphens and
+    // voices by it): the code comes with the page's texts, from the same catalogue.
+    //: The code of the language of the pages (en, de, nl…).
+    std::string page = "<!DOCTYPE html>\n<html lang=\"" + htmlEscape(translate("PageShell", "fr")) +
+        "\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+        "<title>";
     page += htmlEscape(titleUtf8);
     page += "</title>\n<link rel=\"stylesheet\" href=\"" + links.stylesheet() + "\">\n";
     if (!script.empty())
@@ -93,9 +100,22 @@ footer { color: #333; font-size: 16px; margin: 24px 0 12px; }
 
 std::string liveScript()
 {
+    // The words the script writes, in the page's language; JSON strings are
+    // also safe inside a script.
+    const auto word = [](const char* name, const std::string& text) {
+        return std::string("  words.") + name + " = " + jsonString(text) + ";\n";
+    };
+    std::string script = "(function () {\n  var words = {};\n";
+    script += word("none", translate("HeatPage", "Aucune série en cours"));
+    script += word("laps", translate("HeatPage", "Tours"));
+    script += word("total", translate("HeatPage", "Total"));
+    script += word("gap", translate("HeatPage", "Écart"));
+    script += word("previous", translate("HeatPage", "Préc."));
+    script += word("last", translate("HeatPage", "Dernier"));
+    script += word("best", translate("HeatPage", "Meilleur"));
+    script += word("finished", translate("HeatPage", "Arrivé"));
     // ES5 on purpose: old phones on the beach still follow the heat.
-    return R"((function () {
-  var shown = -1, polling = null;
+    script += R"(  var shown = -1, polling = null;
   function text(id, value) { var e = document.getElementById(id); if (e) e.textContent = value; }
   function cell(tr, value, cls, label) {
     var td = document.createElement('td');
@@ -107,7 +127,7 @@ std::string liveScript()
   function show(d) {
     if (d.version === shown) return;
     shown = d.version;
-    text('titre', d.titre || 'Aucune série en cours');
+    text('titre', d.titre || words.none);
     text('duree', d.duree); text('ecoule', d.ecoule);
     text('restant', d.restant); text('decompte', d.decompte);
     var old = document.getElementById('lignes');
@@ -117,21 +137,21 @@ std::string liveScript()
       var l = d.lignes[i], tr = document.createElement('tr');
       if (l.modifie) tr.className = 'nouveau';
       cell(tr, l.place, 'pos'); cell(tr, l.ligne, 'ligne'); cell(tr, l.nom, 'nom');
-      cell(tr, l.tours, 'tours', 'Tours'); cell(tr, l.tempsTotal, 'total', 'Total');
-      cell(tr, l.ecartLeader, 'ecart', '\u00C9cart');
-      cell(tr, l.ecartPrecedent, 'ecart-precedent', 'Pr\u00E9c.');
-      cell(tr, l.dernierTour, 'dernier', 'Dernier');
+      cell(tr, l.tours, 'tours', words.laps); cell(tr, l.tempsTotal, 'total', words.total);
+      cell(tr, l.ecartLeader, 'ecart', words.gap);
+      cell(tr, l.ecartPrecedent, 'ecart-precedent', words.previous);
+      cell(tr, l.dernierTour, 'dernier', words.last);
       cell(tr, l.meilleurTour, l.meilleurTourSerie ? 'meilleur meilleur-serie'
                                : (l.recordPersonnel ? 'meilleur record-perso' : 'meilleur'),
-           'Meilleur');
+           words.best);
       var fin = document.createElement('td');
       fin.className = 'fin';
       if (l.arrivee) {
         var flag = document.createElement('span');
         flag.className = 'drapeau';
         flag.setAttribute('role', 'img');
-        flag.setAttribute('aria-label', 'Arriv\u00E9');
-        flag.title = 'Arriv\u00E9';
+        flag.setAttribute('aria-label', words.finished);
+        flag.title = words.finished;
         fin.appendChild(flag);
       }
       tr.appendChild(fin);
@@ -159,6 +179,7 @@ std::string liveScript()
   }
 })();
 )";
+    return script;
 }
 
 } // namespace ksy

@@ -1,7 +1,7 @@
 #pragma once
-// The frame every page of the site shares: a phone-sized layout, French, one
-// stylesheet, no inline script (the live page loads its script as a file, so
-// that the pages can forbid inline scripts altogether).
+// The frame every page of the site shares: a phone-sized layout in the
+// official's language, one stylesheet, no inline script (the live page loads
+// its script as a file, so that the pages can forbid inline scripts altogether).
 #include "live/site_links.h"
 
 #include <string>

@@ -3,6 +3,7 @@
 #include "live/option_words.h"
 #include "live/page_shell.h"
 #include "live/web_text.h"
+#include "services/translate.h"
 
 namespace ksy {
 
@@ -19,41 +20,54 @@ std::string td(const std::string& text, const char* cls = "")
         htmlEscape(text) + "</td>";
 }
 
+std::string th(const std::string& text, const char* cls = "")
+{
+    return (*cls ? std::string("<th class=\"") + cls + "\">" : std::string("<th>")) +
+        htmlEscape(text) + "</th>";
+}
+
 std::string categoryTitle(const SiteCategory& category)
 {
-    return category.name.empty() ? "Catégorie " + std::to_string(category.number) : category.name;
+    return category.name.empty()
+        ? fillText(translate("SitePages", "Catégorie %1"), {std::to_string(category.number)})
+        : category.name;
 }
 
 } // namespace
 
 std::string heatHeading(int round, int heat)
 {
-    return "Manche " + std::to_string(round) + " - Série " + std::to_string(heat);
+    return fillText(translate("SitePages", "Manche %1 - Série %2"),
+        {std::to_string(round), std::to_string(heat)});
 }
 
 std::string resultsPage(const RaceSite& site, const SiteLinks& links)
 {
     const RaceHeading& h = site.heading;
-    std::string body = "<h1>" + htmlEscape(h.race.empty() ? "Résultats" : h.race) + "</h1>\n";
+    const std::string results = translate("SitePages", "Résultats");
+    std::string body = "<h1>" + htmlEscape(h.race.empty() ? results : h.race) + "</h1>\n";
     std::string about;
-    const auto add = [&about](const char* label, const std::string& value) {
+    const auto add = [&about](const std::string& line, const std::string& value) {
         if (!value.empty())
-            about += std::string(about.empty() ? "" : "<br>") + label + htmlEscape(value);
+            about += std::string(about.empty() ? "" : "<br>") + htmlEscape(fillText(line, {value}));
     };
-    add("Piste : ", h.track);
-    add("Club : ", h.club);
-    add("Date : ", h.date);
+    add(translate("SitePages", "Piste : %1"), h.track);
+    add(translate("SitePages", "Club : %1"), h.club);
+    add(translate("SitePages", "Date : %1"), h.date);
     if (!about.empty())
         body += "<p class=\"entete\">" + about + "</p>\n";
     if (!h.race.empty())
-        body += "<h2>Résultats</h2>\n";
+        body += "<h2>" + htmlEscape(results) + "</h2>\n";
     if (site.categories.empty())
-        body += "<p class=\"vide\">Aucune catégorie.</p>\n";
+        body += "<p class=\"vide\">" + htmlEscape(translate("SitePages", "Aucune catégorie.")) +
+            "</p>\n";
     body += "<ul>\n";
     for (const SiteCategory& c : site.categories)
         body += "<li>" + link(links.category(c.number), categoryTitle(c)) + "</li>\n";
     body += "</ul>\n";
-    return pageShell(h.race.empty() ? "Résultats" : "Résultats - " + h.race, body, links);
+    return pageShell(
+        h.race.empty() ? results : fillText(translate("SitePages", "Résultats - %1"), {h.race}),
+        body, links);
 }
 
 std::string categoryPage(const SiteCategory& category, const SiteLinks& links)
@@ -61,22 +75,31 @@ std::string categoryPage(const SiteCategory& category, const SiteLinks& links)
     const std::string title = categoryTitle(category);
     std::string body = "<h1>" + htmlEscape(title) + "</h1>\n";
     if (category.globalRanking)
-        body += "<p>" + link(links.globalRanking(category.number), "Classement général") + "</p>\n";
+        body += "<p>" +
+            link(links.globalRanking(category.number),
+                translate("SitePages", "Classement général")) +
+            "</p>\n";
     if (category.rounds == 0)
-        body += "<p class=\"vide\">Aucune manche prévue.</p>\n";
+        body += "<p class=\"vide\">" + htmlEscape(translate("SitePages", "Aucune manche prévue.")) +
+            "</p>\n";
     for (int r = 1; r <= category.rounds; ++r) {
-        body += "<h2>Manche " + std::to_string(r) + "</h2>\n<ul>\n";
+        body += "<h2>" +
+            htmlEscape(fillText(translate("SitePages", "Manche %1"), {std::to_string(r)})) +
+            "</h2>\n<ul>\n";
         if (category.roundRanking(r))
             body += "<li>" +
-                link(links.roundRanking(category.number, r), "Classement de la manche") + "</li>\n";
+                link(links.roundRanking(category.number, r),
+                    translate("SitePages", "Classement de la manche")) +
+                "</li>\n";
         for (int h = 1; h <= category.heatsPerRound; ++h) {
             const StoredHeat* heat = category.heat(r, h);
-            const std::string name = "Série " + std::to_string(h);
+            const std::string name =
+                fillText(translate("SitePages", "Série %1"), {std::to_string(h)});
             if (heat && heat->stored)
                 body += "<li>" + link(links.heat(category.number, r, h), name) + "</li>\n";
             else
-                body += "<li>" + htmlEscape(name) +
-                    " <span class=\"vide\">(pas de résultat)</span></li>\n";
+                body += "<li>" + htmlEscape(name) + " <span class=\"vide\">" +
+                    htmlEscape(translate("SitePages", "(pas de résultat)")) + "</span></li>\n";
         }
         body += "</ul>\n";
     }
@@ -92,16 +115,20 @@ std::string heatResultPage(
     if (!heat.description.empty() && heat.description != ".")
         body += "<p>" + htmlEscape(optionsInWords(heat.description)) + "</p>\n";
     if (!heat.condition.empty())
-        body += "<p>Piste : " + htmlEscape(heat.condition) + "</p>\n";
+        body += "<p>" +
+            htmlEscape(fillText(translate("SitePages", "Piste : %1"), {heat.condition})) + "</p>\n";
     if (!heat.comment.empty())
         body += "<p class=\"commentaire\">" + htmlEscape(heat.comment) + "</p>\n";
     if (heat.lines.empty()) {
-        body += "<p class=\"vide\">Pas de résultat enregistré.</p>\n";
+        body += "<p class=\"vide\">" +
+            htmlEscape(translate("SitePages", "Pas de résultat enregistré.")) + "</p>\n";
         return pageShell(title, body, links);
     }
-    body += "<div class=\"tableau\"><table>\n<thead><tr><th>Pos</th><th class=\"facultatif\">"
-            "Ligne</th><th>Nom pilote</th><th>Tours</th><th>Temps total</th>"
-            "<th>Dernier tour</th><th>Meilleur tour</th></tr></thead>\n<tbody>\n";
+    body += "<div class=\"tableau\"><table>\n<thead><tr>" + th(translate("HeatPage", "Pos")) +
+        th(translate("HeatPage", "Ligne"), "facultatif") + th(translate("HeatPage", "Nom pilote")) +
+        th(translate("HeatPage", "Tours")) + th(translate("HeatPage", "Temps total")) +
+        th(translate("HeatPage", "Dernier tour")) + th(translate("HeatPage", "Meilleur tour")) +
+        "</tr></thead>\n<tbody>\n";
     for (const StoredHeatLine& l : heat.lines)
         body += "<tr>" + td(l.place, "pos") + td(l.slot, "ligne facultatif") + td(l.name, "nom") +
             td(l.passingCount) + td(l.totalTime) + td(l.lastLap) + td(l.bestLap) + "</tr>\n";
@@ -114,19 +141,28 @@ std::string rankingPage(
 {
     const bool global = ranking.round == 0;
     const std::string title = categoryTitle(category) + " - " +
-        (global ? std::string("Classement général")
-                : "Classement manche " + std::to_string(ranking.round));
+        (global ? translate("SitePages", "Classement général")
+                : fillText(translate("SitePages", "Classement manche %1"),
+                      {std::to_string(ranking.round)}));
     std::string body = "<h1>" + htmlEscape(title) + "</h1>\n<p>" +
         link(links.category(category.number), categoryTitle(category)) + "</p>\n";
     if (global && ranking.bestRounds > 0)
-        body += "<p>Points des " + std::to_string(ranking.bestRounds) + " meilleures manches</p>\n";
-    body += "<div class=\"tableau\"><table>\n<thead><tr><th>Pos</th><th>Nom pilote</th>";
+        body += "<p>" +
+            htmlEscape(fillText(translate("SitePages", "Points des %1 meilleures manches"),
+                {std::to_string(ranking.bestRounds)})) +
+            "</p>\n";
+    const std::string points = translate("SitePages", "Points");
+    body += "<div class=\"tableau\"><table>\n<thead><tr>" + th(translate("HeatPage", "Pos")) +
+        th(translate("HeatPage", "Nom pilote"));
     if (global) {
-        body += "<th>Points</th>";
+        body += th(points);
+        //: The column of a round's points in the general ranking: M1 for Manche 1.
+        const std::string roundColumn = translate("SitePages", "M%1");
         for (int r = 1; r <= category.rounds; ++r)
-            body += "<th class=\"facultatif\">M" + std::to_string(r) + "</th>";
+            body += th(fillText(roundColumn, {std::to_string(r)}), "facultatif");
     } else {
-        body += "<th>Tours</th><th>Temps total</th><th>Meilleur tour</th><th>Points</th>";
+        body += th(translate("HeatPage", "Tours")) + th(translate("HeatPage", "Temps total")) +
+            th(translate("HeatPage", "Meilleur tour")) + th(points);
     }
     body += "</tr></thead>\n<tbody>\n";
     for (const RankingLine& l : ranking.lines) {

@@ -4,6 +4,7 @@
 #include "live/page_shell.h"
 #include "live/site_pages.h"
 #include "live/web_text.h"
+#include "services/translate.h"
 
 #include <charconv>
 #include <vector>
@@ -112,34 +113,35 @@ WebResponse errorResponse(int status)
     std::string text;
     switch (status) {
     case 400:
-        text = "Requête invalide.";
+        text = translate("SiteRoutes", "Requête invalide.");
         break;
     case 404:
-        text = "Page introuvable.";
+        text = translate("SiteRoutes", "Page introuvable.");
         break;
     case 405:
-        text = "Méthode non autorisée : ce site se consulte seulement.";
+        text = translate("SiteRoutes", "Méthode non autorisée : ce site se consulte seulement.");
         break;
     case 413:
-        text = "Requête trop grande.";
+        text = translate("SiteRoutes", "Requête trop grande.");
         break;
     case 414:
-        text = "Adresse trop longue.";
+        text = translate("SiteRoutes", "Adresse trop longue.");
         break;
     case 431:
-        text = "En-têtes trop grands.";
+        text = translate("SiteRoutes", "En-têtes trop grands.");
         break;
     case 503:
-        text = "Trop de connexions, réessayez dans un instant.";
+        text = translate("SiteRoutes", "Trop de connexions, réessayez dans un instant.");
         break;
     default:
-        text = "Erreur.";
+        text = translate("SiteRoutes", "Erreur.");
         break;
     }
-    std::string body = "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\">"
-                       "<title>Erreur " +
-        std::to_string(status) + "</title></head><body><p>" + htmlEscape(text) +
-        "</p><p><a href=\"/\">Retour</a></p></body></html>\n";
+    std::string body = "<!DOCTYPE html>\n<html lang=\"" + htmlEscape(translate("PageShell", "fr")) +
+        "\"><head><meta charset=\"utf-8\"><title>" +
+        htmlEscape(fillText(translate("SiteRoutes", "Erreur %1"), {std::to_string(status)})) +
+        "</title></head><body><p>" + htmlEscape(text) + "</p><p><a href=\"/\">" +
+        htmlEscape(translate("SiteRoutes", "Retour")) + "</a></p></body></html>\n";
     return {status, kHtml, std::move(body)};
 }
 

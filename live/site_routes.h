@@ -30,7 +30,7 @@ inline constexpr std::size_t kMaxRequestHeaderBytes = 8192;
 std::optional<WebResponse> refuseRequest(std::string_view method, std::string_view target,
     std::size_t headerBytes, std::size_t bodyBytes);
 
-// The French error page of a status.
+// The error page of a status, in the official's language.
 WebResponse errorResponse(int status);
 
 // What the site holds at the moment of a request.

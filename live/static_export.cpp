@@ -2,6 +2,7 @@
 
 #include "live/page_shell.h"
 #include "live/site_pages.h"
+#include "services/translate.h"
 
 #include <fstream>
 
@@ -34,7 +35,8 @@ bool writeStaticPages(
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        error = "impossible de créer le dossier " + folder.string();
+        error = fillText(
+            translate("StaticExport", "impossible de créer le dossier %1"), {folder.string()});
         return false;
     }
     for (const ExportedPage& page : pages) {
@@ -43,7 +45,8 @@ bool writeStaticPages(
         out.write(page.content.data(), static_cast<std::streamsize>(page.content.size()));
         out.close();
         if (!out) {
-            error = "impossible d'écrire le fichier " + path.string();
+            error = fillText(
+                translate("StaticExport", "impossible d'écrire le fichier %1"), {path.string()});
             return false;
         }
     }

@@ -19,7 +19,7 @@ struct ExportedPage {
 std::vector<ExportedPage> staticPages(const RaceSite& site);
 
 // Writes the pages into `folder` (created when missing). On failure, the
-// French reason in `error`.
+// reason in `error`.
 bool writeStaticPages(const std::vector<ExportedPage>& pages, const std::filesystem::path& folder,
     std::string& error);
 

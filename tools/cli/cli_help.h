@@ -14,8 +14,8 @@ namespace ksycli {
 struct CommandHelp {
     std::string_view name;
     std::string_view synopsis; // the arguments after the command's name
-    std::string_view summary; // one line
-    std::string_view details; // options, one a line
+    const char* summary; // one line, French (shown in the chosen language)
+    const char* details; // options, one a line
 };
 
 const std::vector<CommandHelp>& commandHelps();

@@ -1,6 +1,7 @@
 #include "tools/cli/exchange_check.h"
 
 #include "race/run_entry.h"
+#include "services/translate.h"
 
 #include <charconv>
 #include <cstdint>
@@ -15,11 +16,11 @@ constexpr std::int64_t kLongestMs = 48LL * 3600000;
 std::optional<std::string> notText(std::string_view bytes)
 {
     if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return "fichier vide";
+        return ksy::translate("CliChecks", "fichier vide");
     for (const char c : bytes) {
         const auto u = static_cast<unsigned char>(c);
         if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F)
-            return "fichier binaire, pas un fichier de résultats";
+            return ksy::translate("CliChecks", "fichier binaire, pas un fichier de résultats");
     }
     return std::nullopt;
 }
@@ -51,20 +52,24 @@ std::optional<std::int64_t> number(std::string_view text)
 std::optional<std::string> badRun(
     const std::vector<std::string_view>& f, std::size_t at, bool withStart, int lineNumber)
 {
-    const std::string where = "ligne " + std::to_string(lineNumber) + " : ";
+    const auto where = [lineNumber](const std::string& why) {
+        return ksy::fillText(
+            ksy::translate("CliChecks", "ligne %1 : %2"), {std::to_string(lineNumber), why});
+    };
     const auto count = at < f.size() ? number(f[at]) : std::nullopt;
     if (!count || *count < 0 || *count > ksy::kMaxLaps)
-        return where + "nombre de passages hors de 0 à " + std::to_string(ksy::kMaxLaps);
+        return where(ksy::fillText(ksy::translate("CliChecks", "nombre de passages hors de 0 à %1"),
+            {std::to_string(ksy::kMaxLaps)}));
     const std::size_t totals = static_cast<std::size_t>(*count) + (withStart ? 1 : 0);
     if (f.size() < at + 1 + totals)
-        return where + "il manque des temps de passage";
+        return where(ksy::translate("CliChecks", "il manque des temps de passage"));
     std::int64_t previous = 0;
     for (std::size_t k = 0; k < totals; ++k) {
         const auto t = number(f[at + 1 + k]);
         if (!t || *t < 0 || *t > kLongestMs)
-            return where + "temps de passage invalide";
+            return where(ksy::translate("CliChecks", "temps de passage invalide"));
         if (*t < previous)
-            return where + "temps de passage qui reviennent en arrière";
+            return where(ksy::translate("CliChecks", "temps de passage qui reviennent en arrière"));
         previous = *t;
     }
     return std::nullopt;
@@ -89,14 +94,16 @@ std::optional<std::string> badHeatDetail(std::string_view bytes)
         return bad;
     const std::vector<std::string_view> all = lines(bytes);
     if (fields(all[0]).empty())
-        return std::string("ligne 1 : mode de classement absent");
+        return ksy::fillText(ksy::translate("CliChecks", "ligne %1 : %2"),
+            {"1", ksy::translate("CliChecks", "mode de classement absent")});
     int slots = 0;
     for (std::size_t i = 1; i < all.size(); ++i) {
         const std::vector<std::string_view> f = fields(all[i]);
         if (f.empty())
             continue;
         if (++slots > ksy::kSlotCount)
-            return "plus de " + std::to_string(ksy::kSlotCount) + " pilotes";
+            return ksy::fillText(ksy::translate("CliChecks", "plus de %1 pilotes"),
+                {std::to_string(ksy::kSlotCount)});
         if (auto bad = badRun(f, 1, false, static_cast<int>(i) + 1))
             return bad;
     }

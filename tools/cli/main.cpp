@@ -9,16 +9,19 @@
 //   (nothing printed on stdout).
 // kestrametrix-cli ranking | global RACE ...: see ranking_commands.h.
 // kestrametrix-cli help, or COMMAND --help: see cli_help.h.
+// --lang fr|en, anywhere: the language it speaks (see cli_language.h).
 #include "board_png.h"
 #include "cli_help.h"
-#include "participant_commands.h"
-#include "pilot_commands.h"
-#include "publish.h"
+#include "cli_language.h"
 #include "display/board_sources.h"
 #include "display/display_settings.h"
+#include "participant_commands.h"
+#include "pilot_commands.h"
+#include "platform/shipped_data.h"
+#include "publish.h"
 #include "ranking_commands.h"
 #include "result_commands.h"
-#include "platform/shipped_data.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/work_folder.h"
 #include "timing/heat_journal_replay.h"
@@ -184,6 +187,17 @@ int run(const Arguments& args, const ksy::HeatScenario& scenario,
 
 int main(int argc, char** argv)
 {
+    std::string badLanguage;
+    const std::optional<ksy::InterfaceLanguage> language =
+        ksycli::takeLanguageOption(argc, argv, badLanguage);
+    if (!language) {
+        std::cerr << "kestrametrix-cli: "
+                  << ksy::fillText(ksy::translate("CliMain", "langue inconnue : %1 (fr ou en)"),
+                         {badLanguage})
+                  << "\n";
+        return 2;
+    }
+    ksycli::installCliLanguage(*language);
     if (const std::optional<int> status = ksycli::answerHelp(argc, argv))
         return *status;
     if (argc >= 2 && ksy::cli::isRankingCommand(argv[1]))

@@ -6,6 +6,7 @@
 #include "databases/pilot_import.h"
 #include "databases/pilot_sheet.h"
 #include "platform/folder_lock.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/sheets/sheet_table.h"
 #include "storage/work_folder.h"
@@ -77,20 +78,28 @@ int importPilotsCommand(const Options& o)
         return fail(2, o.file + " : " + read.error);
     const ksy::ColumnChoice columns = ksy::matchColumns(*read.table);
     if (!columns.hasName())
-        return fail(2, o.file + " : aucune colonne de nom (« Nom », « Nom complet », « Name », "
-                                "« Full name »...) ; rien n'est importé.");
+        return fail(2,
+            ksy::fillText(ksy::translate("CliPilots",
+                              "%1 : aucune colonne de nom (« Nom », « Nom complet », « Name », "
+                              "« Full name »...) ; rien n'est importé."),
+                {o.file}));
     const std::filesystem::path root = workFolder(o);
     std::error_code ec;
     if (!std::filesystem::is_directory(root, ec) &&
         (o.workdir || !std::filesystem::create_directories(root, ec)))
-        return fail(2, "le dossier de travail " + shown(root) + " n'existe pas");
+        return fail(2,
+            ksy::fillText(ksy::translate("CliPilots", "le dossier de travail %1 n'existe pas"),
+                {shown(root)}));
     // The program running on the folder would write its own table over ours.
     std::unique_ptr<ksy::FolderLock> lock;
     if (!o.dryRun) {
         lock = ksy::FolderLock::acquire(root);
         if (lock->status() == ksy::FolderLock::Status::HeldByOther)
-            return fail(1, "Kestrametrix est lancé sur le dossier de travail " + shown(root) +
-                    " : importez depuis « Base de données » → « Pilotes » ; rien n'est écrit.");
+            return fail(1,
+                ksy::fillText(ksy::translate("CliPilots",
+                                  "Kestrametrix est lancé sur le dossier de travail %1 : importez "
+                                  "depuis « Base de données » → « Pilotes » ; rien n'est écrit."),
+                    {shown(root)}));
     }
     const ksy::WorkFolder folder(root);
     const auto file = folder.file(ksy::kPilotFile);
@@ -98,8 +107,9 @@ int importPilotsCommand(const Options& o)
     if (!loaded.opened && std::filesystem::exists(file, ec))
         return fail(2, ksy::openErrorText("Pilotes"));
     if (loaded.ignored > 0)
-        return fail(2, ksy::ignoredRecordsText(loaded.ignored, ksy::kPilotCapacity, "Pilotes") +
-                ". Rien n'est importé, pour ne pas les perdre.");
+        return fail(2,
+            ksy::ignoredRecordsText(loaded.ignored, ksy::kPilotCapacity, "Pilotes") +
+                ksy::translate("CliPilots", ". Rien n'est importé, pour ne pas les perdre."));
     if (!loaded.refused.empty())
         std::cerr << "kestrametrix-cli: "
                   << ksy::refusedNamesText("Pilotes", loaded.refused) << "\n";
@@ -111,7 +121,8 @@ int importPilotsCommand(const Options& o)
     for (const auto& row : import.rows)
         for (const auto& line : ksy::importReportLines(row))
             std::cout << line << "\n";
-    std::cout << ksy::importSummary(import) << (o.dryRun ? " (essai : rien n'est écrit)" : "")
+    std::cout << ksy::importSummary(import)
+              << (o.dryRun ? ksy::translate("CliPilots", " (essai : rien n'est écrit)") : "")
               << "\n";
     std::cout.flush();
     if (!o.dryRun && (import.added > 0 || import.updated > 0) &&
@@ -128,7 +139,9 @@ int exportPilotsCommand(const Options& o)
         return fail(2, ksy::openErrorText("Pilotes"));
     if (!ksy::writeSheetFile(fromUtf8(o.file), ksy::pilotSheet(loaded.records)))
         return fail(1, ksy::sheetWriteFailure(o.file));
-    std::cout << loaded.records.size() << " pilotes écrits dans " << o.file << "\n";
+    std::cout << ksy::fillText(ksy::translate("CliPilots", "%1 pilotes écrits dans %2"),
+                     {std::to_string(loaded.records.size()), o.file})
+              << "\n";
     return 0;
 }
 

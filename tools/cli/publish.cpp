@@ -2,6 +2,7 @@
 
 #include "live/race_site.h"
 #include "live/static_export.h"
+#include "services/translate.h"
 
 #include <filesystem>
 #include <fstream>
@@ -27,14 +28,21 @@ int runPublish(int argc, char** argv)
     }
     std::ifstream in(pathOf(argv[2]), std::ios::binary);
     if (!in) {
-        std::cerr << "kestrametrix-cli: impossible de lire la course " << argv[2] << "\n";
+        std::cerr << "kestrametrix-cli: "
+                  << ksy::fillText(
+                         ksy::translate("CliPublish", "impossible de lire la course %1"), {argv[2]})
+                  << "\n";
         return 2;
     }
     const std::string bytes {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     ksy::RaceSite site = ksy::readRaceSite(bytes);
     ksy::readStoredRankings(pathOf(argv[2]), site);
     if (site.categories.empty()) {
-        std::cerr << "kestrametrix-cli: " << argv[2] << " n'est pas un fichier de course\n";
+        std::cerr << "kestrametrix-cli: "
+                  << ksy::fillText(
+                         ksy::translate("CliPublish", "%1 n'est pas un fichier de course"),
+                         {argv[2]})
+                  << "\n";
         return 2;
     }
     std::string error;
@@ -43,6 +51,8 @@ int runPublish(int argc, char** argv)
         std::cerr << "kestrametrix-cli: " << error << "\n";
         return 1;
     }
-    std::cout << pages.size() << " fichiers écrits dans " << argv[4] << "\n";
+    std::cout << ksy::fillText(ksy::translate("CliPublish", "%1 fichiers écrits dans %2"),
+                     {std::to_string(pages.size()), argv[4]})
+              << "\n";
     return 0;
 }

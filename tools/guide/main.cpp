@@ -15,14 +15,18 @@
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// Width of the text column in the document's units (points at 72 dpi here).
-// The text column of an A4 page with 20 mm margins, in the layout units of a
-// printed document (96 per inch): 170 mm, less the document margins.
-constexpr double kTextWidth = 600.0;
+// The width of the text column of an A4 page with 20 mm margins, in the
+// layout units of the printed document (measured on the printed guide: wider
+// pictures run past the right margin).
+constexpr double kTextWidth = 500.0;
+// A picture never takes more than about two thirds of a page's height (a
+// phone's screen is tall and narrow).
+constexpr double kMaxHeight = 560.0;
 
 void fitImages(QTextDocument& doc)
 {
@@ -37,10 +41,16 @@ void fitImages(QTextDocument& doc)
             const QImage picture = resource.value<QImage>();
             if (picture.isNull())
                 continue;
-            // Screenshots are wide: show them at the text width, in proportion.
-            const double width = std::min<double>(kTextWidth, picture.width());
+            // Screenshots are wide: show them at the text width, in proportion,
+            // and tall ones at the height they may take.
+            double width = std::min<double>(kTextWidth, picture.width());
+            double height = width * picture.height() / picture.width();
+            if (height > kMaxHeight) {
+                width *= kMaxHeight / height;
+                height = kMaxHeight;
+            }
             image.setWidth(width);
-            image.setHeight(width * picture.height() / picture.width());
+            image.setHeight(height);
             QTextCursor cursor(&doc);
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
@@ -75,7 +85,9 @@ int main(int argc, char** argv)
     fitImages(doc);
 
     QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
-    pdf.setTitle(QStringLiteral("Kestrametrix Sand Yachting - Guide"));
+    // The title of the guide is its first line (a "# " heading).
+    pdf.setTitle(doc.begin().text().isEmpty() ? QStringLiteral("Kestrametrix Sand Yachting - Guide")
+                                              : doc.begin().text());
     pdf.setCreator(QStringLiteral("Kestrametrix Sand Yachting"));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
         QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
