@@ -1,5 +1,6 @@
 #include "app/race_file_commands.h"
 
+#include "results/race_file_heats.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
 
@@ -167,6 +168,8 @@ void RaceFileCommands::loadRaceFile(const std::string& chosenUtf8)
     view_.resetBoard();
     if (!ksy::loadRace(workingRaceFile(folder_), race_))
         prompts_.error(std::string(kCannotOpenRaceFile));
+    else if (const auto missing = missingHeatsText(workingRaceFile(folder_), race_))
+        prompts_.message("Kestrametrix", *missing, PromptIcon::Exclamation);
     view_.rebuildTree();
 }
 

@@ -1,6 +1,7 @@
 #include "session/heat_session.h"
 
 #include "planning/starting_grid.h"
+#include "results/race_file_heats.h"
 #include "storage/encoding.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"
@@ -183,6 +184,10 @@ LoadedHeat HeatSession::load(const Race& race, int selectionCode, TransponderMod
     // official runs it again or changes it.
     if (read == HeatResultRead::Damaged)
         prompts.error(heatDamagedText(sectionTitle_, fault));
+    // Run, by its flag, but its section is gone (a file cut short): nothing
+    // is written for it unless it is run or changed.
+    if (read == HeatResultRead::Absent && race.heatFlags.get(c, heat_.round, heat_.heat) == 1)
+        prompts.message("Kestrametrix", heatMissingText(sectionTitle_), PromptIcon::Exclamation);
     hasResults_ = out.slots.hasResults();
 
     ksy::assignTransponders(out.slots, mode, participants_);
