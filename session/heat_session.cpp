@@ -214,7 +214,10 @@ HeatStoreOutcome HeatSession::storeShownHeat(
     const bool withResults = shown.hasResults();
     out.treeCode = heatSelectionCode(heat_);
     out.treeImage = withResults ? treeimage::HeatWithResults : treeimage::Heat;
-    race.heatFlags.set(heat_.category, heat_.round, heat_.heat, withResults);
+    // The race takes the flag once the file holds it: a heat the disk
+    // refused is not shown as run without its section.
+    HeatFlags flags = race.heatFlags;
+    flags.set(heat_.category, heat_.round, heat_.heat, withResults);
 
     const auto file = workingRaceFile(folder_);
     const RewriteResult section =
@@ -225,7 +228,10 @@ HeatStoreOutcome HeatSession::storeShownHeat(
         return out;
     out.written = true;
 
-    bool opened = writeHeatFlags(file, race.heatFlags, &prompts) != RewriteResult::CannotOpen;
+    const RewriteResult flagsWritten = writeHeatFlags(file, flags, &prompts);
+    bool opened = flagsWritten != RewriteResult::CannotOpen;
+    if (flagsWritten == RewriteResult::Written)
+        race.heatFlags = flags;
     // Dialogs rewrite the header behind the window's back: only the flag
     // changes in what the file holds.
     RaceHeader header;

@@ -72,6 +72,7 @@ TEST_F(WindowFullDisk, AHeatTheDiskRefusedIsKeptShownAgainAndStoredOnceThereIsRo
     // Selected again it shows every lap; left again it is not said twice.
     window->tree().selectCode(13101);
     EXPECT_EQ(lapsShown(), laps);
+    EXPECT_EQ(prompts.boxes.size(), 1u) << prompts.boxes.back().text;
     window->tree().selectCode(10000);
     EXPECT_EQ(boxesSaying(kHeatNotStored), 1);
 
