@@ -79,9 +79,8 @@ void HeatController::loadHeat(int selectionCode)
     run.setOptions(h.options);
     control_.applyTrack();
     // The file lacks the heat that could not be stored: memory shows it.
-    const auto kept = std::find_if(unstored_.begin(), unstored_.end(), [&](const Unstored& u) {
-        return heatSelectionCode(u.session.heat()) == selectionCode;
-    });
+    const auto kept = std::find_if(unstored_.begin(), unstored_.end(),
+        [&](const Unstored& u) { return heatSelectionCode(u.session.heat()) == selectionCode; });
     if (kept != unstored_.end()) {
         session = kept->session;
         run.loadHeat(kept->entries);
@@ -123,18 +122,6 @@ void HeatController::takeBackJournal(const HeatSession& heat, bool stored)
         std::filesystem::remove(keptJournal(heat), ec);
 }
 
-void HeatController::putBackUnstoredJournal()
-{
-    for (const Unstored& u : unstored_) {
-        std::error_code ec;
-        if (std::filesystem::exists(keptJournal(u.session), ec)) {
-            std::filesystem::rename(
-                keptJournal(u.session), u.session.folder().file(kHeatJournalFile), ec);
-            return;
-        }
-    }
-}
-
 bool HeatController::retryUnstored()
 {
     std::vector<Unstored> left;
@@ -168,8 +155,8 @@ bool HeatController::storeShownHeat()
         return earlierStored;
     const HeatRun& run = control_.run();
     HeldPrompts held(services_.prompts);
-    const HeatStoreOutcome o = session.storeShownHeat(
-        window_.mutableRace(), run.entries(), run.state().heatDirty, held);
+    const HeatStoreOutcome o =
+        session.storeShownHeat(window_.mutableRace(), run.entries(), run.state().heatDirty, held);
     if (o.due)
         window_.tree().setImage(o.treeCode, o.treeImage);
     if (o.due && !o.complete) {

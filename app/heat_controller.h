@@ -8,7 +8,8 @@
 // the official is told that it is not stored yet, every later store tries it
 // again first, and selecting it again shows it as it was. Saving refuses a
 // race that lacks it, and a program that ends with it still unstored leaves
-// its start mark, so that the next start recovers it from its journal.
+// its start mark, so that the next start recovers it from its journal
+// (set aside as Private/JournalPassages-<code>.txt when another heat was shown).
 #include "app/app_services.h"
 #include "race/run_entry.h"
 #include "session/heat_session.h"
@@ -40,10 +41,6 @@ public:
     // After the store: no heat shown any more.
     void forgetHeat();
     bool hasUnstoredHeat() const { return !unstored_.empty(); }
-    // At the end of a program that could not store a heat: its journal,
-    // set aside when the store failed, is put back where the next start's
-    // recovery reads it.
-    void putBackUnstoredJournal();
 
 private:
     // Writes the heats kept after a failed store; true when none is left.

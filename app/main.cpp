@@ -23,8 +23,8 @@
 #include "platform/posix_durable_io.h"
 #include "platform/screen_fit.h"
 #include "platform/serial_port.h"
-#include "platform/termination_signals.h"
 #include "platform/shipped_data.h"
+#include "platform/termination_signals.h"
 #include "storage/race_file.h"
 #include "storage/redo_log.h"
 #include "storage/work_folder_seed.h"
@@ -128,7 +128,8 @@ int main(int argc, char** argv)
             endOnSignal();
         QApplication::exit(0);
     });
-    const ksy::SeedResult seeded = ksy::seedWorkFolder(ksy::shippedDataFolder(KSY_DATA_DIR), folder);
+    const ksy::SeedResult seeded =
+        ksy::seedWorkFolder(ksy::shippedDataFolder(KSY_DATA_DIR), folder);
     if (!seeded.ok) {
         std::string names;
         for (const std::string& f : seeded.failed)
@@ -236,11 +237,10 @@ int main(int argc, char** argv)
     // Nothing of this run may be replayed over a race put in place before
     // the next one.
     ksy::forgetRedoLog(ksy::workingRaceFile(folder));
-    // A heat the disk never took stays in its journal: the mark left makes
-    // the next start offer it back.
-    if (heats.hasUnstoredHeat())
-        heats.putBackUnstoredJournal();
-    else
+    // A heat the disk never took stays in its journal (set aside under its
+    // code when another heat was shown): the mark left makes the next start
+    // offer it back.
+    if (!heats.hasUnstoredHeat())
         ksy::clearRunningMark(folder);
     return status;
 }

@@ -104,8 +104,11 @@ MainWindow::MainWindow(WorkFolder folder, AppServices services, QSize screenSize
     tree_ = new RaceTreeView(folder_, client_);
     connect(tree_, &RaceTreeView::categoryRenamed, this, &MainWindow::onCategoryRenamed);
     connect(tree_, &RaceTreeView::selectionChanging, this, [this](int) {
+        // A heat the disk refused is said in its own words, which cover the
+        // selection written with it.
+        if (!storeShownHeat())
+            headerWriteTold_ = true;
         treeNotification();
-        storeShownHeat();
     });
     connect(tree_, &RaceTreeView::selectionChangedTo, this, &MainWindow::onSelectionChanged);
     connect(tree_, &RaceTreeView::categoryExpanded, this, [this](int) {
@@ -419,9 +422,31 @@ bool MainWindow::treeNotification()
     race_.header = header;
     if (const int code = tree_->selectedCode(); code != 0)
         race_.header.selection = code;
-    if (!writeRaceHeader(file, race_.header))
-        services_.prompts.error(std::string(kCannotOpenRaceFile));
+    writeSelection(header.selection);
     return true;
+}
+
+bool MainWindow::writeSelection(int inFile)
+{
+    if (writeRaceHeader(workingRaceFile(folder_), race_.header)) {
+        headerUnwritten_ = false;
+        // Only a write that changed the file shows the disk takes writes
+        // again; the same bytes written again cost no room.
+        if (inFile != race_.header.selection)
+            headerWriteTold_ = false;
+        return true;
+    }
+    // The file opened a moment ago: its write failed (a full disk). Said
+    // once until a write goes through; every selection and store retries it.
+    headerUnwritten_ = true;
+    if (!headerWriteTold_)
+        services_.prompts.error(
+            tr("Erreur: la sélection n'est pas encore enregistrée dans la course (impossible "
+               "d'écrire le fichier Course, disque plein ?). Elle sera enregistrée de nouveau "
+               "au prochain enregistrement.")
+                .toStdString());
+    headerWriteTold_ = true;
+    return false;
 }
 
 ContextMenu MainWindow::treeContextMenuNow() const
@@ -547,6 +572,16 @@ void MainWindow::rebuildTree()
 
 bool MainWindow::storeShownHeat()
 {
+    // The selection the disk refused is written again first.
+    if (headerUnwritten_) {
+        RaceHeader header;
+        if (readRaceHeader(workingRaceFile(folder_), header)) {
+            const int inFile = header.selection;
+            header.selection = race_.header.selection;
+            race_.header = header;
+            writeSelection(inFile);
+        }
+    }
     return !storeHeat_ || storeHeat_();
 }
 

@@ -151,6 +151,10 @@ private:
     // Every tree notification first re-reads the header and writes the
     // selection back; false when the file could not be read.
     bool treeNotification();
+    // The header with the selection, written over the file that holds the
+    // selection inFile; a failure is said once and the write retried by the
+    // next selection or store.
+    bool writeSelection(int inFile);
     void onCategoryRenamed(int code, const QString& text);
     void onSelectionChanged(int code);
     void addCategory();
@@ -183,6 +187,8 @@ private:
     std::function<bool(int)> locked_;
     QSize screen_;
     bool crashCopyMade_ = false;
+    bool headerUnwritten_ = false; // the disk refused the last selection
+    bool headerWriteTold_ = false; // and that was said
     bool previousRaceKept_ = false;
     std::function<bool(const QString&)> openDocument_;
     QTimer timer_;

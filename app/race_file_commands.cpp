@@ -1,7 +1,9 @@
 #include "app/race_file_commands.h"
 
+#include "results/race_file_heats.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
+#include "storage/redo_log.h"
 
 #include <fstream>
 #include <iterator>
@@ -123,6 +125,14 @@ bool RaceFileCommands::untouchedNewRace() const
     return bytes == newRaceFileBytes();
 }
 
+void RaceFileCommands::sayRedoLogDropped()
+{
+    // Unfinished writes of the race being replaced are finished on it first;
+    // records that did not belong to it are dropped, and said.
+    if (const std::string notice = takeRedoLogNotice(); !notice.empty())
+        prompts_.message("Kestrametrix", notice, PromptIcon::Exclamation);
+}
+
 void RaceFileCommands::newRace()
 {
     const Answer answer = prompts_.askYesNoCancel(kQuestionTitle, kNewRaceQuestion);
@@ -132,7 +142,9 @@ void RaceFileCommands::newRace()
         return;
     setName({});
     view_.resetBoard();
-    if (!createNewRaceFile(workingRaceFile(folder_), race_))
+    const bool created = createNewRaceFile(workingRaceFile(folder_), race_);
+    sayRedoLogDropped();
+    if (!created)
         prompts_.error(std::string(kCannotOpenRaceFile));
     view_.rebuildTree();
 }
@@ -158,7 +170,9 @@ void RaceFileCommands::loadRaceFile(const std::string& chosenUtf8)
         prompts_.askYesNo(kQuestionTitle, kLoadRaceQuestion) == Answer::Yes &&
         !saveBeforeReplacing())
         return;
-    if (!loadIntoWorkingRace(folder_, fromUtf8(chosenUtf8))) {
+    const bool loaded = loadIntoWorkingRace(folder_, fromUtf8(chosenUtf8));
+    sayRedoLogDropped();
+    if (!loaded) {
         // The working race is untouched: keep showing it under its own name.
         prompts_.error(std::string(kCannotOpenRaceFile) + ": " + chosenUtf8);
         return;
@@ -167,6 +181,8 @@ void RaceFileCommands::loadRaceFile(const std::string& chosenUtf8)
     view_.resetBoard();
     if (!ksy::loadRace(workingRaceFile(folder_), race_))
         prompts_.error(std::string(kCannotOpenRaceFile));
+    else if (const auto missing = missingHeatsText(workingRaceFile(folder_), race_))
+        prompts_.message("Kestrametrix", *missing, PromptIcon::Exclamation);
     view_.rebuildTree();
 }
 

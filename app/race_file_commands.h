@@ -84,6 +84,8 @@ public:
     std::string savePreset() const;
 
 private:
+    // What the redo log of the race replaced had to say, once.
+    void sayRedoLogDropped();
     // The save offered before the race is replaced. False when a copy failed:
     // the race must then not be replaced, it would be lost.
     bool saveBeforeReplacing();

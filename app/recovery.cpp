@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 namespace ksy {
 namespace {
@@ -30,9 +32,10 @@ std::string fileText(const std::filesystem::path& file)
 // The journal's heat replayed. Lines the disk tore are passed over and
 // named in `damage`; the reason in one French sentence when the journal
 // names other pilots than the heat shown.
-std::string replayInto(const WorkFolder& folder, RaceControl& control, std::string& damage)
+std::string replayInto(const WorkFolder& folder, const std::filesystem::path& journal,
+    RaceControl& control, std::string& damage)
 {
-    ScenarioParse parsed = parseHeatJournal(fileText(folder.file(kHeatJournalFile)));
+    ScenarioParse parsed = parseHeatJournal(fileText(journal));
     if (!parsed.scenario)
         return kRecoveryPilotsDiffer;
     damage = journalDamageText(parsed.damaged);
@@ -57,6 +60,66 @@ std::string replayInto(const WorkFolder& folder, RaceControl& control, std::stri
     control.run().loadHeat(replayed);
     control.repaint();
     return {};
+}
+
+// The texts name the main journal; a journal set aside is named instead.
+std::string naming(std::string text, const WorkFolder& folder, const std::filesystem::path& journal)
+{
+    const std::string main(kHeatJournalFile);
+    const std::string shown = "Private/" + journal.filename().string();
+    if (journal != folder.file(kHeatJournalFile))
+        if (const auto at = text.find(main); at != std::string::npos)
+            text.replace(at, main.size(), shown);
+    return text;
+}
+
+// The journals of heats whose store failed, set aside while another heat
+// was shown, that no recovery took yet, by heat code.
+std::vector<std::pair<int, std::filesystem::path>> journalsSetAside(const WorkFolder& folder)
+{
+    std::vector<std::pair<int, std::filesystem::path>> out;
+    std::error_code ec;
+    const std::string prefix = "JournalPassages-";
+    for (const auto& entry :
+        std::filesystem::directory_iterator(folder.file(kHeatJournalFile).parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(prefix, 0) != 0 || entry.path().extension() != ".txt")
+            continue;
+        const int code = std::atoi(name.c_str() + prefix.size());
+        const JournalState j = readJournalState(entry.path());
+        if (code > 0 && j.started && !j.recovered && !j.erased)
+            out.emplace_back(code, entry.path());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// The journal's heat shown and replayed, then stored. `mayBeStored`: a heat
+// that ended may have reached the race before the program died.
+void recoverHeat(MainWindow& window, RaceControl& control, HeatController& heats,
+    const WorkFolder& folder, Prompts& prompts, int code, const std::filesystem::path& journal,
+    bool mayBeStored)
+{
+    window.tree().selectCode(code);
+    if (!control.session().showsHeat() || heatSelectionCode(control.session().heat()) != code)
+        heats.loadHeat(code);
+    if (mayBeStored && control.session().hasResults())
+        return;
+    if (!control.session().showsHeat()) {
+        prompts.message(
+            kRecoveryTitle, naming(kRecoveryHeatMissing, folder, journal), PromptIcon::Exclamation);
+        return;
+    }
+    std::string damage;
+    if (const std::string refused = replayInto(folder, journal, control, damage);
+        !refused.empty()) {
+        prompts.message(kRecoveryTitle, naming(refused, folder, journal), PromptIcon::Exclamation);
+        return;
+    }
+    if (!damage.empty())
+        prompts.message(kRecoveryTitle, damage, PromptIcon::Exclamation);
+    // Stored now: a second crash before the heat is left must not lose it.
+    heats.storeShownHeat();
 }
 
 } // namespace
@@ -92,8 +155,12 @@ void clearRunningMark(const WorkFolder& folder)
 
 JournalState readJournalState(const WorkFolder& folder)
 {
+    return readJournalState(folder.file(kHeatJournalFile));
+}
+
+JournalState readJournalState(const std::filesystem::path& file)
+{
     JournalState state;
-    const auto file = folder.file(kHeatJournalFile);
     if (!std::filesystem::exists(file))
         return state;
     std::istringstream in(fileText(file));
@@ -122,8 +189,12 @@ bool unfinishedJournal(const WorkFolder& folder)
 
 void markJournalRecovered(const WorkFolder& folder)
 {
-    std::ofstream(folder.file(kHeatJournalFile), std::ios::binary | std::ios::app)
-        << kJournalRecoveredLine << '\n';
+    markJournalRecovered(folder.file(kHeatJournalFile));
+}
+
+void markJournalRecovered(const std::filesystem::path& journal)
+{
+    std::ofstream(journal, std::ios::binary | std::ios::app) << kJournalRecoveredLine << '\n';
 }
 
 void offerRecovery(MainWindow& window, RaceControl& control, HeatController& heats,
@@ -134,14 +205,19 @@ void offerRecovery(MainWindow& window, RaceControl& control, HeatController& hea
     // A heat that ended may have died before its result was stored (or
     // inside the store): after a crash its journal is looked at too.
     const bool heatToTake = j.started && !j.recovered && !j.erased && (!j.ended || crashed);
+    // Heats the disk refused, whose journals were set aside while another
+    // heat was shown: the race lacks them.
+    const auto setAside = journalsSetAside(folder);
     const auto crashCopy = folder.file(kCrashRaceFile);
-    if (!(crashed && crashCopyMade) && !heatToTake)
+    if (!(crashed && crashCopyMade) && !heatToTake && setAside.empty())
         return;
     const bool yes = prompts.askYesNo(kRecoveryTitle, kRecoveryQuestion) == Answer::Yes;
     // Asked once: whatever the answer, the next start does not ask again
-    // (the journal stays on disk for kestrametrix-cli replay).
+    // (the journals stay on disk for kestrametrix-cli replay).
     if (heatToTake)
         markJournalRecovered(folder);
+    for (const auto& aside : setAside)
+        markJournalRecovered(aside.second);
     if (!yes)
         return;
     // When the crash copy failed the crashed race is still the working race.
@@ -158,28 +234,13 @@ void offerRecovery(MainWindow& window, RaceControl& control, HeatController& hea
     // "Enregistrer" writes the race back where it came from.
     if (raceTaken && !raceFileName.empty())
         window.raceFiles().restoreName(raceFileName);
+    for (const auto& [code, journal] : setAside)
+        recoverHeat(window, control, heats, folder, prompts, code, journal, false);
     if (!heatToTake)
         return;
     const int code = j.heatCode > 0 ? j.heatCode : window.race().header.selection;
-    window.tree().selectCode(code);
-    if (!control.session().showsHeat())
-        heats.loadHeat(code);
-    // The heat's result reached the race before the program died.
-    if (j.ended && control.session().hasResults())
-        return;
-    if (!control.session().showsHeat()) {
-        prompts.message(kRecoveryTitle, kRecoveryHeatMissing, PromptIcon::Exclamation);
-        return;
-    }
-    std::string damage;
-    if (const std::string refused = replayInto(folder, control, damage); !refused.empty()) {
-        prompts.message(kRecoveryTitle, refused, PromptIcon::Exclamation);
-        return;
-    }
-    if (!damage.empty())
-        prompts.message(kRecoveryTitle, damage, PromptIcon::Exclamation);
-    // Stored now: a second crash before the heat is left must not lose it.
-    heats.storeShownHeat();
+    recoverHeat(
+        window, control, heats, folder, prompts, code, folder.file(kHeatJournalFile), j.ended);
 }
 
 } // namespace ksy

@@ -12,6 +12,7 @@
 #include "services/prompts.h"
 #include "storage/work_folder.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -54,12 +55,13 @@ struct JournalState {
     int heatCode = 0; // the heat's race tree code; 0 when not written
 };
 JournalState readJournalState(const WorkFolder& folder);
+JournalState readJournalState(const std::filesystem::path& journal);
 // A journal of a heat that was armed or running when the program died, not
 // yet taken back.
 bool unfinishedJournal(const WorkFolder& folder);
 // Marks the journal as dealt with by a recovery.
 void markJournalRecovered(const WorkFolder& folder);
-
+void markJournalRecovered(const std::filesystem::path& journal);
 
 // Asks and recovers. crashCopyMade: the previous working race was just kept
 // as the crash copy; raceFileName: the name it had (markedRaceFileName).

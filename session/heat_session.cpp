@@ -1,6 +1,7 @@
 #include "session/heat_session.h"
 
 #include "planning/starting_grid.h"
+#include "results/race_file_heats.h"
 #include "storage/encoding.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"
@@ -183,6 +184,10 @@ LoadedHeat HeatSession::load(const Race& race, int selectionCode, TransponderMod
     // official runs it again or changes it.
     if (read == HeatResultRead::Damaged)
         prompts.error(heatDamagedText(sectionTitle_, fault));
+    // Run, by its flag, but its section is gone (a file cut short): nothing
+    // is written for it unless it is run or changed.
+    if (read == HeatResultRead::Absent && race.heatFlags.get(c, heat_.round, heat_.heat) == 1)
+        prompts.message("Kestrametrix", heatMissingText(sectionTitle_), PromptIcon::Exclamation);
     hasResults_ = out.slots.hasResults();
 
     ksy::assignTransponders(out.slots, mode, participants_);
@@ -209,7 +214,10 @@ HeatStoreOutcome HeatSession::storeShownHeat(
     const bool withResults = shown.hasResults();
     out.treeCode = heatSelectionCode(heat_);
     out.treeImage = withResults ? treeimage::HeatWithResults : treeimage::Heat;
-    race.heatFlags.set(heat_.category, heat_.round, heat_.heat, withResults);
+    // The race takes the flag once the file holds it: a heat the disk
+    // refused is not shown as run without its section.
+    HeatFlags flags = race.heatFlags;
+    flags.set(heat_.category, heat_.round, heat_.heat, withResults);
 
     const auto file = workingRaceFile(folder_);
     const RewriteResult section =
@@ -220,7 +228,10 @@ HeatStoreOutcome HeatSession::storeShownHeat(
         return out;
     out.written = true;
 
-    bool opened = writeHeatFlags(file, race.heatFlags, &prompts) != RewriteResult::CannotOpen;
+    const RewriteResult flagsWritten = writeHeatFlags(file, flags, &prompts);
+    bool opened = flagsWritten != RewriteResult::CannotOpen;
+    if (flagsWritten == RewriteResult::Written)
+        race.heatFlags = flags;
     // Dialogs rewrite the header behind the window's back: only the flag
     // changes in what the file holds.
     RaceHeader header;

@@ -60,6 +60,39 @@ void readParticipantNames(CharSource& in, int category, ParticipantNames& names)
     }
 }
 
+// The header's numbers a race can hold. The reader keeps within them, so a
+// count beyond them would be read as another race, refused later for a
+// section it never had: the first number out of range is named instead.
+std::optional<std::string> headerFault(CharSource& in)
+{
+    in.rewind();
+    FieldReader r(in);
+    int selection = 0;
+    int count = 0;
+    r.readInt(selection);
+    r.readInt(count);
+    const auto outOfRange = [](std::string_view what, int value, int most) {
+        return "ligne 1 : " + std::string(what) + " " + std::to_string(value) +
+            " hors limites (0 à " + std::to_string(most) + ")";
+    };
+    if (count < 0 || count > kMaxCategories)
+        return outOfRange("nombre de catégories", count, kMaxCategories);
+    for (int c = 1; c <= count; ++c) {
+        r.readText(kCategoryNameWidth);
+        int values[6] = {};
+        for (int& v : values)
+            r.readInt(v);
+        const std::string of = " de la catégorie " + std::to_string(c);
+        if (values[0] < 0 || values[0] > kMaxParticipants)
+            return outOfRange("nombre de participants" + of, values[0], kMaxParticipants);
+        if (values[3] < 0 || values[3] > kMaxRounds)
+            return outOfRange("nombre de manches" + of, values[3], kMaxRounds);
+        if (values[4] < 0 || values[4] > kMaxHeatsPerRound)
+            return outOfRange("nombre de séries par manche" + of, values[4], kMaxHeatsPerRound);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void readRaceHeader(CharSource& in, RaceHeader& header)
@@ -196,11 +229,11 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
     const int digit = sign ? f->get() : first;
     if (digit < '0' || digit > '9')
         return refused("la première ligne ne commence pas par un nombre");
+    if (const auto fault = headerFault(*f))
+        return refused(*fault);
     RaceHeader header;
     readRaceHeader(*f, header);
     const int count = header.categories.count;
-    if (count > kMaxCategories)
-        return refused("nombre de catégories hors limites");
     if (!findSectionBody(*f, heatFlagsTitle()))
         return f->failed() ? unreadable : refused(cp1252ToUtf8(heatFlagsTitle()) + " introuvable");
     for (int c = 1; c <= count; ++c) {

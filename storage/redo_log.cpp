@@ -284,9 +284,10 @@ bool writeThroughRedoLog(
     return true;
 }
 
-bool settleRedoLog(const std::filesystem::path& file)
+namespace {
+
+bool settleLocked(const std::filesystem::path& file)
 {
-    std::lock_guard lock(mutex);
     const auto log = redoLogPath(file);
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(log, ec);
@@ -338,6 +339,14 @@ bool settleRedoLog(const std::filesystem::path& file)
     return emptyLog(file, log);
 }
 
+} // namespace
+
+bool settleRedoLog(const std::filesystem::path& file)
+{
+    std::lock_guard lock(mutex);
+    return settleLocked(file);
+}
+
 bool forgetRedoLog(const std::filesystem::path& file)
 {
     std::lock_guard lock(mutex);
@@ -346,6 +355,11 @@ bool forgetRedoLog(const std::filesystem::path& file)
     const std::uintmax_t size = std::filesystem::file_size(log, ec);
     if (ec || size == 0)
         return true;
+    // Records another run left are finished on their own file (or dropped,
+    // and said, when they do not belong to it) before the file goes: a log
+    // is never thrown away unread. One that cannot be replayed is kept.
+    if (const auto left = leftSize.find(key(file)); left == leftSize.end() || left->second != size)
+        return settleLocked(file);
     if (std::filesystem::exists(file, ec) && !durableIo().syncFile(file))
         return false;
     return emptyLog(file, log);

@@ -1,5 +1,8 @@
 #include "app/race_file_commands.h"
+#include "storage/durable_io.h"
+#include "storage/file_stream.h"
 #include "storage/race_file.h"
+#include "storage/redo_log.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -277,4 +280,46 @@ TEST_F(RaceFileCommandsTest, QuittingSavesANamedRaceWithoutADialog)
 }
 
 } // namespace
+TEST_F(RaceFileCommandsTest, ALogLeftBesideTheReplacedRaceIsSaidOnceAndNeverReachesTheLoadedOne)
+{
+    const std::string other = readFile(working());
+    const auto chosen = dir.path() / "jour2.race";
+    touchWorkingRace("Jour 2");
+    std::filesystem::copy_file(working(), chosen);
+    const std::string loaded = readFile(chosen);
+    writeFile(working(), other);
+    {
+        const auto scratch = dir.path() / "autre" / "Course.race";
+        std::filesystem::create_directories(scratch.parent_path());
+        writeFile(scratch, std::string(4000, 'x'));
+        auto f = FileStream::open(scratch, OpenMode::Update);
+        ASSERT_TRUE(f);
+        // Left in the log by a flush that fails, then moved beside the
+        // working race.
+        struct FlushFails : DurableIo {
+            bool syncFile(const std::filesystem::path& p) override
+            {
+                return p.extension() == ".redo";
+            }
+            bool syncFolder(const std::filesystem::path&) override { return true; }
+        } io;
+        installDurableIo(&io);
+        f->seek(100);
+        ASSERT_TRUE(f->write("yyyy"));
+        ASSERT_TRUE(f->close());
+        installDurableIo(nullptr);
+        writeFile(redoLogPath(working()), readFile(redoLogPath(scratch)));
+        forgetRedoLog(scratch);
+    }
+    ASSERT_GT(std::filesystem::file_size(redoLogPath(working())), 8u);
+
+    commands.loadRaceFile(utf8(chosen));
+    int said = 0;
+    for (const auto& box : prompts.boxes)
+        said += box.text.find("le journal des écritures inachevées") != std::string::npos;
+    EXPECT_EQ(said, 1);
+    EXPECT_TRUE(readFile(working()) == loaded);
+    EXPECT_EQ(std::filesystem::file_size(redoLogPath(working())), 0u);
+}
+
 } // namespace ksy

@@ -51,8 +51,7 @@ TEST_F(WindowFullDisk, AHeatTheDiskRefusedIsKeptShownAgainAndStoredOnceThereIsRo
     runFor(5100); // the countdown
     ASSERT_TRUE(control->run().state().running);
     for (const auto& [at, button] : std::vector<std::pair<int, int>> {{1000, 2201}, {1000, 2202},
-             {28000, 2202}, {1000, 2201}, {25000, 2201}, {3000, 2202}})
-    {
+             {28000, 2202}, {1000, 2201}, {25000, 2201}, {3000, 2202}}) {
         runFor(at);
         window->runCommand(button);
     }
@@ -62,15 +61,18 @@ TEST_F(WindowFullDisk, AHeatTheDiskRefusedIsKeptShownAgainAndStoredOnceThereIsRo
     ASSERT_GE(laps, 4);
     prompts.boxes.clear();
 
-    // Left on a full disk: said once, in its own words.
+    // Left on a full disk: said once, in its own words, which cover the
+    // selection the disk refused with it.
     disk.full = true;
     window->tree().selectCode(10000);
     EXPECT_EQ(boxesSaying(kHeatNotStored), 1);
+    EXPECT_EQ(prompts.boxes.size(), 1u) << prompts.boxes.back().text;
     EXPECT_TRUE(heats->hasUnstoredHeat());
 
     // Selected again it shows every lap; left again it is not said twice.
     window->tree().selectCode(13101);
     EXPECT_EQ(lapsShown(), laps);
+    EXPECT_EQ(prompts.boxes.size(), 1u) << prompts.boxes.back().text;
     window->tree().selectCode(10000);
     EXPECT_EQ(boxesSaying(kHeatNotStored), 1);
 
@@ -96,6 +98,34 @@ TEST_F(WindowFullDisk, AHeatTheDiskRefusedIsKeptShownAgainAndStoredOnceThereIsRo
     heats->forgetHeat();
     window->tree().selectCode(13101);
     EXPECT_EQ(lapsShown(), laps);
+}
+
+TEST_F(WindowFullDisk, ASelectionTheDiskRefusedIsSaidOnceAndWrittenOnceThereIsRoom)
+{
+    const std::string said = "Erreur: la sélection n'est pas encore enregistrée";
+    window->tree().selectCode(10000);
+    prompts.boxes.clear();
+    disk.full = true;
+    for (const int code : {13101, 10000, 13101})
+        window->tree().selectCode(code);
+    EXPECT_EQ(boxesSaying(said), 1);
+    EXPECT_EQ(prompts.boxes.size(), 1u) << prompts.boxes.back().text;
+
+    // Room again: the save writes it first, and nothing is said.
+    disk.full = false;
+    const auto saved = dir.path() / "essais.race";
+    files.choices = {saved.string()};
+    window->runCommand(cmd::SaveAs);
+    RaceHeader header;
+    ASSERT_TRUE(readRaceHeader(saved, header));
+    EXPECT_EQ(header.selection, 13101);
+    EXPECT_EQ(prompts.boxes.size(), 1u) << prompts.boxes.back().text;
+
+    // Full again: said again, once.
+    disk.full = true;
+    window->tree().selectCode(10000);
+    window->tree().selectCode(13101);
+    EXPECT_EQ(boxesSaying(said), 2);
 }
 
 } // namespace

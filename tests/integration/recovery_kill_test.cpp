@@ -176,5 +176,39 @@ TEST(Recovery, AHeatStoppedButNotYetStoredComesBackToo)
     expectStoredAsReplayed(readFile(raceFile), first.journal);
 }
 
+TEST(Recovery, AHeatWhoseJournalWasSetAsideComesBackAfterAKill)
+{
+    test::TempDir dir;
+    const auto raceFile = test::buildRaceFile(dir.path(), trio());
+    ASSERT_FALSE(raceFile.empty());
+    const WorkFolder work(dir.path() / "work");
+    const auto sim = test::startScenarioSim(
+        dir.path(), work, test::staggeredPassings(700, 3, 3, 1000, 200, 2500));
+    ASSERT_TRUE(sim->started());
+    const KilledRun first =
+        runAndKill(dir, work, raceFile, *sim, "wait 16000\ncommand 2002\n", true);
+    ASSERT_EQ(passingLines(first.journal), 9) << first.journal;
+
+    // As a store the disk refused leaves it once another heat is shown:
+    // the journal under the heat's code, and a later heat's journal.
+    const auto aside = work.file("Private/JournalPassages-13101.txt");
+    std::filesystem::rename(work.file(kHeatJournalFile), aside);
+    test::writeFile(work.file(kHeatJournalFile), "# heat\t13102\n");
+
+    const test::ScriptedRun second = test::runScripted(work,
+        {"wait 300", "select 13101", "wait 300", "laps", "command 1003", "wait 300", "quit"},
+        sim.get());
+    ASSERT_TRUE(second.finished) << second.errors;
+    EXPECT_NE(second.errors.find("Récupération"), std::string::npos) << second.errors;
+    EXPECT_EQ(second.errors.find("Erreur"), std::string::npos) << second.errors;
+    EXPECT_EQ(lapsBlock(second.errors, 0), first.laps) << second.errors;
+    expectStoredAsReplayed(readFile(raceFile), first.journal);
+    EXPECT_TRUE(readJournalState(aside).recovered);
+
+    const test::ScriptedRun third = test::runScripted(work, {"wait 300", "quit"}, sim.get());
+    ASSERT_TRUE(third.finished) << third.errors;
+    EXPECT_EQ(third.errors.find("Récupération"), std::string::npos) << third.errors;
+}
+
 } // namespace
 } // namespace ksy

@@ -156,6 +156,24 @@ TEST(DamagedRaceFile, FilesThatAreNoRaceAreRefusedByNameAndNothingIsReplaced)
     EXPECT_NE(refusal("nolist.race", working.substr(0, list + 1)).find("ListeParticipants"),
         std::string::npos);
 
+    // Numbers of the header no race can hold are named with their line,
+    // not taken for a section that cannot be found.
+    const auto header = [&](const std::string& from, const std::string& to) {
+        std::string bytes = working;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return refusal("header.race", bytes);
+    };
+    const std::string count = working.substr(0, working.find('\t') + 1);
+    EXPECT_NE(header(count + "1\t", count + "12\t")
+                  .find("(ligne 1 : nombre de catégories 12 "
+                        "hors limites (0 à 9))"),
+        std::string::npos);
+    EXPECT_NE(header(count + "1\t", count + "-1\t").find("catégories -1 hors limites"),
+        std::string::npos);
+    EXPECT_NE(header("CATEGORIE 1\t2\t", "CATEGORIE 1\t900\t")
+                  .find("ligne 1 : nombre de participants de la catégorie 1 900 hors limites"),
+        std::string::npos);
+
     // A folder where a race file should be: an error, not an empty race.
     std::filesystem::create_directory(dir.path() / "dossier.race");
     EXPECT_NE(checkRaceFile(dir.path() / "dossier.race").value_or("").find("impossible de lire"),

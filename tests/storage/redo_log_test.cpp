@@ -170,3 +170,28 @@ TEST(RedoLog, AnAlteredRecordIsDroppedAndSaid)
         left.before);
     EXPECT_EQ(takeRedoLogNotice(), "");
 }
+
+TEST(RedoLog, ALogAnotherRunLeftIsReadBeforeItsFileIsReplaced)
+{
+    ksy::test::TempDir dir;
+    const LeftLog left = leaveRecord(dir.path(), raceBytes(200), kAt, kNew);
+    const auto file = dir.path() / "Course.race";
+
+    // Its own file: the write is finished on it, not thrown away.
+    writeFile(file, left.before);
+    std::filesystem::last_write_time(file, left.dateBefore);
+    writeFile(redoLogPath(file), left.log);
+    EXPECT_TRUE(forgetRedoLog(file));
+    EXPECT_EQ(readFile(file), left.after);
+    EXPECT_EQ(takeRedoLogNotice(), "");
+    EXPECT_EQ(std::filesystem::file_size(redoLogPath(file)), 0u);
+
+    // Another race: untouched, and said.
+    std::string other = raceBytes(200);
+    other.replace(10, 6, "autre ");
+    writeFile(file, other);
+    writeFile(redoLogPath(file), left.log);
+    EXPECT_TRUE(forgetRedoLog(file));
+    EXPECT_EQ(readFile(file), other);
+    EXPECT_NE(takeRedoLogNotice(), "");
+}
