@@ -11,6 +11,7 @@
 // its start mark, so that the next start recovers it from its journal.
 #include "app/app_services.h"
 #include "race/run_entry.h"
+#include "services/translate.h"
 #include "session/heat_session.h"
 
 #include <vector>
@@ -21,10 +22,10 @@ class MainWindow;
 class RaceControl;
 
 // Said when a heat could not be written into the race file.
-inline constexpr const char* kHeatNotStored =
+inline constexpr const char* kHeatNotStored = KSY_TRANSLATE_NOOP("Prompts",
     "Erreur: la série n'est pas encore enregistrée dans la course (impossible d'écrire le "
     "fichier Course, disque plein ?). Elle est gardée et sera enregistrée de nouveau au "
-    "prochain enregistrement.";
+    "prochain enregistrement.");
 
 class HeatController {
 public:
