@@ -624,6 +624,13 @@ to the phones of the local network. It cannot change anything and does not slow 
     </message>
 </context>
 <context>
+    <name>LiveServer</name>
+    <message>
+        <source>Impossible d&apos;ouvrir l&apos;adresse %1:%2 (port déjà utilisé par un autre programme ou adresse absente de ce PC).</source>
+        <translation>Cannot open the address %1:%2 (port already used by another program, or address not on this PC).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Depart</source>
