@@ -5,6 +5,7 @@
 #include "app/demo_race.h"
 #include "app/dialog_commands.h"
 #include "app/heat_controller.h"
+#include "app/heat_title_text.h"
 #include "app/language_dialog.h"
 #include "app/live_results_dialog.h"
 #include "app/menu_table.h"
@@ -295,6 +296,27 @@ TEST(WindowInEnglish, MenusTreeAndStripSpeakEnglishWhileTheCodesStay)
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(start->accessibleName(), "Start");
     EXPECT_EQ(start->toolTip(), "Start");
+}
+
+TEST(WindowInEnglish, TheRunsTitleShowsTheOptionsInWords)
+{
+    const std::string stored =
+        "Durée 00:10 - DEPARTSignalSonore - FINTEMPSSignalSonore - Départ 14/06/2026 10:30";
+    const std::string laps =
+        "Durée 5 tours - DEPARTDecale - FINTOURFinirTour - Départ 1/1/2026 9:05";
+    // French: the title as the race file holds it.
+    EXPECT_EQ(shownHeatTitle(stored), stored);
+    const InterfaceIn english(InterfaceLanguage::English);
+    EXPECT_EQ(shownHeatTitle(stored),
+        "Duration 00:10 - start on sound signal - time end on sound signal - Started 14/06/2026 "
+        "10:30");
+    EXPECT_EQ(shownHeatTitle(laps),
+        "Duration 5 laps - staggered start - laps end, lap finished - Started 1/1/2026 9:05");
+    // Anything else is shown as it is: an erased heat, a title edited by hand.
+    for (const std::string& other :
+        {std::string(), std::string("."), std::string("Durée 00:10 - DEPARTSignalSonore"),
+            std::string("Manche 1 - a - b - Départ demain")})
+        EXPECT_EQ(shownHeatTitle(other), other);
 }
 
 // A heat run as the official runs it, in one language; every file of the
