@@ -1,5 +1,6 @@
 #include "app/decoder_messages.h"
 
+#include "services/translate.h"
 #include "timing/decoder_link.h"
 
 namespace ksy {
@@ -7,7 +8,8 @@ namespace {
 
 bool endsWith(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+        text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 std::string modelOf(const DecoderLink& link)
@@ -32,15 +34,19 @@ std::string linkStateText(const DecoderLink& link)
     const std::string port = link.settings().portName;
     switch (linkState(link)) {
     case LinkState::NoPort:
-        return std::string("Décodeur : aucun port choisi (") + kInterfacePlace + ")";
+        return translate("DecoderMessages", "Décodeur : aucun port choisi (Réglages > Interface)");
     case LinkState::Connected:
-        return "Décodeur " + modelOf(link) + " connecté (" + port + ")";
+        return fillText(
+            translate("DecoderMessages", "Décodeur %1 connecté (%2)"), {modelOf(link), port});
     case LinkState::Lost:
-        return "Décodeur " + modelOf(link) + " perdu (" + port + ") : nouvel essai toutes les 4,5 s";
+        return fillText(
+            translate("DecoderMessages", "Décodeur %1 perdu (%2) : nouvel essai toutes les 4,5 s"),
+            {modelOf(link), port});
     case LinkState::NotConnected:
         break;
     }
-    return "Décodeur non connecté (" + port + ") : " + kInterfacePlace;
+    return fillText(
+        translate("DecoderMessages", "Décodeur non connecté (%1) : Réglages > Interface"), {port});
 }
 
 void DecoderMessages::stateSeen()
@@ -59,27 +65,34 @@ void DecoderMessages::message(const std::string& title, const std::string& text,
     if (text == kPortOpenFailed) {
         if (port.empty())
             shown_.message(title,
-                std::string(kPortOpenFailed) + " : aucun port n'est choisi.\nChoisissez le port "
-                    "du décodeur dans " + kInterfacePlace + ".",
+                translate("DecoderMessages",
+                    "Echec à l'ouverture du port COM : aucun port n'est choisi.\nChoisissez le "
+                    "port du décodeur dans Réglages > Interface."),
                 icon);
         else
             shown_.message(title,
-                std::string(kPortOpenFailed) + " " + port + ".\nVérifiez que le décodeur est "
-                    "branché et allumé, ou choisissez son port dans " + kInterfacePlace + ".",
+                fillText(translate("DecoderMessages",
+                             "Echec à l'ouverture du port COM %1.\nVérifiez que le décodeur est "
+                             "branché et allumé, ou choisissez son port dans Réglages > "
+                             "Interface."),
+                    {port}),
                 icon);
         return;
     }
-    if (endsWith(text, kRecoveryFailed)) {
+    if (endsWith(text, translate("Prompts", kRecoveryFailed))) {
         // The program keeps trying; the window shows the state meanwhile.
         if (lossSaid_)
             return;
         lossSaid_ = true;
         shown_.message(title,
-            text + "\nLe décodeur " + modelOf(*link_) + " du port " + port +
-                " ne répond plus (éteint, débranché ou remplacé par un autre modèle).\n"
-                "Le programme réessaie toutes les 4,5 s sans autre message ; l'état du décodeur "
-                "est affiché dans la fenêtre.\nPour changer de port ou de décodeur : " +
-                kInterfacePlace + ".",
+            text +
+                fillText(translate("DecoderMessages",
+                             "\nLe décodeur %1 du port %2 ne répond plus (éteint, débranché ou "
+                             "remplacé par un autre modèle).\nLe programme réessaie toutes les "
+                             "4,5 s sans autre message ; l'état du décodeur est affiché dans la "
+                             "fenêtre.\nPour changer de port ou de décodeur : Réglages > "
+                             "Interface."),
+                    {modelOf(*link_), port}),
             icon);
         return;
     }

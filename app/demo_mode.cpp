@@ -1,5 +1,6 @@
 #include "app/demo_mode.h"
 
+#include "services/translate.h"
 #include "timing/interface_settings.h"
 
 #include <QCoreApplication>
@@ -64,7 +65,8 @@ bool DemoDecoder::start(const WorkFolder& folder, const RaceSpec& spec, Prompts&
 {
     const std::string sim = decoderSimulatorPath();
     if (sim.empty()) {
-        prompts.error("Erreur: le simulateur de décodeur kestrametrix-decoder-sim est introuvable");
+        prompts.error(translate(
+            "Demo", "Erreur: le simulateur de décodeur kestrametrix-decoder-sim est introuvable"));
         return false;
     }
     const auto scenario = folder.file("Private/DemoPassages.txt");
@@ -85,7 +87,7 @@ bool DemoDecoder::start(const WorkFolder& folder, const RaceSpec& spec, Prompts&
     while (said.find("pty ") == std::string::npos && process_.waitForReadyRead(5000))
         said += process_.readAllStandardOutput().toStdString();
     if (said.find("pty ") == std::string::npos) {
-        prompts.error("Erreur: le simulateur de décodeur n'a pas démarré");
+        prompts.error(translate("Demo", "Erreur: le simulateur de décodeur n'a pas démarré"));
         return false;
     }
     // Its later lines are not read: they are dropped as they come.

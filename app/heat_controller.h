@@ -12,6 +12,7 @@
 // (set aside as Private/JournalPassages-<code>.txt when another heat was shown).
 #include "app/app_services.h"
 #include "race/run_entry.h"
+#include "services/translate.h"
 #include "session/heat_session.h"
 
 #include <vector>
@@ -22,10 +23,10 @@ class MainWindow;
 class RaceControl;
 
 // Said when a heat could not be written into the race file.
-inline constexpr const char* kHeatNotStored =
+inline constexpr const char* kHeatNotStored = KSY_TRANSLATE_NOOP("Prompts",
     "Erreur: la série n'est pas encore enregistrée dans la course (impossible d'écrire le "
     "fichier Course, disque plein ?). Elle est gardée et sera enregistrée de nouveau au "
-    "prochain enregistrement.";
+    "prochain enregistrement.");
 
 class HeatController {
 public:

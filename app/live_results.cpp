@@ -6,9 +6,11 @@
 #include "app/race_control.h"
 #include "display/board_sources.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHostAddress>
 #include <QLabel>
@@ -76,7 +78,7 @@ bool LiveResults::apply(const LiveSettings& settings)
     if (settings.enabled) {
         std::string error;
         if (!server_.start(settings.where, error)) {
-            prompts_.error("Erreur: " + error);
+            prompts_.error(fillText(translate("LiveResults", "Erreur: %1"), {error}));
             showPanel();
             return false;
         }
@@ -150,7 +152,8 @@ void LiveResults::showPanel()
     p.drawImage((image.width() - code.width()) / 2, 26, code);
     p.end();
     panel_->setPixmap(QPixmap::fromImage(image));
-    panel_->setToolTip(QStringLiteral("Résultats en direct : %1").arg(address_));
+    panel_->setToolTip(
+        QCoreApplication::translate("LiveResults", "Résultats en direct : %1").arg(address_));
     panel_->resize(image.size() + QSize(2, 2));
     placePanel();
     panel_->show();
@@ -180,7 +183,9 @@ void LiveResults::openDialog()
     if (!chosen)
         return;
     if (!writeLiveSettings(file, *chosen))
-        prompts_.error("Erreur: impossible d'écrire le fichier " + std::string(kLiveSettingsFile));
+        prompts_.error(
+            fillText(translate("LiveResults", "Erreur: impossible d'écrire le fichier %1"),
+                {kLiveSettingsFile}));
     apply(*chosen);
 }
 

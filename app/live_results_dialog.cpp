@@ -4,6 +4,7 @@
 #include "platform/dialog_parts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,14 +20,15 @@ std::optional<LiveSettings> LiveResultsDialog::run(
 {
     LiveSettingsForm form(settings);
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Résultats en direct"));
+    dialog.setWindowTitle(QCoreApplication::translate("LiveResultsDialog", "Résultats en direct"));
     auto* column = new QVBoxLayout(&dialog);
-    auto* intro = new QLabel(QStringLiteral(
+    auto* intro = new QLabel(QCoreApplication::translate("LiveResultsDialog",
         "Une page web en lecture seule montre la série en cours et les résultats enregistrés\n"
         "aux téléphones du réseau local. Elle ne peut rien modifier et ne ralentit pas le "
         "chronométrage."));
     column->addWidget(intro);
-    auto* enabled = new QCheckBox(QStringLiteral("Publier les résultats en direct"));
+    auto* enabled = new QCheckBox(
+        QCoreApplication::translate("LiveResultsDialog", "Publier les résultats en direct"));
     enabled->setObjectName(QStringLiteral("liveEnabled"));
     enabled->setChecked(form.enabled());
     column->addWidget(enabled);
@@ -34,18 +36,22 @@ std::optional<LiveSettings> LiveResultsDialog::run(
     auto* host = new QLineEdit(QString::fromStdString(form.address()));
     host->setObjectName(QStringLiteral("liveAddress"));
     host->setMaxLength(15);
-    host->setToolTip(QStringLiteral("0.0.0.0 : toutes les adresses de ce PC"));
+    host->setToolTip(
+        QCoreApplication::translate("LiveResultsDialog", "0.0.0.0 : toutes les adresses de ce PC"));
     auto* port = new QLineEdit(QString::fromStdString(form.port()));
     port->setObjectName(QStringLiteral("livePort"));
     port->setMaxLength(5);
     port->setInputMask(QString());
-    fields->addRow(QStringLiteral("Adresse"), host);
-    fields->addRow(QStringLiteral("Port"), port);
+    fields->addRow(QCoreApplication::translate("LiveResultsDialog", "Adresse"), host);
+    fields->addRow(QCoreApplication::translate("LiveResultsDialog", "Port"), port);
     column->addLayout(fields);
     if (!address.isEmpty())
-        column->addWidget(new QLabel(QStringLiteral("Page servie à l'adresse : %1").arg(address)));
+        column->addWidget(new QLabel(
+            QCoreApplication::translate("LiveResultsDialog", "Page servie à l'adresse : %1")
+                .arg(address)));
     auto* buttons = new QHBoxLayout;
-    addOkCancel(&dialog, buttons, QStringLiteral("Valider"), 1, QStringLiteral("Echap"), 2);
+    addOkCancel(&dialog, buttons, QCoreApplication::translate("LiveResultsDialog", "Valider"), 1,
+        QCoreApplication::translate("LiveResultsDialog", "Echap"), 2);
     column->addLayout(buttons);
 
     QObject::connect(enabled, &QCheckBox::toggled, [&](bool on) { form.setEnabled(on); });
@@ -59,8 +65,8 @@ std::optional<LiveSettings> LiveResultsDialog::run(
         std::string error;
         if (auto chosen = form.confirm(error))
             return chosen;
-        QMessageBox::critical(
-            &dialog, QStringLiteral("Erreur"), QStringLiteral("Erreur: ") + qtText(error));
+        QMessageBox::critical(&dialog, QCoreApplication::translate("Prompts", "Erreur"),
+            QCoreApplication::translate("LiveResultsDialog", "Erreur: %1").arg(qtText(error)));
     }
 }
 

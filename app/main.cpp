@@ -6,6 +6,7 @@
 #include "app/demo_mode.h"
 #include "app/dialog_commands.h"
 #include "app/heat_controller.h"
+#include "app/language_dialog.h"
 #include "app/live_results.h"
 #include "app/main_window.h"
 #include "app/menu_table.h"
@@ -20,11 +21,13 @@
 #include "planning/ui/participants_command.h"
 #include "platform/folder_lock.h"
 #include "platform/interface_language.h"
+#include "platform/language_setting.h"
 #include "platform/posix_durable_io.h"
 #include "platform/screen_fit.h"
 #include "platform/serial_port.h"
 #include "platform/shipped_data.h"
 #include "platform/termination_signals.h"
+#include "services/translate.h"
 #include "storage/race_file.h"
 #include "storage/redo_log.h"
 #include "storage/work_folder_seed.h"
@@ -35,6 +38,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -59,14 +63,21 @@ void reportLockRefused(
     const auto u8 = folder.root().u8string();
     const std::string where(u8.begin(), u8.end());
     if (lock.status() == ksy::FolderLock::Status::HeldByOther) {
-        std::string text = "Kestrametrix est déjà lancé sur le dossier de travail\n" + where;
-        if (lock.ownerPid() > 0)
-            text += "\n(processus " + std::to_string(lock.ownerPid()) + ")";
-        prompts.message(
-            "Kestrametrix", text + ".\nUtilisez la fenêtre déjà ouverte.", ksy::PromptIcon::Stop);
+        const std::string text = lock.ownerPid() > 0
+            ? ksy::fillText(ksy::translate("Start",
+                                "Kestrametrix est déjà lancé sur le dossier de travail\n%1\n"
+                                "(processus %2).\nUtilisez la fenêtre déjà ouverte."),
+                  {where, std::to_string(lock.ownerPid())})
+            : ksy::fillText(ksy::translate("Start",
+                                "Kestrametrix est déjà lancé sur le dossier de travail\n%1.\n"
+                                "Utilisez la fenêtre déjà ouverte."),
+                  {where});
+        prompts.message("Kestrametrix", text, ksy::PromptIcon::Stop);
     } else {
-        prompts.error("Erreur: impossible de verrouiller le dossier de travail\n" + where + "\n(" +
-            lock.failure() + ").");
+        prompts.error(ksy::fillText(
+            ksy::translate(
+                "Start", "Erreur: impossible de verrouiller le dossier de travail\n%1\n(%2)."),
+            {where, lock.failure()}));
     }
 }
 
@@ -74,21 +85,10 @@ void reportLockRefused(
 
 int main(int argc, char** argv)
 {
-    // The language is known before the application object exists: Qt reads
-    // the locale once, when it is created.
-    const ksy::InterfaceLanguage language = ksy::interfaceLanguageOfArguments(argc, argv);
-    ksy::chooseInterfaceLocale(language);
-    QApplication app(argc, argv);
-    // Every write of a race, a database or a setting reaches the disk before
-    // it counts as done.
-    static ksy::PosixDurableIo durableIo;
-    ksy::installDurableIo(&durableIo);
-    ksy::installInterfaceLanguage(app, language);
-    // Every dialog fits the screen it opens on, its buttons in sight.
-    ksy::ScreenFit screenFit;
-    std::vector<std::string> args;
-    for (const QString& a : app.arguments().mid(1))
-        args.push_back(a.toStdString());
+    // The options are read before the application object exists: the
+    // language (the option's, or the one kept in the working folder) sets the
+    // locale, which Qt reads once, when it is created.
+    std::vector<std::string> args(argv + std::min(argc, 1), argv + argc);
     const ksy::AppOptions options = ksy::parseAppOptions(args);
     for (const std::string& e : options.errors)
         std::cerr << "kestrametrix: " << e << std::endl;
@@ -104,6 +104,16 @@ int main(int argc, char** argv)
     std::error_code ec;
     std::filesystem::create_directories(root, ec);
     const ksy::WorkFolder folder(std::filesystem::absolute(root, ec));
+    const ksy::InterfaceLanguage language = ksy::startLanguage(options.lang, folder);
+    ksy::chooseInterfaceLocale(language);
+    QApplication app(argc, argv);
+    // Every write of a race, a database or a setting reaches the disk before
+    // it counts as done.
+    static ksy::PosixDurableIo durableIo;
+    ksy::installDurableIo(&durableIo);
+    ksy::installInterfaceLanguage(app, language);
+    // Every dialog fits the screen it opens on, its buttons in sight.
+    ksy::ScreenFit screenFit;
 
     ksy::PlatformServices platform(folder, options.unattended);
     if (const auto problem = ksy::workFolderProblem(folder.root())) {
@@ -134,9 +144,9 @@ int main(int argc, char** argv)
         std::string names;
         for (const std::string& f : seeded.failed)
             names += (names.empty() ? "" : ", ") + f;
-        platform.services().prompts.error("Erreur: impossible d'installer dans le dossier de "
-                                          "travail: " +
-            names);
+        platform.services().prompts.error(ksy::fillText(
+            ksy::translate("Start", "Erreur: impossible d'installer dans le dossier de travail: %1"),
+            {names}));
     }
 
     // A mark left by the previous run means it did not end normally.
@@ -229,6 +239,9 @@ int main(int argc, char** argv)
         window.crashCopyMade(), crashedRaceFileName);
     ksy::LiveResults live(window, control, folder, services.prompts, options.serve);
     window.commands().add(ksy::cmd::LiveResults, [&] { live.openDialog(); });
+    window.commands().add(ksy::cmd::LanguageSettings, [&] {
+        ksy::LanguageDialog::edit(&window, folder, platform.services().prompts);
+    });
     ksy::ScriptRunner script(window, control, files, std::move(scriptLines));
     script.start();
     // A signal met during the start-up's own boxes has already ended the window.

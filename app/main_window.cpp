@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -194,7 +195,7 @@ void MainWindow::createChildControls(QSize screen)
     }();
     for (const ControlSpec& spec : mainWindowControls(screen.width(), screen.height())) {
         QWidget* w = nullptr;
-        const QString text = qs(spec.text);
+        const QString text = QCoreApplication::translate("MainWindow", spec.text.c_str());
         switch (spec.kind) {
         case ControlKind::PushButton: {
             auto* b = new QPushButton(client_);

@@ -4,6 +4,7 @@
 #include "app/race_file_commands.h"
 #include "databases/database_files.h"
 #include "display/display_settings.h"
+#include "services/translate.h"
 #include "storage/race_model.h"
 #include "storage/race_tree.h"
 #include "storage/work_folder.h"
@@ -24,21 +25,22 @@ class RaceTreeView;
 class RecentRacesMenu;
 enum class ContextMenu;
 
-inline constexpr const char* kImportantNoticeTitle = "Message Important";
-inline constexpr const char* kImportantNotice =
+inline constexpr const char* kImportantNoticeTitle =
+    KSY_TRANSLATE_NOOP("Prompts", "Message Important");
+inline constexpr const char* kImportantNotice = KSY_TRANSLATE_NOOP("Prompts",
     "Les impressions de documents avec les dernières versions de Windows 11 peuvent provoquer "
     "un bug entrainant la fermeture du logiciel.\nSi vous êtes sous W11, avant toute "
     "utilisation du logiciel, veuillez tester l'impression en imprimant au moins 2 documents "
     "consécutifs. Si ce bug apparait, pour pouvoir imprimer un document de course à partir du "
     "logiciel, il ne faudra pas l'imprimer directement, mais passer par une capture "
-    "d'écran.\nNous travaillons actuellement à une résolution de ce problème.";
-inline constexpr const char* kQuitQuestion =
-    "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?";
-inline constexpr const char* kCrashCopyFailed =
+    "d'écran.\nNous travaillons actuellement à une résolution de ce problème.");
+inline constexpr const char* kQuitQuestion = KSY_TRANSLATE_NOOP(
+    "Prompts", "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?");
+inline constexpr const char* kCrashCopyFailed = KSY_TRANSLATE_NOOP("Prompts",
     "Erreur: impossible de copier la course précédente dans PcCrashRace.race.\nLa course "
-    "précédente reste la course en cours; enregistrez-la sous un autre nom.";
-inline constexpr const char* kCloseRefused =
-    "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !";
+    "précédente reste la course en cours; enregistrez-la sous un autre nom.");
+inline constexpr const char* kCloseRefused = KSY_TRANSLATE_NOOP(
+    "Prompts", "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !");
 
 // The main window "Kestrametrix": the menus, the race tree, the race-control
 // strip and the one 10 ms timer. Constructing it runs the creation steps

@@ -23,6 +23,8 @@ inline constexpr int DisplaySettings = 1014;
 inline constexpr int InterfaceSettings = 1015;
 inline constexpr int LiveResults = 1016;
 inline constexpr int Help = 1017;
+// The interface's language, for the next start.
+inline constexpr int LanguageSettings = 1018;
 inline constexpr int NewCategory = 1051;
 inline constexpr int RenameCategory = 1052;
 inline constexpr int RaceTrack = 1053;

@@ -3,6 +3,7 @@
 #include "app/resource_images.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMenu>
@@ -16,7 +17,7 @@ MainMenus::MainMenus(
     , router_(router)
 {
     for (const MenuSpec& spec : menuBarSpec())
-        fill(bar->addMenu(QString::fromStdString(spec.name)), spec, folder);
+        fill(bar->addMenu(QCoreApplication::translate("Menus", spec.name.c_str())), spec, folder);
     for (ContextMenu which : {ContextMenu::Heat, ContextMenu::Track, ContextMenu::Category,
              ContextMenu::Participants, ContextMenu::RaceOptions, ContextMenu::HeatComposition}) {
         const MenuSpec& spec = contextMenuSpec(which);
@@ -36,7 +37,7 @@ void MainMenus::fill(QMenu* menu, const MenuSpec& spec, const WorkFolder& folder
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromStdString(item.text));
+        QAction* action = menu->addAction(QCoreApplication::translate("Menus", item.text.c_str()));
         action->setData(item.id);
         action->setObjectName(QStringLiteral("cmd%1").arg(item.id));
         if (item.bitmap != 0) {

@@ -46,7 +46,8 @@ std::vector<Entry> entries(MainWindow& window)
         for (const MenuItemSpec& item : spec.items) {
             QAction* a = item.id != 0 ? menus.action(item.id) : nullptr;
             if (a)
-                out.push_back({{item.id, reachable && a->isEnabled(), item.text}, a, nullptr});
+                out.push_back(
+                    {{item.id, reachable && a->isEnabled(), a->text().toStdString()}, a, nullptr});
         }
     };
     for (const MenuSpec& spec : menuBarSpec())

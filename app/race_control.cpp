@@ -1,5 +1,6 @@
 #include "app/race_control.h"
 
+#include "app/heat_title_text.h"
 #include "app/main_window.h"
 #include "app/race_tree_view.h"
 #include "app/rest_display.h"
@@ -7,9 +8,10 @@
 #include "display/board_sources.h"
 #include "display/result_edit_apply.h"
 #include "display/ui/board_widget.h"
-#include "platform/background_journal_writer.h"
 #include "planning/race_track.h"
+#include "platform/background_journal_writer.h"
 #include "results/pilot_result_file.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 #include "timing/decoder_link.h"
@@ -25,6 +27,7 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace ksy {
 namespace {
@@ -305,8 +308,22 @@ void RaceControl::repaint()
     if (session_.showsHeat()) {
         // " <category> - Manche%d - Série%d ", then the run's title.
         const HeatHeadings& h = session_.headings();
-        const std::string board = cp1252ToUtf8(h.board);
-        const std::string round = cp1252ToUtf8(h.roundAndHeat);
+        std::string board = cp1252ToUtf8(h.board);
+        std::string round = cp1252ToUtf8(h.roundAndHeat);
+        // The round and the heat in the official's language; the headings
+        // themselves go into files and stay French.
+        int roundNumber = 0;
+        int heatNumber = 0;
+        if (std::sscanf(
+                h.roundAndHeat.c_str(), "Manche%d - S\xE9rie%d", &roundNumber, &heatNumber) == 2) {
+            const std::string pattern = translate("Board", "Manche%1 - Série%2");
+            std::string shown =
+                fillText(pattern, {std::to_string(roundNumber), std::to_string(heatNumber)});
+            if (board.ends_with(" - " + round + " ")) {
+                board.replace(board.size() - round.size() - 1, round.size(), shown);
+                round = std::move(shown);
+            }
+        }
         const auto first = board.find_first_not_of(' ');
         const std::string name = first == std::string::npos
             ? std::string()
@@ -330,9 +347,9 @@ std::string RaceControl::boardTitle() const
     // the heat ("." once erased); the heat's name before it ever ran.
     // The heat's name goes before it (refresh()).
     if (run_->state().running)
-        return cp1252ToUtf8(run_->texts().title);
+        return shownHeatTitle(cp1252ToUtf8(run_->texts().title));
     const std::string& stored = session_.texts().description;
-    return stored == "." ? std::string() : cp1252ToUtf8(stored);
+    return stored == "." ? std::string() : shownHeatTitle(cp1252ToUtf8(stored));
 }
 
 void RaceControl::showHeat(bool radioConflict)

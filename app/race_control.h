@@ -8,6 +8,7 @@
 // journal, heat session) so that heat loading, recovery and the demo reach
 // them from one place.
 #include "app/app_services.h"
+#include "services/translate.h"
 #include "session/heat_session.h"
 #include "timing/heat_decoder.h"
 #include "timing/heat_journal.h"
@@ -31,9 +32,9 @@ class DecoderLink;
 class MainWindow;
 enum class EditedValue;
 
-inline constexpr const char* kHeatWithoutPilot =
+inline constexpr const char* kHeatWithoutPilot = KSY_TRANSLATE_NOOP("Prompts",
     "Cette série n'a aucun pilote: le départ n'est pas donné.\nRépartissez d'abord les pilotes "
-    "de la catégorie en séries (clic droit sur \"Répartition\").";
+    "de la catégorie en séries (clic droit sur \"Répartition\").");
 
 class RaceControl : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "app/race_file_commands.h"
 
 #include "results/race_file_heats.h"
+#include "services/translate.h"
 #include "storage/race_file.h"
 #include "storage/race_lifecycle.h"
 #include "storage/redo_log.h"
@@ -54,13 +55,15 @@ bool RaceFileCommands::copyTo(const std::string& fileName)
 {
     // A race without a heat it holds in memory is no copy to keep.
     if (!view_.storeShownHeat()) {
-        prompts_.error(std::string(kSaveLacksHeat) + "\nFichier : " + fileName);
+        prompts_.error(fillText(translate("RaceFiles", "%1\nFichier : %2"),
+            {translate("Prompts", kSaveLacksHeat), fileName}));
         return false;
     }
     if (saveWorkingRace(folder_, fromUtf8(fileName)))
         return true;
     // The file is named, so that the official knows which one to replace.
-    prompts_.error(std::string(kSaveFailed) + "\nFichier : " + fileName);
+    prompts_.error(fillText(translate("RaceFiles", "%1\nFichier : %2"),
+        {translate("Prompts", std::string(kSaveFailed).c_str()), fileName}));
     return false;
 }
 
@@ -174,7 +177,8 @@ void RaceFileCommands::loadRaceFile(const std::string& chosenUtf8)
     sayRedoLogDropped();
     if (!loaded) {
         // The working race is untouched: keep showing it under its own name.
-        prompts_.error(std::string(kCannotOpenRaceFile) + ": " + chosenUtf8);
+        prompts_.error(fillText(translate("RaceFiles", "%1: %2"),
+            {translate("Prompts", std::string(kCannotOpenRaceFile).c_str()), chosenUtf8}));
         return;
     }
     setName(chosenUtf8);

@@ -6,6 +6,7 @@
 // Prompts and FileChooser, so tests drive every path without a screen.
 #include "services/file_chooser.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/race_model.h"
 #include "storage/work_folder.h"
 
@@ -30,14 +31,15 @@ public:
     virtual bool storeShownHeat() = 0;
 };
 
-inline constexpr const char* kNewRaceQuestion =
-    "Vous voulez commencer une nouvelle course!\nSouhaitez-vous sauvegarder la course en cours?";
-inline constexpr const char* kLoadRaceQuestion = "Souhaitez-vous sauvegarder la course en cours?";
-inline constexpr const char* kQuestionTitle = "Attention";
+inline constexpr const char* kNewRaceQuestion = KSY_TRANSLATE_NOOP("Prompts",
+    "Vous voulez commencer une nouvelle course!\nSouhaitez-vous sauvegarder la course en cours?");
+inline constexpr const char* kLoadRaceQuestion =
+    KSY_TRANSLATE_NOOP("Prompts", "Souhaitez-vous sauvegarder la course en cours?");
+inline constexpr const char* kQuestionTitle = KSY_TRANSLATE_NOOP("Prompts", "Attention");
 // A save refused since a heat could not be written into the working race.
-inline constexpr const char* kSaveLacksHeat =
+inline constexpr const char* kSaveLacksHeat = KSY_TRANSLATE_NOOP("Prompts",
     "Erreur: la course n'est pas enregistrée, car une série n'a pas pu y être écrite. "
-    "Libérez de la place sur le disque puis enregistrez de nouveau.";
+    "Libérez de la place sur le disque puis enregistrez de nouveau.");
 
 class RaceFileCommands {
 public:
@@ -79,7 +81,10 @@ public:
     // "Nouvelle course", never saved.
     bool untouchedNewRace() const;
 
-    static FileFilter raceFilter() { return {"Fichier course (.race)", "*.race"}; }
+    static FileFilter raceFilter()
+    {
+        return {KSY_TRANSLATE_NOOP("FileFilters", "Fichier course (.race)"), "*.race"};
+    }
     // What the save dialog starts with: the races' folder and "*.race".
     std::string savePreset() const;
 

@@ -1,6 +1,7 @@
 #include "app/race_tree_view.h"
 
 #include "app/resource_images.h"
+#include "app/tree_labels.h"
 #include "platform/storable_text_validator.h"
 
 #include <QHeaderView>
@@ -70,7 +71,7 @@ int RaceTreeView::codeOf(const QTreeWidgetItem* item)
 void RaceTreeView::addItem(const RaceTreeItem& item, QTreeWidgetItem* parent)
 {
     QTreeWidgetItem* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
-    node->setText(0, QString::fromStdString(item.text));
+    node->setText(0, shownTreeLabel(item.code, item.text));
     node->setData(0, kCodeRole, item.code);
     if (item.image >= 0 && item.image < static_cast<int>(icons_.size()))
         node->setIcon(0, icons_[static_cast<std::size_t>(item.image)]);

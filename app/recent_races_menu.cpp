@@ -3,6 +3,7 @@
 #include "app/race_file_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -15,7 +16,7 @@ RecentRacesMenu::RecentRacesMenu(QMenu* fileMenu, QAction* before,
     , races_(listFile)
     , raceFiles_(raceFiles)
 {
-    menu_ = new QMenu(QString::fromUtf8(kRecentRacesMenu), fileMenu);
+    menu_ = new QMenu(QCoreApplication::translate("Menus", kRecentRacesMenu), fileMenu);
     menu_->setObjectName(QStringLiteral("recentRaces"));
     fileMenu->insertMenu(before, menu_);
     raceFiles_.setRaceFolder([this] { return folder(); });

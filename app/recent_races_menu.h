@@ -2,6 +2,7 @@
 // "Fichier" > "Courses récentes": the last five races saved or loaded, each
 // loaded as "Charger une course" would load it once chosen.
 #include "app/recent_races.h"
+#include "services/translate.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +14,7 @@ namespace ksy {
 
 class RaceFileCommands;
 
-inline constexpr const char* kRecentRacesMenu = "Courses récentes";
+inline constexpr const char* kRecentRacesMenu = KSY_TRANSLATE_NOOP("Menus", "Courses récentes");
 
 class RecentRacesMenu : public QObject {
 public:

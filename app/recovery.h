@@ -10,6 +10,7 @@
 // result is already in the race), which is stored at once. The journal is
 // then marked, so that no later start asks again.
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <filesystem>
@@ -23,19 +24,19 @@ class MainWindow;
 class RaceControl;
 
 inline constexpr std::string_view kRunningMarkFile = "Private/ProgrammeEnCours.txt";
-inline constexpr const char* kRecoveryTitle = "Récupération";
-inline constexpr const char* kRecoveryQuestion =
+inline constexpr const char* kRecoveryTitle = KSY_TRANSLATE_NOOP("Prompts", "Récupération");
+inline constexpr const char* kRecoveryQuestion = KSY_TRANSLATE_NOOP("Prompts",
     "Le logiciel ne s'est pas fermé normalement lors de sa dernière utilisation.\n"
-    "Souhaitez-vous récupérer la course en cours et les passages de la série interrompue?";
+    "Souhaitez-vous récupérer la course en cours et les passages de la série interrompue?");
 // Said when the journal's heat cannot be found in the race taken back; the
 // journal is kept for kestrametrix-cli replay.
-inline constexpr const char* kRecoveryHeatMissing =
+inline constexpr const char* kRecoveryHeatMissing = KSY_TRANSLATE_NOOP("Prompts",
     "La série du journal des passages n'est pas dans la course récupérée : ses passages "
-    "restent dans Private/JournalPassages.txt (kestrametrix-cli replay).";
-inline constexpr const char* kRecoveryPilotsDiffer =
+    "restent dans Private/JournalPassages.txt (kestrametrix-cli replay).");
+inline constexpr const char* kRecoveryPilotsDiffer = KSY_TRANSLATE_NOOP("Prompts",
     "Les pilotes du journal des passages ne sont plus ceux de sa série dans la course "
     "récupérée : ses passages restent dans Private/JournalPassages.txt (kestrametrix-cli "
-    "replay).";
+    "replay).");
 
 // Whether the previous run left its mark.
 bool previousRunCrashed(const WorkFolder& folder);

@@ -1,5 +1,6 @@
 #include "app/rest_display.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace ksy {
@@ -33,9 +34,10 @@ void showRest(QLabel& label, const RestDisplay& rest)
         return;
     }
     const QString colour = rest.elapsed ? QStringLiteral("#960000") : QStringLiteral("#009600");
-    label.setText(QStringLiteral("Repos %1 &nbsp; <span style=\"color:%2\">%3</span>")
-                      .arg(QString::fromStdString(rest.length).toHtmlEscaped(), colour,
-                          QString::fromStdString(rest.countdown).toHtmlEscaped()));
+    const QString restWord = QCoreApplication::translate("MainWindow", "Repos %1");
+    label.setText(QStringLiteral("%1 &nbsp; <span style=\"color:%2\">%3</span>")
+                      .arg(restWord.arg(QString::fromStdString(rest.length)).toHtmlEscaped(),
+                          colour, QString::fromStdString(rest.countdown).toHtmlEscaped()));
     label.show();
     label.raise();
 }

@@ -1,5 +1,7 @@
 #include "app/work_folder_check.h"
 
+#include "services/translate.h"
+
 #include <fstream>
 
 namespace ksy {
@@ -18,9 +20,11 @@ std::optional<std::string> workFolderProblem(const std::filesystem::path& folder
     if (usable)
         return std::nullopt;
     const auto u8 = folder.u8string();
-    return "Erreur: le dossier de travail \"" + std::string(u8.begin(), u8.end()) +
-        "\" ne peut être ni créé ni écrit.\nLe programme ne peut pas y garder la course: "
-        "vérifiez ce dossier et ses droits, ou choisissez-en un autre avec --workdir.";
+    return fillText(translate("Start",
+                        "Erreur: le dossier de travail \"%1\" ne peut être ni créé ni écrit.\nLe "
+                        "programme ne peut pas y garder la course: vérifiez ce dossier et ses "
+                        "droits, ou choisissez-en un autre avec --workdir."),
+        {std::string(u8.begin(), u8.end())});
 }
 
 } // namespace ksy

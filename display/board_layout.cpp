@@ -2,8 +2,10 @@
 
 #include "display/board_scroll.h"
 #include "display/text_fit.h"
+#include "services/translate.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ksy {
 
@@ -16,16 +18,39 @@ constexpr Colour PaleYellow = rgb(255, 255, 200);
 constexpr Colour StripGradientTop = rgb(255 - 40, 255 - 40, 200 - 95);
 
 const char* const HeaderTexts[BoardColumnCount] = {
-    "Ligne",
-    "Nom pilote",
-    "Tours",
-    "Temps total",
-    "Ecart leader",
-    "Ecart précédt",
-    "Dernier tour",
-    "Meilleur tour",
-    "Transp.",
+    KSY_TRANSLATE_NOOP("Board", "Ligne"),
+    KSY_TRANSLATE_NOOP("Board", "Nom pilote"),
+    KSY_TRANSLATE_NOOP("Board", "Tours"),
+    KSY_TRANSLATE_NOOP("Board", "Temps total"),
+    KSY_TRANSLATE_NOOP("Board", "Ecart leader"),
+    KSY_TRANSLATE_NOOP("Board", "Ecart précédt"),
+    KSY_TRANSLATE_NOOP("Board", "Dernier tour"),
+    KSY_TRANSLATE_NOOP("Board", "Meilleur tour"),
+    KSY_TRANSLATE_NOOP("Board", "Transp."),
 };
+
+// The board's own words in the official's language, looked up once and not
+// at every paint (again only when another language is installed).
+struct BoardWords {
+    int generation = textTranslatorGeneration();
+    std::array<std::string, BoardColumnCount> headers;
+    std::string place = translate("Board", "Pos");
+    std::string finish = translate("Board", "Fin");
+    std::string radioConflict = translate("Board", " Conflit Radio ");
+    BoardWords()
+    {
+        for (int k = 0; k < BoardColumnCount; ++k)
+            headers[static_cast<std::size_t>(k)] = translate("Board", HeaderTexts[k]);
+    }
+};
+
+const BoardWords& boardWords()
+{
+    thread_local BoardWords words;
+    if (words.generation != textTranslatorGeneration())
+        words = BoardWords();
+    return words;
+}
 
 FontSpec plainFont(const char* face, int pixelHeight)
 {
@@ -173,12 +198,10 @@ private:
         add(Role::HeatTitle, FillRectOp {r, style_.colours[ColourHeatTitle]});
         add(Role::HeatTitle,
             TextOp {left, centredTop(r.top, r.bottom, f, metrics_), TextAlign::Left,
-                in.heatRoundAndHeat.empty()
-                    ? elideToWidth(in.heatTitle, f, room, metrics_)
-                    : heatTitleToWidth(
-                          in.heatCategory, in.heatRoundAndHeat, in.heatDetails, f, room, metrics_),
-                f,
-                style_.textColours[FontHeatTitle], style_.colours[ColourHeatTitle]});
+                in.heatRoundAndHeat.empty() ? elideToWidth(in.heatTitle, f, room, metrics_)
+                                            : heatTitleToWidth(in.heatCategory, in.heatRoundAndHeat,
+                                                  in.heatDetails, f, room, metrics_),
+                f, style_.textColours[FontHeatTitle], style_.colours[ColourHeatTitle]});
     }
 
     void headers()
@@ -188,16 +211,18 @@ private:
         const Colour colour = style_.textColours[FontHeaders];
         const int top = centredTop(band.top, band.bottom, f, metrics_);
         const int pad = g_.x(3);
-        auto header = [&](int xLeft, int xRight, const char* text) {
+        auto header = [&](int xLeft, int xRight, const std::string& text) {
             add(Role::Header,
                 TextOp {xLeft + pad, top, TextAlign::Left,
                     elideToWidth(text, f, xRight - xLeft - pad, metrics_), f, colour, {}});
         };
-        header(band.left, g_.columnsLeft(), "Pos");
+        const BoardWords& words = boardWords();
+        header(band.left, g_.columnsLeft(), words.place);
         for (int k = 0; k < BoardColumnCount; ++k)
             if (g_.widths[k] != 0)
-                header(g_.columnLeft(k), g_.columnRight(k), HeaderTexts[k]);
-        header(g_.finishLeft() - g_.x(5), band.right, "Fin");
+                header(g_.columnLeft(k), g_.columnRight(k),
+                    words.headers[static_cast<std::size_t>(k)]);
+        header(g_.finishLeft() - g_.x(5), band.right, words.finish);
     }
 
     std::optional<Colour> cellBackground(const BoardLine& l, int column) const
@@ -297,8 +322,8 @@ private:
         const FontSpec f = font(FontRadioConflict);
         add(Role::RadioConflict,
             TextOp {(r.left + r.right) / 2, centredTop(r.top, r.bottom, f, metrics_),
-                TextAlign::Centre, " Conflit Radio ", f, style_.textColours[FontRadioConflict],
-                style_.colours[ColourRadioConflict]});
+                TextAlign::Centre, boardWords().radioConflict, f,
+                style_.textColours[FontRadioConflict], style_.colours[ColourRadioConflict]});
     }
 
     const BoardView& view_;

@@ -6,6 +6,7 @@
 // the 12 text colours; the 13 colours; the 9 column widths; the 16 custom
 // colours of the colour picker.
 #include "services/canvas.h"
+#include "services/translate.h"
 
 #include <array>
 #include <cstddef>
@@ -17,7 +18,7 @@ namespace ksy {
 
 inline constexpr std::string_view kDisplaySettingsFile = "Private/RéglagesAffichage.rgsc";
 inline constexpr std::string_view kDisplaySettingsError =
-    "Erreur: impossible d'ouvrir le fichier Réglage Affichage";
+    KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'ouvrir le fichier Réglage Affichage");
 inline constexpr std::string_view kThemeExtension = ".scrn";
 
 struct DisplayFont {

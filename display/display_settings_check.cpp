@@ -1,5 +1,6 @@
 #include "display/display_settings_check.h"
 
+#include "services/translate.h"
 #include "storage/file_stream.h"
 
 #include <array>
@@ -80,7 +81,7 @@ std::string normalised(std::string_view bytes)
 
 std::string lineProblem(std::size_t number, std::string_view line, const LineRule& rule)
 {
-    const std::string where = "ligne " + std::to_string(number) + " : ";
+    const std::string lineText = std::to_string(number);
     std::vector<std::string_view> fields = split(line, '\t');
     // Every value is followed by a TAB: the piece after the last one is empty.
     if (fields.size() > 1 && fields.back().empty())
@@ -88,19 +89,24 @@ std::string lineProblem(std::size_t number, std::string_view line, const LineRul
     if (fields.size() == 1 && fields[0].empty())
         fields.clear();
     if (fields.size() != rule.count)
-        return where + std::to_string(fields.size()) + " valeur" + (fields.size() > 1 ? "s" : "") +
-            " au lieu de " + std::to_string(rule.count);
+        return fillText(fields.size() > 1
+                ? translate("DisplaySettings", "ligne %1 : %2 valeurs au lieu de %3")
+                : translate("DisplaySettings", "ligne %1 : %2 valeur au lieu de %3"),
+            {lineText, std::to_string(fields.size()), std::to_string(rule.count)});
     if (rule.text)
         return {};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         long long value = 0;
         const std::string_view f = fields[i];
         const auto [end, ec] = std::from_chars(f.data(), f.data() + f.size(), value);
-        const std::string which = where + "valeur " + std::to_string(i + 1);
+        const std::string which = std::to_string(i + 1);
         if (f.empty() || ec != std::errc() || end != f.data() + f.size())
-            return which + " n'est pas un nombre";
+            return fillText(
+                translate("DisplaySettings", "ligne %1 : valeur %2 n'est pas un nombre"),
+                {lineText, which});
         if (value < rule.min || value > rule.max)
-            return which + " hors limites (" + std::string(f) + ")";
+            return fillText(translate("DisplaySettings", "ligne %1 : valeur %2 hors limites (%3)"),
+                {lineText, which, f});
     }
     return {};
 }
@@ -117,19 +123,20 @@ DisplaySettings shippedDisplaySettings()
 std::string displaySettingsProblem(std::string_view bytes)
 {
     if (bytes.size() > kMaxFileSize)
-        return "le fichier est trop grand";
+        return translate("DisplaySettings", "le fichier est trop grand");
     if (bytes.empty())
-        return "le fichier est vide";
+        return translate("DisplaySettings", "le fichier est vide");
     const std::string text = normalised(bytes);
     std::vector<std::string_view> lines = split(text, '\n');
     // Empty lines at the end are harmless.
     while (!lines.empty() && lines.back().empty())
         lines.pop_back();
     if (lines.size() < kLines.size())
-        return "le fichier s'arrête à la ligne " + std::to_string(lines.size()) + " sur " +
-            std::to_string(kLines.size());
+        return fillText(translate("DisplaySettings", "le fichier s'arrête à la ligne %1 sur %2"),
+            {std::to_string(lines.size()), std::to_string(kLines.size())});
     if (lines.size() > kLines.size())
-        return "plus de " + std::to_string(kLines.size()) + " lignes";
+        return fillText(
+            translate("DisplaySettings", "plus de %1 lignes"), {std::to_string(kLines.size())});
     for (std::size_t i = 0; i < kLines.size(); ++i)
         if (std::string problem = lineProblem(i + 1, lines[i], kLines[i]); !problem.empty())
             return problem;
@@ -148,7 +155,7 @@ DisplaySettingsLoad loadDisplaySettings(
         return load;
     if (stream->size() > static_cast<long>(kMaxFileSize)) {
         load.status = DisplaySettingsStatus::Damaged;
-        load.problem = "le fichier est trop grand";
+        load.problem = translate("DisplaySettings", "le fichier est trop grand");
         return load;
     }
     const std::string bytes = stream->readRest();
@@ -173,13 +180,14 @@ std::string displaySettingsLoadText(
     std::string text;
     if (load.status == DisplaySettingsStatus::Damaged) {
         const auto u8 = file.u8string();
-        text = "Erreur: le fichier Réglage Affichage " + std::string(u8.begin(), u8.end()) +
-            " est endommagé (" + load.problem + ").";
+        text = fillText(translate("DisplaySettings",
+                            "Erreur: le fichier Réglage Affichage %1 est endommagé (%2)."),
+            {std::string(u8.begin(), u8.end()), load.problem});
     } else {
-        text = std::string(kDisplaySettingsError);
+        text = translate("Prompts", kDisplaySettingsError.data());
     }
     if (shippedUsed)
-        text += "\nLe thème d'origine est utilisé.";
+        text += translate("DisplaySettings", "\nLe thème d'origine est utilisé.");
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "display/board_inputs.h"
 #include "display/board_style.h"
 #include "display/display_settings_check.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -15,25 +16,35 @@ using E = DisplayElement;
 constexpr int kBestLapFont = FontFirstColumn + static_cast<int>(ColumnBestLap);
 
 const std::array<DisplayElement, DisplaySettingsForm::ElementCount> kElements = {{
-    {3811, "Fond logiciel", E::None, E::None, {ColourWindow, E::None, E::None}},
-    {3812, "Fond arboresence", E::None, E::None, {ColourTree, E::None, E::None}},
-    {3813, "Arrière plan tableau", E::None, E::None, {ColourBoard, E::None, E::None}},
-    {3815, "Titre série", FontHeatTitle, FontHeatTitle, {ColourHeatTitle, E::None, E::None}},
-    {3816, "Conflit radio", FontRadioConflict, FontRadioConflict,
-        {ColourRadioConflict, E::None, E::None}},
+    {3811, KSY_TRANSLATE_NOOP("DisplaySettings", "Fond logiciel"), E::None, E::None,
+        {ColourWindow, E::None, E::None}},
+    {3812, KSY_TRANSLATE_NOOP("DisplaySettings", "Fond arboresence"), E::None, E::None,
+        {ColourTree, E::None, E::None}},
+    {3813, KSY_TRANSLATE_NOOP("DisplaySettings", "Arrière plan tableau"), E::None, E::None,
+        {ColourBoard, E::None, E::None}},
+    {3815, KSY_TRANSLATE_NOOP("DisplaySettings", "Titre série"), FontHeatTitle, FontHeatTitle,
+        {ColourHeatTitle, E::None, E::None}},
+    {3816, KSY_TRANSLATE_NOOP("DisplaySettings", "Conflit radio"), FontRadioConflict,
+        FontRadioConflict, {ColourRadioConflict, E::None, E::None}},
     // Cell backgrounds: shown under the text of the column they mark.
-    {3817, "Passage des chars", E::None, FontFirstColumn, {ColourChangedRow, E::None, E::None}},
-    {3818, "Meilleur tour run", E::None, kBestLapFont, {ColourHeatBestLap, E::None, E::None}},
-    {3819, "Meilleur tour pilote", E::None, kBestLapFont, {ColourPersonalBest, E::None, E::None}},
-    {3821, "Libellé tableau", FontHeaders, FontHeaders,
+    {3817, KSY_TRANSLATE_NOOP("DisplaySettings", "Passage des chars"), E::None, FontFirstColumn,
+        {ColourChangedRow, E::None, E::None}},
+    {3818, KSY_TRANSLATE_NOOP("DisplaySettings", "Meilleur tour run"), E::None, kBestLapFont,
+        {ColourHeatBestLap, E::None, E::None}},
+    {3819, KSY_TRANSLATE_NOOP("DisplaySettings", "Meilleur tour pilote"), E::None, kBestLapFont,
+        {ColourPersonalBest, E::None, E::None}},
+    {3821, KSY_TRANSLATE_NOOP("DisplaySettings", "Libellé tableau"), FontHeaders, FontHeaders,
         {ColourHeaderTop, ColourHeaderBottom, E::None}},
-    {3822, "Résultats tableau", E::ChosenColumn, E::ChosenColumn,
-        {ColourTableTop, ColourTableBottom, ColourSeparators}},
+    {3822, KSY_TRANSLATE_NOOP("DisplaySettings", "Résultats tableau"), E::ChosenColumn,
+        E::ChosenColumn, {ColourTableTop, ColourTableBottom, ColourSeparators}},
 }};
 
-constexpr std::array<std::string_view, BoardColumnCount> kColumnNames = {"Ligne", "Nom pilote",
-    "Tours", "Temps total", "Ecart leader", "Ecart précédt", "Dernier tour", "Meilleur tour",
-    "Transp."};
+constexpr std::array<std::string_view, BoardColumnCount> kColumnNames = {
+    KSY_TRANSLATE_NOOP("Board", "Ligne"), KSY_TRANSLATE_NOOP("Board", "Nom pilote"),
+    KSY_TRANSLATE_NOOP("Board", "Tours"), KSY_TRANSLATE_NOOP("Board", "Temps total"),
+    KSY_TRANSLATE_NOOP("Board", "Ecart leader"), KSY_TRANSLATE_NOOP("Board", "Ecart précédt"),
+    KSY_TRANSLATE_NOOP("Board", "Dernier tour"), KSY_TRANSLATE_NOOP("Board", "Meilleur tour"),
+    KSY_TRANSLATE_NOOP("Board", "Transp.")};
 
 bool validFont(int entry)
 {
@@ -62,25 +73,25 @@ std::string_view DisplaySettingsForm::textOf(int control)
 {
     switch (control) {
     case Ok:
-        return "Ok";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "Ok");
     case Cancel:
-        return "Echap";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "Echap");
     case StyleRelief:
-        return "style relief";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "style relief");
     case StyleGradient:
-        return "style dégradé";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "style dégradé");
     case ColumnList:
-        return "Colonne";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "Colonne");
     case WidthEdit:
-        return "Largeur";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "Largeur");
     case Plus:
         return "+";
     case Minus:
         return "-";
     case LoadTheme:
-        return "Charger";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "Charger");
     case SaveTheme:
-        return "Sauver";
+        return KSY_TRANSLATE_NOOP("DisplaySettings", "Sauver");
     default:
         break;
     }
@@ -97,7 +108,7 @@ std::string_view DisplaySettingsForm::columnName(int column)
 
 FileFilter DisplaySettingsForm::themeFilter()
 {
-    return {"Fichier affichage (.scrn)", "*.scrn"};
+    return {KSY_TRANSLATE_NOOP("FileFilters", "Fichier affichage (.scrn)"), "*.scrn"};
 }
 
 const std::array<DisplayElement, DisplaySettingsForm::ElementCount>& DisplaySettingsForm::elements()

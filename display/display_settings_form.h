@@ -6,6 +6,7 @@
 #include "services/canvas.h"
 #include "services/file_chooser.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <array>
@@ -58,7 +59,8 @@ public:
     static constexpr int WidthDigits = 3;
     static constexpr std::size_t ElementCount = 10;
 
-    static constexpr std::string_view kTitle = "Options d'affichage";
+    static constexpr std::string_view kTitle =
+        KSY_TRANSLATE_NOOP("DisplaySettings", "Options d'affichage");
     static constexpr std::string_view kSampleText = "AaBbYyZz";
 
     // The text of a control ("style relief", "Charger", "Ok" ...).

@@ -1,5 +1,7 @@
 #include "platform/folder_lock.h"
 
+#include "services/translate.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -16,21 +18,21 @@ std::string frenchReason(int error)
     switch (error) {
     case EACCES:
     case EPERM:
-        return "accès refusé";
+        return translate("FolderLock", "accès refusé");
     case EROFS:
-        return "le dossier est en lecture seule";
+        return translate("FolderLock", "le dossier est en lecture seule");
     case ENOSPC:
     case EDQUOT:
-        return "le disque est plein";
+        return translate("FolderLock", "le disque est plein");
     case EISDIR:
-        return "un dossier porte le nom du fichier de verrou";
+        return translate("FolderLock", "un dossier porte le nom du fichier de verrou");
     case ENOENT:
     case ENOTDIR:
-        return "le dossier de travail n'existe pas";
+        return translate("FolderLock", "le dossier de travail n'existe pas");
     case ELOOP:
-        return "le fichier de verrou est un lien";
+        return translate("FolderLock", "le fichier de verrou est un lien");
     default:
-        return "erreur système " + std::to_string(error);
+        return fillText(translate("FolderLock", "erreur système %1"), {std::to_string(error)});
     }
 }
 
@@ -91,7 +93,7 @@ std::unique_ptr<FolderLock> FolderLock::acquire(const std::filesystem::path& fol
         lock->status_ = Status::Locked;
         return lock;
     }
-    lock->failure_ = "verrou instable";
+    lock->failure_ = translate("FolderLock", "verrou instable");
     return lock;
 }
 

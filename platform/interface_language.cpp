@@ -6,16 +6,37 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 #include <atomic>
 #include <clocale>
 #include <string>
+#include <vector>
 
 namespace ksy {
 namespace {
 
 std::atomic<InterfaceLanguage> current{InterfaceLanguage::French};
+
+// The translators installed for the language in place, taken out when
+// another one is installed (the program installs one; tests switch).
+std::vector<QPointer<QTranslator>>& installedTranslators()
+{
+    static std::vector<QPointer<QTranslator>> translators;
+    return translators;
+}
+
+void removeInstalledTranslators()
+{
+    for (const QPointer<QTranslator>& t : installedTranslators()) {
+        if (t) {
+            QCoreApplication::removeTranslator(t);
+            delete t.data();
+        }
+    }
+    installedTranslators().clear();
+}
 
 std::string qtText(const char* context, const char* french)
 {
@@ -60,8 +81,11 @@ void chooseInterfaceLocale(InterfaceLanguage language)
 void installInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language)
 {
     current.store(language);
+    removeInstalledTranslators();
     if (language == InterfaceLanguage::French) {
-        installFrenchTranslations(app);
+        installTextTranslator(nullptr);
+        if (QTranslator* french = installFrenchTranslations(app))
+            installedTranslators().push_back(french);
         return;
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -73,12 +97,21 @@ void installInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language)
         catalogues.entryList({QStringLiteral("kestrametrix_en_*.qm")}, QDir::Files);
     for (const QString& name : names) {
         auto* translator = new QTranslator(&app);
-        if (translator->load(catalogues.filePath(name)))
+        if (translator->load(catalogues.filePath(name))) {
             QCoreApplication::installTranslator(translator);
-        else
+            installedTranslators().push_back(translator);
+        } else {
             delete translator;
+        }
     }
     installTextTranslator(&qtText);
+}
+
+void removeInterfaceLanguage()
+{
+    removeInstalledTranslators();
+    installTextTranslator(nullptr);
+    current.store(InterfaceLanguage::French);
 }
 
 InterfaceLanguage currentInterfaceLanguage()

@@ -28,6 +28,10 @@ void chooseInterfaceLocale(InterfaceLanguage language);
 // catalogue of the program: its texts are the source texts.
 void installInterfaceLanguage(QCoreApplication& app, InterfaceLanguage language);
 
+// Takes out every catalogue installInterfaceLanguage put in, and the core's
+// translator: the texts are the code's French again.
+void removeInterfaceLanguage();
+
 // The language installed last (French until then).
 InterfaceLanguage currentInterfaceLanguage();
 

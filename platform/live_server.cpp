@@ -2,6 +2,7 @@
 
 #include "live/site_routes.h"
 #include "platform/connection_guard.h"
+#include "services/translate.h"
 
 #include <arpa/inet.h>
 #include <condition_variable>
@@ -383,8 +384,10 @@ bool LiveServer::start(const ServeAddress& where, std::string& error)
     stop();
     Impl& d = *impl_;
     const std::string host = where.address.empty() ? std::string(kAllAddresses) : where.address;
-    error = "Impossible d'ouvrir l'adresse " + host + ":" + std::to_string(where.port) +
-        " (port déjà utilisé par un autre programme ou adresse absente de ce PC).";
+    error = fillText(translate("LiveServer",
+                         "Impossible d'ouvrir l'adresse %1:%2 (port déjà utilisé par un autre "
+                         "programme ou adresse absente de ce PC)."),
+        {host, std::to_string(where.port)});
     sockaddr_in bind {};
     bind.sin_family = AF_INET;
     bind.sin_port = htons(static_cast<std::uint16_t>(where.port));

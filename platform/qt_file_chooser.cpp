@@ -1,13 +1,15 @@
 #include "platform/qt_file_chooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace ksy {
 
 QString QtFileChooser::qtFilter(const FileFilter& filter)
 {
-    return QString::fromStdString(filter.description) + QStringLiteral(" (") +
-        QString::fromStdString(filter.pattern) + QStringLiteral(")");
+    // The kind of file in the official's language; its pattern as it is.
+    return QCoreApplication::translate("FileFilters", filter.description.c_str()) +
+        QStringLiteral(" (") + QString::fromStdString(filter.pattern) + QStringLiteral(")");
 }
 
 std::optional<std::string> QtFileChooser::openFile(
@@ -15,8 +17,9 @@ std::optional<std::string> QtFileChooser::openFile(
 {
     // QFileDialog only returns existing files from its open mode and never
     // touches the process's current folder.
-    const QString chosen = QFileDialog::getOpenFileName(parent_, QStringLiteral("Ouvrir"),
-        QString::fromStdString(initialFolder), qtFilter(filter), nullptr, QFileDialog::ReadOnly);
+    const QString chosen = QFileDialog::getOpenFileName(parent_,
+        QCoreApplication::translate("FileFilters", "Ouvrir"), QString::fromStdString(initialFolder),
+        qtFilter(filter), nullptr, QFileDialog::ReadOnly);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen.toStdString();
@@ -26,7 +29,8 @@ std::optional<std::string> QtFileChooser::saveFile(
     const std::string& presetName, const FileFilter& filter)
 {
     // The overwrite question is on by default.
-    const QString chosen = QFileDialog::getSaveFileName(parent_, QStringLiteral("Enregistrer sous"),
+    const QString chosen = QFileDialog::getSaveFileName(parent_,
+        QCoreApplication::translate("FileFilters", "Enregistrer sous"),
         QString::fromStdString(presetName), qtFilter(filter));
     if (chosen.isEmpty())
         return std::nullopt;

@@ -1,12 +1,21 @@
 #include "platform/qt_prompts.h"
 
-#include "platform/french_translations.h"
+#include "services/translate.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace ksy {
 namespace {
+
+// A whole title or text of the program, in the official's language when the
+// catalogue has it (the fixed messages are marked for it where they are
+// written); a text with values in it arrives already translated.
+QString shown(const std::string& text)
+{
+    return QCoreApplication::translate("Prompts", text.c_str());
+}
 
 QMessageBox::Icon toQt(PromptIcon icon)
 {
@@ -28,13 +37,12 @@ QMessageBox::Icon toQt(PromptIcon icon)
 Answer ask(QWidget* parent, const std::string& title, const std::string& text,
     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
-        QString::fromStdString(text), buttons, parent);
+    QMessageBox box(QMessageBox::Question, shown(title), shown(text), buttons, parent);
     box.setDefaultButton(defaultButton);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Prompts", "Oui"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Prompts", "Non"));
     if (buttons & QMessageBox::Cancel)
-        box.button(QMessageBox::Cancel)->setText(QString::fromUtf8(kCancelWord));
+        box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Prompts", "Echap"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -51,8 +59,7 @@ Answer ask(QWidget* parent, const std::string& title, const std::string& text,
 
 void QtPrompts::message(const std::string& title, const std::string& text, PromptIcon icon)
 {
-    QMessageBox box(toQt(icon), QString::fromStdString(title), QString::fromStdString(text),
-        QMessageBox::Ok, parent_);
+    QMessageBox box(toQt(icon), shown(title), shown(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

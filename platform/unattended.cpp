@@ -1,11 +1,15 @@
 #include "platform/unattended.h"
 
+#include "services/translate.h"
+
 namespace ksy {
 
 std::string UnattendedPrompts::oneLine(const std::string& title, const std::string& text)
 {
-    std::string line = title + ": ";
-    for (char c : text) {
+    // The box's words as the official would read them; the answer after them
+    // is the log's own mark and stays as it is.
+    std::string line = translate("Prompts", title.c_str()) + ": ";
+    for (char c : translate("Prompts", text.c_str())) {
         if (c == '\n')
             line += "\\n";
         else if (c == '\r')

@@ -2,6 +2,7 @@
 
 #include "databases/database_sort.h"
 #include "race/category_section.h"
+#include "services/translate.h"
 #include "storage/field_writer.h"
 #include "storage/file_stream.h"
 #include "storage/section_titles.h"
@@ -79,7 +80,7 @@ RewriteResult writeParticipantList(const std::filesystem::path& raceFile, int ca
 {
     return rewriteCategorySection(raceFile, participantListTitle(category), kParticipantListReserve,
         formatParticipantListBody(list), createIfAbsent,
-        "Erreur: liste des participants non trouvée", prompts);
+        KSY_TRANSLATE_NOOP("Prompts", "Erreur: liste des participants non trouvée"), prompts);
 }
 
 } // namespace ksy

@@ -1,5 +1,6 @@
 #include "race/race_options.h"
 
+#include "services/translate.h"
 #include "storage/char_source.h"
 #include "storage/field_reader.h"
 
@@ -149,9 +150,10 @@ std::string raceOptionsIoMessage(RaceOptionsIo result)
     case RaceOptionsIo::Ok:
         return {};
     case RaceOptionsIo::CannotOpen:
-        return "Erreur: impossible d'ouvrir le fichier Course";
+        return KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'ouvrir le fichier Course");
     case RaceOptionsIo::TitleNotFound:
-        return "Erreur: Intitulé Paramètres des qualifs non trouvé";
+        return KSY_TRANSLATE_NOOP(
+            "Prompts", "Erreur: Intitulé Paramètres des qualifs non trouvé");
     }
     return {};
 }

@@ -6,12 +6,19 @@ namespace ksy {
 namespace {
 
 std::atomic<TextTranslator> installed{nullptr};
+std::atomic<int> generation{0};
 
 } // namespace
 
 void installTextTranslator(TextTranslator translator)
 {
     installed.store(translator, std::memory_order_release);
+    generation.fetch_add(1, std::memory_order_acq_rel);
+}
+
+int textTranslatorGeneration()
+{
+    return generation.load(std::memory_order_acquire);
 }
 
 std::string translate(const char* context, const char* french)

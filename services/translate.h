@@ -27,6 +27,10 @@ void installTextTranslator(TextTranslator translator);
 // the text whole (values go in as %1, %2…, filled by fillText).
 std::string translate(const char* context, const char* french);
 
+// Counts the translators installed: a text looked up once and kept (the
+// words of a paint) is looked up again when it changed.
+int textTranslatorGeneration();
+
 // The pattern with %1 … %9 replaced by the values, wherever the translation
 // put them. A % not followed by a digit in range is kept.
 std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> values);

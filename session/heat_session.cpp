@@ -2,6 +2,7 @@
 
 #include "planning/starting_grid.h"
 #include "results/race_file_heats.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/file_stream.h"
 #include "storage/race_file.h"
@@ -92,10 +93,11 @@ std::string_view placeOfTrack(const std::vector<Course>& courses, std::string_vi
 
 std::string heatDamagedText(std::string_view sectionTitle, std::string_view fault)
 {
-    return "Erreur: la série " + cp1252ToUtf8(sectionTitle) +
-        " du fichier Course est endommagée (" + cp1252ToUtf8(fault) +
-        "). Elle est montrée sans ses résultats et n'est pas réécrite tant qu'elle n'est pas "
-        "courue ou modifiée.";
+    return fillText(translate("HeatSession",
+                        "Erreur: la série %1 du fichier Course est endommagée (%2). Elle est "
+                        "montrée sans ses résultats et n'est pas réécrite tant qu'elle n'est pas "
+                        "courue ou modifiée."),
+        {cp1252ToUtf8(sectionTitle), cp1252ToUtf8(fault)});
 }
 
 std::optional<HeatId> heatOfSelection(int selectionCode)

@@ -1,5 +1,7 @@
 #include "timing/decoder_link.h"
 
+#include "services/translate.h"
+
 #include "timing/decoder_exchange.h"
 #include "timing/time_format.h"
 
@@ -24,8 +26,10 @@ std::string linkOutageLine(std::int64_t outageMs)
     else
         std::snprintf(span, sizeof span, "%lld min %02lld s", static_cast<long long>(tenths / 600),
                       static_cast<long long>(tenths / 10 % 60));
-    return std::string("Liaison coupée pendant ") + span +
-        " : les passages de cet intervalle peuvent manquer.";
+    return fillText(translate("DecoderLink",
+                        "Liaison coupée pendant %1 : les passages de cet intervalle peuvent "
+                        "manquer."),
+        {span});
 }
 
 DecoderLink::DecoderLink(SerialLink& port, const Clock& clock, Prompts& prompts, WorkFolder folder)
@@ -153,8 +157,8 @@ void DecoderLink::declareLost(std::optional<std::int64_t> heatElapsedMs)
     // shown again or make the text grow.
     lossLine_.clear();
     if (heatElapsedMs)
-        lossLine_ = std::string("Perte connexion du décodeur ") + modelName() + " à " +
-            linkMessageClock(*heatElapsedMs) + ".\n";
+        lossLine_ = fillText(translate("DecoderLink", "Perte connexion du décodeur %1 à %2.\n"),
+            {modelName(), linkMessageClock(*heatElapsedMs)});
     saveSettings();
 }
 
@@ -182,7 +186,7 @@ std::vector<Passing> DecoderLink::tryReconnect(std::optional<std::int64_t> heatE
             // The port is there but the decoder is silent: back to the
             // usual rhythm, each attempt costing a window of waiting.
             retryAtOnce_ = false;
-            show("Erreur", lossLine_ + kRecoveryFailed, PromptIcon::Stop);
+            show("Erreur", lossLine_ + translate("Prompts", kRecoveryFailed), PromptIcon::Stop);
             return passings;
         }
     } else {
@@ -197,14 +201,15 @@ std::vector<Passing> DecoderLink::tryReconnect(std::optional<std::int64_t> heatE
     loaded_ = false; // the next tick reloads the file and restarts the keep-alive
     std::string message;
     if (heatElapsedMs)
-        message = lossLine_ + "Récupération connexion décodeur " + modelName() + " réussie à " +
-            linkMessageClock(*heatElapsedMs) + ".\n" +
+        message = lossLine_ +
+            fillText(translate("DecoderLink", "Récupération connexion décodeur %1 réussie à %2.\n"),
+                {modelName(), linkMessageClock(*heatElapsedMs)}) +
             linkOutageLine(clock_.milliseconds() - lastContactMs_);
     lossLine_.clear();
     lastContactMs_ = clock_.milliseconds();
     saveSettings();
     if (!message.empty())
-        show("Message", message, PromptIcon::Information);
+        show(KSY_TRANSLATE_NOOP("Prompts", "Message"), message, PromptIcon::Information);
     return passings;
 }
 

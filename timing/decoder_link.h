@@ -20,6 +20,7 @@
 #include "services/clock.h"
 #include "services/prompts.h"
 #include "services/serial_link.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 #include "timing/decoder_protocol.h"
 #include "timing/decoder_stream.h"
@@ -33,11 +34,13 @@
 namespace ksy {
 
 // The exact texts shown about the decoder (UTF-8).
-inline constexpr const char* kPortOpenFailed = "Echec à l'ouverture du port COM";
-inline constexpr const char* kRc2Connected = "Interface Kestrametrix RC2 connectée";
+inline constexpr const char* kPortOpenFailed =
+    KSY_TRANSLATE_NOOP("Prompts", "Echec à l'ouverture du port COM");
+inline constexpr const char* kRc2Connected =
+    KSY_TRANSLATE_NOOP("Prompts", "Interface Kestrametrix RC2 connectée");
 inline constexpr const char* kRc1Connected =
-    "Ouverture du port COM\nInterface Kestrametrix RC1 connectée";
-inline constexpr const char* kRecoveryFailed = "Echec à la récupération.";
+    KSY_TRANSLATE_NOOP("Prompts", "Ouverture du port COM\nInterface Kestrametrix RC1 connectée");
+inline constexpr const char* kRecoveryFailed = KSY_TRANSLATE_NOOP("Prompts", "Echec à la récupération.");
 
 class DecoderLink {
 public:

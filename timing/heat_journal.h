@@ -12,6 +12,7 @@
 // of the alert (where the countdown begins), "start" the start moment.
 // Passings that came before the start or whose decoder time cannot be true
 // are kept as comment lines: a trace for the official, nothing for a replay.
+#include "services/translate.h"
 #include "storage/work_folder.h"
 #include "timing/heat_decoder.h"
 #include "timing/heat_run.h"
@@ -31,12 +32,12 @@ inline constexpr std::string_view kJournalHeatLine = "# heat\t";
 inline constexpr std::string_view kJournalErasedLine = "# erased with \"Effacer\"";
 inline constexpr std::string_view kJournalRecoveredLine = "# recovered";
 inline constexpr const char* kJournalWriteError =
-    "Erreur: impossible d'écrire le journal des passages (Private/JournalPassages.txt). "
+    KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'écrire le journal des passages (Private/JournalPassages.txt). "
     "La série continue, mais ses passages ne pourront pas être récupérés après un arrêt "
-    "brutal.";
+    "brutal.");
 inline constexpr const char* kJournalWriteResumed =
-    "Le journal des passages (Private/JournalPassages.txt) s'écrit de nouveau : les passages "
-    "qui attendaient y sont.";
+    KSY_TRANSLATE_NOOP("Prompts", "Le journal des passages (Private/JournalPassages.txt) s'écrit de nouveau : les passages "
+    "qui attendaient y sont.");
 
 class HeatJournal : public HeatListener {
 public:

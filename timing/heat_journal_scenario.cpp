@@ -1,5 +1,6 @@
 #include "timing/heat_journal_scenario.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 #include <charconv>
@@ -309,28 +310,36 @@ std::string journalDamageText(const std::vector<DamagedSpan>& damaged)
 {
     if (damaged.empty())
         return {};
-    std::string out = "Le journal des passages est endommagé : ";
     int lines = 0;
     std::string spans;
     for (const DamagedSpan& d : damaged) {
         lines += d.lastLine - d.firstLine + 1;
         spans += spans.empty() ? "" : " ; ";
-        spans += d.firstLine == d.lastLine
-            ? "ligne " + std::to_string(d.firstLine)
-            : "lignes " + std::to_string(d.firstLine) + " à " + std::to_string(d.lastLine);
-        spans += ", des passages peuvent manquer ";
+        const std::string where = d.firstLine == d.lastLine
+            ? fillText(translate("JournalDamage", "ligne %1"), {std::to_string(d.firstLine)})
+            : fillText(translate("JournalDamage", "lignes %1 à %2"),
+                  {std::to_string(d.firstLine), std::to_string(d.lastLine)});
+        std::string when;
         if (d.afterMs && d.beforeMs)
-            spans += "entre " + spanTime(*d.afterMs) + " et " + spanTime(*d.beforeMs);
+            when = fillText(translate("JournalDamage", "entre %1 et %2"),
+                {spanTime(*d.afterMs), spanTime(*d.beforeMs)});
         else if (d.afterMs)
-            spans += "après " + spanTime(*d.afterMs);
+            when = fillText(translate("JournalDamage", "après %1"), {spanTime(*d.afterMs)});
         else if (d.beforeMs)
-            spans += "avant " + spanTime(*d.beforeMs);
+            when = fillText(translate("JournalDamage", "avant %1"), {spanTime(*d.beforeMs)});
         else
-            spans += "dans toute la série";
+            when = translate("JournalDamage", "dans toute la série");
+        spans += fillText(
+            translate("JournalDamage", "%1, des passages peuvent manquer %2"), {where, when});
     }
-    out += std::to_string(lines) + (lines == 1 ? " ligne illisible ignorée (" : " lignes illisibles ignorées (");
-    out += spans + ", temps depuis le départ). Tous les autres passages sont repris.";
-    return out;
+    return fillText(lines == 1
+            ? translate("JournalDamage",
+                  "Le journal des passages est endommagé : %1 ligne illisible ignorée (%2, temps "
+                  "depuis le départ). Tous les autres passages sont repris.")
+            : translate("JournalDamage",
+                  "Le journal des passages est endommagé : %1 lignes illisibles ignorées (%2, "
+                  "temps depuis le départ). Tous les autres passages sont repris."),
+        {std::to_string(lines), spans});
 }
 
 std::string formatScenarioDate(const LocalDateTime& d)

@@ -1,6 +1,7 @@
 #pragma once
 // "DetailResultats.res": the whole heat handed to the heat results view. It is
 // rewritten whole at each use; at program exit it is left with 20 empty slots.
+#include "services/translate.h"
 #include "race/run_entry.h"
 #include "storage/work_folder.h"
 
@@ -13,7 +14,7 @@ namespace ksy {
 
 inline constexpr std::string_view kHeatDetailFile = "DetailResultats.res";
 inline constexpr std::string_view kHeatDetailError =
-    "Erreur: impossible d'ouvrir le fichier Résultats détaillés";
+    KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'ouvrir le fichier Résultats détaillés");
 
 // The file as the results view reads it: lap k's passing time sits at index
 // k - 1, so that the view works with 0-based laps.

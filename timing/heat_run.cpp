@@ -1,5 +1,6 @@
 #include "timing/heat_run.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "timing/decoder_link.h"
 #include "timing/decoder_stream.h"
@@ -58,6 +59,23 @@ LocalDateTime systemLocalTime()
 bool isTimeUp(const ClockParts& remaining)
 {
     return remaining.hours <= 0 && remaining.minutes <= 0 && remaining.seconds <= 0;
+}
+
+// The board's words of a heat, looked up once (again only when another
+// language is installed): these texts change every second.
+struct RunWords {
+    int generation = textTranslatorGeneration();
+    std::string laps = translate("Board", "%1 tours");
+    std::string beforeStart = translate("Board", "%1 avant départ");
+    std::string restOver = translate("Board", "%1 repos écoulé");
+};
+
+const RunWords& runWords()
+{
+    thread_local RunWords words;
+    if (words.generation != textTranslatorGeneration())
+        words = RunWords();
+    return words;
 }
 
 } // namespace
@@ -222,7 +240,8 @@ void HeatRun::effacer()
 {
     if (active() || !state_.runHappened)
         return;
-    const Answer answer = prompts_.askYesNoDefaultNo(std::string(kRunTitle), std::string(kEraseQuestion));
+    const Answer answer =
+        prompts_.askYesNoDefaultNo(std::string(kRunTitle), std::string(kEraseQuestion));
     if (listener_)
         listener_->heatAction(clock_.milliseconds(),
             answer == Answer::Yes ? HeatAction::EraseYes : HeatAction::EraseNo, 0);
@@ -424,7 +443,7 @@ void HeatRun::runningTick(std::int64_t now)
     if (displayMoment(elapsed, now, s.lastDisplayTick)) {
         texts_.duration = options_.durationMode == DurationMode::Time
             ? formatClockMinutes(s.durationHours, s.durationMinutes)
-            : std::to_string(options_.laps) + " tours";
+            : fillText(runWords().laps, {std::to_string(options_.laps)});
         texts_.remaining = formatClock(s.remaining.hours, s.remaining.minutes, s.remaining.seconds);
         texts_.elapsed = formatClock(s.elapsed.hours, s.elapsed.minutes, s.elapsed.seconds);
         s.lastDisplayTick = now;
@@ -473,7 +492,7 @@ void HeatRun::restTick(std::int64_t now)
     if (left >= 0) {
         const int minutes = static_cast<int>(left / 60000);
         const int seconds = static_cast<int>(left % 60000 / 1000);
-        texts_.rest = printf2("%d:%02d avant départ", minutes, seconds);
+        texts_.rest = fillText(runWords().beforeStart, {printf2("%d:%02d", minutes, seconds)});
         texts_.restOverrun = false;
         // Once per rest: the first display that reads 0:00.
         if (minutes == 0 && seconds == 0 && !s.restAlertGiven) {
@@ -483,8 +502,9 @@ void HeatRun::restTick(std::int64_t now)
     } else {
         // Past the rest: how long ago it ended.
         const std::int64_t over = elapsed - restMs;
-        texts_.rest = printf2("%d:%02d repos écoulé", static_cast<int>(over / 60000),
-            static_cast<int>(over % 60000 / 1000));
+        texts_.rest = fillText(runWords().restOver,
+            {printf2(
+                "%d:%02d", static_cast<int>(over / 60000), static_cast<int>(over % 60000 / 1000))});
         texts_.restOverrun = true;
     }
     s.lastDisplayTick = now;
@@ -564,10 +584,8 @@ HeatRun::Timed HeatRun::timePassing(const Passing& p, std::int64_t now)
             // this passing on, so that no lap spans the two clocks.
             state_.hostStamped = true;
             const std::int64_t heatMs = hostMs - state_.firstCarOffset;
-            char text[400];
-            std::snprintf(text, sizeof text, kDecoderClockLostText,
-                linkMessageClock(heatMs).c_str());
-            notice_ = text;
+            notice_ =
+                fillText(translate("Prompts", kDecoderClockLostText), {linkMessageClock(heatMs)});
             if (listener_)
                 listener_->decoderClockLost(now, heatMs);
             return hostMs;
@@ -668,7 +686,7 @@ void HeatRun::resetTexts()
 {
     texts_.duration = options_.durationMode == DurationMode::Time
         ? formatClockMinutes(options_.minutes / 60, options_.minutes % 60)
-        : std::to_string(options_.laps) + " tours";
+        : fillText(runWords().laps, {std::to_string(options_.laps)});
     texts_.elapsed = formatClock(0, 0, 0);
     texts_.remaining = formatClock(0, 0, 0);
     texts_.countdown = std::to_string(options_.countdownSeconds) + "s";

@@ -18,6 +18,7 @@
 #include "services/clock.h"
 #include "services/prompts.h"
 #include "services/sound_player.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 #include "timing/decoder_clock_watch.h"
 #include "timing/heat_decoder.h"
@@ -36,13 +37,13 @@
 
 namespace ksy {
 
-inline constexpr std::string_view kCloseRefusedText =
-    "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !";
-inline constexpr std::string_view kEraseQuestion =
+inline constexpr std::string_view kCloseRefusedText = KSY_TRANSLATE_NOOP(
+    "Prompts", "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !");
+inline constexpr std::string_view kEraseQuestion = KSY_TRANSLATE_NOOP("Prompts",
     "Etes vous sûr de vouloir effacer les résultats de la série?\nLes données seront "
-    "définitivement perdues";
+    "définitivement perdues");
 inline constexpr std::string_view kCourseDatabaseError =
-    "Erreur: impossible d'ouvrir la base de données Circuits";
+    KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'ouvrir la base de données Circuits");
 inline constexpr std::string_view kRunTitle = "Kestrametrix";
 
 // What "Départ" greys out and "Arret" gives back (menu commands and controls).
@@ -141,9 +142,9 @@ public:
 };
 
 // Told to the official once, when an RC2 decoder clock went back mid-heat.
-inline constexpr const char* kDecoderClockLostText =
-    "L'horloge du décodeur RC2 est revenue en arrière à %s : les passages suivants de cette "
-    "série sont chronométrés par l'ordinateur.";
+inline constexpr const char* kDecoderClockLostText = KSY_TRANSLATE_NOOP("Prompts",
+    "L'horloge du décodeur RC2 est revenue en arrière à %1 : les passages suivants de cette "
+    "série sont chronométrés par l'ordinateur.");
 
 class HeatRun {
 public:

@@ -1,5 +1,6 @@
 #include "timing/interface_form.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "timing/decoder_exchange.h"
 
@@ -9,10 +10,11 @@
 namespace ksy {
 namespace {
 
-const char* readyText(DecoderModel model)
+std::string readyText(DecoderModel model)
 {
-    return model == DecoderModel::Rc2 ? " Interface RC2 prête à fonctionner.\r\n"
-                                      : " Interface RC1 prête à fonctionner.\r\n";
+    return model == DecoderModel::Rc2
+        ? translate("InterfaceDialog", " Interface RC2 prête à fonctionner.\r\n")
+        : translate("InterfaceDialog", " Interface RC1 prête à fonctionner.\r\n");
 }
 
 } // namespace
@@ -31,7 +33,8 @@ void InterfaceForm::open()
     else
         prompts_.error(kInterfaceFileDialogError);
     addPortName(settings_.portName);
-    messages_ = connected() ? readyText(shownModel()) : " Port COM non ouvert !\r\n";
+    messages_ = connected() ? readyText(shownModel())
+                            : translate("InterfaceDialog", " Port COM non ouvert !\r\n");
 }
 
 void InterfaceForm::close()
@@ -58,17 +61,19 @@ void InterfaceForm::openPort()
     SerialLink& port = link_.port();
     port.close();
     settings_.connected = 0;
-    messages_ = " Tentative d'ouverture du port COM:\r\n";
+    messages_ = translate("InterfaceDialog", " Tentative d'ouverture du port COM:\r\n");
     if (!port.open(settings_.portName)) {
-        messages_ = " Tentative à l'ouverture du port COM:\r\n"
-                    " Echec à l'ouverture du port COM !\r\n";
+        messages_ = translate("InterfaceDialog",
+            " Tentative à l'ouverture du port COM:\r\n"
+            " Echec à l'ouverture du port COM !\r\n");
     } else {
         const bool rc2 = identifyDecoder(port, link_.clock()).replied;
         settings_.identity = rc2 ? kIdentityRc2 : kIdentityRc1;
         settings_.connected = 1;
-        messages_ = std::string(" Tentative à l'ouverture du port COM:\r\n"
-                                " Ouverture du port COM OK !\r\n")
-            + readyText(shownModel());
+        messages_ = translate("InterfaceDialog",
+                        " Tentative à l'ouverture du port COM:\r\n"
+                        " Ouverture du port COM OK !\r\n") +
+            readyText(shownModel());
     }
     if (!writeInterfaceSettings(link_.folder(), settings_))
         prompts_.error(kInterfaceFileDialogError);

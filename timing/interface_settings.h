@@ -4,6 +4,7 @@
 // loss or recovery and by the INTERFACE dialog's "Ouvrir"; read at start-up
 // (port only), by the first tick after start-up or after the dialog, and by
 // the dialog.
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <optional>
@@ -34,8 +35,8 @@ bool writeInterfaceSettings(const WorkFolder& folder, const InterfaceSettings& s
 // The error boxes when the file cannot be opened: the start-up and tick text
 // and the dialog's (which writes "interface" in lower case).
 inline constexpr const char* kInterfaceFileError =
-    "Erreur: impossible d'ouvrir le fichier Interface Port COM";
+    KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'ouvrir le fichier Interface Port COM");
 inline constexpr const char* kInterfaceFileDialogError =
-    "Erreur: impossible d'ouvrir le fichier interface Port COM";
+    KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'ouvrir le fichier interface Port COM");
 
 } // namespace ksy

@@ -2,6 +2,7 @@
 // The official's sound choices, "RéglagesSons.rg": eight keyword texts, one a
 // line, in a fixed order (voice language, then the seven switches). A switch
 // is on only when its text is exactly its "oui" keyword.
+#include "services/translate.h"
 #include "timing/sound_moments.h"
 
 #include <array>
@@ -14,7 +15,7 @@ namespace ksy {
 
 inline constexpr std::string_view kSoundSettingsFile = "RéglagesSons.rg";
 inline constexpr std::string_view kSoundSettingsError =
-    "Erreur: impossible d'ouvrir le fichier réglages sons";
+    KSY_TRANSLATE_NOOP("Prompts", "Erreur: impossible d'ouvrir le fichier réglages sons");
 
 inline constexpr std::string_view kFrenchVoiceKeyword = "SONLANGUEFrancais";
 inline constexpr std::string_view kEnglishVoiceKeyword = "SONLANGUEAnglais";

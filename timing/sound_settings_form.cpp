@@ -1,5 +1,7 @@
 #include "timing/sound_settings_form.h"
 
+#include "services/translate.h"
+
 namespace ksy {
 
 namespace {
@@ -18,27 +20,27 @@ std::string_view SoundSettingsForm::textOf(int control)
 {
     switch (control) {
     case Ok:
-        return "Ok";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Ok");
     case Cancel:
-        return "Echap";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Echap");
     case English:
-        return "English";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "English");
     case French:
-        return "Francais";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Francais");
     case 3703:
-        return "Annonce vocale du décompte";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Annonce vocale du décompte");
     case 3704:
-        return "Signal sonore au départ";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Signal sonore au départ");
     case 3705:
-        return "Signal sonore lors des passages des chars";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Signal sonore lors des passages des chars");
     case 3706:
-        return "Annonce vocale meilleur tour";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Annonce vocale meilleur tour");
     case 3707:
-        return "Annonce vocale Horloge de course";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Annonce vocale Horloge de course");
     case 3708:
-        return "Signal sonore à la fin de la course";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Signal sonore à la fin de la course");
     case 3709:
-        return "Annonce vocale de fin de course pour chaque char";
+        return KSY_TRANSLATE_NOOP("SoundSettings", "Annonce vocale de fin de course pour chaque char");
     default:
         return "";
     }

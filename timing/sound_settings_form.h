@@ -1,6 +1,7 @@
 #pragma once
 // The rules of the SONS dialog ("Options du son"): it shows the settings file
 // as it stands when the dialog opens and writes it only on "Ok".
+#include "services/translate.h"
 #include "services/prompts.h"
 #include "storage/work_folder.h"
 #include "timing/sound_settings.h"
@@ -18,7 +19,7 @@ public:
     static constexpr int French = 3702;
     static constexpr int FirstSwitch = 3703; // 3703 to 3709, in SoundSwitch order
 
-    static constexpr std::string_view kTitle = "Options du son";
+    static constexpr std::string_view kTitle = KSY_TRANSLATE_NOOP("SoundSettings", "Options du son");
     // The text of a control ("English", "Annonce vocale du décompte", "Ok" ...).
     static std::string_view textOf(int control);
     static int controlOf(SoundSwitch s) { return FirstSwitch + static_cast<int>(s); }

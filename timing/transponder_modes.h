@@ -6,6 +6,7 @@
 // timing/transponder_modes_scan.h). Also the radio-frequency conflict of a
 // heat. Pure rules: the main window shows, hides and enables its controls
 // from the state kept here.
+#include "services/translate.h"
 #include "databases/records.h"
 #include "race/participants.h"
 #include "race/run_entry.h"
@@ -77,7 +78,7 @@ const Participant* lastParticipantNamed(const ParticipantList& list, std::string
 void assignTransponders(RunEntryTable& slots, TransponderMode mode, const ParticipantList& list);
 
 inline constexpr std::string_view kSharedBandFrequency = "2.4Ghz";
-inline constexpr std::string_view kRadioConflictText = " Conflit Radio ";
+inline constexpr std::string_view kRadioConflictText = KSY_TRANSLATE_NOOP("MainWindow", " Conflit Radio ");
 
 // True when two different slots whose pilots are in the list share a radio
 // frequency (any of their five), empty and "2.4Ghz" excepted.

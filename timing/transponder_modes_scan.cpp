@@ -52,7 +52,7 @@ ScanEvent TransponderScan::press(const RunEntryTable& loaded, bool heatLoaded, b
     // during it is identified, not lost.
     sounds_.playAsync(kSignalSound);
     phase_ = ScanPhase::Scanning;
-    status_ = std::string(kScanRunningText);
+    status_ = translate("MainWindow", kScanRunningText.data());
     startCounter_ = clock_.counter();
     return ScanEvent::Started;
 }
@@ -125,7 +125,7 @@ void TransponderScan::beginVerification()
     decoder_.discardReceived();
     for (RunEntry& e : table_.slots)
         e.scanned = e.isEmptySlot();
-    status_ = std::string(kVerifyRunningText);
+    status_ = translate("MainWindow", kVerifyRunningText.data());
     ++changes_;
 }
 
@@ -157,7 +157,7 @@ ScanEvent TransponderScan::verifyTick(const std::vector<Passing>& passings)
     if (scannedCount() < kSlotCount)
         return ScanEvent::None;
     phase_ = ScanPhase::None;
-    status_ = std::string(kVerifyDoneText);
+    status_ = translate("MainWindow", kVerifyDoneText.data());
     inOrder_ = true;
     for (int i = 1; i < standings_.count; ++i)
         if (standings_.rows[cell(i)].number <= standings_.rows[cell(i - 1)].number)

@@ -13,6 +13,7 @@
 //   board:           scan.standings() while scan.active(); status() in 2106
 //   controls:        kControlsLockedWhileScanning and the menu items of
 //                    "Départ" while active(); closing refused (canClose()).
+#include "services/translate.h"
 #include "race/run_entry.h"
 #include "services/clock.h"
 #include "services/sound_player.h"
@@ -28,9 +29,9 @@
 namespace ksy {
 
 // Status texts of the edit 2106 (UTF-8).
-inline constexpr std::string_view kScanRunningText = " Scan en cours";
-inline constexpr std::string_view kVerifyRunningText = " Vérif en cours";
-inline constexpr std::string_view kVerifyDoneText = " Vérif terminée";
+inline constexpr std::string_view kScanRunningText = KSY_TRANSLATE_NOOP("MainWindow", " Scan en cours");
+inline constexpr std::string_view kVerifyRunningText = KSY_TRANSLATE_NOOP("MainWindow", " Vérif en cours");
+inline constexpr std::string_view kVerifyDoneText = KSY_TRANSLATE_NOOP("MainWindow", " Vérif terminée");
 
 // Passings closer than this to the car's previous one are not counted by the
 // verification.

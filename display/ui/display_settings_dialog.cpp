@@ -1,10 +1,12 @@
 #include "display/ui/display_settings_dialog.h"
 
 #include "platform/qt_canvas.h"
+#include "services/translate.h"
 
 #include <QButtonGroup>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,6 +31,12 @@ QString qt(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A caption of the form, in the official's language.
+QString shown(std::string_view text, const char* context = "DisplaySettings")
+{
+    return QCoreApplication::translate(context, std::string(text).c_str());
+}
+
 Colour fromQColor(const QColor& c)
 {
     return rgb(c.red(), c.green(), c.blue());
@@ -41,9 +49,9 @@ struct Group {
     int last;
 };
 constexpr Group kGroups[] = {
-    {"Thème", 3811, 3813},
-    {"Evénements", 3815, 3819},
-    {"Tableau résultats", 3821, 3822},
+    {KSY_TRANSLATE_NOOP("DisplaySettings", "Thème"), 3811, 3813},
+    {KSY_TRANSLATE_NOOP("DisplaySettings", "Evénements"), 3815, 3819},
+    {KSY_TRANSLATE_NOOP("DisplaySettings", "Tableau résultats"), 3821, 3822},
 };
 
 // What the colour buttons of an element change, in its colour order.
@@ -51,10 +59,11 @@ QString colourCaption(const DisplayElement& e, std::size_t slot)
 {
     const bool gradient = e.colours[1] != DisplayElement::None;
     if (slot == 2)
-        return QStringLiteral("Lignes");
+        return QCoreApplication::translate("DisplaySettings", "Lignes");
     if (!gradient)
-        return QStringLiteral("Couleur");
-    return slot == 0 ? QStringLiteral("Haut") : QStringLiteral("Bas");
+        return QCoreApplication::translate("DisplaySettings", "Couleur");
+    return slot == 0 ? QCoreApplication::translate("DisplaySettings", "Haut")
+                     : QCoreApplication::translate("DisplaySettings", "Bas");
 }
 
 } // namespace
@@ -155,7 +164,7 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
     , files_(files)
     , pickers_(pickers)
 {
-    setWindowTitle(qt(F::kTitle));
+    setWindowTitle(shown(F::kTitle));
     setObjectName(QStringLiteral("AFFICHAGE"));
     auto* column = new QVBoxLayout(this);
     auto named = [](QWidget* w, int id) {
@@ -164,23 +173,25 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
     };
 
     auto* top = new QHBoxLayout;
-    auto* style = new QGroupBox(QStringLiteral("Style"), this);
+    auto* style = new QGroupBox(QCoreApplication::translate("DisplaySettings", "Style"), this);
     auto* styleRow = new QVBoxLayout(style);
     // Not exclusive: a style the file holds that is neither 0 nor 1 checks none.
     auto* styleGroup = new QButtonGroup(style);
     styleGroup->setExclusive(false);
     for (int id : {F::StyleRelief, F::StyleGradient}) {
-        auto* radio = new QRadioButton(qt(F::textOf(id)), style);
+        auto* radio = new QRadioButton(shown(F::textOf(id)), style);
         named(radio, id);
         styleGroup->addButton(radio);
         styleRow->addWidget(radio);
         radio->setToolTip(id == F::StyleRelief
-                ? QStringLiteral("Chaque ligne du tableau a son propre dégradé (couleurs "
-                                 "Haut et Bas de « Résultats tableau ») : les lignes "
-                                 "ressortent en bandes.")
-                : QStringLiteral("Un seul dégradé (couleurs Haut et Bas de « Résultats "
-                                 "tableau ») descend sur tout le tableau. Avec deux couleurs "
-                                 "égales, les deux styles sont unis."));
+                ? QCoreApplication::translate("DisplaySettings",
+                      "Chaque ligne du tableau a son propre dégradé (couleurs "
+                      "Haut et Bas de « Résultats tableau ») : les lignes "
+                      "ressortent en bandes.")
+                : QCoreApplication::translate("DisplaySettings",
+                      "Un seul dégradé (couleurs Haut et Bas de « Résultats "
+                      "tableau ») descend sur tout le tableau. Avec deux couleurs "
+                      "égales, les deux styles sont unis."));
         radios_[id] = radio;
         connect(radio, &QAbstractButton::clicked, this, [this, id] {
             form_.click(id);
@@ -189,14 +200,14 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
     }
     top->addWidget(style);
 
-    auto* widths = new QGroupBox(QStringLiteral("Colonnes"), this);
+    auto* widths = new QGroupBox(QCoreApplication::translate("DisplaySettings", "Colonnes"), this);
     auto* widthRow = new QGridLayout(widths);
-    widthRow->addWidget(new QLabel(qt(F::textOf(F::ColumnList)), widths), 0, 0);
-    widthRow->addWidget(new QLabel(qt(F::textOf(F::WidthEdit)), widths), 0, 1);
+    widthRow->addWidget(new QLabel(shown(F::textOf(F::ColumnList)), widths), 0, 0);
+    widthRow->addWidget(new QLabel(shown(F::textOf(F::WidthEdit)), widths), 0, 1);
     columns_ = new QComboBox(widths);
     named(columns_, F::ColumnList);
     for (int c = 0; c < int(DisplaySettings::kColumns); ++c)
-        columns_->addItem(qt(F::columnName(c)));
+        columns_->addItem(shown(F::columnName(c), "Board"));
     widthRow->addWidget(columns_, 1, 0);
     width_ = new QLineEdit(widths);
     named(width_, F::WidthEdit);
@@ -207,7 +218,7 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
     width_->setFixedWidth(width_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     widthRow->addWidget(width_, 1, 1);
     for (int id : {F::Plus, F::Minus}) {
-        auto* button = new QPushButton(qt(F::textOf(id)), widths);
+        auto* button = new QPushButton(shown(F::textOf(id)), widths);
         named(button, id);
         button->setAutoDefault(false);
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 24);
@@ -228,8 +239,8 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
     buildElements(column);
 
     auto* buttons = new QHBoxLayout;
-    auto* load = new QPushButton(qt(F::textOf(F::LoadTheme)), this);
-    auto* save = new QPushButton(qt(F::textOf(F::SaveTheme)), this);
+    auto* load = new QPushButton(shown(F::textOf(F::LoadTheme)), this);
+    auto* save = new QPushButton(shown(F::textOf(F::SaveTheme)), this);
     named(load, F::LoadTheme);
     named(save, F::SaveTheme);
     load->setAutoDefault(false);
@@ -243,8 +254,8 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
     buttons->addWidget(load);
     buttons->addWidget(save);
     buttons->addStretch();
-    auto* ok = new QPushButton(qt(F::textOf(F::Ok)), this);
-    auto* cancel = new QPushButton(qt(F::textOf(F::Cancel)), this);
+    auto* ok = new QPushButton(shown(F::textOf(F::Ok)), this);
+    auto* cancel = new QPushButton(shown(F::textOf(F::Cancel)), this);
     named(ok, F::Ok);
     named(cancel, F::Cancel);
     ok->setDefault(true);
@@ -261,13 +272,13 @@ DisplaySettingsDialog::DisplaySettingsDialog(DisplaySettingsForm form, WorkFolde
 void DisplaySettingsDialog::buildElements(QVBoxLayout* column)
 {
     for (const Group& group : kGroups) {
-        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        auto* box = new QGroupBox(shown(group.title), this);
         auto* grid = new QGridLayout(box);
         int row = 0;
         for (const DisplayElement& e : F::elements()) {
             if (e.control < group.first || e.control > group.last)
                 continue;
-            auto* label = new QLabel(qt(e.label), box);
+            auto* label = new QLabel(shown(e.label), box);
             label->setObjectName(QString::number(e.control));
             grid->addWidget(label, row, 0);
             auto* sample = new ElementSampleView(box);
@@ -284,14 +295,15 @@ void DisplaySettingsDialog::buildElements(QVBoxLayout* column)
             };
             const int control = e.control;
             if (e.font != DisplayElement::None) {
-                addButton(QStringLiteral("Police..."), QStringLiteral("font%1").arg(control),
-                    [this, control] { pickFont(control); });
+                addButton(QCoreApplication::translate("DisplaySettings", "Police..."),
+                    QStringLiteral("font%1").arg(control), [this, control] { pickFont(control); });
                 if (e.font == DisplayElement::ChosenColumn)
                     pickers->itemAt(pickers->count() - 1)
                         ->widget()
-                        ->setToolTip(
-                            QStringLiteral("Police de la colonne choisie sous \"Colonne\""));
-                addButton(QStringLiteral("Texte"), QStringLiteral("text%1").arg(control),
+                        ->setToolTip(QCoreApplication::translate(
+                            "DisplaySettings", "Police de la colonne choisie sous \"Colonne\""));
+                addButton(QCoreApplication::translate("DisplaySettings", "Texte"),
+                    QStringLiteral("text%1").arg(control),
                     [this, control] { pickTextColour(control); });
             }
             for (std::size_t slot = 0; slot < e.colours.size(); ++slot) {

@@ -11,6 +11,7 @@
 #include "app/result_commands.h"
 #include "planning/heat_composition_view.h"
 #include "planning/ui/participant_details_dialog.h"
+#include "platform/interface_language.h"
 #include "platform/qt_canvas.h"
 #include "support/fake_serial_link.h"
 #include "window_fixture.h"
@@ -22,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -224,6 +226,35 @@ TEST(TextsFit, EveryDialogOfTheWindowAt100And125Percent)
         clipped << clippedTexts(&details);
         EXPECT_TRUE(clipped.isEmpty()) << "at " << scale << ":\n"
                                        << clipped.join("\n").toStdString();
+    }
+}
+
+TEST(TextsFit, TheWindowAndItsDialogsInEnglish)
+{
+    installInterfaceLanguage(*QCoreApplication::instance(), InterfaceLanguage::English);
+    const QLocale locale;
+    struct French {
+        QLocale locale;
+        ~French()
+        {
+            removeInterfaceLanguage();
+            QLocale::setDefault(locale);
+        }
+    } backToFrench {locale};
+    for (const Display& d : {Display {{1366, 768}}, Display {{1366, 768}, 1.25},
+             Display {{1920, 1080}}}) {
+        const ScaledFont font(d.fontScale);
+        RaceWindow w(d.screen);
+        ASSERT_EQ(w.window->menuBar()->actions()[0]->text(), "File");
+        for (QWidget* c : w.window->findChildren<QWidget*>())
+            if (QStringList {"2104", "2105", "2106"}.contains(c->objectName()))
+                c->show();
+        QStringList clipped = clippedTexts(w.window.get());
+        for (int id : {cmd::SoundSettings, cmd::DisplaySettings, cmd::InterfaceSettings})
+            clipped << w.clippedInDialogsOf(id);
+        EXPECT_TRUE(clipped.isEmpty())
+            << d.screen.width() << "x" << d.screen.height() << " at " << d.fontScale << ":\n"
+            << clipped.join("\n").toStdString();
     }
 }
 

@@ -43,24 +43,27 @@ QString fromWindowsLines(const std::string& text)
 } // namespace
 
 InterfaceDialog::InterfaceDialog(InterfaceForm& form, WorkFolder folder, QWidget* parent)
-    : QDialog(parent), form_(form), folder_(std::move(folder))
+    : QDialog(parent)
+    , form_(form)
+    , folder_(std::move(folder))
 {
-    setWindowTitle("Interface");
-    auto* heading = new QLabel("Décodeur Kestrametrix");
+    setWindowTitle(QCoreApplication::translate("InterfaceDialog", "Interface"));
+    auto* heading =
+        new QLabel(QCoreApplication::translate("InterfaceDialog", "Décodeur Kestrametrix"));
     heading->setObjectName("3907");
     QFont bold("Arial");
     bold.setPointSize(16);
     bold.setBold(true);
     heading->setFont(bold);
 
-    auto* messageBox = new QGroupBox("Messages");
+    auto* messageBox = new QGroupBox(QCoreApplication::translate("InterfaceDialog", "Messages"));
     messageBox->setObjectName("3908");
     messages_ = new QPlainTextEdit;
     messages_->setObjectName("3903");
     messages_->setReadOnly(true);
     (new QVBoxLayout(messageBox))->addWidget(messages_);
 
-    auto* modelBox = new QGroupBox("Décodeur:");
+    auto* modelBox = new QGroupBox(QCoreApplication::translate("InterfaceDialog", "Décodeur:"));
     modelBox->setObjectName("3906");
     rc1_ = new QRadioButton("Kestrametrix RC1");
     rc1_->setObjectName("3901");
@@ -72,7 +75,7 @@ InterfaceDialog::InterfaceDialog(InterfaceForm& form, WorkFolder folder, QWidget
     connect(rc1_, &QRadioButton::clicked, this, [this] { form_.chooseModel(DecoderModel::Rc1); });
     connect(rc2_, &QRadioButton::clicked, this, [this] { form_.chooseModel(DecoderModel::Rc2); });
 
-    auto* portBox = new QGroupBox("Port COM");
+    auto* portBox = new QGroupBox(QCoreApplication::translate("InterfaceDialog", "Port COM"));
     portBox->setObjectName("3909");
     ports_ = new QComboBox;
     ports_->setObjectName("3904");
@@ -82,7 +85,7 @@ InterfaceDialog::InterfaceDialog(InterfaceForm& form, WorkFolder folder, QWidget
         ports_->setInsertPolicy(QComboBox::NoInsert);
         limitToStorableText(ports_->lineEdit(), 255);
     }
-    auto* open = new QPushButton("Ouvrir");
+    auto* open = new QPushButton(QCoreApplication::translate("InterfaceDialog", "Ouvrir"));
     open->setObjectName("3905");
     connect(open, &QPushButton::clicked, this, &InterfaceDialog::openChosenPort);
     auto* portLayout = new QHBoxLayout(portBox);
@@ -91,7 +94,7 @@ InterfaceDialog::InterfaceDialog(InterfaceForm& form, WorkFolder folder, QWidget
 
     indicator_ = new QLabel;
     indicator_->setObjectName("indicator");
-    auto* ok = new QPushButton("Ok");
+    auto* ok = new QPushButton(QCoreApplication::translate("InterfaceDialog", "Ok"));
     ok->setObjectName("1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -142,8 +145,8 @@ void InterfaceDialog::showForm()
     indicator_->setPixmap(indicatorPixmap(folder_, form_.indicatorImage(), form_.connected()));
 }
 
-void runInterfaceDialog(DecoderLink& link, Prompts& prompts, const WorkFolder& folder,
-                        QWidget* parent)
+void runInterfaceDialog(
+    DecoderLink& link, Prompts& prompts, const WorkFolder& folder, QWidget* parent)
 {
     InterfaceForm form(link, prompts, serialPortNames());
     form.open();

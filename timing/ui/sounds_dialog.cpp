@@ -2,6 +2,7 @@
 
 #include "platform/dialog_parts.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,7 +17,7 @@ using F = SoundSettingsForm;
 
 QString textOf(int control)
 {
-    return qtText(F::textOf(control));
+    return QCoreApplication::translate("SoundSettings", std::string(F::textOf(control)).c_str());
 }
 } // namespace
 
@@ -24,7 +25,7 @@ SoundsDialog::SoundsDialog(SoundSettingsForm form, QWidget* parent)
     : QDialog(parent)
     , form_(std::move(form))
 {
-    setWindowTitle(qtText(F::kTitle));
+    setWindowTitle(QCoreApplication::translate("SoundSettings", std::string(F::kTitle).c_str()));
     setObjectName("SONS");
     auto* column = new QVBoxLayout(this);
 
