@@ -2,6 +2,7 @@
 
 #include "planning/digit_edit.h"
 #include "planning/heat_composition_view.h"
+#include "services/translate.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
 
@@ -144,7 +145,8 @@ bool HeatCompositionForm::generate()
     if (readOnly())
         return false;
     if (composition_.heatsPerRound() > kMaxHeatsPerRound) {
-        prompts_.message("Erreur", std::string(kTooManyHeats), PromptIcon::Stop);
+        prompts_.message(translate("HeatComposition", "Erreur"),
+            translate("HeatComposition", kTooManyHeats.data()), PromptIcon::Stop);
         return false;
     }
     const auto raceFile = workingRaceFile(folder_);

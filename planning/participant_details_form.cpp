@@ -4,6 +4,7 @@
 #include "databases/database_loaders.h"
 #include "databases/french_collation.h"
 #include "databases/transponder_number.h"
+#include "services/translate.h"
 #include "storage/race_file.h"
 #include "timing/decoder_protocol.h"
 #include "timing/interface_settings.h"
@@ -42,8 +43,8 @@ ParticipantDetailsForm::ParticipantDetailsForm(
     if (category_ < 1 || category_ > kMaxCategories)
         return;
     if (readParticipantList(raceFile, category_, list_) != ParticipantListRead::Ok) {
-        prompts_.error("Erreur: liste de participants non trouv\xC3\xA9"
-                       "e");
+        prompts_.error(
+            translate("ParticipantDetails", "Erreur: liste de participants non trouvée"));
         return;
     }
     // A participant item of the tree: 1000 + n within the category.
@@ -173,8 +174,8 @@ bool ParticipantDetailsForm::save()
 {
     close();
     if (category_ < 1 || category_ > kMaxCategories) {
-        prompts_.error("Erreur: liste des participants non trouv\xC3\xA9"
-                       "e");
+        prompts_.error(
+            translate("ParticipantDetails", "Erreur: liste des participants non trouvée"));
         return false;
     }
     const RewriteResult result =

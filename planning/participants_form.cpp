@@ -3,6 +3,7 @@
 #include "databases/database_files.h"
 #include "databases/database_loaders.h"
 #include "databases/transponder_number.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 
@@ -70,7 +71,7 @@ bool ParticipantsForm::enter(int pilotIndex)
     if (!enterPilot(pilots_[static_cast<std::size_t>(pilotIndex)], warning))
         return false;
     if (!warning.empty())
-        prompts_.message("Attention", warning, PromptIcon::Exclamation);
+        prompts_.message(translate("Participants", "Attention"), warning, PromptIcon::Exclamation);
     return true;
 }
 

@@ -41,11 +41,11 @@ ParticipantsDialog::ParticipantsDialog(
     , form_(folder, category, prompts)
 {
     setObjectName("CATEGORIEPILOTES");
-    setWindowTitle(QStringLiteral("Liste des pilotes"));
+    setWindowTitle(tr("Liste des pilotes"));
     auto* grid = new QGridLayout(this);
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Cat\u00E9gorie :"), this));
+    nameRow->addWidget(new QLabel(tr("Catégorie :"), this));
     auto* name = new QLineEdit(fromFile(form_.categoryName()), this);
     name->setObjectName("4201");
     name->setReadOnly(true);
@@ -54,7 +54,7 @@ ParticipantsDialog::ParticipantsDialog(
 
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(
-        new QLabel(QStringLiteral(" Participants \u00E0 la cat\u00E9gorie:"), this));
+        new QLabel(tr(" Participants à la catégorie:"), this));
     count_ = new QLineEdit(this);
     count_->setObjectName("4202");
     count_->setReadOnly(true);
@@ -62,7 +62,7 @@ ParticipantsDialog::ParticipantsDialog(
     countRow->addWidget(count_);
     countRow->addStretch();
     grid->addLayout(countRow, 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral(" Base de donn\u00E9es :"), this), 1, 2);
+    grid->addWidget(new QLabel(tr(" Base de données :"), this), 1, 2);
 
     participants_ = new QListWidget(this);
     participants_->setObjectName("4203");
@@ -78,28 +78,28 @@ ParticipantsDialog::ParticipantsDialog(
     auto* moves = new QVBoxLayout;
     auto* enterButton = button(this, QStringLiteral("<-"), "4205");
     auto* removeButton = button(this, QStringLiteral("->"), "4206");
-    auto* printButton = button(this, QStringLiteral("Imprimer"), "4207");
+    auto* printButton = button(this, tr("Imprimer"), "4207");
     const QString image = QString::fromStdString(folder_.file("images/impression.bmp").string());
     if (QIcon icon(image); !icon.isNull())
         printButton->setIcon(icon);
     auto* pdfButton = button(this, QStringLiteral("PDF"), "pdf");
-    pdfButton->setToolTip(QStringLiteral("Enregistrer la liste en PDF"));
+    pdfButton->setToolTip(tr("Enregistrer la liste en PDF"));
     moves->addStretch();
     moves->addWidget(enterButton);
     moves->addWidget(removeButton);
     moves->addStretch();
     moves->addWidget(printButton);
     moves->addWidget(pdfButton);
-    auto* importButton = button(this, QString::fromUtf8("Importer la liste…"), "import");
+    auto* importButton = button(this, tr("Importer la liste…"), "import");
     importButton->setToolTip(
-        QStringLiteral("Noms, transpondeurs et fréquences pris d'une feuille (CSV, .xlsx, .ods)"));
+        tr("Noms, transpondeurs et fréquences pris d'une feuille (CSV, .xlsx, .ods)"));
     moves->addWidget(importButton);
     connect(importButton, &QPushButton::clicked, this, &ParticipantsDialog::chooseList);
     grid->addLayout(moves, 2, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = button(this, QStringLiteral("Valider"), "1");
-    auto* cancel = button(this, QStringLiteral("Echap"), "2");
+    auto* ok = button(this, tr("Valider"), "1");
+    auto* cancel = button(this, tr("Echap"), "2");
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -150,8 +150,9 @@ void ParticipantsDialog::importList(const std::string& fileUtf8)
     }
     const ColumnChoice columns = matchColumns(*read.table);
     if (!columns.hasName()) {
-        prompts_.error("Erreur : la liste n'a pas de colonne de nom (« Nom », « Nom complet », "
-                       "« Name »...).");
+        prompts_.error(tr("Erreur : la liste n'a pas de colonne de nom (« Nom », « Nom complet », "
+                          "« Name »...).")
+                           .toStdString());
         return;
     }
     const ParticipantImport done = form_.importList(*read.table, columns);
@@ -165,7 +166,7 @@ void ParticipantsDialog::importList(const std::string& fileUtf8)
         text += "\n" + done.lines[i];
     if (done.lines.size() > kShown)
         text += "\n...";
-    prompts_.message("Importer la liste", text,
+    prompts_.message(tr("Importer la liste").toStdString(), text,
         done.refused > 0 ? PromptIcon::Exclamation : PromptIcon::Information);
 }
 
