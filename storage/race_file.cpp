@@ -1,5 +1,6 @@
 #include "storage/race_file.h"
 
+#include "services/translate.h"
 #include "storage/durable_io.h"
 #include "storage/encoding.h"
 #include "storage/field_reader.h"
@@ -178,16 +179,18 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
 {
     const auto u8 = file.u8string();
     const std::string name(u8.begin(), u8.end());
-    const std::string unreadable = "Erreur: impossible de lire le fichier " + name;
+    const std::string unreadable =
+        fillText(translate("Storage", "Erreur: impossible de lire le fichier %1"), {name});
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
-        return unreadable + " (c'est un dossier)";
+        return fillText(translate("Storage", "Erreur: impossible de lire le fichier %1 (c'est un dossier)"), {name});
     auto f = FileStream::open(file, OpenMode::Read);
     if (!f)
         return unreadable;
     const auto refused = [&](std::string_view why) {
-        return "Erreur: le fichier " + name + " n'est pas une course valide (" + std::string(why) +
-            "); la course en cours est conservée";
+        return fillText(translate("Storage", "Erreur: le fichier %1 n'est pas une course valide (%2); la "
+                                   "course en cours est conservée"),
+            {name, why});
     };
     const int first = f->get();
     if (f->failed())
@@ -195,19 +198,20 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
     const bool sign = first == '-' || first == '+';
     const int digit = sign ? f->get() : first;
     if (digit < '0' || digit > '9')
-        return refused("la première ligne ne commence pas par un nombre");
+        return refused(translate("Storage", "la première ligne ne commence pas par un nombre"));
     RaceHeader header;
     readRaceHeader(*f, header);
     const int count = header.categories.count;
     if (count > kMaxCategories)
-        return refused("nombre de catégories hors limites");
+        return refused(translate("Storage", "nombre de catégories hors limites"));
     if (!findSectionBody(*f, heatFlagsTitle()))
-        return f->failed() ? unreadable : refused(cp1252ToUtf8(heatFlagsTitle()) + " introuvable");
+        return f->failed() ? unreadable : refused(fillText(translate("Storage", "%1 introuvable"), {cp1252ToUtf8(heatFlagsTitle())}));
     for (int c = 1; c <= count; ++c) {
         if (header.categories.category(c).participants > 0 &&
             !findSectionBody(*f, participantListTitle(c)))
             return f->failed() ? unreadable
-                               : refused(cp1252ToUtf8(participantListTitle(c)) + " introuvable");
+                               : refused(fillText(translate("Storage", "%1 introuvable"),
+                                     {cp1252ToUtf8(participantListTitle(c))}));
     }
     // Read to its end, without keeping what was read, unless the scan for
     // the index of its titles already did.

@@ -22,6 +22,7 @@ class QTableWidget;
 namespace ksy {
 
 class PilotImportDialog : public QDialog {
+    Q_OBJECT
 public:
     // clubs: Windows-1252 names of the club database, nothing when unread.
     PilotImportDialog(SheetTable table, std::vector<Pilot> pilots,

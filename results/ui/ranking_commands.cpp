@@ -7,6 +7,7 @@
 #include "results/ui/round_ranking_dialog.h"
 #include "storage/race_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -36,11 +37,12 @@ void addSheetButton(QDialog& dialog, int exportControl, std::function<std::strin
         return;
     auto* b = new QPushButton(QStringLiteral("xlsx"), &dialog);
     b->setObjectName("sheet");
-    b->setToolTip(QStringLiteral("Enregistrer en tableur (.xlsx ou .csv)"));
+    b->setToolTip(QCoreApplication::translate("Rankings", "Enregistrer en tableur (.xlsx ou .csv)"));
     b->setGeometry(beside->geometry().translated(beside->width() + 6, 0));
     QObject::connect(b, &QPushButton::clicked, &dialog, [=, &prompts, &files] {
         const auto chosen = files.saveFile(
-            rankingExportPreset(), FileFilter {"Classeur (.xlsx .csv)", "*.xlsx *.csv"});
+            rankingExportPreset(), FileFilter {QCoreApplication::translate("Rankings", "Classeur (.xlsx .csv)").toStdString(),
+                                     "*.xlsx *.csv"});
         if (!chosen || chosen->find('*') != std::string::npos)
             return;
         std::string name = *chosen;
