@@ -36,7 +36,7 @@ ParticipantDetailsForm::ParticipantDetailsForm(
     const auto raceFile = workingRaceFile(folder_);
     RaceHeader header;
     if (!readRaceHeader(raceFile, header)) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return;
     }
     category_ = header.selection / 10000;
@@ -181,7 +181,7 @@ bool ParticipantDetailsForm::save()
     const RewriteResult result =
         writeParticipantList(workingRaceFile(folder_), category_, list_, false, &prompts_);
     if (result == RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     return result == RewriteResult::Written;
 }
 

@@ -31,7 +31,7 @@ StartingGridForm::StartingGridForm(WorkFolder folder, int category, Prompts& pro
     const auto raceFile = workingRaceFile(folder_);
     fileOpened_ = FileStream::open(raceFile, OpenMode::Read).has_value();
     if (!fileOpened_) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return;
     }
     RaceOptions options;
@@ -128,7 +128,7 @@ std::string StartingGridForm::checkMessage() const
 bool StartingGridForm::confirm()
 {
     if (!fileOpened_) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return true;
     }
     const std::string message = checkMessage();
@@ -157,7 +157,7 @@ void StartingGridForm::write(const StartingGrids& grids)
         return;
     if (writeStartingGrids(workingRaceFile(folder_), category_, grids, &prompts_) ==
         RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
 }
 
 } // namespace ksy

@@ -32,6 +32,22 @@ Standings sheetStandings(
     return rebuilt;
 }
 
+namespace {
+
+// The track condition is a word of the file: shown in the official's words.
+std::string shownCondition(const std::string& condition)
+{
+    if (condition == kTrackConditionDry)
+        return translate("Results", "Sec");
+    if (condition == kTrackConditionRain)
+        return translate("Results", "Pluie");
+    if (condition == kTrackConditionIce)
+        return translate("Results", "Glace");
+    return cp1252ToUtf8(condition);
+}
+
+} // namespace
+
 std::string sheetCourseHeading(std::string_view raceName, std::string_view courseName)
 {
     return "Course : " + std::string(raceName) + " - " + std::string(courseName);
@@ -49,7 +65,8 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
     p.text(role::kTitle, 520, 117, TextAlign::Left, cp1252ToUtf8(sheet.roundAndHeat), kText);
     p.text(role::kTitle, 195, 195, TextAlign::Left, cp1252ToUtf8(sheet.course), kText);
     p.text(role::kTitle, kTableLeft, 234, TextAlign::Left,
-        cp1252ToUtf8(sheet.texts.description) + " - " + cp1252ToUtf8(sheet.texts.condition), 17);
+        cp1252ToUtf8(sheet.texts.description) + " - " + shownCondition(sheet.texts.condition),
+        17);
 
     // The rows always fill the same height.
     const int step = kTableHeight / n;

@@ -781,6 +781,29 @@
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <source>Erreur: impossible d&apos;ouvrir le fichier Commentaire série</source>
+        <translation>Error: cannot open the heat comment file</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>Dry</translation>
+    </message>
+    <message>
+        <source>Pluie</source>
+        <translation>Rain</translation>
+    </message>
+    <message>
+        <source>Glace</source>
+        <translation>Ice</translation>
+    </message>
+    <message>
+        <source>Erreur: impossible d&apos;ouvrir le fichier DetailResultats</source>
+        <translation>Error: cannot open the detailed results file</translation>
+    </message>
+</context>
+<context>
     <name>RoundRanking</name>
     <message>
         <source>1ere place</source>
@@ -1112,6 +1135,10 @@
     <message>
         <source>Erreur: Intitulé de section non trouvé</source>
         <translation>Error: section heading not found</translation>
+    </message>
+    <message>
+        <source>Erreur: impossible d&apos;ouvrir le fichier Course</source>
+        <translation>Error: cannot open the race file</translation>
     </message>
 </context>
 <context>

@@ -81,7 +81,7 @@ DurationCalculatorDialog::DurationCalculatorDialog(DurationCalculation& values, 
         showResults();
     });
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName("1");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* okRow = new QHBoxLayout;

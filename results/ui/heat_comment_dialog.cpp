@@ -77,14 +77,14 @@ void HeatCommentDialog::edited()
 void HeatCommentDialog::validate()
 {
     if (!form_.save(folder_))
-        prompts_.error(std::string(kHeatCommentError));
+        prompts_.error(translate("Results", kHeatCommentError.data()));
 }
 
 bool HeatCommentDialog::run(QWidget* parent, const WorkFolder& folder, Prompts& prompts)
 {
     std::optional<HeatCommentForm> form;
     if (!HeatCommentForm::open(folder, form))
-        prompts.error(std::string(kHeatCommentError));
+        prompts.error(translate("Results", kHeatCommentError.data()));
     HeatCommentDialog dialog(std::move(*form), folder, prompts, parent);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -181,7 +181,7 @@ void RunAnalysisDialog::run(QWidget* parent, const WorkFolder& folder, FileChoos
 {
     PilotResult result;
     if (!readPilotResult(folder, result)) {
-        prompts.error(std::string(kPilotResultError));
+        prompts.error(translate("Results", kPilotResultError.data()));
         result = PilotResult {};
     }
     RunAnalysisDialog dialog(
