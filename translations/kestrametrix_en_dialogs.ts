@@ -779,6 +779,14 @@
         <source>Document PDF (.pdf) (*.pdf)</source>
         <translation>PDF document (.pdf) (*.pdf)</translation>
     </message>
+    <message>
+        <source>Course : %1</source>
+        <translation>Race: %1</translation>
+    </message>
+    <message>
+        <source>Manche%1 - Série%2</source>
+        <translation>Round %1 - Heat %2</translation>
+    </message>
 </context>
 <context>
     <name>Results</name>
@@ -1191,6 +1199,10 @@
         <source>Durée totale de course :</source>
         <translation>Total race length:</translation>
     </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>ksy::GlobalRankingDialog</name>
@@ -1306,6 +1318,10 @@
     <message>
         <source>évolution des positions</source>
         <translation>position changes</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
