@@ -33,7 +33,8 @@ std::string openErrorText(std::string_view label)
 
 std::string ignoredRecordsText(std::size_t ignored, std::size_t capacity, std::string_view label)
 {
-    const std::string values[] {std::to_string(ignored), std::to_string(capacity), shownLabel(label)};
+    const std::string values[] {
+        std::to_string(ignored), std::to_string(capacity), shownLabel(label)};
     if (ignored == 1)
         return fillText(translate("Databases",
                             "Attention: %1 enregistrement au-delà de %2 ignoré dans la base de "

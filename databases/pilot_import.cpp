@@ -77,16 +77,18 @@ std::optional<std::string> storable(
 {
     const auto shown = [label] { return translate("SheetColumns", std::string(label).c_str()); };
     if (utf8.find_first_of("\t\r\n") != std::string_view::npos) {
-        reason = fillText(translate("PilotImport", "le champ « %1 » contient une tabulation ou un saut de ligne, "
-                                             "que le fichier ne peut pas garder"),
+        reason = fillText(translate("PilotImport",
+                              "le champ « %1 » contient une tabulation ou un saut de ligne, "
+                              "que le fichier ne peut pas garder"),
             {shown()});
         return std::nullopt;
     }
     const std::optional<std::string> bytes = utf8ToCp1252(utf8);
     if (!bytes) {
         const std::string bad = unstorableCharacter(utf8);
-        reason = fillText(translate("PilotImport", "le champ « %1 » contient le caractère « %2 », que le fichier "
-                                             "(Windows-1252) ne peut pas garder"),
+        reason = fillText(translate("PilotImport",
+                              "le champ « %1 » contient le caractère « %2 », que le fichier "
+                              "(Windows-1252) ne peut pas garder"),
             {shown(), bad});
         return std::nullopt;
     }
@@ -159,9 +161,10 @@ SheetPilot pilotOfRow(const SheetRow& row, const ColumnChoice& columns)
     if (!transponder.empty()) {
         const auto number = transponderNumber(transponder);
         if (!number) {
-            out.reason = fillText(
-                translate("PilotImport", "le transpondeur « %1 » n'est pas un numéro de 1 à 6 chiffres"),
-                {transponder});
+            out.reason =
+                fillText(translate("PilotImport",
+                             "le transpondeur « %1 » n'est pas un numéro de 1 à 6 chiffres"),
+                    {transponder});
             return out;
         }
         pilot.transponder = *number;
@@ -190,7 +193,8 @@ PilotImport importPilots(const SheetTable& table, const ColumnChoice& columns,
         const auto same = std::ranges::find_if(existing,
             [&](const Pilot& p) { return sameNameIgnoringCase(p.name, incoming.name); });
         if (same == existing.end() && existing.size() >= kPilotCapacity) {
-            result.reason = fillText(translate("PilotImport", "la base de données Pilotes est pleine (%1 pilotes)"),
+            result.reason = fillText(
+                translate("PilotImport", "la base de données Pilotes est pleine (%1 pilotes)"),
                 {std::to_string(kPilotCapacity)});
             out.rows.push_back(std::move(result));
             continue;
@@ -200,15 +204,17 @@ PilotImport importPilots(const SheetTable& table, const ColumnChoice& columns,
             for (const Pilot& other : existing)
                 if (&other != stored && other.transponder == incoming.transponder &&
                     !sameNameIgnoringCase(other.name, incoming.name))
-                    result.warnings.push_back(
-                        fillText(translate("PilotImport", "le transpondeur %1 est déjà celui de %2"),
-                            {incoming.transponder, cp1252ToUtf8(other.name)}));
+                    result.warnings.push_back(fillText(
+                        translate("PilotImport", "le transpondeur %1 est déjà celui de %2"),
+                        {incoming.transponder, cp1252ToUtf8(other.name)}));
         if (knownClubs && !incoming.club.empty() &&
             std::ranges::find(*knownClubs, incoming.club) == knownClubs->end())
-            result.warnings.push_back(fillText(translate("PilotImport", "le club « %1 » n'est pas dans la base de données "
-                                                           "Clubs : ajoutez-le, sinon l'éditeur "
-                                                           "des pilotes le retirera"),
-                {cp1252ToUtf8(incoming.club)}));
+            result.warnings.push_back(
+                fillText(translate("PilotImport",
+                             "le club « %1 » n'est pas dans la base de données "
+                             "Clubs : ajoutez-le, sinon l'éditeur "
+                             "des pilotes le retirera"),
+                    {cp1252ToUtf8(incoming.club)}));
         if (same == existing.end()) {
             existing.push_back(incoming);
             result.outcome = PilotImportRow::Outcome::Added;
@@ -240,15 +246,18 @@ std::vector<std::string> importReportLines(const PilotImportRow& row)
     const std::string line = std::to_string(row.line);
     switch (row.outcome) {
     case PilotImportRow::Outcome::Added:
-        lines.push_back(fillText(translate("PilotImport", "ligne %1 : ajouté %2"), {line, row.name}));
+        lines.push_back(
+            fillText(translate("PilotImport", "ligne %1 : ajouté %2"), {line, row.name}));
         break;
     case PilotImportRow::Outcome::Updated:
-        lines.push_back(fillText(translate("PilotImport", "ligne %1 : mis à jour %2"), {line, row.name}));
+        lines.push_back(
+            fillText(translate("PilotImport", "ligne %1 : mis à jour %2"), {line, row.name}));
         break;
     case PilotImportRow::Outcome::Refused:
         lines.push_back(row.name.empty()
                 ? fillText(translate("PilotImport", "ligne %1 : refusé : %2"), {line, row.reason})
-                : fillText(translate("PilotImport", "ligne %1 : refusé « %2 » : %3"), {line, row.name, row.reason}));
+                : fillText(translate("PilotImport", "ligne %1 : refusé « %2 » : %3"),
+                      {line, row.name, row.reason}));
         break;
     }
     for (const auto& w : row.warnings)

@@ -18,8 +18,8 @@
 
 namespace ksy {
 
-inline constexpr std::string_view kTooManyHeats =
-    KSY_TRANSLATE_NOOP("HeatComposition", "Le nombre de séries générées ne doit pas être supérieur à 20");
+inline constexpr std::string_view kTooManyHeats = KSY_TRANSLATE_NOOP(
+    "HeatComposition", "Le nombre de séries générées ne doit pas être supérieur à 20");
 inline constexpr std::string_view kMoveSound = "sons/beep1.wav";
 
 class HeatCompositionForm {

@@ -58,8 +58,10 @@ ReportDocument heatCompositionReport(const CompositionReportHeader& header,
     for (int page = 1; page <= pages; ++page) {
         ReportPage p(ReportKind::HeatComposition);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(header.categoryName)}), kText);
-        p.text(role::kTitle, 350, 110, TextAlign::Left, translate("Reports", "Composition des Séries"), kText);
+            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(header.categoryName)}),
+            kText);
+        p.text(role::kTitle, 350, 110, TextAlign::Left,
+            translate("Reports", "Composition des Séries"), kText);
         p.text(role::kTitle, 150, 170, TextAlign::Left,
             fillText(translate("Reports", "Course : %1 - %2"),
                 {cp1252ToUtf8(header.raceName), cp1252ToUtf8(header.trackName)}),

@@ -73,7 +73,8 @@ Drawing compositionListDrawing(
         translate("HeatComposition", "Transp."), kHeaderFont);
     for (int f = 0; f < kFrequenciesPerParticipant; ++f)
         text(d, Role::Header, kFirstFrequencyX + kFrequencyStep * f, headY, TextAlign::Left,
-            fillText(translate("HeatComposition", "Freq %1"), {std::to_string(f + 1)}), kHeaderFont);
+            fillText(translate("HeatComposition", "Freq %1"), {std::to_string(f + 1)}),
+            kHeaderFont);
 
     for (int r = 0; r < rows; ++r) {
         const int entry = scroll + r;
@@ -117,7 +118,9 @@ Drawing compositionListDrawing(
         const int middle = rowTop(firstRow) + kRowHeight * pilots / 2;
         if (middle >= kListTop && middle < bottom)
             text(d, Role::HeatTitle, (kLabelLeft + kListLeft) / 2, middle - kHeaderFont / 2,
-                TextAlign::Centre, fillText(translate("HeatComposition", "Série %1"), {std::to_string(heat)}), kHeaderFont);
+                TextAlign::Centre,
+                fillText(translate("HeatComposition", "Série %1"), {std::to_string(heat)}),
+                kHeaderFont);
     }
     return d;
 }

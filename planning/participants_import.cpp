@@ -66,8 +66,8 @@ ParticipantImport ParticipantsForm::importList(const SheetTable& table, const Co
         const SheetPilot taken = pilotOfRow(row, columns);
         const auto refuse = [&](const std::string& reason) {
             out.lines.push_back(taken.name.empty()
-                    ? fillText(translate("ParticipantImport", "ligne %1 : refusé : %2"),
-                          {line, reason})
+                    ? fillText(
+                          translate("ParticipantImport", "ligne %1 : refusé : %2"), {line, reason})
                     : fillText(translate("ParticipantImport", "ligne %1 : refusé « %2 » : %3"),
                           {line, taken.name, reason}));
             ++out.refused;
@@ -128,8 +128,8 @@ ParticipantImport ParticipantsForm::importList(const SheetTable& table, const Co
                 pilot.transponder.empty() ? known->transponder : pilot.transponder, known->club};
             if (!enterPilot(summary, warning)) {
                 refuse(list_.count() >= kMaxParticipants
-                        ? fillText(translate("ParticipantImport",
-                                       "la catégorie a déjà %1 participants"),
+                        ? fillText(
+                              translate("ParticipantImport", "la catégorie a déjà %1 participants"),
                               {std::to_string(kMaxParticipants)})
                         : translate("ParticipantImport",
                               "la catégorie ne peut pas le prendre (nom réservé ou grille "
@@ -143,10 +143,10 @@ ParticipantImport ParticipantsForm::importList(const SheetTable& table, const Co
         for (std::size_t i = 0; i < freqs.size(); ++i)
             entered->frequencies[i] = freqs[i];
         out.lines.push_back(update
-                ? fillText(translate("ParticipantImport", "ligne %1 : mis à jour %2"),
-                      {line, nameUtf8})
-                : fillText(translate("ParticipantImport", "ligne %1 : inscrit %2"),
-                      {line, nameUtf8}));
+                ? fillText(
+                      translate("ParticipantImport", "ligne %1 : mis à jour %2"), {line, nameUtf8})
+                : fillText(
+                      translate("ParticipantImport", "ligne %1 : inscrit %2"), {line, nameUtf8}));
         ++(update ? out.updated : out.entered);
         if (!warning.empty())
             out.lines.push_back(

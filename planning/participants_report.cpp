@@ -22,9 +22,12 @@ ReportDocument participantListReport(const ParticipantReportHeader& header,
     for (int page = 1; page <= pages; ++page) {
         ReportPage p(ReportKind::ParticipantList);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(header.categoryName)}), kText);
+            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(header.categoryName)}),
+            kText);
         p.text(role::kTitle, 350, 110, TextAlign::Left,
-            fillText(translate("Reports", "Liste des participants (%1 inscrits)"), {std::to_string(total)}), kText);
+            fillText(translate("Reports", "Liste des participants (%1 inscrits)"),
+                {std::to_string(total)}),
+            kText);
         p.text(role::kTitle, 150, 170, TextAlign::Left,
             fillText(translate("Reports", "Course : %1 - %2"),
                 {cp1252ToUtf8(header.raceName), cp1252ToUtf8(header.trackName)}),

@@ -84,7 +84,8 @@ private:
 
 // Texts of the dialog, shared by the Qt dialog and its tests.
 struct RaceOptionsTexts {
-    static constexpr std::string_view title = KSY_TRANSLATE_NOOP("RaceOptions", "Options de course");
+    static constexpr std::string_view title =
+        KSY_TRANSLATE_NOOP("RaceOptions", "Options de course");
     static std::string_view of(int control); // label of a radio/check box/group/unit
 };
 

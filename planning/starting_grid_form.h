@@ -18,7 +18,8 @@ namespace ksy {
 
 inline constexpr std::string_view kGridsIncomplete =
     KSY_TRANSLATE_NOOP("StartingGrid", "Certaines grilles sont incomplètes");
-inline constexpr std::string_view kGridsDuplicates = KSY_TRANSLATE_NOOP("StartingGrid", "Il y a des doublons");
+inline constexpr std::string_view kGridsDuplicates =
+    KSY_TRANSLATE_NOOP("StartingGrid", "Il y a des doublons");
 // "Les lettres doivent être comprises entre A et %c" with the n-th letter.
 std::string gridLettersMessage(int pilotsPerHeat);
 // "Erreur: la saisie n'est pas valide !\n\n    %s\n    %s\n    %s".

@@ -68,7 +68,8 @@ std::string editedOnText(const ReportDate& date)
     };
     return fillText(translate("Reports", "Edité le %1/%2/%3 à %4:%5"),
         {digits(static_cast<unsigned>(date.day), 2), digits(static_cast<unsigned>(date.month), 2),
-            digits(static_cast<unsigned>(date.year), 4), digits(static_cast<unsigned>(date.hour), 1),
+            digits(static_cast<unsigned>(date.year), 4),
+            digits(static_cast<unsigned>(date.hour), 1),
             digits(static_cast<unsigned>(date.minute), 2)});
 }
 
@@ -135,8 +136,9 @@ void ReportPage::box(Role role, int left, int top, int right, int bottom)
 void ReportPage::pageNumber(int page, int pageCount, int x, int y)
 {
     text(report_role::kTitle, x, y, TextAlign::Left,
-        fillText(translate("Reports", "Page %1 /%2"),
-            {std::to_string(page), std::to_string(pageCount)}), 23);
+        fillText(
+            translate("Reports", "Page %1 /%2"), {std::to_string(page), std::to_string(pageCount)}),
+        23);
 }
 
 } // namespace ksy

@@ -79,10 +79,10 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
         const PageRows rows = reportPageRows(page, n);
         ReportPage p(ReportKind::GlobalRanking);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(g.context.categoryName)}),
+            fillText(
+                translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(g.context.categoryName)}),
             kText);
-        p.text(
-            role::kTitle, 350, 110, TextAlign::Left,
+        p.text(role::kTitle, 350, 110, TextAlign::Left,
             translate("Reports", "Classement Global Catégorie"), kText);
         p.text(role::kTitle, 150, 170, TextAlign::Left,
             fillText(translate("Reports", "Course : %1 - %2"),
@@ -107,11 +107,12 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
         p.text(role::kHead, 625, 280, TextAlign::Right, translate("Reports", "2e"), kSmall + 4);
         p.text(role::kHead, 680, 280, TextAlign::Right, translate("Reports", "3e"), kSmall + 4);
         p.text(role::kHead, 735, 280, TextAlign::Right, translate("Reports", "4e"), kSmall + 4);
-        p.text(role::kHead, 960, 253, TextAlign::Right,
-            translate("Reports", "meilleur résultat"), kSmall + 4);
+        p.text(role::kHead, 960, 253, TextAlign::Right, translate("Reports", "meilleur résultat"),
+            kSmall + 4);
         p.text(role::kHead, 800, 280, TextAlign::Right, translate("Reports", "Tours"), kSmall + 4);
         p.text(role::kHead, 930, 280, TextAlign::Right, translate("Reports", "Temps"), kSmall + 4);
-        p.text(role::kHead, 1060, 280, TextAlign::Right, translate("Reports", "Meilleur tour"), kSmall + 4);
+        p.text(role::kHead, 1060, 280, TextAlign::Right, translate("Reports", "Meilleur tour"),
+            kSmall + 4);
 
         for (int k = 0; k < rows.count(); ++k) {
             const GlobalRankingEntry& e = entry(g, rows.first + k);

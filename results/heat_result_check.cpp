@@ -40,10 +40,12 @@ std::optional<std::string> lineFault(std::string_view line)
     }
     const auto count = number(fields[1]);
     if (!count || *count < 0 || *count > kMaxLaps)
-        return fillText(translate("HeatResult", "nombre de passages %1"), {fields[1].substr(0, 12)});
+        return fillText(
+            translate("HeatResult", "nombre de passages %1"), {fields[1].substr(0, 12)});
     for (int i = 2; i < 6; ++i)
         if (!number(fields[i]))
-            return fillText(translate("HeatResult", "nombre illisible %1"), {fields[i].substr(0, 12)});
+            return fillText(
+                translate("HeatResult", "nombre illisible %1"), {fields[i].substr(0, 12)});
     for (std::int64_t k = 0; k <= *count; ++k) {
         const std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos)

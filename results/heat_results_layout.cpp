@@ -75,7 +75,8 @@ void grid(Drawing& d, const HeatResultsView& view)
         const int x = kGridLeft + kLapColumn + c * kPilotColumn;
         const HeatResultsPilot& p = t.pilots[static_cast<std::size_t>(first + c)];
         text(d, Role::Header, x + kPilotColumn / 2, kGridTop + 4, TextAlign::Centre,
-            fillText(translate("HeatResults", "Ligne%1"), {std::to_string(p.fileSlot)}), arial(16, 700));
+            fillText(translate("HeatResults", "Ligne%1"), {std::to_string(p.fileSlot)}),
+            arial(16, 700));
         line(d, Role::Separator, x, kGridTop, x, bottom, kGridLine);
     }
     for (int r = 0; r < HeatResultsView::kVisibleLaps; ++r) {

@@ -88,8 +88,7 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
     p.text(role::kTitle, 520, 117, TextAlign::Left, shownHeading(sheet.roundAndHeat), kText);
     p.text(role::kTitle, 195, 195, TextAlign::Left, shownHeading(sheet.course), kText);
     p.text(role::kTitle, kTableLeft, 234, TextAlign::Left,
-        cp1252ToUtf8(sheet.texts.description) + " - " + shownCondition(sheet.texts.condition),
-        17);
+        cp1252ToUtf8(sheet.texts.description) + " - " + shownCondition(sheet.texts.condition), 17);
 
     // The rows always fill the same height.
     const int step = kTableHeight / n;
@@ -101,14 +100,14 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
     p.text(role::kHead, 202, 286, TextAlign::Right, translate("Reports", "Pos"), kText);
     p.text(role::kHead, 260, 286, TextAlign::Right, translate("Reports", "N°"), kText);
     p.text(role::kHead, 286, 286, TextAlign::Left, translate("Reports", "Pilote"), kText);
-    p.text(role::kHead, 962, 273, TextAlign::Right, 
-        translate("Reports", "Résultat pris en compte"), kText);
-    p.text(role::kHead, 1365, 273, TextAlign::Right, 
-        translate("Reports", "Relevés transpondeurs"), kText);
+    p.text(role::kHead, 962, 273, TextAlign::Right, translate("Reports", "Résultat pris en compte"),
+        kText);
+    p.text(role::kHead, 1365, 273, TextAlign::Right, translate("Reports", "Relevés transpondeurs"),
+        kText);
     const std::string laps = translate("Reports", "Tours"), time = translate("Reports", "Temps"),
                       best = translate("Reports", "Meilleur tour");
-    const std::pair<int, const std::string*> subHeads[] = {{715, &laps}, {871, &time},
-        {1027, &best}, {1105, &laps}, {1261, &time}, {1417, &best}};
+    const std::pair<int, const std::string*> subHeads[] = {
+        {715, &laps}, {871, &time}, {1027, &best}, {1105, &laps}, {1261, &time}, {1417, &best}};
     for (const auto& [x, head] : subHeads)
         p.text(role::kHead, x, 307, TextAlign::Right, *head, kText);
 

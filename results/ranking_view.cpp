@@ -139,26 +139,26 @@ Drawing globalRankingTable(const OpenedGlobalRanking& g, int scroll)
     t.text(Role::HeatTitle, kLeft, kTop, TextAlign::Left,
         fillText(translate("Rankings", " %1 : Classement Global Catégorie"),
             {cp1252ToUtf8(g.context.categoryName)}),
-        20,
-        kInk, true);
+        20, kInk, true);
     if (n > g.withResults)
         t.text(Role::RadioConflict, kLeft, kTop + 26, TextAlign::Left,
             fillText(translate("Rankings", " %1 pilotes n'ont pas de résultats "),
                 {std::to_string(n - g.withResults)}),
-            16,
-            kNoticeRed, true);
+            16, kNoticeRed, true);
     // Place, name, sum, five rounds of 60, laps, total time, best lap.
     t.grid({kLeft, 70, kGlobalNameRight, 360, 660, 720, 840, kGlobalRight});
     for (int m = 1; m < 5; ++m)
         t.line(Role::Separator, 360 + 60 * m, kHeadTop + 14, 360 + 60 * m, kBodyBottom);
     t.line(Role::Separator, 360, kHeadTop + 14, 660, kHeadTop + 14);
-    t.text(Role::Header, 510, kHeadTop - 2, TextAlign::Centre, translate("Rankings", "5 meilleures manches"), 13);
+    t.text(Role::Header, 510, kHeadTop - 2, TextAlign::Centre,
+        translate("Rankings", "5 meilleures manches"), 13);
     const int y = kHeadTop + 6;
     t.text(Role::Header, 62, y, TextAlign::Right, translate("Rankings", "Place"));
     t.text(Role::Header, 78, y, TextAlign::Left, translate("Rankings", "Nom pilote"));
     t.text(Role::Header, 352, y, TextAlign::Right, translate("Rankings", "Points"));
     const std::string rounds[] = {translate("Rankings", "meill."), translate("Rankings", "2eme"),
-        translate("Rankings", "3eme"), translate("Rankings", "4eme"), translate("Rankings", "5eme")};
+        translate("Rankings", "3eme"), translate("Rankings", "4eme"),
+        translate("Rankings", "5eme")};
     for (int m = 0; m < 5; ++m)
         t.text(Role::Header, 390 + 60 * m, kHeadTop + 13, TextAlign::Centre, rounds[m], 13);
     t.text(Role::Header, 712, y, TextAlign::Right, translate("Rankings", "Tours"));

@@ -66,10 +66,12 @@ ReportDocument roundRankingReport(const OpenedRoundRanking& r, const ReportDate&
         const PageRows rows = reportPageRows(page, n);
         ReportPage p(ReportKind::RoundRanking);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(r.context.categoryName)}),
+            fillText(
+                translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(r.context.categoryName)}),
             kText);
         p.text(role::kTitle, 350, 110, TextAlign::Left,
-            fillText(translate("Reports", "Classement Manche%1"), {std::to_string(r.round)}), kText);
+            fillText(translate("Reports", "Classement Manche%1"), {std::to_string(r.round)}),
+            kText);
         p.text(role::kTitle, 150, 170, TextAlign::Left,
             fillText(translate("Reports", "Course : %1 - %2"),
                 {cp1252ToUtf8(r.context.track.raceName), cp1252ToUtf8(r.context.track.trackName)}),

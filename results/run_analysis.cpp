@@ -226,7 +226,8 @@ std::string RunAnalysisForm::titleLine() const
 std::string RunAnalysisForm::trackLine() const
 {
     // The line is in the file's encoding: its translations keep to ASCII.
-    return fillText(translate("RunAnalysis", " Piste : %1   (%2) "), {run_.courseName, run_.description});
+    return fillText(
+        translate("RunAnalysis", " Piste : %1   (%2) "), {run_.courseName, run_.description});
 }
 
 std::optional<std::pair<int, int>> parseLapRange(std::string_view text)

@@ -87,7 +87,8 @@ void drawRunData(Drawing& d, const RunSummary& s, int x, int y)
     const int table = x + 335;
     text(d, table, y + 30, TextAlign::Left, translate("RunAnalysis", "Temps"), kText, kInk, 700);
     text(d, x + 555, y + 30, TextAlign::Right, translate("RunAnalysis", "Tours"), kText, kInk, 700);
-    text(d, x + 640, y + 30, TextAlign::Right, translate("RunAnalysis", "% tours"), kText, kInk, 700);
+    text(d, x + 640, y + 30, TextAlign::Right, translate("RunAnalysis", "% tours"), kText, kInk,
+        700);
     line(d, table, y + 49, x + 645, y + 49, kGrid);
     for (int k = 0; k < RunSummary::kClasses; ++k) {
         const auto i = static_cast<std::size_t>(k);
@@ -140,7 +141,8 @@ void drawRunHistogram(Drawing& d, const LapHistogram& h, int first, int last, in
         text(d, meanX + 4, top + 2, TextAlign::Left, secondsMs(h.mean), kText, kMean);
     }
     text(d, right, y + 5, TextAlign::Right,
-        fillText(translate("RunAnalysis", "T%1 - T%2"), {std::to_string(first), std::to_string(last)}));
+        fillText(
+            translate("RunAnalysis", "T%1 - T%2"), {std::to_string(first), std::to_string(last)}));
 }
 
 void drawRunCurve(Drawing& d, const PilotResult& run, const CurveRange& c, int x, int y)
@@ -189,7 +191,9 @@ void drawRunCurve(Drawing& d, const PilotResult& run, const CurveRange& c, int x
     line(d, bx - 4, by, bx + 4, by, kInk, 3);
     const bool leftHalf = bx < (left + right) / 2;
     text(d, leftHalf ? bx + 8 : bx - 8, by + 2, leftHalf ? TextAlign::Left : TextAlign::Right,
-        fillText(translate("RunAnalysis", "%1 (T%2)"), {lapText(c.best), std::to_string(c.bestLap)}), kText, kInk, 700);
+        fillText(
+            translate("RunAnalysis", "%1 (T%2)"), {lapText(c.best), std::to_string(c.bestLap)}),
+        kText, kInk, 700);
 }
 
 Drawing runSynthesisDrawing(const RunAnalysisForm& form)
@@ -258,7 +262,8 @@ ReportDocument runAnalysisReport(const PilotResult& run, int first, int last)
     const std::string laps[] {std::to_string(first), std::to_string(last)};
     const int tops[] = {260, 540, 820};
     const std::string heads[] = {
-        fillText(translate("RunAnalysis", "Synthèse du run entre tour %1 et tour %2"), {laps[0], laps[1]}),
+        fillText(translate("RunAnalysis", "Synthèse du run entre tour %1 et tour %2"),
+            {laps[0], laps[1]}),
         fillText(translate("RunAnalysis", "Histogramme des temps au tour entre tour %1 et tour %2"),
             {laps[0], laps[1]}),
         fillText(translate("RunAnalysis", "Evolution des temps au tour entre tour %1 et tour %2"),

@@ -183,13 +183,16 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
         fillText(translate("Storage", "Erreur: impossible de lire le fichier %1"), {name});
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
-        return fillText(translate("Storage", "Erreur: impossible de lire le fichier %1 (c'est un dossier)"), {name});
+        return fillText(
+            translate("Storage", "Erreur: impossible de lire le fichier %1 (c'est un dossier)"),
+            {name});
     auto f = FileStream::open(file, OpenMode::Read);
     if (!f)
         return unreadable;
     const auto refused = [&](std::string_view why) {
-        return fillText(translate("Storage", "Erreur: le fichier %1 n'est pas une course valide (%2); la "
-                                   "course en cours est conservée"),
+        return fillText(translate("Storage",
+                            "Erreur: le fichier %1 n'est pas une course valide (%2); la "
+                            "course en cours est conservée"),
             {name, why});
     };
     const int first = f->get();
@@ -205,7 +208,9 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
     if (count > kMaxCategories)
         return refused(translate("Storage", "nombre de catégories hors limites"));
     if (!findSectionBody(*f, heatFlagsTitle()))
-        return f->failed() ? unreadable : refused(fillText(translate("Storage", "%1 introuvable"), {cp1252ToUtf8(heatFlagsTitle())}));
+        return f->failed() ? unreadable
+                           : refused(fillText(translate("Storage", "%1 introuvable"),
+                                 {cp1252ToUtf8(heatFlagsTitle())}));
     for (int c = 1; c <= count; ++c) {
         if (header.categories.category(c).participants > 0 &&
             !findSectionBody(*f, participantListTitle(c)))

@@ -263,24 +263,30 @@ std::string sectionNotFoundMessage(std::string_view title)
         std::string_view rest = title.substr(category.size());
         if (skipNumber(rest)) {
             if (rest == "ListeParticipants")
-                return translate("Storage", "Erreur: Intitulé de Liste des participants non trouvé");
+                return translate(
+                    "Storage", "Erreur: Intitulé de Liste des participants non trouvé");
             if (rest == cp1252("QualifsParamètres"))
                 return translate("Storage", "Erreur: Intitulé Paramètres des qualifs non trouvé");
             if (rest == cp1252("RépartitionQualifs"))
-                return translate("Storage", "Erreur: Intitulé de Répartition des qualifs non trouvé");
+                return translate(
+                    "Storage", "Erreur: Intitulé de Répartition des qualifs non trouvé");
             if (rest == cp1252("GrilleDépartQualifs"))
-                return translate("Storage", "Erreur: Intitulé Grille Départ des qualifs non trouvé");
+                return translate(
+                    "Storage", "Erreur: Intitulé Grille Départ des qualifs non trouvé");
             if (rest == "ClassementFinalQualifs")
-                return translate("Storage", "Erreur: Intitulé Classement global qualifs non trouvé");
+                return translate(
+                    "Storage", "Erreur: Intitulé Classement global qualifs non trouvé");
             if (startsWith(rest, "M")) {
                 rest.remove_prefix(1);
                 if (skipNumber(rest)) {
                     if (rest == "Classement")
-                        return translate("Storage", "Erreur: Intitulé Classement de manche qualifs non trouvé");
+                        return translate(
+                            "Storage", "Erreur: Intitulé Classement de manche qualifs non trouvé");
                     if (startsWith(rest, "S")) {
                         rest.remove_prefix(1);
                         if (skipNumber(rest) && rest.empty())
-                            return translate("Storage", "Erreur: Intitulé de la Série de qualifs non trouvé");
+                            return translate(
+                                "Storage", "Erreur: Intitulé de la Série de qualifs non trouvé");
                     }
                 }
             }

@@ -31,13 +31,19 @@ std::vector<FieldBinding<Club>> clubFields()
 {
     using K = FieldKind;
     return {
-        {{C::Acronym, KSY_TRANSLATE_NOOP("DatabaseEditors", "Sigle :"), K::Text, 13}, &Club::acronym},
-        {{C::Address, KSY_TRANSLATE_NOOP("DatabaseEditors", "Adresse :"), K::Text, 38}, &Club::address},
-        {{C::Address2, KSY_TRANSLATE_NOOP("DatabaseEditors", "(suite)"), K::Text, 38}, &Club::address2},
-        {{C::Postcode, KSY_TRANSLATE_NOOP("DatabaseEditors", "Code Postal :"), K::Text, 13}, &Club::postcode},
+        {{C::Acronym, KSY_TRANSLATE_NOOP("DatabaseEditors", "Sigle :"), K::Text, 13},
+            &Club::acronym},
+        {{C::Address, KSY_TRANSLATE_NOOP("DatabaseEditors", "Adresse :"), K::Text, 38},
+            &Club::address},
+        {{C::Address2, KSY_TRANSLATE_NOOP("DatabaseEditors", "(suite)"), K::Text, 38},
+            &Club::address2},
+        {{C::Postcode, KSY_TRANSLATE_NOOP("DatabaseEditors", "Code Postal :"), K::Text, 13},
+            &Club::postcode},
         {{C::City, KSY_TRANSLATE_NOOP("DatabaseEditors", "Ville :"), K::Text, 38}, &Club::city},
-        {{C::CountryChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Pays :"), K::Choice}, &Club::country},
-        {{C::Telephone, KSY_TRANSLATE_NOOP("DatabaseEditors", "Telephone :"), K::Text, 18}, &Club::telephone},
+        {{C::CountryChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Pays :"), K::Choice},
+            &Club::country},
+        {{C::Telephone, KSY_TRANSLATE_NOOP("DatabaseEditors", "Telephone :"), K::Text, 18},
+            &Club::telephone},
         {{C::Email, KSY_TRANSLATE_NOOP("DatabaseEditors", "Email :"), K::Text, 38}, &Club::email},
     };
 }

@@ -31,13 +31,18 @@ std::vector<FieldBinding<Course>> courseFields()
 {
     using K = FieldKind;
     return {
-        {{C::Length, KSY_TRANSLATE_NOOP("DatabaseEditors", "Longueur :"), K::Digits, 4}, &Course::length},
-        {{C::LapRecord, KSY_TRANSLATE_NOOP("DatabaseEditors", "Record du tour :"), K::ReadOnly}, &Course::lapRecordText},
-        {{C::RecordHolder, KSY_TRANSLATE_NOOP("DatabaseEditors", "par"), K::ReadOnly}, &Course::recordHolder},
+        {{C::Length, KSY_TRANSLATE_NOOP("DatabaseEditors", "Longueur :"), K::Digits, 4},
+            &Course::length},
+        {{C::LapRecord, KSY_TRANSLATE_NOOP("DatabaseEditors", "Record du tour :"), K::ReadOnly},
+            &Course::lapRecordText},
+        {{C::RecordHolder, KSY_TRANSLATE_NOOP("DatabaseEditors", "par"), K::ReadOnly},
+            &Course::recordHolder},
         {{C::ClearRecord, KSY_TRANSLATE_NOOP("DatabaseEditors", "Effacer"), K::Button}},
-        {{C::LapProtection, KSY_TRANSLATE_NOOP("DatabaseEditors", "Temps de protection tour :"), K::Digits, 3},
+        {{C::LapProtection, KSY_TRANSLATE_NOOP("DatabaseEditors", "Temps de protection tour :"),
+             K::Digits, 3},
             &Course::lapProtectionTime},
-        {{C::Place, KSY_TRANSLATE_NOOP("DatabaseEditors", "Ville / Plage :"), K::Text, 38}, &Course::place},
+        {{C::Place, KSY_TRANSLATE_NOOP("DatabaseEditors", "Ville / Plage :"), K::Text, 38},
+            &Course::place},
     };
 }
 

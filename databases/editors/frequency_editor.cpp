@@ -14,7 +14,8 @@ EditorTexts frequencyTexts()
     EditorTexts t;
     t.objectName = "BASEFREQUENCES";
     t.title = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données Fréquences radio");
-    t.heading = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Fréquences radio disponibles");
+    t.heading =
+        KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Fréquences radio disponibles");
     t.listCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", "Fréquences");
     t.newCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", " Nouvelle");
     t.newControl = F::New;

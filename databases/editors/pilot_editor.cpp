@@ -31,16 +31,25 @@ std::vector<FieldBinding<Pilot>> pilotFields()
 {
     using K = FieldKind;
     return {
-        {{P::Address, KSY_TRANSLATE_NOOP("DatabaseEditors", "Adresse :"), K::Text, 38}, &Pilot::address},
-        {{P::Address2, KSY_TRANSLATE_NOOP("DatabaseEditors", "(suite)"), K::Text, 38}, &Pilot::address2},
-        {{P::Postcode, KSY_TRANSLATE_NOOP("DatabaseEditors", "Code Postal :"), K::Text, 13}, &Pilot::postcode},
+        {{P::Address, KSY_TRANSLATE_NOOP("DatabaseEditors", "Adresse :"), K::Text, 38},
+            &Pilot::address},
+        {{P::Address2, KSY_TRANSLATE_NOOP("DatabaseEditors", "(suite)"), K::Text, 38},
+            &Pilot::address2},
+        {{P::Postcode, KSY_TRANSLATE_NOOP("DatabaseEditors", "Code Postal :"), K::Text, 13},
+            &Pilot::postcode},
         {{P::City, KSY_TRANSLATE_NOOP("DatabaseEditors", "Ville :"), K::Text, 38}, &Pilot::city},
-        {{P::CountryChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Pays :"), K::Choice}, &Pilot::country},
-        {{P::Telephone, KSY_TRANSLATE_NOOP("DatabaseEditors", "Telephone :"), K::Text, 18}, &Pilot::telephone},
+        {{P::CountryChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Pays :"), K::Choice},
+            &Pilot::country},
+        {{P::Telephone, KSY_TRANSLATE_NOOP("DatabaseEditors", "Telephone :"), K::Text, 18},
+            &Pilot::telephone},
         {{P::Email, KSY_TRANSLATE_NOOP("DatabaseEditors", "Email :"), K::Text, 38}, &Pilot::email},
-        {{P::Licence, KSY_TRANSLATE_NOOP("DatabaseEditors", "N°licence :"), K::Text, 18}, &Pilot::licence},
-        {{P::BirthDate, KSY_TRANSLATE_NOOP("DatabaseEditors", "Date de naissance :"), K::Text, 18}, &Pilot::birthDate},
-        {{P::Transponder, KSY_TRANSLATE_NOOP("DatabaseEditors", "Transpond. :"), K::Digits, 6, true}, &Pilot::transponder},
+        {{P::Licence, KSY_TRANSLATE_NOOP("DatabaseEditors", "N°licence :"), K::Text, 18},
+            &Pilot::licence},
+        {{P::BirthDate, KSY_TRANSLATE_NOOP("DatabaseEditors", "Date de naissance :"), K::Text, 18},
+            &Pilot::birthDate},
+        {{P::Transponder, KSY_TRANSLATE_NOOP("DatabaseEditors", "Transpond. :"), K::Digits, 6,
+             true},
+            &Pilot::transponder},
         {{P::ClubChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Club :"), K::Choice}, &Pilot::club},
     };
 }

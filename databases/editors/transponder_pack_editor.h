@@ -21,11 +21,11 @@ public:
         FirstTransponder = 3303, // "transpondeur1 :"; the 20th is 3322
     };
     static constexpr std::string_view kObjectName = "BASETRANSPONDEURS";
-    static constexpr std::string_view kTitle = 
+    static constexpr std::string_view kTitle =
         KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données Transpondeurs");
-    static constexpr std::string_view kHeading = 
+    static constexpr std::string_view kHeading =
         KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Transpondeurs club");
-    static constexpr std::string_view kListCaption = 
+    static constexpr std::string_view kListCaption =
         KSY_TRANSLATE_NOOP("DatabaseEditors", "Packs transpondeurs");
     static constexpr int kTransponderLimit = 6;
 

@@ -1,18 +1,18 @@
 #include "databases/ui/list_editor_dialog.h"
 
 #include "databases/editors/pilot_editor.h"
-#include "databases/ui/image_frame.h"
 #include "databases/pilot_sheet.h"
+#include "databases/ui/image_frame.h"
 #include "databases/ui/pilot_import_dialog.h"
 #include "platform/dialog_parts.h"
 #include "platform/storable_text_validator.h"
 #include "platform/transponder_edit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -254,8 +254,8 @@ void ListEditorDialog::chooseImage()
 {
     if (!form_->selected())
         return;
-    const auto path =
-        files_.openFile(folder_.root().string(), FileFilter {tr("Images (.bmp)").toStdString(), "*.bmp"});
+    const auto path = files_.openFile(
+        folder_.root().string(), FileFilter {tr("Images (.bmp)").toStdString(), "*.bmp"});
     if (!path)
         return;
     if (!form_->setImagePath(*path))

@@ -80,7 +80,10 @@ PilotImportDialog::PilotImportDialog(SheetTable table, std::vector<Pilot> pilots
             box->setCurrentIndex(static_cast<int>(*c) + 1);
         choosers_[f] = box;
         const int at = static_cast<int>(f);
-        grid->addWidget(new QLabel(tr("%1 :").arg(QCoreApplication::translate("SheetColumns", sheetFieldLabel(field).data())), this), at / 3, (at % 3) * 2);
+        grid->addWidget(new QLabel(tr("%1 :").arg(QCoreApplication::translate(
+                                       "SheetColumns", sheetFieldLabel(field).data())),
+                            this),
+            at / 3, (at % 3) * 2);
         grid->addWidget(box, at / 3, (at % 3) * 2 + 1);
         connect(box, &QComboBox::currentIndexChanged, this, [this, field](int index) {
             columns_[field] = index > 0 ? std::optional<std::size_t>(index - 1) : std::nullopt;
@@ -91,8 +94,7 @@ PilotImportDialog::PilotImportDialog(SheetTable table, std::vector<Pilot> pilots
     rows_ = new QTableWidget(0, 4, this);
     rows_->setObjectName("rows");
     rows_->setHorizontalHeaderLabels(
-        {tr("Ligne"), tr("Résultat"), tr("Nom"),
-            tr("Motif, remarque")});
+        {tr("Ligne"), tr("Résultat"), tr("Nom"), tr("Motif, remarque")});
     rows_->horizontalHeader()->setStretchLastSection(true);
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -154,7 +156,8 @@ void PilotImportDialog::recompute()
 
 FileFilter entryListFilter()
 {
-    return {QCoreApplication::translate("PilotImport", "Listes (.csv .xlsx .ods .txt)").toStdString(),
+    return {
+        QCoreApplication::translate("PilotImport", "Listes (.csv .xlsx .ods .txt)").toStdString(),
         "*.csv *.xlsx *.ods *.txt *.CSV *.XLSX *.ODS"};
 }
 
@@ -163,7 +166,8 @@ SheetRead readSheetShowingProgress(QWidget* parent, const std::string& fileUtf8)
     const std::filesystem::path file(std::u8string(fileUtf8.begin(), fileUtf8.end()));
     auto reading = std::async(std::launch::async, [file] { return readSheetFile(file); });
     // A short read shows nothing; a long one a busy bar, the window repainted.
-    QProgressDialog progress(QCoreApplication::translate("PilotImport", "Lecture de la liste..."), QString(), 0, 0, parent);
+    QProgressDialog progress(QCoreApplication::translate("PilotImport", "Lecture de la liste..."),
+        QString(), 0, 0, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(400);
     while (reading.wait_for(std::chrono::milliseconds(30)) != std::future_status::ready) {

@@ -50,16 +50,15 @@ DurationCalculatorDialog::DurationCalculatorDialog(DurationCalculation& values, 
         });
     };
     using F = DurationCalculatorForm;
-    numeric(3502, tr("Nbre participants à la catégorie :"),
-        F::kParticipantsDigits, values.participants, &F::setParticipants, false);
-    numeric(3503, tr("Nbre pilotes par série :"), F::kPilotsPerHeatDigits,
-        values.pilotsPerHeat, &F::setPilotsPerHeat, false);
-    numeric(3504, tr("Nbre de Manches :"), F::kRoundsDigits, values.rounds,
-        &F::setRounds, false);
-    numeric(3505, tr("Durée série :"), F::kHeatMinutesDigits,
-        values.heatMinutes, &F::setHeatMinutes, true);
-    numeric(3506, tr("+ Repos entre 2 séries :"), F::kRestDigits,
-        values.restMinutes, &F::setRestMinutes, true);
+    numeric(3502, tr("Nbre participants à la catégorie :"), F::kParticipantsDigits,
+        values.participants, &F::setParticipants, false);
+    numeric(3503, tr("Nbre pilotes par série :"), F::kPilotsPerHeatDigits, values.pilotsPerHeat,
+        &F::setPilotsPerHeat, false);
+    numeric(3504, tr("Nbre de Manches :"), F::kRoundsDigits, values.rounds, &F::setRounds, false);
+    numeric(3505, tr("Durée série :"), F::kHeatMinutesDigits, values.heatMinutes,
+        &F::setHeatMinutes, true);
+    numeric(3506, tr("+ Repos entre 2 séries :"), F::kRestDigits, values.restMinutes,
+        &F::setRestMinutes, true);
 
     auto* results = new QGroupBox(tr("Résultat calcul durée"), this);
     auto* resultRows = new QFormLayout(results);

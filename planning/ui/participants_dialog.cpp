@@ -53,8 +53,7 @@ ParticipantsDialog::ParticipantsDialog(
     grid->addLayout(nameRow, 0, 0, 1, 3);
 
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(
-        new QLabel(tr(" Participants à la catégorie:"), this));
+    countRow->addWidget(new QLabel(tr(" Participants à la catégorie:"), this));
     count_ = new QLineEdit(this);
     count_->setObjectName("4202");
     count_->setReadOnly(true);

@@ -3,8 +3,8 @@
 #include "platform/dialog_parts.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

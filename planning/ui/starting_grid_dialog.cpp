@@ -39,8 +39,7 @@ StartingGridDialog::StartingGridDialog(StartingGridForm& form, QWidget* parent)
     setObjectName(QStringLiteral("CATEGORIEQUALIFSGRILLEDEPART"));
     setWindowTitle(tr("Grilles de départs des qualifications"));
     auto* column = new QVBoxLayout(this);
-    column->addWidget(
-        new QLabel(tr("Ordre de départ des pilotes dans les séries"), this));
+    column->addWidget(new QLabel(tr("Ordre de départ des pilotes dans les séries"), this));
     auto* group = new QGroupBox(tr("Ordre des départs souhaité"), this);
     auto* grid = new QGridLayout(group);
     column->addWidget(group);

@@ -103,7 +103,8 @@ bool saveReportAsPdf(
     if (doc.pages.empty())
         return false;
     // Titled as every other save dialog of the program.
-    QString name = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("Reports", "Enregistrer sous"),
+    QString name = QFileDialog::getSaveFileName(parent,
+        QCoreApplication::translate("Reports", "Enregistrer sous"),
         proposedReportPdf(doc.identity.documentName),
         QCoreApplication::translate("Reports", "Document PDF (.pdf) (*.pdf)"));
     if (name.isEmpty())

@@ -67,8 +67,8 @@ GlobalRankingDialog::GlobalRankingDialog(GlobalRankingForm& form, const WorkFold
         if (print_ && !doc.pages.empty())
             print_(doc);
     });
-    auto* exportButton = bitmapButton(
-        F::ExportButton, "images/enregistrer.bmp", tr("Sauvegarder"), 810, 40);
+    auto* exportButton =
+        bitmapButton(F::ExportButton, "images/enregistrer.bmp", tr("Sauvegarder"), 810, 40);
     connect(exportButton, &QPushButton::clicked, this, [this] {
         if (export_)
             export_(form_.exportText());

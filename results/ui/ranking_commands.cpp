@@ -37,12 +37,14 @@ void addSheetButton(QDialog& dialog, int exportControl, std::function<std::strin
         return;
     auto* b = new QPushButton(QStringLiteral("xlsx"), &dialog);
     b->setObjectName("sheet");
-    b->setToolTip(QCoreApplication::translate("Rankings", "Enregistrer en tableur (.xlsx ou .csv)"));
+    b->setToolTip(
+        QCoreApplication::translate("Rankings", "Enregistrer en tableur (.xlsx ou .csv)"));
     b->setGeometry(beside->geometry().translated(beside->width() + 6, 0));
     QObject::connect(b, &QPushButton::clicked, &dialog, [=, &prompts, &files] {
-        const auto chosen = files.saveFile(
-            rankingExportPreset(), FileFilter {QCoreApplication::translate("Rankings", "Classeur (.xlsx .csv)").toStdString(),
-                                     "*.xlsx *.csv"});
+        const auto chosen = files.saveFile(rankingExportPreset(),
+            FileFilter {
+                QCoreApplication::translate("Rankings", "Classeur (.xlsx .csv)").toStdString(),
+                "*.xlsx *.csv"});
         if (!chosen || chosen->find('*') != std::string::npos)
             return;
         std::string name = *chosen;

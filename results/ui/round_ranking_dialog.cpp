@@ -58,7 +58,8 @@ RoundRankingDialog::RoundRankingDialog(RoundRankingForm& form, const WorkFolder&
         const int control = F::FirstPlaceEdit + i;
         const int x = 12 + (i / 3) * 220;
         const int y = 24 + (i % 3) * 30;
-        auto* label = new QLabel(QCoreApplication::translate("RoundRanking", kScaleLabels[i]), points);
+        auto* label =
+            new QLabel(QCoreApplication::translate("RoundRanking", kScaleLabels[i]), points);
         label->setGeometry(x, y, 120, 24);
         auto* e = new QLineEdit(qsUtf8(form_.editText(control)), points);
         e->setObjectName(QString::number(control));
@@ -78,8 +79,8 @@ RoundRankingDialog::RoundRankingDialog(RoundRankingForm& form, const WorkFolder&
         if (print_ && !doc.pages.empty())
             print_(doc);
     });
-    auto* exportButton = bitmapButton(
-        F::ExportButton, "images/enregistrer.bmp", tr("Sauvegarder"), 70, 98);
+    auto* exportButton =
+        bitmapButton(F::ExportButton, "images/enregistrer.bmp", tr("Sauvegarder"), 70, 98);
     connect(exportButton, &QPushButton::clicked, this, [this] {
         if (export_)
             export_(form_.exportText());

@@ -53,7 +53,8 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     column->addWidget(track);
 
     auto* range = new QHBoxLayout;
-    const std::pair<int, QString> edits[] = {{6504, tr(" Entre tour ")}, {6505, tr("     et tour ")}};
+    const std::pair<int, QString> edits[] = {
+        {6504, tr(" Entre tour ")}, {6505, tr("     et tour ")}};
     for (const auto& [id, label] : edits) {
         auto* caption = new QLabel(label, this);
         caption->setFont(arial(false));

@@ -49,7 +49,9 @@ SheetRead readCsv(std::string_view bytes)
 {
     const std::optional<std::string> decoded = decodeText(bytes);
     if (!decoded)
-        return {std::nullopt, translate("Sheets", "Erreur : le fichier n'est pas un texte lisible (UTF-16 invalide).")};
+        return {std::nullopt,
+            translate(
+                "Sheets", "Erreur : le fichier n'est pas un texte lisible (UTF-16 invalide).")};
     const std::string_view text = *decoded;
     const char separator = findSeparator(text);
 
@@ -90,8 +92,10 @@ SheetRead readCsv(std::string_view bytes)
             fieldStart = false;
         } else if (c == separator) {
             if (cells.size() >= kSheetMaxColumns || ++cellCount >= kSheetMaxCells)
-                return {std::nullopt, fillText(translate("Sheets", "Erreur : la ligne %1 a trop de colonnes (%2 au plus)."),
-                                           {std::to_string(line), std::to_string(kSheetMaxColumns)})};
+                return {std::nullopt,
+                    fillText(translate(
+                                 "Sheets", "Erreur : la ligne %1 a trop de colonnes (%2 au plus)."),
+                        {std::to_string(line), std::to_string(kSheetMaxColumns)})};
             cells.emplace_back();
             fieldStart = true;
         } else if (c == '\n' || c == '\r') {

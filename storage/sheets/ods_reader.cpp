@@ -33,11 +33,12 @@ SheetRead readOds(std::string_view bytes)
 {
     const std::optional<ZipArchive> zip = ZipArchive::open(bytes);
     if (!zip)
-        return {std::nullopt, translate("Sheets", "Erreur : le fichier n'est pas un classeur .ods lisible.")};
+        return {std::nullopt,
+            translate("Sheets", "Erreur : le fichier n'est pas un classeur .ods lisible.")};
     ZipArchive::Part content = zip->read("content.xml", kSheetMaxPartBytes);
     if (!content.bytes)
         return {std::nullopt, content.error};
-    const std::string damaged = 
+    const std::string damaged =
         translate("Sheets", "Erreur : le classeur est endommagé (XML illisible dans content.xml).");
 
     SheetBuilder builder;
@@ -53,8 +54,8 @@ SheetRead readOds(std::string_view bytes)
     std::string fallbackValue;
     int paragraphs = 0;
     int skipDepth = 0; // inside an annotation: its text is not the cell's
-    const std::string tooMuchText =
-        translate("Sheets", "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.");
+    const std::string tooMuchText = translate(
+        "Sheets", "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.");
     const auto tooMany = [&] {
         return fillText(translate("Sheets", "Erreur : la feuille a trop de colonnes (%1 au plus)."),
             {std::to_string(kSheetMaxColumns)});
@@ -152,8 +153,9 @@ SheetRead readSheet(std::string_view bytes)
 {
     if (bytes.starts_with("\xD0\xCF\x11\xE0"))
         return {std::nullopt,
-            translate("Sheets", "Erreur : les classeurs .xls (Excel 97-2003) ne sont pas lus ; "
-                                "enregistrez-le en .xlsx, .ods ou CSV.")};
+            translate("Sheets",
+                "Erreur : les classeurs .xls (Excel 97-2003) ne sont pas lus ; "
+                "enregistrez-le en .xlsx, .ods ou CSV.")};
     if (!bytes.starts_with("PK\x03\x04"))
         return readCsv(bytes);
     const std::optional<ZipArchive> zip = ZipArchive::open(bytes);
@@ -161,7 +163,9 @@ SheetRead readSheet(std::string_view bytes)
         return readXlsx(bytes);
     if (zip && zip->contains("content.xml"))
         return readOds(bytes);
-    return {std::nullopt, translate("Sheets", "Erreur : le fichier compressé n'est ni un classeur .xlsx ni un .ods.")};
+    return {std::nullopt,
+        translate(
+            "Sheets", "Erreur : le fichier compressé n'est ni un classeur .xlsx ni un .ods.")};
 }
 
 } // namespace ksy

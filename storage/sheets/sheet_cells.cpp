@@ -90,14 +90,16 @@ std::optional<std::string> SheetBuilder::setCell(std::size_t column, std::string
     if (text.empty())
         return std::nullopt;
     if (column >= kSheetMaxColumns)
-        return fillText(translate("Sheets", "Erreur : la ligne %1 a trop de colonnes (%2 au plus)."),
+        return fillText(
+            translate("Sheets", "Erreur : la ligne %1 a trop de colonnes (%2 au plus)."),
             {std::to_string(row_.line), std::to_string(kSheetMaxColumns)});
     if (++cells_ > kSheetMaxCells)
         return fillText(translate("Sheets", "Erreur : la feuille a trop de cellules (%1 au plus)."),
             {std::to_string(kSheetMaxCells)});
     bytes_ += text.size();
     if (bytes_ > kSheetMaxPartBytes)
-        return translate("Sheets", "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.");
+        return translate(
+            "Sheets", "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.");
     if (row_.cells.size() <= column)
         row_.cells.resize(column + 1);
     row_.cells[column] = std::move(text);
@@ -113,7 +115,8 @@ std::optional<std::string> SheetBuilder::endRow()
     if (blank)
         return std::nullopt;
     if (table_.rows.size() >= kSheetMaxRows)
-        return fillText(translate("Sheets", "Erreur : la feuille a plus de %1 lignes."), {std::to_string(kSheetMaxRows)});
+        return fillText(translate("Sheets", "Erreur : la feuille a plus de %1 lignes."),
+            {std::to_string(kSheetMaxRows)});
     table_.rows.push_back(std::move(row_));
     row_ = {};
     return std::nullopt;

@@ -28,7 +28,8 @@ std::string part(const ZipArchive& zip, std::string_view name)
 
 std::string malformed(std::string_view partName)
 {
-    return fillText(translate("Sheets", "Erreur : le classeur est endommagé (XML illisible dans %1)."),
+    return fillText(
+        translate("Sheets", "Erreur : le classeur est endommagé (XML illisible dans %1)."),
         {partName});
 }
 
@@ -166,8 +167,10 @@ std::string cellText(const CellState& c, const std::vector<std::string>& strings
         const auto [end, ec] =
             std::from_chars(c.value.data(), c.value.data() + c.value.size(), index);
         if (ec != std::errc() || index >= strings.size())
-            throw Failure {fillText(
-                translate("Sheets", "Erreur : le classeur est endommagé (texte partagé %1 absent)."), {c.value})};
+            throw Failure {
+                fillText(translate("Sheets",
+                             "Erreur : le classeur est endommagé (texte partagé %1 absent)."),
+                    {c.value})};
         return strings[index];
     }
     if (c.type == "inlineStr")
@@ -187,7 +190,8 @@ SheetRead readXlsx(std::string_view bytes)
 {
     const std::optional<ZipArchive> zip = ZipArchive::open(bytes);
     if (!zip)
-        return {std::nullopt, translate("Sheets", "Erreur : le fichier n'est pas un classeur .xlsx lisible.")};
+        return {std::nullopt,
+            translate("Sheets", "Erreur : le fichier n'est pas un classeur .xlsx lisible.")};
     try {
         const std::vector<std::string> strings = sharedStrings(*zip);
         const std::vector<bool> dates = dateStyles(*zip);

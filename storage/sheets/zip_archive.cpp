@@ -26,8 +26,9 @@ constexpr std::size_t kMaxEntries = 10000;
 
 std::string tooLarge(std::size_t limit)
 {
-    return fillText(translate("Sheets", "Erreur : le classeur est trop gros une fois décompressé (plus de %1 "
-                              "Mo) ; il n'est pas lu."),
+    return fillText(translate("Sheets",
+                        "Erreur : le classeur est trop gros une fois décompressé (plus de %1 "
+                        "Mo) ; il n'est pas lu."),
         {std::to_string(limit / (1024 * 1024))});
 }
 
@@ -93,10 +94,11 @@ ZipArchive::Part ZipArchive::read(std::string_view name, std::size_t limit) cons
             entry = &e;
             break;
         }
-    const std::string damaged =
-        fillText(translate("Sheets", "Erreur : le classeur est endommagé (partie %1 illisible)."), {name});
+    const std::string damaged = fillText(
+        translate("Sheets", "Erreur : le classeur est endommagé (partie %1 illisible)."), {name});
     if (!entry)
-        return {std::nullopt, fillText(translate("Sheets", "Erreur : le classeur n'a pas de partie %1."), {name})};
+        return {std::nullopt,
+            fillText(translate("Sheets", "Erreur : le classeur n'a pas de partie %1."), {name})};
     const std::size_t local = entry->localOffset;
     if (local + kLocalHeaderSize > bytes_.size() || bytes_.compare(local, 4, "PK\x03\x04") != 0)
         return {std::nullopt, damaged};

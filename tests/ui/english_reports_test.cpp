@@ -104,9 +104,9 @@ TEST_F(InEnglish, RankingReportsPrintEnglishHeadingsAndExportFrenchBytes)
     const std::string text = pdfText(pdf);
     if (text.empty())
         GTEST_SKIP() << "pdftotext is not installed";
-    for (const char* english : {"CATEGORY: Cadets été", "Round 2 ranking", "Race: Grand Prix",
-             "Pilot name", "Best lap", "Printed on 07/12/2026 at 9:05", "Page 1 /1",
-             "RANKING by laps + time"})
+    for (const char* english :
+        {"CATEGORY: Cadets été", "Round 2 ranking", "Race: Grand Prix", "Pilot name", "Best lap",
+            "Printed on 07/12/2026 at 9:05", "Page 1 /1", "RANKING by laps + time"})
         EXPECT_NE(text.find(english), std::string::npos) << english << " in\n" << text;
     for (const char* french : {"CATEGORIE", "Classement", "Edité", "Nom Pilote", "Meilleur"})
         EXPECT_EQ(text.find(french), std::string::npos) << french << " in\n" << text;
