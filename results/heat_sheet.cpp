@@ -1,9 +1,9 @@
 #include "results/heat_sheet.h"
 
+#include "results/shown_heading.h"
 #include "services/translate.h"
 #include "storage/encoding.h"
 
-#include <cstdio>
 
 namespace ksy {
 namespace {
@@ -46,27 +46,6 @@ std::string shownCondition(const std::string& condition)
     if (condition == kTrackConditionIce)
         return translate("Results", "Glace");
     return cp1252ToUtf8(condition);
-}
-
-// The headings arrive composed in French, as the heat keeps them; the page
-// shows them in the official's words.
-std::string shownHeading(const std::string& heading)
-{
-    constexpr std::string_view category = "CATEGORIE : ";
-    constexpr std::string_view course = "Course : ";
-    const std::string text = cp1252ToUtf8(heading);
-    const std::string_view view(text);
-    if (view.starts_with(category))
-        return fillText(translate("Reports", "CATEGORIE : %1"), {view.substr(category.size())});
-    if (view.starts_with(course))
-        return fillText(translate("Reports", "Course : %1"), {view.substr(course.size())});
-    int round = 0;
-    int heat = 0;
-    char more = 0;
-    if (std::sscanf(text.c_str(), "Manche%d - S\xC3\xA9rie%d%c", &round, &heat, &more) == 2)
-        return fillText(translate("Reports", "Manche%1 - Série%2"),
-            {std::to_string(round), std::to_string(heat)});
-    return text;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "results/run_analysis_layout.h"
 
+#include "results/shown_heading.h"
 #include "services/translate.h"
 #include "storage/encoding.h"
 #include "timing/time_format.h"
@@ -250,10 +251,10 @@ ReportDocument runAnalysisReport(const PilotResult& run, int first, int last)
     // that a long heading never cuts the name away.
     const std::string title = form.titleLine();
     if (title.size() <= kOneLineTitle) {
-        page.fittedText(report_role::kTitle, 360, 130, kBoxesRight - 360, cp1252ToUtf8(title), 20);
+        page.fittedText(report_role::kTitle, 360, 130, kBoxesRight - 360, shownHeading(title), 20);
     } else {
         page.fittedText(
-            report_role::kTitle, 360, 130, kBoxesRight - 360, cp1252ToUtf8(run.heading + " :"), 20);
+            report_role::kTitle, 360, 130, kBoxesRight - 360, shownHeading(run.heading + " :"), 20);
         page.fittedText(
             report_role::kTitle, 360, 155, kBoxesRight - 360, cp1252ToUtf8(run.name), 20);
     }

@@ -6,6 +6,7 @@
 #include "reports/ui/report_pdf.h"
 #include "reports/ui/report_printer.h"
 #include "results/run_analysis_layout.h"
+#include "results/shown_heading.h"
 #include "storage/encoding.h"
 
 #include <QGroupBox>
@@ -43,7 +44,7 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     setWindowTitle(tr("Analyse résultats pilote"));
     auto* column = new QVBoxLayout(this);
 
-    auto* title = new QLabel(qtText(cp1252ToUtf8(form_.titleLine())), this);
+    auto* title = new QLabel(qtText(shownHeading(form_.titleLine())), this);
     title->setObjectName(QStringLiteral("title"));
     title->setFont(arial(true));
     column->addWidget(title);
