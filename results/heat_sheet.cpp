@@ -4,7 +4,6 @@
 #include "services/translate.h"
 #include "storage/encoding.h"
 
-
 namespace ksy {
 namespace {
 

@@ -24,7 +24,8 @@ std::string shownHeading(const std::string& cp1252Heading)
         int round = 0;
         int heat = 0;
         int used = 0;
-        if (std::sscanf(text.c_str() + at, "Manche%d - S\xC3\xA9rie%d%n", &round, &heat, &used) == 2)
+        if (std::sscanf(text.c_str() + at, "Manche%d - S\xC3\xA9rie%d%n", &round, &heat, &used) ==
+            2)
             return text.substr(0, at) +
                 fillText(translate("Reports", "Manche%1 - Série%2"),
                     {std::to_string(round), std::to_string(heat)}) +
