@@ -1,21 +1,49 @@
 #include "databases/database_files.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 namespace ksy {
+namespace {
+
+// The databases' names as the messages show them, marked for translation.
+[[maybe_unused]] constexpr const char* kShownLabels[] = {
+    KSY_TRANSLATE_NOOP("Databases", "Parcours"),
+    KSY_TRANSLATE_NOOP("Databases", "Clubs"),
+    KSY_TRANSLATE_NOOP("Databases", "Pilotes"),
+    KSY_TRANSLATE_NOOP("Databases", "Transpondeurs"),
+    KSY_TRANSLATE_NOOP("Databases", "Pays"),
+    KSY_TRANSLATE_NOOP("Databases", "Fréquences"),
+    KSY_TRANSLATE_NOOP("Databases", "Frequences"),
+    KSY_TRANSLATE_NOOP("Databases", "Circuits"),
+};
+
+std::string shownLabel(std::string_view label)
+{
+    return translate("Databases", std::string(label).c_str());
+}
+
+} // namespace
 
 std::string openErrorText(std::string_view label)
 {
-    return "Erreur: impossible d'ouvrir la base de données " + std::string(label);
+    return fillText(translate("Databases", "Erreur: impossible d'ouvrir la base de données %1"),
+        {shownLabel(label)});
 }
 
 std::string ignoredRecordsText(std::size_t ignored, std::size_t capacity, std::string_view label)
 {
-    const bool one = ignored == 1;
-    return "Attention: " + std::to_string(ignored) +
-        (one ? " enregistrement au-delà de " : " enregistrements au-delà de ") +
-        std::to_string(capacity) + (one ? " ignoré" : " ignorés") + " dans la base de données " +
-        std::string(label);
+    const std::string values[] {
+        std::to_string(ignored), std::to_string(capacity), shownLabel(label)};
+    if (ignored == 1)
+        return fillText(translate("Databases",
+                            "Attention: %1 enregistrement au-delà de %2 ignoré dans la base de "
+                            "données %3"),
+            {values[0], values[1], values[2]});
+    return fillText(translate("Databases",
+                        "Attention: %1 enregistrements au-delà de %2 ignorés dans la base de "
+                        "données %3"),
+        {values[0], values[1], values[2]});
 }
 
 std::string refusedNamesText(
@@ -23,10 +51,17 @@ std::string refusedNamesText(
 {
     std::string text;
     for (const auto& [line, name] : refused) {
-        text += text.empty() ? "Erreur: " : "\n";
-        text += "la base de données " + std::string(label) + " contient à la ligne " +
-            std::to_string(line) + " le nom « " + cp1252ToUtf8(name) +
-            " », réservé par le fichier de course : ce pilote est ignoré.";
+        const std::string values[] {shownLabel(label), std::to_string(line), cp1252ToUtf8(name)};
+        text += text.empty()
+            ? fillText(translate("Databases",
+                           "Erreur: la base de données %1 contient à la ligne %2 le nom « %3 », "
+                           "réservé par le fichier de course : ce pilote est ignoré."),
+                  {values[0], values[1], values[2]})
+            : "\n" +
+                fillText(translate("Databases",
+                             "la base de données %1 contient à la ligne %2 le nom « %3 », "
+                             "réservé par le fichier de course : ce pilote est ignoré."),
+                    {values[0], values[1], values[2]});
     }
     return text;
 }
@@ -39,8 +74,8 @@ bool reportLoad(bool opened, std::size_t ignored, std::size_t capacity, std::str
         return false;
     }
     if (ignored > 0)
-        prompts.message(
-            "Attention", ignoredRecordsText(ignored, capacity, label), PromptIcon::Exclamation);
+        prompts.message(translate("Databases", "Attention"),
+            ignoredRecordsText(ignored, capacity, label), PromptIcon::Exclamation);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "databases/database_sort.h"
 #include "databases/transponder_number.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/sheets/text_decoding.h"
 
@@ -74,21 +75,26 @@ const std::vector<FieldSpec>& fieldSpecs()
 std::optional<std::string> storable(
     std::string_view utf8, std::string_view label, std::size_t width, std::string& reason)
 {
+    const auto shown = [label] { return translate("SheetColumns", std::string(label).c_str()); };
     if (utf8.find_first_of("\t\r\n") != std::string_view::npos) {
-        reason = "le champ « " + std::string(label) +
-            " » contient une tabulation ou un saut de ligne, que le fichier ne peut pas garder";
+        reason = fillText(translate("PilotImport",
+                              "le champ « %1 » contient une tabulation ou un saut de ligne, "
+                              "que le fichier ne peut pas garder"),
+            {shown()});
         return std::nullopt;
     }
     const std::optional<std::string> bytes = utf8ToCp1252(utf8);
     if (!bytes) {
         const std::string bad = unstorableCharacter(utf8);
-        reason = "le champ « " + std::string(label) + " » contient le caractère « " + bad +
-            " », que le fichier (Windows-1252) ne peut pas garder";
+        reason = fillText(translate("PilotImport",
+                              "le champ « %1 » contient le caractère « %2 », que le fichier "
+                              "(Windows-1252) ne peut pas garder"),
+            {shown(), bad});
         return std::nullopt;
     }
     if (bytes->size() > width - 1) {
-        reason = "le champ « " + std::string(label) + " » a " + std::to_string(bytes->size()) +
-            " caractères, " + std::to_string(width - 1) + " au plus";
+        reason = fillText(translate("PilotImport", "le champ « %1 » a %2 caractères, %3 au plus"),
+            {shown(), std::to_string(bytes->size()), std::to_string(width - 1)});
         return std::nullopt;
     }
     return bytes;
@@ -108,7 +114,7 @@ SheetPilot pilotOfRow(const SheetRow& row, const ColumnChoice& columns)
     out.name = name;
     out.frequency = cell(row, columns[SheetField::Frequency]);
     if (name.empty()) {
-        out.reason = "pas de nom";
+        out.reason = translate("PilotImport", "pas de nom");
         return out;
     }
     Pilot pilot;
@@ -119,7 +125,7 @@ SheetPilot pilotOfRow(const SheetRow& row, const ColumnChoice& columns)
         return out;
     }
     if (isReservedName(*nameBytes)) {
-        out.reason = "le nom est réservé par le fichier de course";
+        out.reason = translate("PilotImport", "le nom est réservé par le fichier de course");
         return out;
     }
     pilot.name = *nameBytes;
@@ -155,7 +161,10 @@ SheetPilot pilotOfRow(const SheetRow& row, const ColumnChoice& columns)
     if (!transponder.empty()) {
         const auto number = transponderNumber(transponder);
         if (!number) {
-            out.reason = "le transpondeur « " + transponder + " » n'est pas un numéro de 1 à 6 chiffres";
+            out.reason =
+                fillText(translate("PilotImport",
+                             "le transpondeur « %1 » n'est pas un numéro de 1 à 6 chiffres"),
+                    {transponder});
             return out;
         }
         pilot.transponder = *number;
@@ -184,8 +193,9 @@ PilotImport importPilots(const SheetTable& table, const ColumnChoice& columns,
         const auto same = std::ranges::find_if(existing,
             [&](const Pilot& p) { return sameNameIgnoringCase(p.name, incoming.name); });
         if (same == existing.end() && existing.size() >= kPilotCapacity) {
-            result.reason = "la base de données Pilotes est pleine (" +
-                std::to_string(kPilotCapacity) + " pilotes)";
+            result.reason = fillText(
+                translate("PilotImport", "la base de données Pilotes est pleine (%1 pilotes)"),
+                {std::to_string(kPilotCapacity)});
             out.rows.push_back(std::move(result));
             continue;
         }
@@ -194,13 +204,17 @@ PilotImport importPilots(const SheetTable& table, const ColumnChoice& columns,
             for (const Pilot& other : existing)
                 if (&other != stored && other.transponder == incoming.transponder &&
                     !sameNameIgnoringCase(other.name, incoming.name))
-                    result.warnings.push_back("le transpondeur " + incoming.transponder +
-                        " est déjà celui de " + cp1252ToUtf8(other.name));
+                    result.warnings.push_back(fillText(
+                        translate("PilotImport", "le transpondeur %1 est déjà celui de %2"),
+                        {incoming.transponder, cp1252ToUtf8(other.name)}));
         if (knownClubs && !incoming.club.empty() &&
             std::ranges::find(*knownClubs, incoming.club) == knownClubs->end())
-            result.warnings.push_back("le club « " + cp1252ToUtf8(incoming.club) +
-                " » n'est pas dans la base de données Clubs : ajoutez-le, sinon l'éditeur des "
-                "pilotes le retirera");
+            result.warnings.push_back(
+                fillText(translate("PilotImport",
+                             "le club « %1 » n'est pas dans la base de données "
+                             "Clubs : ajoutez-le, sinon l'éditeur "
+                             "des pilotes le retirera"),
+                    {cp1252ToUtf8(incoming.club)}));
         if (same == existing.end()) {
             existing.push_back(incoming);
             result.outcome = PilotImportRow::Outcome::Added;
@@ -229,28 +243,33 @@ PilotImport importPilots(const SheetTable& table, const ColumnChoice& columns,
 std::vector<std::string> importReportLines(const PilotImportRow& row)
 {
     std::vector<std::string> lines;
-    const std::string where = "ligne " + std::to_string(row.line) + " : ";
+    const std::string line = std::to_string(row.line);
     switch (row.outcome) {
     case PilotImportRow::Outcome::Added:
-        lines.push_back(where + "ajouté " + row.name);
+        lines.push_back(
+            fillText(translate("PilotImport", "ligne %1 : ajouté %2"), {line, row.name}));
         break;
     case PilotImportRow::Outcome::Updated:
-        lines.push_back(where + "mis à jour " + row.name);
+        lines.push_back(
+            fillText(translate("PilotImport", "ligne %1 : mis à jour %2"), {line, row.name}));
         break;
     case PilotImportRow::Outcome::Refused:
-        lines.push_back(where + "refusé" + (row.name.empty() ? "" : " « " + row.name + " »") +
-            " : " + row.reason);
+        lines.push_back(row.name.empty()
+                ? fillText(translate("PilotImport", "ligne %1 : refusé : %2"), {line, row.reason})
+                : fillText(translate("PilotImport", "ligne %1 : refusé « %2 » : %3"),
+                      {line, row.name, row.reason}));
         break;
     }
     for (const auto& w : row.warnings)
-        lines.push_back(where + "attention : " + w);
+        lines.push_back(fillText(translate("PilotImport", "ligne %1 : attention : %2"), {line, w}));
     return lines;
 }
 
 std::string importSummary(const PilotImport& import)
 {
-    return std::to_string(import.added) + " ajoutés, " + std::to_string(import.updated) +
-        " mis à jour, " + std::to_string(import.refused) + " refusés";
+    return fillText(translate("PilotImport", "%1 ajoutés, %2 mis à jour, %3 refusés"),
+        {std::to_string(import.added), std::to_string(import.updated),
+            std::to_string(import.refused)});
 }
 
 } // namespace ksy

@@ -1,5 +1,7 @@
 #include "databases/sheet_columns.h"
 
+#include "services/translate.h"
+
 #include <algorithm>
 
 namespace ksy {
@@ -49,9 +51,23 @@ char baseLetter(char32_t c)
 
 std::string_view sheetFieldLabel(SheetField field)
 {
-    static constexpr std::array<std::string_view, kSheetFieldCount> kLabels {"Nom complet", "Nom",
-        "Prénom", "Adresse", "Adresse (suite)", "Code postal", "Ville", "Pays", "Téléphone",
-        "Email", "Date de naissance", "N° licence", "Transpondeur", "Club", "Fréquence"};
+    static constexpr std::array<std::string_view, kSheetFieldCount> kLabels {
+        KSY_TRANSLATE_NOOP("SheetColumns", "Nom complet"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Nom"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Prénom"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Adresse"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Adresse (suite)"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Code postal"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Ville"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Pays"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Téléphone"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Email"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Date de naissance"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "N° licence"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Transpondeur"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Club"),
+        KSY_TRANSLATE_NOOP("SheetColumns", "Fréquence"),
+    };
     return kLabels[static_cast<std::size_t>(field)];
 }
 

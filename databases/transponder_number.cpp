@@ -1,5 +1,7 @@
 #include "databases/transponder_number.h"
 
+#include "services/translate.h"
+
 #include <algorithm>
 
 namespace ksy {
@@ -16,14 +18,18 @@ std::optional<std::string> transponderNumber(std::string_view typed)
 
 std::string transponderRefusal(std::string_view typedUtf8)
 {
-    return "Erreur: transpondeur « " + std::string(typedUtf8) +
-        " » refusé. Un numéro de transpondeur s'écrit avec 1 à 6 chiffres.";
+    return fillText(translate("Databases",
+                        "Erreur: transpondeur « %1 » refusé. Un numéro de transpondeur s'écrit "
+                        "avec 1 à 6 chiffres."),
+        {typedUtf8});
 }
 
 std::string sharedTransponderWarning(std::string_view transponder, std::string_view otherName)
 {
-    return "Attention : le transpondeur " + std::string(transponder) + " est déjà celui de " +
-        std::string(otherName) + " dans cette catégorie.";
+    return fillText(translate("Databases",
+                        "Attention : le transpondeur %1 est déjà celui de %2 dans cette "
+                        "catégorie."),
+        {transponder, otherName});
 }
 
 } // namespace ksy

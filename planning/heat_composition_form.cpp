@@ -2,6 +2,7 @@
 
 #include "planning/digit_edit.h"
 #include "planning/heat_composition_view.h"
+#include "services/translate.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
 
@@ -18,7 +19,7 @@ HeatCompositionForm::HeatCompositionForm(WorkFolder folder, int category, Prompt
     HeatPlan plan;
     headerRead_ = readRaceHeader(raceFile, header_);
     if (!headerRead_) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     } else {
         readRaceTrack(raceFile, track_);
         if (readParticipantList(raceFile, category_, participants_) == ParticipantListRead::Absent)
@@ -144,7 +145,8 @@ bool HeatCompositionForm::generate()
     if (readOnly())
         return false;
     if (composition_.heatsPerRound() > kMaxHeatsPerRound) {
-        prompts_.message("Erreur", std::string(kTooManyHeats), PromptIcon::Stop);
+        prompts_.message(translate("HeatComposition", "Erreur"),
+            translate("HeatComposition", kTooManyHeats.data()), PromptIcon::Stop);
         return false;
     }
     const auto raceFile = workingRaceFile(folder_);
@@ -153,7 +155,7 @@ bool HeatCompositionForm::generate()
     {
         auto file = FileStream::open(raceFile, OpenMode::Read);
         if (!file || !headerRead_) {
-            prompts_.error(std::string(kCannotOpenRaceFile));
+            prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
             return true;
         }
         if (!sectionLookup(*file, heatPlanTitle(category_)).found) {
@@ -165,13 +167,13 @@ bool HeatCompositionForm::generate()
     record.rounds = composition_.rounds();
     record.heatsPerRound = composition_.heatsPerRound();
     if (!writeRaceHeader(raceFile, header_)) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return true;
     }
     HeatPlan plan = composition_.plan();
     plan.resultsStored = record.resultsStored;
     if (writeHeatPlan(raceFile, category_, plan, false, &prompts_) == RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "race/participants.h"
 #include "services/prompts.h"
 #include "services/sound_player.h"
+#include "services/translate.h"
 #include "storage/race_model.h"
 #include "storage/work_folder.h"
 
@@ -17,10 +18,8 @@
 
 namespace ksy {
 
-inline constexpr std::string_view kTooManyHeats =
-    "Le nombre de s\xC3\xA9ries g\xC3\xA9n\xC3\xA9r\xC3\xA9"
-    "es ne doit pas \xC3\xAAtre "
-    "sup\xC3\xA9rieur \xC3\xA0 20";
+inline constexpr std::string_view kTooManyHeats = KSY_TRANSLATE_NOOP(
+    "HeatComposition", "Le nombre de séries générées ne doit pas être supérieur à 20");
 inline constexpr std::string_view kMoveSound = "sons/beep1.wav";
 
 class HeatCompositionForm {

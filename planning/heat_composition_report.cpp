@@ -1,6 +1,7 @@
 #include "planning/heat_composition_report.h"
 
 #include "planning/heat_composition_form.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -57,20 +58,23 @@ ReportDocument heatCompositionReport(const CompositionReportHeader& header,
     for (int page = 1; page <= pages; ++page) {
         ReportPage p(ReportKind::HeatComposition);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            "CATEGORIE : " + cp1252ToUtf8(header.categoryName), kText);
-        p.text(role::kTitle, 350, 110, TextAlign::Left, "Composition des S\xC3\xA9ries", kText);
+            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(header.categoryName)}),
+            kText);
+        p.text(role::kTitle, 350, 110, TextAlign::Left,
+            translate("Reports", "Composition des Séries"), kText);
         p.text(role::kTitle, 150, 170, TextAlign::Left,
-            "Course : " + cp1252ToUtf8(header.raceName) + " - " + cp1252ToUtf8(header.trackName),
+            fillText(translate("Reports", "Course : %1 - %2"),
+                {cp1252ToUtf8(header.raceName), cp1252ToUtf8(header.trackName)}),
             kText);
         p.text(role::kTitle, 100, 220, TextAlign::Left, editedOnText(date), 17);
 
         p.box(role::kHead, kLeft, 250, kRight, kTableTop);
         columns(p, role::kHead, 250, kTableTop);
-        p.text(role::kHead, 200, 270, TextAlign::Centre, "S\xC3\xA9rie", kText);
-        p.text(role::kHead, 360, 270, TextAlign::Right, "Ligne", kText);
-        p.text(role::kHead, 390, 270, TextAlign::Left, "Nom Pilote", kText);
-        p.text(role::kHead, 770, 270, TextAlign::Centre, "Transpond.", kText);
-        p.text(role::kHead, 870, 270, TextAlign::Left, "Freq1", kText);
+        p.text(role::kHead, 200, 270, TextAlign::Centre, translate("Reports", "Série"), kText);
+        p.text(role::kHead, 360, 270, TextAlign::Right, translate("Reports", "Ligne"), kText);
+        p.text(role::kHead, 390, 270, TextAlign::Left, translate("Reports", "Nom Pilote"), kText);
+        p.text(role::kHead, 770, 270, TextAlign::Centre, translate("Reports", "Transpond."), kText);
+        p.text(role::kHead, 870, 270, TextAlign::Left, translate("Reports", "Freq1"), kText);
 
         const int firstHeat = (page - 1) * perPage + 1;
         const int lastHeat = std::min(heats, page * perPage);
@@ -81,7 +85,7 @@ ReportDocument heatCompositionReport(const CompositionReportHeader& header,
             p.box(role::kFrame, kLeft, top, kRight, bottom);
             columns(p, role::kColumn, top, bottom);
             p.text(role::kCell, 200, kTableTop + block * h + 14 * pilots, TextAlign::Centre,
-                "S\xC3\xA9rie " + std::to_string(heat), kText);
+                fillText(translate("Reports", "Série %1"), {std::to_string(heat)}), kText);
             for (int k = 0; k < pilots; ++k) {
                 const int entry = planEntryIndex(heat, k + 1, pilots);
                 const int y = 313 + block * h + kRowHeight * k;

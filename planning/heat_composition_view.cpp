@@ -1,6 +1,7 @@
 #include "planning/heat_composition_view.h"
 
 #include "display/text_fit.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -64,13 +65,16 @@ Drawing compositionListDrawing(
     fill(d, Role::Table, {kListLeft, kListTop, kListRight, bottom}, kPaleYellow);
 
     const int headY = 127;
-    text(d, Role::Header, (kLabelLeft + kListLeft) / 2, headY, TextAlign::Centre, "S\xC3\xA9rie",
+    text(d, Role::Header, (kLabelLeft + kListLeft) / 2, headY, TextAlign::Centre,
+        translate("HeatComposition", "Série"), kHeaderFont);
+    text(d, Role::Header, kNameX, headY, TextAlign::Left, translate("HeatComposition", "Pilote"),
         kHeaderFont);
-    text(d, Role::Header, kNameX, headY, TextAlign::Left, "Pilote", kHeaderFont);
-    text(d, Role::Header, kTransponderX, headY, TextAlign::Left, "Transp.", kHeaderFont);
+    text(d, Role::Header, kTransponderX, headY, TextAlign::Left,
+        translate("HeatComposition", "Transp."), kHeaderFont);
     for (int f = 0; f < kFrequenciesPerParticipant; ++f)
         text(d, Role::Header, kFirstFrequencyX + kFrequencyStep * f, headY, TextAlign::Left,
-            "Freq " + std::to_string(f + 1), kHeaderFont);
+            fillText(translate("HeatComposition", "Freq %1"), {std::to_string(f + 1)}),
+            kHeaderFont);
 
     for (int r = 0; r < rows; ++r) {
         const int entry = scroll + r;
@@ -114,7 +118,9 @@ Drawing compositionListDrawing(
         const int middle = rowTop(firstRow) + kRowHeight * pilots / 2;
         if (middle >= kListTop && middle < bottom)
             text(d, Role::HeatTitle, (kLabelLeft + kListLeft) / 2, middle - kHeaderFont / 2,
-                TextAlign::Centre, "S\xC3\xA9rie " + std::to_string(heat), kHeaderFont);
+                TextAlign::Centre,
+                fillText(translate("HeatComposition", "Série %1"), {std::to_string(heat)}),
+                kHeaderFont);
     }
     return d;
 }

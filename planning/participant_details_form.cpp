@@ -4,6 +4,7 @@
 #include "databases/database_loaders.h"
 #include "databases/french_collation.h"
 #include "databases/transponder_number.h"
+#include "services/translate.h"
 #include "storage/race_file.h"
 #include "timing/decoder_protocol.h"
 #include "timing/interface_settings.h"
@@ -35,15 +36,15 @@ ParticipantDetailsForm::ParticipantDetailsForm(
     const auto raceFile = workingRaceFile(folder_);
     RaceHeader header;
     if (!readRaceHeader(raceFile, header)) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return;
     }
     category_ = header.selection / 10000;
     if (category_ < 1 || category_ > kMaxCategories)
         return;
     if (readParticipantList(raceFile, category_, list_) != ParticipantListRead::Ok) {
-        prompts_.error("Erreur: liste de participants non trouv\xC3\xA9"
-                       "e");
+        prompts_.error(
+            translate("ParticipantDetails", "Erreur: liste de participants non trouvée"));
         return;
     }
     // A participant item of the tree: 1000 + n within the category.
@@ -173,14 +174,14 @@ bool ParticipantDetailsForm::save()
 {
     close();
     if (category_ < 1 || category_ > kMaxCategories) {
-        prompts_.error("Erreur: liste des participants non trouv\xC3\xA9"
-                       "e");
+        prompts_.error(
+            translate("ParticipantDetails", "Erreur: liste des participants non trouvée"));
         return false;
     }
     const RewriteResult result =
         writeParticipantList(workingRaceFile(folder_), category_, list_, false, &prompts_);
     if (result == RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     return result == RewriteResult::Written;
 }
 

@@ -3,6 +3,7 @@
 #include "databases/database_files.h"
 #include "databases/database_loaders.h"
 #include "databases/transponder_number.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/race_file.h"
 
@@ -29,10 +30,10 @@ ParticipantsForm::ParticipantsForm(WorkFolder folder, int category, Prompts& pro
     const auto raceFile = workingRaceFile(folder_);
     headerRead_ = readRaceHeader(raceFile, header_);
     if (!headerRead_)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
 
     if (!readRaceTrack(raceFile, track_)) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return;
     }
     readParticipantList(raceFile, category_, list_);
@@ -70,7 +71,7 @@ bool ParticipantsForm::enter(int pilotIndex)
     if (!enterPilot(pilots_[static_cast<std::size_t>(pilotIndex)], warning))
         return false;
     if (!warning.empty())
-        prompts_.message("Attention", warning, PromptIcon::Exclamation);
+        prompts_.message(translate("Participants", "Attention"), warning, PromptIcon::Exclamation);
     return true;
 }
 
@@ -139,19 +140,19 @@ bool ParticipantsForm::save()
     record.heatsPerRound = 0;
     record.participants = list_.count();
     if (!headerRead_ || !writeRaceHeader(raceFile, header_)) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return false;
     }
     const RewriteResult listResult =
         writeParticipantList(raceFile, category_, list_, true, &prompts_);
     if (listResult == RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     if (listResult != RewriteResult::Written)
         return false;
     plan_.resultsStored = record.resultsStored;
     const RewriteResult planResult = writeHeatPlan(raceFile, category_, plan_, true, &prompts_);
     if (planResult == RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     return planResult == RewriteResult::Written;
 }
 

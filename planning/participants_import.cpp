@@ -7,6 +7,7 @@
 #include "databases/database_writers.h"
 #include "databases/pilot_import.h"
 #include "planning/participants_form.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -37,11 +38,15 @@ std::vector<std::string> frequencies(std::string_view cell)
 
 std::string ParticipantImport::summary() const
 {
-    std::string text = std::to_string(entered) + " inscrits, " + std::to_string(updated) +
-        " mis à jour, " + std::to_string(refused) + " refusés";
+    const std::string counts[] {std::to_string(entered), std::to_string(updated),
+        std::to_string(refused), std::to_string(addedToDatabase)};
     if (addedToDatabase > 0)
-        text += " (" + std::to_string(addedToDatabase) + " ajoutés à la base de données Pilotes)";
-    return text;
+        return fillText(translate("ParticipantImport",
+                            "%1 inscrits, %2 mis à jour, %3 refusés (%4 ajoutés à la base de "
+                            "données Pilotes)"),
+            {counts[0], counts[1], counts[2], counts[3]});
+    return fillText(translate("ParticipantImport", "%1 inscrits, %2 mis à jour, %3 refusés"),
+        {counts[0], counts[1], counts[2]});
 }
 
 ParticipantImport ParticipantsForm::importList(
@@ -58,11 +63,14 @@ ParticipantImport ParticipantsForm::importList(
 
     for (std::size_t r = columns.headerRow + 1; r < table.rows.size(); ++r) {
         const SheetRow& row = table.rows[r];
-        const std::string where = "ligne " + std::to_string(row.line) + " : ";
+        const std::string line = std::to_string(row.line);
         const SheetPilot taken = pilotOfRow(row, columns);
         const auto refuse = [&](const std::string& reason) {
-            out.lines.push_back(where + "refusé" +
-                (taken.name.empty() ? "" : " « " + taken.name + " »") + " : " + reason);
+            out.lines.push_back(taken.name.empty()
+                    ? fillText(
+                          translate("ParticipantImport", "ligne %1 : refusé : %2"), {line, reason})
+                    : fillText(translate("ParticipantImport", "ligne %1 : refusé « %2 » : %3"),
+                          {line, taken.name, reason}));
             out.rows.push_back(
                 {row.line, ParticipantImportRow::Outcome::Refused, taken.name, reason, false, {}});
             ++out.refused;
@@ -74,7 +82,8 @@ ParticipantImport ParticipantsForm::importList(
         const Pilot& pilot = *taken.pilot;
         std::vector<std::string> freqs = frequencies(taken.frequency);
         if (freqs.size() > kFrequenciesPerParticipant) {
-            refuse("plus de " + std::to_string(kFrequenciesPerParticipant) + " fréquences");
+            refuse(fillText(translate("ParticipantImport", "plus de %1 fréquences"),
+                {std::to_string(kFrequenciesPerParticipant)}));
             continue;
         }
         std::string badFrequency;
@@ -86,7 +95,9 @@ ParticipantImport ParticipantsForm::importList(
                 f = *bytes;
         }
         if (!badFrequency.empty()) {
-            refuse("la fréquence « " + badFrequency + " » a plus de 6 caractères");
+            refuse(fillText(
+                translate("ParticipantImport", "la fréquence « %1 » a plus de 6 caractères"),
+                {badFrequency}));
             continue;
         }
 
@@ -96,11 +107,13 @@ ParticipantImport ParticipantsForm::importList(
         bool added = false;
         if (known == database.records.end()) {
             if (!databaseWritable) {
-                refuse("la base de données Pilotes ne peut pas être complétée");
+                refuse(translate(
+                    "ParticipantImport", "la base de données Pilotes ne peut pas être complétée"));
                 continue;
             }
             if (database.records.size() >= kPilotCapacity) {
-                refuse("la base de données Pilotes est pleine (1000 pilotes)");
+                refuse(translate(
+                    "ParticipantImport", "la base de données Pilotes est pleine (1000 pilotes)"));
                 continue;
             }
             database.records.push_back(pilot);
@@ -120,8 +133,12 @@ ParticipantImport ParticipantsForm::importList(
                 pilot.transponder.empty() ? known->transponder : pilot.transponder, known->club};
             if (!enterPilot(summary, warning)) {
                 refuse(list_.count() >= kMaxParticipants
-                        ? "la catégorie a déjà " + std::to_string(kMaxParticipants) + " participants"
-                        : "la catégorie ne peut pas le prendre (nom réservé ou grille pleine)");
+                        ? fillText(
+                              translate("ParticipantImport", "la catégorie a déjà %1 participants"),
+                              {std::to_string(kMaxParticipants)})
+                        : translate("ParticipantImport",
+                              "la catégorie ne peut pas le prendre (nom réservé ou grille "
+                              "pleine)"));
                 continue;
             }
             entered = list_.find(name);
@@ -130,10 +147,15 @@ ParticipantImport ParticipantsForm::importList(
         }
         for (std::size_t i = 0; i < freqs.size(); ++i)
             entered->frequencies[i] = freqs[i];
-        out.lines.push_back(where + (update ? "mis à jour " : "inscrit ") + nameUtf8);
+        out.lines.push_back(update
+                ? fillText(
+                      translate("ParticipantImport", "ligne %1 : mis à jour %2"), {line, nameUtf8})
+                : fillText(
+                      translate("ParticipantImport", "ligne %1 : inscrit %2"), {line, nameUtf8}));
         ++(update ? out.updated : out.entered);
         if (!warning.empty())
-            out.lines.push_back(where + warning);
+            out.lines.push_back(
+                fillText(translate("ParticipantImport", "ligne %1 : %2"), {line, warning}));
         out.rows.push_back({row.line,
             update ? ParticipantImportRow::Outcome::Updated
                    : ParticipantImportRow::Outcome::Entered,

@@ -1,5 +1,6 @@
 #include "planning/participants_report.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 namespace ksy {
@@ -21,11 +22,15 @@ ReportDocument participantListReport(const ParticipantReportHeader& header,
     for (int page = 1; page <= pages; ++page) {
         ReportPage p(ReportKind::ParticipantList);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            "CATEGORIE : " + cp1252ToUtf8(header.categoryName), kText);
+            fillText(translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(header.categoryName)}),
+            kText);
         p.text(role::kTitle, 350, 110, TextAlign::Left,
-            "Liste des participants (" + std::to_string(total) + " inscrits)", kText);
+            fillText(translate("Reports", "Liste des participants (%1 inscrits)"),
+                {std::to_string(total)}),
+            kText);
         p.text(role::kTitle, 150, 170, TextAlign::Left,
-            "Course : " + cp1252ToUtf8(header.raceName) + " - " + cp1252ToUtf8(header.trackName),
+            fillText(translate("Reports", "Course : %1 - %2"),
+                {cp1252ToUtf8(header.raceName), cp1252ToUtf8(header.trackName)}),
             kText);
         p.text(role::kTitle, 140, 220, TextAlign::Left, editedOnText(date), 17);
 
@@ -36,9 +41,9 @@ ReportDocument participantListReport(const ParticipantReportHeader& header,
         p.line(role::kColumn, 140, 306, 140, bottom);
         p.line(role::kColumn, 460, 250, 460, bottom);
         p.line(role::kColumn, 640, 250, 640, bottom);
-        p.text(role::kHead, 150, 265, TextAlign::Left, "Nom Pr\xC3\xA9nom", kText);
-        p.text(role::kHead, 550, 265, TextAlign::Centre, "N\xC2\xB0Licence", kText);
-        p.text(role::kHead, 650, 265, TextAlign::Left, "Club", kText);
+        p.text(role::kHead, 150, 265, TextAlign::Left, translate("Reports", "Nom Prénom"), kText);
+        p.text(role::kHead, 550, 265, TextAlign::Centre, translate("Reports", "N°Licence"), kText);
+        p.text(role::kHead, 650, 265, TextAlign::Left, translate("Reports", "Club"), kText);
 
         for (int i = rows.first; i < rows.end; ++i) {
             const int r = i - rows.first;

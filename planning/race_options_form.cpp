@@ -197,25 +197,42 @@ RaceOptionsIo RaceOptionsForm::save(const WorkFolder& folder, int category,
 std::string_view RaceOptionsTexts::of(int control)
 {
     switch (control) {
-    case C::CategoryName: return "Catégorie : ";
-    case C::RankLapsTime: return "suivant nb tours+temps";
-    case C::RankBestLap: return "suivant meilleur tour";
-    case C::TimeMode: return "Temps";
-    case C::LapsMode: return "Nbre tours";
-    case C::MinutesUnit: return "min";
-    case C::LapsUnit: return "tours";
-    case C::StartSignal: return "simultané au signal sonore";
-    case C::StartFirstCar: return "au passage du premier char";
-    case C::StartStaggered: return "départ décalé";
-    case C::EditableOrder: return "Positions modifiables (ABC..)";
-    case C::TimedGroup: return "Si durée série = temps";
-    case C::LapsGroup: return "Si durée série = nb tours";
+    case C::CategoryName:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Catégorie : ");
+    case C::RankLapsTime:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "suivant nb tours+temps");
+    case C::RankBestLap:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "suivant meilleur tour");
+    case C::TimeMode:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Temps");
+    case C::LapsMode:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Nbre tours");
+    case C::MinutesUnit:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "min");
+    case C::LapsUnit:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "tours");
+    case C::StartSignal:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "simultané au signal sonore");
+    case C::StartFirstCar:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "au passage du premier char");
+    case C::StartStaggered:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "départ décalé");
+    case C::EditableOrder:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Positions modifiables (ABC..)");
+    case C::TimedGroup:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Si durée série = temps");
+    case C::LapsGroup:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Si durée série = nb tours");
     case C::TimedSignal:
-    case C::LapsSignal: return "Arrêt immédiat au signal sonore";
+    case C::LapsSignal:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Arrêt immédiat au signal sonore");
     case C::TimedFinishLap:
-    case C::LapsFinishLap: return "Tous les pilotes doivent finir leur tour";
-    case C::TimedSandYacht: return "Fin de course de type chars à voile";
-    case C::LapsAllLaps: return "Tous les pilotes doivent faire tous les tours";
+    case C::LapsFinishLap:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Tous les pilotes doivent finir leur tour");
+    case C::TimedSandYacht:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Fin de course de type chars à voile");
+    case C::LapsAllLaps:
+        return KSY_TRANSLATE_NOOP("RaceOptions", "Tous les pilotes doivent faire tous les tours");
     default: return {};
     }
 }

@@ -5,6 +5,7 @@
 // only mirrors this state.
 #include "race/race_options.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <string>
@@ -83,7 +84,8 @@ private:
 
 // Texts of the dialog, shared by the Qt dialog and its tests.
 struct RaceOptionsTexts {
-    static constexpr std::string_view title = "Options de course";
+    static constexpr std::string_view title =
+        KSY_TRANSLATE_NOOP("RaceOptions", "Options de course");
     static std::string_view of(int control); // label of a radio/check box/group/unit
 };
 

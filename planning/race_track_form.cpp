@@ -54,7 +54,7 @@ RaceTrackForm RaceTrackForm::open(const WorkFolder& folder, Prompts& prompts)
     reportLoad(courses, kCourseCapacity, "Parcours", prompts);
     RaceTrack track;
     if (!readRaceTrack(workingRaceFile(folder), track))
-        prompts.error(std::string(kCannotOpenRaceFile));
+        prompts.error(translate("Storage", kCannotOpenRaceFile.data()));
     return RaceTrackForm(track, clubs.records, courses.records);
 }
 
@@ -132,7 +132,7 @@ bool RaceTrackForm::save(const WorkFolder& folder, Prompts& prompts) const
     case RewriteResult::Written:
         return true;
     case RewriteResult::CannotOpen:
-        prompts.error(std::string(kCannotOpenRaceFile));
+        prompts.error(translate("Storage", kCannotOpenRaceFile.data()));
         return false;
     case RewriteResult::TitleNotFound:
         return false;

@@ -1,5 +1,6 @@
 #include "planning/starting_grid_form.h"
 
+#include "services/translate.h"
 #include "storage/race_file.h"
 #include "storage/section_titles.h"
 
@@ -9,18 +10,17 @@ namespace ksy {
 
 std::string gridLettersMessage(int pilotsPerHeat)
 {
-    std::string text = "Les lettres doivent \xC3\xAAtre comprises entre A et ";
-    if (const char last = gridLetter(pilotsPerHeat))
-        text += last;
-    return text;
+    const char last = gridLetter(pilotsPerHeat);
+    return fillText(translate("StartingGrid", "Les lettres doivent être comprises entre A et %1"),
+        {last ? std::string_view(&last, 1) : std::string_view()});
 }
 
 std::string gridInputErrorMessage(
     std::string_view incomplete, std::string_view letters, std::string_view duplicates)
 {
-    std::string text = "Erreur: la saisie n'est pas valide !\n\n    ";
-    text.append(incomplete).append("\n    ").append(letters).append("\n    ").append(duplicates);
-    return text;
+    return fillText(
+        translate("StartingGrid", "Erreur: la saisie n'est pas valide !\n\n    %1\n    %2\n    %3"),
+        {incomplete, letters, duplicates});
 }
 
 StartingGridForm::StartingGridForm(WorkFolder folder, int category, Prompts& prompts)
@@ -31,7 +31,7 @@ StartingGridForm::StartingGridForm(WorkFolder folder, int category, Prompts& pro
     const auto raceFile = workingRaceFile(folder_);
     fileOpened_ = FileStream::open(raceFile, OpenMode::Read).has_value();
     if (!fileOpened_) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return;
     }
     RaceOptions options;
@@ -119,14 +119,16 @@ std::string StartingGridForm::checkMessage() const
     }
     if (!incomplete && !badLetter && !duplicate)
         return {};
-    return gridInputErrorMessage(incomplete ? kGridsIncomplete : "",
-        badLetter ? gridLettersMessage(n) : "", duplicate ? kGridsDuplicates : "");
+    return gridInputErrorMessage(
+        incomplete ? translate("StartingGrid", kGridsIncomplete.data()) : std::string(),
+        badLetter ? gridLettersMessage(n) : std::string(),
+        duplicate ? translate("StartingGrid", kGridsDuplicates.data()) : std::string());
 }
 
 bool StartingGridForm::confirm()
 {
     if (!fileOpened_) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
         return true;
     }
     const std::string message = checkMessage();
@@ -155,7 +157,7 @@ void StartingGridForm::write(const StartingGrids& grids)
         return;
     if (writeStartingGrids(workingRaceFile(folder_), category_, grids, &prompts_) ==
         RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
 }
 
 } // namespace ksy

@@ -8,6 +8,7 @@
 #include "planning/starting_grid.h"
 #include "race/race_options.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <string>
@@ -15,8 +16,10 @@
 
 namespace ksy {
 
-inline constexpr std::string_view kGridsIncomplete = "Certaines grilles sont incompl\xC3\xA8tes";
-inline constexpr std::string_view kGridsDuplicates = "Il y a des doublons";
+inline constexpr std::string_view kGridsIncomplete =
+    KSY_TRANSLATE_NOOP("StartingGrid", "Certaines grilles sont incomplètes");
+inline constexpr std::string_view kGridsDuplicates =
+    KSY_TRANSLATE_NOOP("StartingGrid", "Il y a des doublons");
 // "Les lettres doivent être comprises entre A et %c" with the n-th letter.
 std::string gridLettersMessage(int pilotsPerHeat);
 // "Erreur: la saisie n'est pas valide !\n\n    %s\n    %s\n    %s".

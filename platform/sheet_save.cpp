@@ -2,13 +2,15 @@
 
 #include "platform/print_file.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ksy {
 
 FileFilter sheetSaveFilter()
 {
-    return {"Classeur (.xlsx .csv)", "*.xlsx *.csv"};
+    return {QCoreApplication::translate("SheetSave", "Classeur (.xlsx .csv)").toStdString(),
+        "*.xlsx *.csv"};
 }
 
 bool saveSheetAs(

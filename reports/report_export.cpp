@@ -1,5 +1,7 @@
 #include "reports/report_export.h"
 
+#include "services/translate.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -8,7 +10,7 @@ namespace ksy {
 
 FileFilter exportFileFilter()
 {
-    return {"Fichier texte (.txt)", "*.txt"};
+    return {translate("Reports", "Fichier texte (.txt)"), "*.txt"};
 }
 
 std::string exportPresetName(std::string_view homeFolder)
@@ -57,7 +59,7 @@ bool writeExportFile(const std::string& fileUtf8, std::string_view content, Prom
     if (f)
         ok = std::fclose(f.release()) == 0 && ok;
     if (!ok)
-        prompts.error(std::string(kExportFailed));
+        prompts.error(translate("Reports", kExportFailed.data()));
     return ok;
 }
 

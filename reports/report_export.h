@@ -3,6 +3,7 @@
 // ".txt" the name gets when it has none, and the writing of the lines.
 #include "services/file_chooser.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 
 #include <optional>
 #include <string>
@@ -10,8 +11,8 @@
 
 namespace ksy {
 
-inline constexpr std::string_view kExportFailed = "Erreur: la sauvegarde a \xC3\xA9"
-                                                  "chou\xC3\xA9";
+inline constexpr std::string_view kExportFailed =
+    KSY_TRANSLATE_NOOP("Reports", "Erreur: la sauvegarde a échoué");
 
 // The save dialog's filter: "Fichier texte (.txt)", "*.txt".
 FileFilter exportFileFilter();

@@ -1,5 +1,7 @@
 #include "reports/report_frame.h"
 
+#include "services/translate.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -59,12 +61,16 @@ PageRows reportPageRows(int page, int rows)
 
 std::string editedOnText(const ReportDate& date)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "Edit\xC3\xA9 le %02u/%02u/%04u \xC3\xA0 %u:%02u",
-        static_cast<unsigned>(date.day), static_cast<unsigned>(date.month),
-        static_cast<unsigned>(date.year), static_cast<unsigned>(date.hour),
-        static_cast<unsigned>(date.minute));
-    return buffer;
+    const auto digits = [](unsigned value, int width) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "%0*u", width, value);
+        return std::string(buffer);
+    };
+    return fillText(translate("Reports", "Edité le %1/%2/%3 à %4:%5"),
+        {digits(static_cast<unsigned>(date.day), 2), digits(static_cast<unsigned>(date.month), 2),
+            digits(static_cast<unsigned>(date.year), 4),
+            digits(static_cast<unsigned>(date.hour), 1),
+            digits(static_cast<unsigned>(date.minute), 2)});
 }
 
 FontSpec reportFont(int height)
@@ -130,7 +136,9 @@ void ReportPage::box(Role role, int left, int top, int right, int bottom)
 void ReportPage::pageNumber(int page, int pageCount, int x, int y)
 {
     text(report_role::kTitle, x, y, TextAlign::Left,
-        "Page " + std::to_string(page) + " /" + std::to_string(pageCount), 23);
+        fillText(
+            translate("Reports", "Page %1 /%2"), {std::to_string(page), std::to_string(pageCount)}),
+        23);
 }
 
 } // namespace ksy

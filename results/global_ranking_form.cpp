@@ -39,16 +39,16 @@ bool GlobalRankingForm::validate()
     RaceHeader header;
     const int c = ranking_.context.category;
     if (!readRaceHeader(raceFile_, header) || c < 1 || c > kMaxCategories) {
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     } else {
         header.categories.category(c).globalRankingStored = 1;
         if (!writeRaceHeader(raceFile_, header))
-            prompts_.error(std::string(kCannotOpenRaceFile));
+            prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     }
     const RewriteResult r = storeGlobalRanking(
         raceFile_, c, storedGlobalRanking(ranking_), ranking_.context.places, &prompts_);
     if (r == RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     return r == RewriteResult::Written;
 }
 

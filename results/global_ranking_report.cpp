@@ -1,5 +1,6 @@
 #include "results/global_ranking_report.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/field_writer.h"
 #include "timing/time_format.h"
@@ -70,19 +71,22 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
     doc.identity = reportIdentity(ReportKind::GlobalRanking);
     const int n = std::min(g.context.places, kGlobalRankingEntries);
     const int pages = reportPageCount(n);
-    const std::string edited = "SOMME POINTS des " + std::to_string(g.bestRounds) +
-        " meilleures Manches - " + editedOnText(date);
+    const std::string edited =
+        fillText(translate("Reports", "SOMME POINTS des %1 meilleures Manches - %2"),
+            {std::to_string(g.bestRounds), editedOnText(date)});
 
     for (int page = 1; page <= pages; ++page) {
         const PageRows rows = reportPageRows(page, n);
         ReportPage p(ReportKind::GlobalRanking);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            "CATEGORIE : " + cp1252ToUtf8(g.context.categoryName), kText);
-        p.text(
-            role::kTitle, 350, 110, TextAlign::Left, "Classement Global Cat\xC3\xA9gorie", kText);
+            fillText(
+                translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(g.context.categoryName)}),
+            kText);
+        p.text(role::kTitle, 350, 110, TextAlign::Left,
+            translate("Reports", "Classement Global Catégorie"), kText);
         p.text(role::kTitle, 150, 170, TextAlign::Left,
-            "Course : " + cp1252ToUtf8(g.context.track.raceName) + " - " +
-                cp1252ToUtf8(g.context.track.trackName),
+            fillText(translate("Reports", "Course : %1 - %2"),
+                {cp1252ToUtf8(g.context.track.raceName), cp1252ToUtf8(g.context.track.trackName)}),
             kText);
         p.text(role::kTitle, 60, 220, TextAlign::Left, edited, 17);
 
@@ -94,18 +98,21 @@ ReportDocument globalRankingReport(const OpenedGlobalRanking& g, const ReportDat
         // The two groups of heads: a line under each group title.
         p.line(role::kHead, 520, 278, 750, 278);
         p.line(role::kHead, 750, 278, kRight, 278);
-        p.text(role::kHead, 120, 265, TextAlign::Right, "Place", kText);
-        p.text(role::kHead, 140, 265, TextAlign::Left, "Nom Pilote", kText);
-        p.text(role::kHead, 512, 265, TextAlign::Right, "Points", kText);
-        p.text(role::kHead, 725, 253, TextAlign::Right, "4 meilleures manches", kSmall + 4);
-        p.text(role::kHead, 570, 280, TextAlign::Right, "meill.", kSmall + 4);
-        p.text(role::kHead, 625, 280, TextAlign::Right, "2e", kSmall + 4);
-        p.text(role::kHead, 680, 280, TextAlign::Right, "3e", kSmall + 4);
-        p.text(role::kHead, 735, 280, TextAlign::Right, "4e", kSmall + 4);
-        p.text(role::kHead, 960, 253, TextAlign::Right, "meilleur r\xC3\xA9sultat", kSmall + 4);
-        p.text(role::kHead, 800, 280, TextAlign::Right, "Tours", kSmall + 4);
-        p.text(role::kHead, 930, 280, TextAlign::Right, "Temps", kSmall + 4);
-        p.text(role::kHead, 1060, 280, TextAlign::Right, "Meilleur tour", kSmall + 4);
+        p.text(role::kHead, 120, 265, TextAlign::Right, translate("Reports", "Place"), kText);
+        p.text(role::kHead, 140, 265, TextAlign::Left, translate("Reports", "Nom Pilote"), kText);
+        p.text(role::kHead, 512, 265, TextAlign::Right, translate("Reports", "Points"), kText);
+        p.text(role::kHead, 725, 253, TextAlign::Right,
+            translate("Reports", "4 meilleures manches"), kSmall + 4);
+        p.text(role::kHead, 570, 280, TextAlign::Right, translate("Reports", "meill."), kSmall + 4);
+        p.text(role::kHead, 625, 280, TextAlign::Right, translate("Reports", "2e"), kSmall + 4);
+        p.text(role::kHead, 680, 280, TextAlign::Right, translate("Reports", "3e"), kSmall + 4);
+        p.text(role::kHead, 735, 280, TextAlign::Right, translate("Reports", "4e"), kSmall + 4);
+        p.text(role::kHead, 960, 253, TextAlign::Right, translate("Reports", "meilleur résultat"),
+            kSmall + 4);
+        p.text(role::kHead, 800, 280, TextAlign::Right, translate("Reports", "Tours"), kSmall + 4);
+        p.text(role::kHead, 930, 280, TextAlign::Right, translate("Reports", "Temps"), kSmall + 4);
+        p.text(role::kHead, 1060, 280, TextAlign::Right, translate("Reports", "Meilleur tour"),
+            kSmall + 4);
 
         for (int k = 0; k < rows.count(); ++k) {
             const GlobalRankingEntry& e = entry(g, rows.first + k);

@@ -3,6 +3,7 @@
 // handed to the comment dialog and read back when it closes. One line:
 // condition, TAB, comment, TAB, LF.
 #include "results/heat_result_section.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <string>
@@ -12,7 +13,7 @@ namespace ksy {
 
 inline constexpr std::string_view kHeatCommentFile = "CommentaireSerie.res";
 inline constexpr std::string_view kHeatCommentError =
-    "Erreur: impossible d'ouvrir le fichier Commentaire série";
+    KSY_TRANSLATE_NOOP("Results", "Erreur: impossible d'ouvrir le fichier Commentaire série");
 
 std::string formatHeatComment(std::string_view condition, std::string_view comment);
 

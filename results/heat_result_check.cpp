@@ -1,6 +1,7 @@
 #include "results/heat_result_check.h"
 
 #include "race/run_entry.h"
+#include "services/translate.h"
 
 #include <charconv>
 #include <cstdint>
@@ -27,31 +28,34 @@ std::optional<std::string> lineFault(std::string_view line)
     for (const char c : line) {
         const auto u = static_cast<unsigned char>(c);
         if ((u < 0x20 && c != '\t') || u == 0x7F)
-            return std::string("octets binaires");
+            return translate("HeatResult", "octets binaires");
     }
     std::string_view fields[6];
     for (std::string_view& f : fields) {
         const std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos)
-            return std::string("ligne coupée");
+            return translate("HeatResult", "ligne coupée");
         f = line.substr(0, tab);
         line.remove_prefix(tab + 1);
     }
     const auto count = number(fields[1]);
     if (!count || *count < 0 || *count > kMaxLaps)
-        return "nombre de passages " + std::string(fields[1].substr(0, 12));
+        return fillText(
+            translate("HeatResult", "nombre de passages %1"), {fields[1].substr(0, 12)});
     for (int i = 2; i < 6; ++i)
         if (!number(fields[i]))
-            return "nombre illisible " + std::string(fields[i].substr(0, 12));
+            return fillText(
+                translate("HeatResult", "nombre illisible %1"), {fields[i].substr(0, 12)});
     for (std::int64_t k = 0; k <= *count; ++k) {
         const std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos)
-            return "il manque des temps de tour (" + std::to_string(*count + 1) + " attendus)";
+            return fillText(translate("HeatResult", "il manque des temps de tour (%1 attendus)"),
+                {std::to_string(*count + 1)});
         const std::string_view f = line.substr(0, tab);
         line.remove_prefix(tab + 1);
         const auto t = number(f);
         if (!t || *t < 0 || *t > kLongestMs)
-            return "temps de tour " + std::string(f.substr(0, 12));
+            return fillText(translate("HeatResult", "temps de tour %1"), {f.substr(0, 12)});
     }
     return std::nullopt;
 }
@@ -64,7 +68,8 @@ std::optional<std::string> heatResultFault(std::string_view body)
     int lineNumber = 0;
     while (slots < kSlotCount) {
         if (body.empty())
-            return "ligne " + std::to_string(lineNumber + 1) + " de la section : section coupée";
+            return fillText(translate("HeatResult", "ligne %1 de la section : section coupée"),
+                {std::to_string(lineNumber + 1)});
         const std::size_t lf = body.find('\n');
         const std::string_view line = body.substr(0, lf);
         body = lf == std::string_view::npos ? std::string_view {} : body.substr(lf + 1);
@@ -73,7 +78,8 @@ std::optional<std::string> heatResultFault(std::string_view body)
             continue; // blank lines between slots are skipped when read
         ++slots;
         if (const auto fault = lineFault(line))
-            return "ligne " + std::to_string(lineNumber) + " de la section : " + *fault;
+            return fillText(translate("HeatResult", "ligne %1 de la section : %2"),
+                {std::to_string(lineNumber), *fault});
     }
     return std::nullopt;
 }

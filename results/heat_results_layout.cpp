@@ -1,5 +1,6 @@
 #include "results/heat_results_layout.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 #include <algorithm>
@@ -68,13 +69,14 @@ void grid(Drawing& d, const HeatResultsView& view)
 
     d.push_back({Role::HeaderBand,
         FillRectOp {{kGridLeft, kGridTop, right, kGridTop + kHeadHeight}, kHeadFill}});
-    text(d, Role::Header, kGridLeft + kLapColumn / 2, kGridTop + 4, TextAlign::Centre, "Tour",
-        arial(16, 700));
+    text(d, Role::Header, kGridLeft + kLapColumn / 2, kGridTop + 4, TextAlign::Centre,
+        translate("HeatResults", "Tour"), arial(16, 700));
     for (int c = 0; c < columns; ++c) {
         const int x = kGridLeft + kLapColumn + c * kPilotColumn;
         const HeatResultsPilot& p = t.pilots[static_cast<std::size_t>(first + c)];
         text(d, Role::Header, x + kPilotColumn / 2, kGridTop + 4, TextAlign::Centre,
-            "Ligne" + std::to_string(p.fileSlot), arial(16, 700));
+            fillText(translate("HeatResults", "Ligne%1"), {std::to_string(p.fileSlot)}),
+            arial(16, 700));
         line(d, Role::Separator, x, kGridTop, x, bottom, kGridLine);
     }
     for (int r = 0; r < HeatResultsView::kVisibleLaps; ++r) {

@@ -1,5 +1,7 @@
 #include "results/heat_sheet.h"
 
+#include "results/shown_heading.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 
 namespace ksy {
@@ -31,6 +33,22 @@ Standings sheetStandings(
     return rebuilt;
 }
 
+namespace {
+
+// The track condition is a word of the file: shown in the official's words.
+std::string shownCondition(const std::string& condition)
+{
+    if (condition == kTrackConditionDry)
+        return translate("Results", "Sec");
+    if (condition == kTrackConditionRain)
+        return translate("Results", "Pluie");
+    if (condition == kTrackConditionIce)
+        return translate("Results", "Glace");
+    return cp1252ToUtf8(condition);
+}
+
+} // namespace
+
 std::string sheetCourseHeading(std::string_view raceName, std::string_view courseName)
 {
     return "Course : " + std::string(raceName) + " - " + std::string(courseName);
@@ -44,11 +62,11 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
     if (n <= 0)
         return doc;
     ReportPage p(ReportKind::HeatResultSheet);
-    p.text(role::kTitle, 520, 65, TextAlign::Left, cp1252ToUtf8(sheet.category), kText);
-    p.text(role::kTitle, 520, 117, TextAlign::Left, cp1252ToUtf8(sheet.roundAndHeat), kText);
-    p.text(role::kTitle, 195, 195, TextAlign::Left, cp1252ToUtf8(sheet.course), kText);
+    p.text(role::kTitle, 520, 65, TextAlign::Left, shownHeading(sheet.category), kText);
+    p.text(role::kTitle, 520, 117, TextAlign::Left, shownHeading(sheet.roundAndHeat), kText);
+    p.text(role::kTitle, 195, 195, TextAlign::Left, shownHeading(sheet.course), kText);
     p.text(role::kTitle, kTableLeft, 234, TextAlign::Left,
-        cp1252ToUtf8(sheet.texts.description) + " - " + cp1252ToUtf8(sheet.texts.condition), 17);
+        cp1252ToUtf8(sheet.texts.description) + " - " + shownCondition(sheet.texts.condition), 17);
 
     // The rows always fill the same height.
     const int step = kTableHeight / n;
@@ -57,15 +75,19 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
     p.box(role::kFrame, kTableLeft, kHeadBottom, kTableRight, bottom);
     for (int x : kGroupSeparators)
         p.line(role::kColumn, x, kHeadTop, x, bottom);
-    p.text(role::kHead, 202, 286, TextAlign::Right, "Pos", kText);
-    p.text(role::kHead, 260, 286, TextAlign::Right, "N\xC2\xB0", kText);
-    p.text(role::kHead, 286, 286, TextAlign::Left, "Pilote", kText);
-    p.text(role::kHead, 962, 273, TextAlign::Right, "R\xC3\xA9sultat pris en compte", kText);
-    p.text(role::kHead, 1365, 273, TextAlign::Right, "Relev\xC3\xA9s transpondeurs", kText);
-    const std::pair<int, const char*> subHeads[] = {{715, "Tours"}, {871, "Temps"},
-        {1027, "Meilleur tour"}, {1105, "Tours"}, {1261, "Temps"}, {1417, "Meilleur tour"}};
+    p.text(role::kHead, 202, 286, TextAlign::Right, translate("Reports", "Pos"), kText);
+    p.text(role::kHead, 260, 286, TextAlign::Right, translate("Reports", "N°"), kText);
+    p.text(role::kHead, 286, 286, TextAlign::Left, translate("Reports", "Pilote"), kText);
+    p.text(role::kHead, 962, 273, TextAlign::Right, translate("Reports", "Résultat pris en compte"),
+        kText);
+    p.text(role::kHead, 1365, 273, TextAlign::Right, translate("Reports", "Relevés transpondeurs"),
+        kText);
+    const std::string laps = translate("Reports", "Tours"), time = translate("Reports", "Temps"),
+                      best = translate("Reports", "Meilleur tour");
+    const std::pair<int, const std::string*> subHeads[] = {
+        {715, &laps}, {871, &time}, {1027, &best}, {1105, &laps}, {1261, &time}, {1417, &best}};
     for (const auto& [x, head] : subHeads)
-        p.text(role::kHead, x, 307, TextAlign::Right, head, kText);
+        p.text(role::kHead, x, 307, TextAlign::Right, *head, kText);
 
     for (int i = 0; i < n; ++i) {
         const BoardRow& r = sheet.standings.board[static_cast<std::size_t>(i)];
@@ -85,7 +107,7 @@ ReportDocument heatSheetReport(const HeatSheet& sheet)
         if (i + 1 < n)
             p.line(role::kRowLine, kTableLeft, y + step - 2, kTableRight, y + step - 2);
     }
-    p.text(role::kCell, 156, 936, TextAlign::Left, "Commentaire:", kText);
+    p.text(role::kCell, 156, 936, TextAlign::Left, translate("Reports", "Commentaire:"), kText);
     if (!sheet.texts.comment.empty())
         p.text(role::kCell, 338, 936, TextAlign::Left, cp1252ToUtf8(sheet.texts.comment), kText);
     doc.pages.push_back(p.take());

@@ -4,6 +4,7 @@
 // name, the passing count n and lapTotals[0..n]; line 2: the heat heading,
 // the course name of the race's track and the heat description.
 #include "race/run_entry.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <cstddef>
@@ -15,7 +16,7 @@ namespace ksy {
 
 inline constexpr std::string_view kPilotResultFile = "ResultatPilote.res";
 inline constexpr std::string_view kPilotResultError =
-    "Erreur: impossible d'ouvrir le fichier DetailResultats";
+    KSY_TRANSLATE_NOOP("Results", "Erreur: impossible d'ouvrir le fichier DetailResultats");
 
 // What the analysis reads back (Windows-1252 texts, bounded by the widths of
 // their buffers).

@@ -19,7 +19,7 @@ bool readContext(
     c.category = category;
     RaceHeader header;
     if (!readRaceHeader(raceFile, header) || !readRaceTrack(raceFile, c.track)) {
-        prompts.error(std::string(kCannotOpenRaceFile));
+        prompts.error(translate("Storage", kCannotOpenRaceFile.data()));
         return false;
     }
     if (category >= 1 && category <= kMaxCategories) {
@@ -77,7 +77,7 @@ OpenedRoundRanking openRoundRanking(
         if (readHeatPlan(raceFile, category, plan) == HeatPlanRead::Ok)
             pilots = std::clamp(plan.pilotsPerHeat, 0, kSlotCount);
         else
-            prompts.error(std::string(kHeatPlanTitleNotFound));
+            prompts.error(translate("Storage", kHeatPlanTitleNotFound.data()));
         readRoundRankingSettings(raceFile, category, round, o.criterion, o.scale);
         gatherHeats(raceFile, o.context, round, pilots, o.rows);
     }

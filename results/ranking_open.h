@@ -7,6 +7,7 @@
 #include "results/global_ranking.h"
 #include "results/round_ranking.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 
 #include <filesystem>
 #include <string>
@@ -14,7 +15,7 @@
 namespace ksy {
 
 inline constexpr std::string_view kHeatPlanTitleNotFound =
-    "Erreur: Intitul\xC3\xA9 de R\xC3\xA9partition des qualifs non trouv\xC3\xA9";
+    KSY_TRANSLATE_NOOP("Storage", "Erreur: Intitulé de Répartition des qualifs non trouvé");
 
 // Shared by both rankings.
 struct RankingContext {

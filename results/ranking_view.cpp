@@ -1,5 +1,6 @@
 #include "results/ranking_view.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "timing/time_format.h"
 
@@ -98,22 +99,22 @@ Drawing roundRankingTable(const OpenedRoundRanking& r, int scroll)
     Table t;
     const int n = std::min(r.context.places, kRoundRankingRows);
     t.text(Role::HeatTitle, kLeft, kTop, TextAlign::Left,
-        " " + cp1252ToUtf8(r.context.categoryName) + " : Classement Manche" +
-            std::to_string(r.round) + " ",
+        fillText(translate("Rankings", " %1 : Classement Manche%2 "),
+            {cp1252ToUtf8(r.context.categoryName), std::to_string(r.round)}),
         20, kInk, true);
     if (n > r.ranked)
         t.text(Role::RadioConflict, kLeft, kTop + 26, TextAlign::Left,
-            " Manche incompl\xC3\xA8te (" + std::to_string(n - r.ranked) +
-                " pilotes n'ont pas couru) ",
+            fillText(translate("Rankings", " Manche incomplète (%1 pilotes n'ont pas couru) "),
+                {std::to_string(n - r.ranked)}),
             16, kNoticeRed, true);
     t.grid({kLeft, 80, kRoundNameRight, 400, 520, 640, kRoundRight});
     const int y = kHeadTop + 6;
-    t.text(Role::Header, 70, y, TextAlign::Right, "Place");
-    t.text(Role::Header, 88, y, TextAlign::Left, "Nom pilote");
-    t.text(Role::Header, 392, y, TextAlign::Right, "Tours");
-    t.text(Role::Header, 512, y, TextAlign::Right, "Temps total");
-    t.text(Role::Header, 632, y, TextAlign::Right, "Meilleur tour");
-    t.text(Role::Header, 712, y, TextAlign::Right, "Points");
+    t.text(Role::Header, 70, y, TextAlign::Right, translate("Rankings", "Place"));
+    t.text(Role::Header, 88, y, TextAlign::Left, translate("Rankings", "Nom pilote"));
+    t.text(Role::Header, 392, y, TextAlign::Right, translate("Rankings", "Tours"));
+    t.text(Role::Header, 512, y, TextAlign::Right, translate("Rankings", "Temps total"));
+    t.text(Role::Header, 632, y, TextAlign::Right, translate("Rankings", "Meilleur tour"));
+    t.text(Role::Header, 712, y, TextAlign::Right, translate("Rankings", "Points"));
     bool values = true;
     for (int k = 0; k < kVisibleRows && scroll + k < n; ++k) {
         const int i = scroll + k;
@@ -136,28 +137,33 @@ Drawing globalRankingTable(const OpenedGlobalRanking& g, int scroll)
     Table t;
     const int n = std::min(g.context.places, kGlobalRankingEntries);
     t.text(Role::HeatTitle, kLeft, kTop, TextAlign::Left,
-        " " + cp1252ToUtf8(g.context.categoryName) + " : Classement Global Cat\xC3\xA9gorie", 20,
-        kInk, true);
+        fillText(translate("Rankings", " %1 : Classement Global Catégorie"),
+            {cp1252ToUtf8(g.context.categoryName)}),
+        20, kInk, true);
     if (n > g.withResults)
         t.text(Role::RadioConflict, kLeft, kTop + 26, TextAlign::Left,
-            " " + std::to_string(n - g.withResults) + " pilotes n'ont pas de r\xC3\xA9sultats ", 16,
-            kNoticeRed, true);
+            fillText(translate("Rankings", " %1 pilotes n'ont pas de résultats "),
+                {std::to_string(n - g.withResults)}),
+            16, kNoticeRed, true);
     // Place, name, sum, five rounds of 60, laps, total time, best lap.
     t.grid({kLeft, 70, kGlobalNameRight, 360, 660, 720, 840, kGlobalRight});
     for (int m = 1; m < 5; ++m)
         t.line(Role::Separator, 360 + 60 * m, kHeadTop + 14, 360 + 60 * m, kBodyBottom);
     t.line(Role::Separator, 360, kHeadTop + 14, 660, kHeadTop + 14);
-    t.text(Role::Header, 510, kHeadTop - 2, TextAlign::Centre, "5 meilleures manches", 13);
+    t.text(Role::Header, 510, kHeadTop - 2, TextAlign::Centre,
+        translate("Rankings", "5 meilleures manches"), 13);
     const int y = kHeadTop + 6;
-    t.text(Role::Header, 62, y, TextAlign::Right, "Place");
-    t.text(Role::Header, 78, y, TextAlign::Left, "Nom pilote");
-    t.text(Role::Header, 352, y, TextAlign::Right, "Points");
-    const char* rounds[] = {"meill.", "2eme", "3eme", "4eme", "5eme"};
+    t.text(Role::Header, 62, y, TextAlign::Right, translate("Rankings", "Place"));
+    t.text(Role::Header, 78, y, TextAlign::Left, translate("Rankings", "Nom pilote"));
+    t.text(Role::Header, 352, y, TextAlign::Right, translate("Rankings", "Points"));
+    const std::string rounds[] = {translate("Rankings", "meill."), translate("Rankings", "2eme"),
+        translate("Rankings", "3eme"), translate("Rankings", "4eme"),
+        translate("Rankings", "5eme")};
     for (int m = 0; m < 5; ++m)
         t.text(Role::Header, 390 + 60 * m, kHeadTop + 13, TextAlign::Centre, rounds[m], 13);
-    t.text(Role::Header, 712, y, TextAlign::Right, "Tours");
-    t.text(Role::Header, 832, y, TextAlign::Right, "Temps total");
-    t.text(Role::Header, 952, y, TextAlign::Right, "Meilleur tour");
+    t.text(Role::Header, 712, y, TextAlign::Right, translate("Rankings", "Tours"));
+    t.text(Role::Header, 832, y, TextAlign::Right, translate("Rankings", "Temps total"));
+    t.text(Role::Header, 952, y, TextAlign::Right, translate("Rankings", "Meilleur tour"));
     for (int k = 0; k < kVisibleRows && scroll + k < n; ++k) {
         const int i = scroll + k;
         const GlobalRankingEntry& e = g.entries[static_cast<std::size_t>(i)];

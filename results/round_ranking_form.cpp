@@ -67,7 +67,7 @@ bool RoundRankingForm::validate()
     const RewriteResult r = storeRoundRanking(raceFile_, ranking_.context.category, ranking_.round,
         ranking_.criterion, ranking_.scale, ranking_.rows, ranking_.context.places, &prompts_);
     if (r == RewriteResult::CannotOpen)
-        prompts_.error(std::string(kCannotOpenRaceFile));
+        prompts_.error(translate("Storage", kCannotOpenRaceFile.data()));
     return r == RewriteResult::Written;
 }
 

@@ -1,5 +1,6 @@
 #include "results/round_ranking_report.h"
 
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/field_writer.h"
 #include "timing/time_format.h"
@@ -51,7 +52,11 @@ ReportDocument roundRankingReport(const OpenedRoundRanking& r, const ReportDate&
     doc.identity = reportIdentity(ReportKind::RoundRanking);
     const int n = std::min(r.context.places, kRoundRankingRows);
     const int pages = reportPageCount(n);
-    const std::string edited = std::string(keyword(r.criterion)) + " - " + editedOnText(date);
+    // The criterion's file keyword, shown in the official's words.
+    const std::string criterion = r.criterion == RankingMode::BestLap
+        ? translate("Reports", "CLASSEMENTMeilleurTour")
+        : translate("Reports", "CLASSEMENTToursTemps");
+    const std::string edited = criterion + " - " + editedOnText(date);
     // Values stop at the first row without pilot, for the whole report.
     int listed = 0;
     while (listed < n && row(r, listed).hasPilot())
@@ -61,10 +66,16 @@ ReportDocument roundRankingReport(const OpenedRoundRanking& r, const ReportDate&
         const PageRows rows = reportPageRows(page, n);
         ReportPage p(ReportKind::RoundRanking);
         p.text(role::kTitle, 350, 70, TextAlign::Left,
-            "CATEGORIE : " + cp1252ToUtf8(r.context.categoryName), kText);
+            fillText(
+                translate("Reports", "CATEGORIE : %1"), {cp1252ToUtf8(r.context.categoryName)}),
+            kText);
         p.text(role::kTitle, 350, 110, TextAlign::Left,
-            "Classement Manche" + std::to_string(r.round), kText);
-        p.text(role::kTitle, 150, 170, TextAlign::Left, cp1252ToUtf8(courseLine(r.context)), kText);
+            fillText(translate("Reports", "Classement Manche%1"), {std::to_string(r.round)}),
+            kText);
+        p.text(role::kTitle, 150, 170, TextAlign::Left,
+            fillText(translate("Reports", "Course : %1 - %2"),
+                {cp1252ToUtf8(r.context.track.raceName), cp1252ToUtf8(r.context.track.trackName)}),
+            kText);
         p.text(role::kTitle, 100, 220, TextAlign::Left, edited, 17);
 
         const int bottom = kHeadBottom + kRow * rows.count();
@@ -75,12 +86,12 @@ ReportDocument roundRankingReport(const OpenedRoundRanking& r, const ReportDate&
         for (const int x : {170, 510, 850})
             p.line(role::kColumn, x, kHeadBottom, x, bottom);
         const int y = 265;
-        p.text(role::kHead, 160, y, TextAlign::Right, "Place", kText);
-        p.text(role::kHead, 180, y, TextAlign::Left, "Nom Pilote", kText);
-        p.text(role::kHead, 580, y, TextAlign::Right, "Tours", kText);
-        p.text(role::kHead, 710, y, TextAlign::Right, "Temps", kText);
-        p.text(role::kHead, 840, y, TextAlign::Right, "Meilleur tour", kText);
-        p.text(role::kHead, 930, y, TextAlign::Right, "Points", kText);
+        p.text(role::kHead, 160, y, TextAlign::Right, translate("Reports", "Place"), kText);
+        p.text(role::kHead, 180, y, TextAlign::Left, translate("Reports", "Nom Pilote"), kText);
+        p.text(role::kHead, 580, y, TextAlign::Right, translate("Reports", "Tours"), kText);
+        p.text(role::kHead, 710, y, TextAlign::Right, translate("Reports", "Temps"), kText);
+        p.text(role::kHead, 840, y, TextAlign::Right, translate("Reports", "Meilleur tour"), kText);
+        p.text(role::kHead, 930, y, TextAlign::Right, translate("Reports", "Points"), kText);
 
         for (int k = 0; k < rows.count(); ++k) {
             const int i = rows.first + k;

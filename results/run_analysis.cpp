@@ -1,5 +1,6 @@
 #include "results/run_analysis.h"
 
+#include "services/translate.h"
 #include "timing/time_format.h"
 
 #include <algorithm>
@@ -224,7 +225,9 @@ std::string RunAnalysisForm::titleLine() const
 
 std::string RunAnalysisForm::trackLine() const
 {
-    return " Piste : " + run_.courseName + "   (" + run_.description + ") ";
+    // The line is in the file's encoding: its translations keep to ASCII.
+    return fillText(
+        translate("RunAnalysis", " Piste : %1   (%2) "), {run_.courseName, run_.description});
 }
 
 std::optional<std::pair<int, int>> parseLapRange(std::string_view text)

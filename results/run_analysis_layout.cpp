@@ -1,5 +1,7 @@
 #include "results/run_analysis_layout.h"
 
+#include "results/shown_heading.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "timing/time_format.h"
 
@@ -63,7 +65,7 @@ std::string secondsTenths(std::int32_t ms)
 
 std::string lapNumber(int lap)
 {
-    return "(T " + std::to_string(lap) + ")";
+    return fillText(translate("RunAnalysis", "(T %1)"), {std::to_string(lap)});
 }
 
 } // namespace
@@ -71,22 +73,23 @@ std::string lapNumber(int lap)
 void drawRunData(Drawing& d, const RunSummary& s, int x, int y)
 {
     const int value = x + 165;
-    text(d, x + 15, y + 32, TextAlign::Left, "Meilleur tour :");
+    text(d, x + 15, y + 32, TextAlign::Left, translate("RunAnalysis", "Meilleur tour :"));
     text(d, value, y + 32, TextAlign::Left, lapText(s.best), kText, kInk, 700);
     text(d, value + 85, y + 32, TextAlign::Left, lapNumber(s.bestLap));
-    text(d, x + 15, y + 62, TextAlign::Left, "Moins bon tour :");
+    text(d, x + 15, y + 62, TextAlign::Left, translate("RunAnalysis", "Moins bon tour :"));
     text(d, value, y + 62, TextAlign::Left, lapText(s.worst), kText, kInk, 700);
     text(d, value + 85, y + 62, TextAlign::Left, lapNumber(s.worstLap));
-    text(d, x + 15, y + 92, TextAlign::Left, "Tour moyen :");
+    text(d, x + 15, y + 92, TextAlign::Left, translate("RunAnalysis", "Tour moyen :"));
     text(d, value, y + 92, TextAlign::Left, lapText(s.mean), kText, kInk, 700);
-    text(d, x + 15, y + 122, TextAlign::Left, "Ecart type :");
-    text(d, x + 15, y + 140, TextAlign::Left, "(r\xC3\xA9gularit\xC3\xA9)");
+    text(d, x + 15, y + 122, TextAlign::Left, translate("RunAnalysis", "Ecart type :"));
+    text(d, x + 15, y + 140, TextAlign::Left, translate("RunAnalysis", "(régularité)"));
     text(d, value, y + 122, TextAlign::Left, "+/- " + lapText(s.deviation), kText, kInk, 700);
 
     const int table = x + 335;
-    text(d, table, y + 30, TextAlign::Left, "Temps", kText, kInk, 700);
-    text(d, x + 555, y + 30, TextAlign::Right, "Tours", kText, kInk, 700);
-    text(d, x + 640, y + 30, TextAlign::Right, "% tours", kText, kInk, 700);
+    text(d, table, y + 30, TextAlign::Left, translate("RunAnalysis", "Temps"), kText, kInk, 700);
+    text(d, x + 555, y + 30, TextAlign::Right, translate("RunAnalysis", "Tours"), kText, kInk, 700);
+    text(d, x + 640, y + 30, TextAlign::Right, translate("RunAnalysis", "% tours"), kText, kInk,
+        700);
     line(d, table, y + 49, x + 645, y + 49, kGrid);
     for (int k = 0; k < RunSummary::kClasses; ++k) {
         const auto i = static_cast<std::size_t>(k);
@@ -139,7 +142,8 @@ void drawRunHistogram(Drawing& d, const LapHistogram& h, int first, int last, in
         text(d, meanX + 4, top + 2, TextAlign::Left, secondsMs(h.mean), kText, kMean);
     }
     text(d, right, y + 5, TextAlign::Right,
-        "T" + std::to_string(first) + " - T" + std::to_string(last));
+        fillText(
+            translate("RunAnalysis", "T%1 - T%2"), {std::to_string(first), std::to_string(last)}));
 }
 
 void drawRunCurve(Drawing& d, const PilotResult& run, const CurveRange& c, int x, int y)
@@ -188,7 +192,9 @@ void drawRunCurve(Drawing& d, const PilotResult& run, const CurveRange& c, int x
     line(d, bx - 4, by, bx + 4, by, kInk, 3);
     const bool leftHalf = bx < (left + right) / 2;
     text(d, leftHalf ? bx + 8 : bx - 8, by + 2, leftHalf ? TextAlign::Left : TextAlign::Right,
-        lapText(c.best) + " (T" + std::to_string(c.bestLap) + ")", kText, kInk, 700);
+        fillText(
+            translate("RunAnalysis", "%1 (T%2)"), {lapText(c.best), std::to_string(c.bestLap)}),
+        kText, kInk, 700);
 }
 
 Drawing runSynthesisDrawing(const RunAnalysisForm& form)
@@ -245,20 +251,24 @@ ReportDocument runAnalysisReport(const PilotResult& run, int first, int last)
     // that a long heading never cuts the name away.
     const std::string title = form.titleLine();
     if (title.size() <= kOneLineTitle) {
-        page.fittedText(report_role::kTitle, 360, 130, kBoxesRight - 360, cp1252ToUtf8(title), 20);
+        page.fittedText(report_role::kTitle, 360, 130, kBoxesRight - 360, shownHeading(title), 20);
     } else {
         page.fittedText(
-            report_role::kTitle, 360, 130, kBoxesRight - 360, cp1252ToUtf8(run.heading + " :"), 20);
+            report_role::kTitle, 360, 130, kBoxesRight - 360, shownHeading(run.heading + " :"), 20);
         page.fittedText(
             report_role::kTitle, 360, 155, kBoxesRight - 360, cp1252ToUtf8(run.name), 20);
     }
     page.fittedText(
         report_role::kTitle, 50, 210, kBoxesRight - 50, cp1252ToUtf8(form.trackLine()), 16);
-    const std::string range =
-        " entre tour " + std::to_string(first) + " et tour " + std::to_string(last);
+    const std::string laps[] {std::to_string(first), std::to_string(last)};
     const int tops[] = {260, 540, 820};
-    const std::string heads[] = {"Synth\xC3\xA8se du run" + range,
-        "Histogramme des temps au tour" + range, "Evolution des temps au tour" + range};
+    const std::string heads[] = {
+        fillText(translate("RunAnalysis", "Synthèse du run entre tour %1 et tour %2"),
+            {laps[0], laps[1]}),
+        fillText(translate("RunAnalysis", "Histogramme des temps au tour entre tour %1 et tour %2"),
+            {laps[0], laps[1]}),
+        fillText(translate("RunAnalysis", "Evolution des temps au tour entre tour %1 et tour %2"),
+            {laps[0], laps[1]})};
     Drawing views;
     drawRunData(views, runSummary(run, first, last), 50, tops[0]);
     drawRunHistogram(views, lapHistogram(run, first, last), first, last, 50, tops[1]);

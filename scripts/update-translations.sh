@@ -36,7 +36,9 @@ for area in "${areas[@]}"; do
     target=$work/$name.ts
     [ -f "$ts" ] && cp "$ts" "$target"
   fi
-  "$lupdate" -silent -locations none -no-obsolete -source-language fr -target-language en \
+  # -I . lets it read the headers, where the classes' namespace is: the
+  # context of a tr() is the class's full name, as the program looks it up.
+  "$lupdate" -silent -locations none -no-obsolete -source-language fr -target-language en -I . \
     -tr-function-alias QT_TRANSLATE_NOOP+=KSY_TRANSLATE_NOOP \
     -extensions cpp,h "${folders[@]}" -ts "$target" 2> >(grep -v "undeclared qualified class" >&2)
   if $check; then

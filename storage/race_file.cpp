@@ -1,5 +1,6 @@
 #include "storage/race_file.h"
 
+#include "services/translate.h"
 #include "storage/durable_io.h"
 #include "storage/encoding.h"
 #include "storage/field_reader.h"
@@ -71,24 +72,31 @@ std::optional<std::string> headerFault(CharSource& in)
     int count = 0;
     r.readInt(selection);
     r.readInt(count);
-    const auto outOfRange = [](std::string_view what, int value, int most) {
-        return "ligne 1 : " + std::string(what) + " " + std::to_string(value) +
-            " hors limites (0 à " + std::to_string(most) + ")";
-    };
+    using std::to_string;
     if (count < 0 || count > kMaxCategories)
-        return outOfRange("nombre de catégories", count, kMaxCategories);
+        return fillText(
+            translate("Storage", "ligne 1 : nombre de catégories %1 hors limites (0 à %2)"),
+            {to_string(count), to_string(kMaxCategories)});
     for (int c = 1; c <= count; ++c) {
         r.readText(kCategoryNameWidth);
         int values[6] = {};
         for (int& v : values)
             r.readInt(v);
-        const std::string of = " de la catégorie " + std::to_string(c);
         if (values[0] < 0 || values[0] > kMaxParticipants)
-            return outOfRange("nombre de participants" + of, values[0], kMaxParticipants);
+            return fillText(translate("Storage",
+                            "ligne 1 : nombre de participants de la catégorie %1 %2 hors limites "
+                            "(0 à %3)"),
+                {to_string(c), to_string(values[0]), to_string(kMaxParticipants)});
         if (values[3] < 0 || values[3] > kMaxRounds)
-            return outOfRange("nombre de manches" + of, values[3], kMaxRounds);
+            return fillText(translate("Storage",
+                            "ligne 1 : nombre de manches de la catégorie %1 %2 hors limites (0 à "
+                            "%3)"),
+                {to_string(c), to_string(values[3]), to_string(kMaxRounds)});
         if (values[4] < 0 || values[4] > kMaxHeatsPerRound)
-            return outOfRange("nombre de séries par manche" + of, values[4], kMaxHeatsPerRound);
+            return fillText(translate("Storage",
+                            "ligne 1 : nombre de séries par manche de la catégorie %1 %2 hors "
+                            "limites (0 à %3)"),
+                {to_string(c), to_string(values[4]), to_string(kMaxHeatsPerRound)});
     }
     return std::nullopt;
 }
@@ -211,16 +219,21 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
 {
     const auto u8 = file.u8string();
     const std::string name(u8.begin(), u8.end());
-    const std::string unreadable = "Erreur: impossible de lire le fichier " + name;
+    const std::string unreadable =
+        fillText(translate("Storage", "Erreur: impossible de lire le fichier %1"), {name});
     std::error_code ec;
     if (std::filesystem::is_directory(file, ec))
-        return unreadable + " (c'est un dossier)";
+        return fillText(
+            translate("Storage", "Erreur: impossible de lire le fichier %1 (c'est un dossier)"),
+            {name});
     auto f = FileStream::open(file, OpenMode::Read);
     if (!f)
         return unreadable;
     const auto refused = [&](std::string_view why) {
-        return "Erreur: le fichier " + name + " n'est pas une course valide (" + std::string(why) +
-            "); la course en cours est conservée";
+        return fillText(translate("Storage",
+                            "Erreur: le fichier %1 n'est pas une course valide (%2); la "
+                            "course en cours est conservée"),
+            {name, why});
     };
     const int first = f->get();
     if (f->failed())
@@ -228,19 +241,22 @@ std::optional<std::string> checkRaceFile(const std::filesystem::path& file)
     const bool sign = first == '-' || first == '+';
     const int digit = sign ? f->get() : first;
     if (digit < '0' || digit > '9')
-        return refused("la première ligne ne commence pas par un nombre");
+        return refused(translate("Storage", "la première ligne ne commence pas par un nombre"));
     if (const auto fault = headerFault(*f))
         return refused(*fault);
     RaceHeader header;
     readRaceHeader(*f, header);
     const int count = header.categories.count;
     if (!findSectionBody(*f, heatFlagsTitle()))
-        return f->failed() ? unreadable : refused(cp1252ToUtf8(heatFlagsTitle()) + " introuvable");
+        return f->failed() ? unreadable
+                           : refused(fillText(translate("Storage", "%1 introuvable"),
+                                 {cp1252ToUtf8(heatFlagsTitle())}));
     for (int c = 1; c <= count; ++c) {
         if (header.categories.category(c).participants > 0 &&
             !findSectionBody(*f, participantListTitle(c)))
             return f->failed() ? unreadable
-                               : refused(cp1252ToUtf8(participantListTitle(c)) + " introuvable");
+                               : refused(fillText(translate("Storage", "%1 introuvable"),
+                                     {cp1252ToUtf8(participantListTitle(c))}));
     }
     // Read to its end, without keeping what was read, unless the scan for
     // the index of its titles already did.

@@ -1,4 +1,5 @@
 #pragma once
+#include "services/translate.h"
 #include "storage/race_model.h"
 #include "storage/section_file.h"
 #include "storage/work_folder.h"
@@ -22,7 +23,7 @@ inline std::filesystem::path workingRaceFile(const WorkFolder& wf)
 
 // Shown (title "Erreur") whenever the race file cannot be opened.
 inline constexpr std::string_view kCannotOpenRaceFile =
-    "Erreur: impossible d'ouvrir le fichier Course";
+    KSY_TRANSLATE_NOOP("Storage", "Erreur: impossible d'ouvrir le fichier Course");
 
 // Header: the selection, the count and the records of the categories. The
 // reader does not clear: callers clear the header before reading, and on a

@@ -1,5 +1,6 @@
 #include "storage/redo_log.h"
 
+#include "services/translate.h"
 #include "storage/durable_io.h"
 
 #include <algorithm>
@@ -226,9 +227,13 @@ void sayDropped(const std::filesystem::path& file)
 {
     const auto name = file.filename().u8string();
     const std::string shown(name.begin(), name.end());
-    const std::string text = "Attention: le journal des écritures inachevées de « " + shown +
-        " » ne correspond pas à ce fichier (remplacé ou altéré depuis la dernière utilisation "
-        "du logiciel) : il a été ignoré et le fichier est gardé tel quel.";
+    const std::string text =
+        fillText(translate("Storage",
+                     "Attention: le journal des écritures inachevées de « %1 » ne "
+                     "correspond pas à ce fichier (remplacé ou altéré "
+                     "depuis la dernière utilisation du logiciel) : il a "
+                     "été ignoré et le fichier est gardé tel quel."),
+            {shown});
     if (notice.find(text) == std::string::npos)
         notice += (notice.empty() ? "" : "\n") + text;
 }

@@ -1,6 +1,7 @@
 #include "storage/section_file.h"
 
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/durable_io.h"
 #include "storage/encoding.h"
 #include "storage/section_index.h"
@@ -255,37 +256,43 @@ std::string sectionNotFoundMessage(std::string_view title)
 {
     const std::string category = cp1252("Catégorie");
     if (title == "PisteCourse")
-        return "Erreur: Intitulé de Piste course non trouvé";
+        return translate("Storage", "Erreur: Intitulé de Piste course non trouvé");
     if (title == cp1252("CatégorieDrapeauxTreeview"))
-        return "Erreur: Intitulé des drapeaux séries du Treeview non trouvé";
+        return translate("Storage", "Erreur: Intitulé des drapeaux séries du Treeview non trouvé");
     if (startsWith(title, category)) {
         std::string_view rest = title.substr(category.size());
         if (skipNumber(rest)) {
             if (rest == "ListeParticipants")
-                return "Erreur: Intitulé de Liste des participants non trouvé";
+                return translate(
+                    "Storage", "Erreur: Intitulé de Liste des participants non trouvé");
             if (rest == cp1252("QualifsParamètres"))
-                return "Erreur: Intitulé Paramètres des qualifs non trouvé";
+                return translate("Storage", "Erreur: Intitulé Paramètres des qualifs non trouvé");
             if (rest == cp1252("RépartitionQualifs"))
-                return "Erreur: Intitulé de Répartition des qualifs non trouvé";
+                return translate(
+                    "Storage", "Erreur: Intitulé de Répartition des qualifs non trouvé");
             if (rest == cp1252("GrilleDépartQualifs"))
-                return "Erreur: Intitulé Grille Départ des qualifs non trouvé";
+                return translate(
+                    "Storage", "Erreur: Intitulé Grille Départ des qualifs non trouvé");
             if (rest == "ClassementFinalQualifs")
-                return "Erreur: Intitulé Classement global qualifs non trouvé";
+                return translate(
+                    "Storage", "Erreur: Intitulé Classement global qualifs non trouvé");
             if (startsWith(rest, "M")) {
                 rest.remove_prefix(1);
                 if (skipNumber(rest)) {
                     if (rest == "Classement")
-                        return "Erreur: Intitulé Classement de manche qualifs non trouvé";
+                        return translate(
+                            "Storage", "Erreur: Intitulé Classement de manche qualifs non trouvé");
                     if (startsWith(rest, "S")) {
                         rest.remove_prefix(1);
                         if (skipNumber(rest) && rest.empty())
-                            return "Erreur: Intitulé de la Série de qualifs non trouvé";
+                            return translate(
+                                "Storage", "Erreur: Intitulé de la Série de qualifs non trouvé");
                     }
                 }
             }
         }
     }
-    return "Erreur: Intitulé de section non trouvé";
+    return translate("Storage", "Erreur: Intitulé de section non trouvé");
 }
 
 } // namespace ksy

@@ -2,6 +2,7 @@
 
 #include "databases/database_files.h"
 #include "databases/database_writers.h"
+#include "services/translate.h"
 
 namespace ksy {
 namespace {
@@ -12,10 +13,10 @@ EditorTexts clubTexts()
 {
     EditorTexts t;
     t.objectName = "BASECLUBS";
-    t.title = "Base de données Clubs";
-    t.heading = "Base de données : Liste des clubs";
-    t.listCaption = "Clubs  (100 max)";
-    t.newCaption = " Nouveau";
+    t.title = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données Clubs");
+    t.heading = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Liste des clubs");
+    t.listCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", "Clubs  (100 max)");
+    t.newCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", " Nouveau");
     t.newControl = C::New;
     t.addControl = C::Add;
     t.removeControl = C::Remove;
@@ -30,14 +31,20 @@ std::vector<FieldBinding<Club>> clubFields()
 {
     using K = FieldKind;
     return {
-        {{C::Acronym, "Sigle :", K::Text, 13}, &Club::acronym},
-        {{C::Address, "Adresse :", K::Text, 38}, &Club::address},
-        {{C::Address2, "(suite)", K::Text, 38}, &Club::address2},
-        {{C::Postcode, "Code Postal :", K::Text, 13}, &Club::postcode},
-        {{C::City, "Ville :", K::Text, 38}, &Club::city},
-        {{C::CountryChoice, "Pays :", K::Choice}, &Club::country},
-        {{C::Telephone, "Telephone :", K::Text, 18}, &Club::telephone},
-        {{C::Email, "Email :", K::Text, 38}, &Club::email},
+        {{C::Acronym, KSY_TRANSLATE_NOOP("DatabaseEditors", "Sigle :"), K::Text, 13},
+            &Club::acronym},
+        {{C::Address, KSY_TRANSLATE_NOOP("DatabaseEditors", "Adresse :"), K::Text, 38},
+            &Club::address},
+        {{C::Address2, KSY_TRANSLATE_NOOP("DatabaseEditors", "(suite)"), K::Text, 38},
+            &Club::address2},
+        {{C::Postcode, KSY_TRANSLATE_NOOP("DatabaseEditors", "Code Postal :"), K::Text, 13},
+            &Club::postcode},
+        {{C::City, KSY_TRANSLATE_NOOP("DatabaseEditors", "Ville :"), K::Text, 38}, &Club::city},
+        {{C::CountryChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Pays :"), K::Choice},
+            &Club::country},
+        {{C::Telephone, KSY_TRANSLATE_NOOP("DatabaseEditors", "Telephone :"), K::Text, 18},
+            &Club::telephone},
+        {{C::Email, KSY_TRANSLATE_NOOP("DatabaseEditors", "Email :"), K::Text, 38}, &Club::email},
     };
 }
 

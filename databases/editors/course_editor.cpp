@@ -2,6 +2,7 @@
 
 #include "databases/database_files.h"
 #include "databases/database_writers.h"
+#include "services/translate.h"
 
 namespace ksy {
 namespace {
@@ -12,10 +13,10 @@ EditorTexts courseTexts()
 {
     EditorTexts t;
     t.objectName = "BASEPARCOURS";
-    t.title = "Base de données Parcours";
-    t.heading = "Base de données : Liste des parcours";
-    t.listCaption = "Parcours  (50 max)";
-    t.newCaption = " Nouveau";
+    t.title = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données Parcours");
+    t.heading = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Liste des parcours");
+    t.listCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", "Parcours  (50 max)");
+    t.newCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", " Nouveau");
     t.newControl = C::New;
     t.addControl = C::Add;
     t.removeControl = C::Remove;
@@ -30,13 +31,18 @@ std::vector<FieldBinding<Course>> courseFields()
 {
     using K = FieldKind;
     return {
-        {{C::Length, "Longueur :", K::Digits, 4}, &Course::length},
-        {{C::LapRecord, "Record du tour :", K::ReadOnly}, &Course::lapRecordText},
-        {{C::RecordHolder, "par", K::ReadOnly}, &Course::recordHolder},
-        {{C::ClearRecord, "Effacer", K::Button}},
-        {{C::LapProtection, "Temps de protection tour :", K::Digits, 3},
+        {{C::Length, KSY_TRANSLATE_NOOP("DatabaseEditors", "Longueur :"), K::Digits, 4},
+            &Course::length},
+        {{C::LapRecord, KSY_TRANSLATE_NOOP("DatabaseEditors", "Record du tour :"), K::ReadOnly},
+            &Course::lapRecordText},
+        {{C::RecordHolder, KSY_TRANSLATE_NOOP("DatabaseEditors", "par"), K::ReadOnly},
+            &Course::recordHolder},
+        {{C::ClearRecord, KSY_TRANSLATE_NOOP("DatabaseEditors", "Effacer"), K::Button}},
+        {{C::LapProtection, KSY_TRANSLATE_NOOP("DatabaseEditors", "Temps de protection tour :"),
+             K::Digits, 3},
             &Course::lapProtectionTime},
-        {{C::Place, "Ville / Plage :", K::Text, 38}, &Course::place},
+        {{C::Place, KSY_TRANSLATE_NOOP("DatabaseEditors", "Ville / Plage :"), K::Text, 38},
+            &Course::place},
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "databases/database_files.h"
 #include "databases/database_writers.h"
+#include "services/translate.h"
 
 namespace ksy {
 namespace {
@@ -12,10 +13,11 @@ EditorTexts frequencyTexts()
 {
     EditorTexts t;
     t.objectName = "BASEFREQUENCES";
-    t.title = "Base de données Fréquences radio";
-    t.heading = "Base de données : Fréquences radio disponibles";
-    t.listCaption = "Fréquences";
-    t.newCaption = " Nouvelle";
+    t.title = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données Fréquences radio");
+    t.heading =
+        KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Fréquences radio disponibles");
+    t.listCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", "Fréquences");
+    t.newCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", " Nouvelle");
     t.newControl = F::New;
     t.addControl = F::Add;
     t.removeControl = F::Remove;

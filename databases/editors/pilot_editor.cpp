@@ -2,6 +2,7 @@
 
 #include "databases/database_files.h"
 #include "databases/database_writers.h"
+#include "services/translate.h"
 
 namespace ksy {
 namespace {
@@ -12,10 +13,10 @@ EditorTexts pilotTexts()
 {
     EditorTexts t;
     t.objectName = "BASEPILOTES";
-    t.title = "Base de données Pilotes";
-    t.heading = "Base de données : Liste des pilotes";
-    t.listCaption = "Pilotes  (1000 max)";
-    t.newCaption = " Nouveau";
+    t.title = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données Pilotes");
+    t.heading = KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Liste des pilotes");
+    t.listCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", "Pilotes  (1000 max)");
+    t.newCaption = KSY_TRANSLATE_NOOP("DatabaseEditors", " Nouveau");
     t.newControl = P::New;
     t.addControl = P::Add;
     t.removeControl = P::Remove;
@@ -30,17 +31,26 @@ std::vector<FieldBinding<Pilot>> pilotFields()
 {
     using K = FieldKind;
     return {
-        {{P::Address, "Adresse :", K::Text, 38}, &Pilot::address},
-        {{P::Address2, "(suite)", K::Text, 38}, &Pilot::address2},
-        {{P::Postcode, "Code Postal :", K::Text, 13}, &Pilot::postcode},
-        {{P::City, "Ville :", K::Text, 38}, &Pilot::city},
-        {{P::CountryChoice, "Pays :", K::Choice}, &Pilot::country},
-        {{P::Telephone, "Telephone :", K::Text, 18}, &Pilot::telephone},
-        {{P::Email, "Email :", K::Text, 38}, &Pilot::email},
-        {{P::Licence, "N°licence :", K::Text, 18}, &Pilot::licence},
-        {{P::BirthDate, "Date de naissance :", K::Text, 18}, &Pilot::birthDate},
-        {{P::Transponder, "Transpond. :", K::Digits, 6, true}, &Pilot::transponder},
-        {{P::ClubChoice, "Club :", K::Choice}, &Pilot::club},
+        {{P::Address, KSY_TRANSLATE_NOOP("DatabaseEditors", "Adresse :"), K::Text, 38},
+            &Pilot::address},
+        {{P::Address2, KSY_TRANSLATE_NOOP("DatabaseEditors", "(suite)"), K::Text, 38},
+            &Pilot::address2},
+        {{P::Postcode, KSY_TRANSLATE_NOOP("DatabaseEditors", "Code Postal :"), K::Text, 13},
+            &Pilot::postcode},
+        {{P::City, KSY_TRANSLATE_NOOP("DatabaseEditors", "Ville :"), K::Text, 38}, &Pilot::city},
+        {{P::CountryChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Pays :"), K::Choice},
+            &Pilot::country},
+        {{P::Telephone, KSY_TRANSLATE_NOOP("DatabaseEditors", "Telephone :"), K::Text, 18},
+            &Pilot::telephone},
+        {{P::Email, KSY_TRANSLATE_NOOP("DatabaseEditors", "Email :"), K::Text, 38}, &Pilot::email},
+        {{P::Licence, KSY_TRANSLATE_NOOP("DatabaseEditors", "N°licence :"), K::Text, 18},
+            &Pilot::licence},
+        {{P::BirthDate, KSY_TRANSLATE_NOOP("DatabaseEditors", "Date de naissance :"), K::Text, 18},
+            &Pilot::birthDate},
+        {{P::Transponder, KSY_TRANSLATE_NOOP("DatabaseEditors", "Transpond. :"), K::Digits, 6,
+             true},
+            &Pilot::transponder},
+        {{P::ClubChoice, KSY_TRANSLATE_NOOP("DatabaseEditors", "Club :"), K::Choice}, &Pilot::club},
     };
 }
 

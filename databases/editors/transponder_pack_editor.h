@@ -3,6 +3,7 @@
 // their labels fixed, their 20 transponder slots edited as digits.
 #include "databases/records.h"
 #include "services/prompts.h"
+#include "services/translate.h"
 #include "storage/work_folder.h"
 
 #include <cstddef>
@@ -20,9 +21,12 @@ public:
         FirstTransponder = 3303, // "transpondeur1 :"; the 20th is 3322
     };
     static constexpr std::string_view kObjectName = "BASETRANSPONDEURS";
-    static constexpr std::string_view kTitle = "Base de données Transpondeurs";
-    static constexpr std::string_view kHeading = "Base de données : Transpondeurs club";
-    static constexpr std::string_view kListCaption = "Packs transpondeurs";
+    static constexpr std::string_view kTitle =
+        KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données Transpondeurs");
+    static constexpr std::string_view kHeading =
+        KSY_TRANSLATE_NOOP("DatabaseEditors", "Base de données : Transpondeurs club");
+    static constexpr std::string_view kListCaption =
+        KSY_TRANSLATE_NOOP("DatabaseEditors", "Packs transpondeurs");
     static constexpr int kTransponderLimit = 6;
 
     // Missing packs are empty; there are always 20.

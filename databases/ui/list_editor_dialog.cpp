@@ -1,8 +1,8 @@
 #include "databases/ui/list_editor_dialog.h"
 
 #include "databases/editors/pilot_editor.h"
-#include "databases/ui/image_frame.h"
 #include "databases/pilot_sheet.h"
+#include "databases/ui/image_frame.h"
 #include "databases/ui/pilot_import_dialog.h"
 #include "platform/dialog_parts.h"
 #include "platform/sheet_save.h"
@@ -10,6 +10,7 @@
 #include "platform/transponder_edit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,6 +27,12 @@ namespace {
 QString id(int control)
 {
     return QString::number(control);
+}
+
+// The editor's own texts, marked in the logic, in the official's language.
+QString shown(std::string_view french)
+{
+    return QCoreApplication::translate("DatabaseEditors", std::string(french).c_str());
 }
 
 // Enter in an edit must not press "Ok" and close the editor.
@@ -49,9 +56,9 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
 {
     const EditorTexts& t = form_->texts();
     setObjectName(qtText(t.objectName));
-    setWindowTitle(qtText(t.title));
+    setWindowTitle(shown(t.title));
     auto* column = new QVBoxLayout(this);
-    addBoldHeading(column, qtText(t.heading), this);
+    addBoldHeading(column, shown(t.heading), this);
 
     auto* body = new QHBoxLayout;
     column->addLayout(body);
@@ -59,20 +66,20 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
     body->addLayout(left);
 
     auto* newRow = new QHBoxLayout;
-    newRow->addWidget(new QLabel(qtText(t.newCaption), this));
+    newRow->addWidget(new QLabel(shown(t.newCaption), this));
     newName_ = new QLineEdit(this);
     newName_->setObjectName(id(t.newControl));
     limitToStorableText(newName_, t.newNameLimit);
     newRow->addWidget(newName_);
-    auto* add = button("Ajouter", id(t.addControl), this);
+    auto* add = button(tr("Ajouter"), id(t.addControl), this);
     newRow->addWidget(add);
     left->addLayout(newRow);
     connect(add, &QPushButton::clicked, this, &ListEditorDialog::addTyped);
     connect(newName_, &QLineEdit::returnPressed, this, &ListEditorDialog::addTyped);
 
     auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(QString::fromUtf8("N°ID"), this), 0, 0);
-    lists->addWidget(new QLabel(qtText(t.listCaption), this), 0, 1);
+    lists->addWidget(new QLabel(tr("N°ID"), this), 0, 0);
+    lists->addWidget(new QLabel(shown(t.listCaption), this), 0, 1);
     id_ = new QListWidget(this);
     id_->setObjectName(id(t.idControl));
     id_->setFixedSize(60, 28);
@@ -84,11 +91,11 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
     lists->addWidget(list_, 1, 1);
     left->addLayout(lists);
     connect(list_, &QListWidget::currentRowChanged, this, &ListEditorDialog::selectRow);
-    auto* remove = button("Supprimer", id(t.removeControl), this);
+    auto* remove = button(tr("Supprimer"), id(t.removeControl), this);
     left->addWidget(remove);
     connect(remove, &QPushButton::clicked, this, &ListEditorDialog::removeSelected);
     if (auto* pilots = dynamic_cast<PilotEditor*>(form_.get())) {
-        auto* import = button(QString::fromUtf8("Importer…"), "import", this);
+        auto* import = button(tr("Importer…"), "import", this);
         left->addWidget(import);
         connect(import, &QPushButton::clicked, this, [this, pilots] {
             if (auto table = importPilotList(this, files_, prompts_, folder_, pilots->records())) {
@@ -97,8 +104,8 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                 refreshDetails();
             }
         });
-        auto* exportSheet = button(QString::fromUtf8("Exporter…"), "export", this);
-        exportSheet->setToolTip(QStringLiteral("Enregistrer la liste en tableur (.xlsx ou .csv)"));
+        auto* exportSheet = button(tr("Exporter…"), "export", this);
+        exportSheet->setToolTip(tr("Enregistrer la liste en tableur (.xlsx ou .csv)"));
         left->addWidget(exportSheet);
         connect(exportSheet, &QPushButton::clicked, this, [this, pilots] {
             saveSheetAs(pilotSheet(pilots->records()), files_, prompts_,
@@ -121,7 +128,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
         for (const EditorField& f : form_->fields()) {
             const int control = f.control;
             if (f.kind == FieldKind::Button) {
-                auto* b = button(qtText(f.label), id(control), this);
+                auto* b = button(shown(f.label), id(control), this);
                 buttons_[control] = b;
                 details->addRow(b);
                 connect(b, &QPushButton::clicked, this, [this, control] {
@@ -134,7 +141,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                 for (const auto& entry : form_->choices(control))
                     c->addItem(qtText(entry));
                 combos_[control] = c;
-                details->addRow(qtText(f.label), c);
+                details->addRow(shown(f.label), c);
                 connect(c, &QComboBox::currentIndexChanged, this, [this, control, c](int index) {
                     if (index >= 0)
                         chosen(control, c->itemText(index));
@@ -150,7 +157,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                              const std::string& text) { return form_->setText(control, text); },
                             [this, control] { return form_->text(control); }, {}});
                     edits_[control] = e;
-                    details->addRow(qtText(f.label), e);
+                    details->addRow(shown(f.label), e);
                     continue;
                 } else if (f.kind == FieldKind::Digits) {
                     e->setMaxLength(f.maxLength);
@@ -160,7 +167,7 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
                     limitToStorableText(e, f.maxLength);
                 }
                 edits_[control] = e;
-                details->addRow(qtText(f.label), e);
+                details->addRow(shown(f.label), e);
                 connect(e, &QLineEdit::textChanged, this,
                     [this, control](const QString& text) { edited(control, text); });
             }
@@ -180,8 +187,8 @@ ListEditorDialog::ListEditorDialog(std::unique_ptr<ListEditorForm> form, const W
     }
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = button("Ok", "1", this);
-    auto* cancel = button("Echap", "2", this);
+    auto* ok = button(tr("Ok"), "1", this);
+    auto* cancel = button(tr("Echap"), "2", this);
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -243,14 +250,15 @@ void ListEditorDialog::chooseImage()
 {
     if (!form_->selected())
         return;
-    const auto path =
-        files_.openFile(folder_.root().string(), FileFilter {"Images (.bmp)", "*.bmp"});
+    const auto path = files_.openFile(
+        folder_.root().string(), FileFilter {tr("Images (.bmp)").toStdString(), "*.bmp"});
     if (!path)
         return;
     if (!form_->setImagePath(*path))
-        prompts_.message("Attention",
-            "Le chemin de cette image ne peut pas être enregistré dans la base de données "
-            "(trop long, ou caractères non pris en charge).",
+        prompts_.message(tr("Attention").toStdString(),
+            tr("Le chemin de cette image ne peut pas être enregistré dans la base de données "
+               "(trop long, ou caractères non pris en charge).")
+                .toStdString(),
             PromptIcon::Exclamation);
     refreshDetails();
 }

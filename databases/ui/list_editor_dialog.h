@@ -20,6 +20,7 @@ namespace ksy {
 class ImageFrame;
 
 class ListEditorDialog : public QDialog {
+    Q_OBJECT
 public:
     ListEditorDialog(std::unique_ptr<ListEditorForm> form, const WorkFolder& folder,
         Prompts& prompts, FileChooser& files, QWidget* parent = nullptr);

@@ -38,13 +38,13 @@ QString outcomeText(PilotImportRow::Outcome o)
 {
     switch (o) {
     case PilotImportRow::Outcome::Added:
-        return QStringLiteral("ajouté");
+        return QCoreApplication::translate("PilotImport", "ajouté");
     case PilotImportRow::Outcome::Updated:
-        return QStringLiteral("mis à jour");
+        return QCoreApplication::translate("PilotImport", "mis à jour");
     case PilotImportRow::Outcome::Refused:
         break;
     }
-    return QStringLiteral("refusé");
+    return QCoreApplication::translate("PilotImport", "refusé");
 }
 
 } // namespace
@@ -67,7 +67,7 @@ PilotImportDialog::PilotImportDialog(SheetTable table, std::vector<Pilot> pilots
               preview.importable = plan_.added + plan_.updated > 0;
               return preview;
           },
-          QStringLiteral("Importer des pilotes"), QStringLiteral("Importer une liste de pilotes"),
+          tr("Importer des pilotes"), tr("Importer une liste de pilotes"),
           false, parent)
 {
     setObjectName("IMPORTPILOTES");
@@ -84,7 +84,7 @@ PilotImportDialog::PilotImportDialog(SheetTable table, ImportPlanner planner, co
     setWindowTitle(title);
     auto* column = new QVBoxLayout(this);
     addBoldHeading(column, heading, this);
-    column->addWidget(new QLabel(QStringLiteral("Colonne de la feuille prise pour chaque champ :"), this));
+    column->addWidget(new QLabel(tr("Colonne de la feuille prise pour chaque champ :"), this));
 
     const std::vector<std::string> none;
     const std::vector<std::string>& heads =
@@ -97,14 +97,17 @@ PilotImportDialog::PilotImportDialog(SheetTable table, ImportPlanner planner, co
         const auto field = static_cast<SheetField>(f);
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("field%1").arg(f));
-        box->addItem(QStringLiteral("(aucune)"));
+        box->addItem(tr("(aucune)"));
         for (std::size_t c = 0; c < heads.size(); ++c)
             box->addItem(columnName(c) + QStringLiteral(" : ") + QString::fromStdString(heads[c]));
         if (const auto c = columns_[field])
             box->setCurrentIndex(static_cast<int>(*c) + 1);
         choosers_[f] = box;
         const int at = static_cast<int>(f);
-        grid->addWidget(new QLabel(qtText(sheetFieldLabel(field)) + " :", this), at / 3, (at % 3) * 2);
+        grid->addWidget(new QLabel(tr("%1 :").arg(QCoreApplication::translate(
+                                       "SheetColumns", sheetFieldLabel(field).data())),
+                            this),
+            at / 3, (at % 3) * 2);
         grid->addWidget(box, at / 3, (at % 3) * 2 + 1);
         connect(box, &QComboBox::currentIndexChanged, this, [this, field](int index) {
             columns_[field] = index > 0 ? std::optional<std::size_t>(index - 1) : std::nullopt;
@@ -115,8 +118,7 @@ PilotImportDialog::PilotImportDialog(SheetTable table, ImportPlanner planner, co
     rows_ = new QTableWidget(0, 4, this);
     rows_->setObjectName("rows");
     rows_->setHorizontalHeaderLabels(
-        {QStringLiteral("Ligne"), QStringLiteral("Résultat"), QStringLiteral("Nom"),
-            QStringLiteral("Motif, remarque")});
+        {tr("Ligne"), tr("Résultat"), tr("Nom"), tr("Motif, remarque")});
     rows_->horizontalHeader()->setStretchLastSection(true);
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -128,9 +130,9 @@ PilotImportDialog::PilotImportDialog(SheetTable table, ImportPlanner planner, co
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    import_ = new QPushButton(QStringLiteral("Importer"), this);
+    import_ = new QPushButton(tr("Importer"), this);
     import_->setObjectName("1");
-    auto* cancel = new QPushButton(QStringLiteral("Echap"), this);
+    auto* cancel = new QPushButton(tr("Echap"), this);
     cancel->setObjectName("2");
     buttons->addWidget(import_);
     buttons->addWidget(cancel);
@@ -160,16 +162,18 @@ void PilotImportDialog::recompute()
     rows_->resizeColumnsToContents();
     QString text = preview.summary;
     if (!columns_.hasName())
-        text = QStringLiteral("Aucune colonne de nom : choisissez « Nom complet » ou « Nom ».");
+        text = tr("Aucune colonne de nom : choisissez « Nom complet » ou « Nom ».");
     else if (preview.rows.size() > shown)
-        text += QStringLiteral(" (les %1 premières lignes sont montrées)").arg(kShownRows);
+        text += tr(" (les %1 premières lignes sont montrées)").arg(kShownRows);
     summary_->setText(text);
     import_->setEnabled(columns_.hasName() && preview.importable);
 }
 
 FileFilter entryListFilter()
 {
-    return {"Listes (.csv .xlsx .ods .txt)", "*.csv *.xlsx *.ods *.txt *.CSV *.XLSX *.ODS"};
+    return {
+        QCoreApplication::translate("PilotImport", "Listes (.csv .xlsx .ods .txt)").toStdString(),
+        "*.csv *.xlsx *.ods *.txt *.CSV *.XLSX *.ODS"};
 }
 
 SheetRead readSheetShowingProgress(QWidget* parent, const std::string& fileUtf8)
@@ -177,7 +181,8 @@ SheetRead readSheetShowingProgress(QWidget* parent, const std::string& fileUtf8)
     const std::filesystem::path file(std::u8string(fileUtf8.begin(), fileUtf8.end()));
     auto reading = std::async(std::launch::async, [file] { return readSheetFile(file); });
     // A short read shows nothing; a long one a busy bar, the window repainted.
-    QProgressDialog progress(QStringLiteral("Lecture de la liste..."), QString(), 0, 0, parent);
+    QProgressDialog progress(QCoreApplication::translate("PilotImport", "Lecture de la liste..."),
+        QString(), 0, 0, parent);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(400);
     while (reading.wait_for(std::chrono::milliseconds(30)) != std::future_status::ready) {

@@ -41,6 +41,7 @@ struct ImportPreview {
 using ImportPlanner = std::function<ImportPreview(const ColumnChoice&)>;
 
 class PilotImportDialog : public QDialog {
+    Q_OBJECT
 public:
     // clubs: Windows-1252 names of the club database, nothing when unread.
     PilotImportDialog(SheetTable table, std::vector<Pilot> pilots,

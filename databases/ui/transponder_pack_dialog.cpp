@@ -3,6 +3,7 @@
 #include "platform/dialog_parts.h"
 #include "platform/transponder_edit.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,15 +22,17 @@ TransponderPackDialog::TransponderPackDialog(
 {
     using E = TransponderPackEditor;
     setObjectName(qtText(E::kObjectName));
-    setWindowTitle(qtText(E::kTitle));
+    setWindowTitle(QCoreApplication::translate("DatabaseEditors", E::kTitle.data()));
     auto* column = new QVBoxLayout(this);
-    addBoldHeading(column, qtText(E::kHeading), this);
+    addBoldHeading(
+        column, QCoreApplication::translate("DatabaseEditors", E::kHeading.data()), this);
 
     auto* body = new QHBoxLayout;
     column->addLayout(body);
     auto* left = new QVBoxLayout;
     body->addLayout(left);
-    left->addWidget(new QLabel(qtText(E::kListCaption), this));
+    left->addWidget(
+        new QLabel(QCoreApplication::translate("DatabaseEditors", E::kListCaption.data()), this));
     list_ = new QListWidget(this);
     list_->setObjectName(QString::number(E::List));
     for (const auto& l : form_.labels())
@@ -54,15 +57,15 @@ TransponderPackDialog::TransponderPackDialog(
         bindTransponderEdit(e, prompts_,
             {[this, slot](const std::string& text) { return form_.setTransponder(slot, text); },
                 [this, slot] { return form_.transponder(slot); }, {}});
-        details->addRow(QString("transpondeur%1 :").arg(slot + 1), e);
+        details->addRow(tr("transpondeur%1 :").arg(slot + 1), e);
         edits_[slot] = e;
     }
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("Ok", this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName("1");
     ok->setAutoDefault(false);
-    auto* cancel = new QPushButton("Echap", this);
+    auto* cancel = new QPushButton(tr("Echap"), this);
     cancel->setObjectName("2");
     cancel->setAutoDefault(false);
     buttons->addStretch();

@@ -12,6 +12,7 @@ class QListWidget;
 namespace ksy {
 
 class TransponderPackDialog : public QDialog {
+    Q_OBJECT
 public:
     TransponderPackDialog(TransponderPackEditor form, const WorkFolder& folder, Prompts& prompts,
         QWidget* parent = nullptr);

@@ -15,7 +15,7 @@ int runHeatCompositionCommand(
         return 0;
     const auto raceFile = workingRaceFile(folder);
     if (!writeRaceSelection(raceFile, selection)) {
-        prompts.error(std::string(kCannotOpenRaceFile));
+        prompts.error(translate("Storage", kCannotOpenRaceFile.data()));
         return 0;
     }
     {

@@ -18,16 +18,16 @@ DurationCalculatorDialog::DurationCalculatorDialog(DurationCalculation& values, 
     , form_(values)
 {
     setObjectName("TIMINGCOURSE");
-    setWindowTitle(QStringLiteral("Timing de la course"));
+    setWindowTitle(tr("Timing de la course"));
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(QStringLiteral("Calculateur dur\u00E9e de course :"), this));
+    column->addWidget(new QLabel(tr("Calculateur durée de course :"), this));
     auto* inputs = new QFormLayout;
     column->addLayout(inputs);
 
     auto* category = new QLineEdit(QString::fromStdString(values.categoryLabel), this);
     category->setObjectName("3501");
     category->setMaxLength(static_cast<int>(DurationCalculation::kLabelMaxLength));
-    inputs->addRow(QStringLiteral("Cat\u00E9gorie :"), category);
+    inputs->addRow(tr("Catégorie :"), category);
 
     auto numeric = [this, inputs](int id, const QString& label, int digits, int value,
                        Setter setter, bool minutes) {
@@ -50,18 +50,17 @@ DurationCalculatorDialog::DurationCalculatorDialog(DurationCalculation& values, 
         });
     };
     using F = DurationCalculatorForm;
-    numeric(3502, QStringLiteral("Nbre participants \u00E0 la cat\u00E9gorie :"),
-        F::kParticipantsDigits, values.participants, &F::setParticipants, false);
-    numeric(3503, QStringLiteral("Nbre pilotes par s\u00E9rie :"), F::kPilotsPerHeatDigits,
-        values.pilotsPerHeat, &F::setPilotsPerHeat, false);
-    numeric(3504, QStringLiteral("Nbre de Manches :"), F::kRoundsDigits, values.rounds,
-        &F::setRounds, false);
-    numeric(3505, QStringLiteral("Dur\u00E9e s\u00E9rie :"), F::kHeatMinutesDigits,
-        values.heatMinutes, &F::setHeatMinutes, true);
-    numeric(3506, QStringLiteral("+ Repos entre 2 s\u00E9ries :"), F::kRestDigits,
-        values.restMinutes, &F::setRestMinutes, true);
+    numeric(3502, tr("Nbre participants à la catégorie :"), F::kParticipantsDigits,
+        values.participants, &F::setParticipants, false);
+    numeric(3503, tr("Nbre pilotes par série :"), F::kPilotsPerHeatDigits, values.pilotsPerHeat,
+        &F::setPilotsPerHeat, false);
+    numeric(3504, tr("Nbre de Manches :"), F::kRoundsDigits, values.rounds, &F::setRounds, false);
+    numeric(3505, tr("Durée série :"), F::kHeatMinutesDigits, values.heatMinutes,
+        &F::setHeatMinutes, true);
+    numeric(3506, tr("+ Repos entre 2 séries :"), F::kRestDigits, values.restMinutes,
+        &F::setRestMinutes, true);
 
-    auto* results = new QGroupBox(QStringLiteral("R\u00E9sultat calcul dur\u00E9e"), this);
+    auto* results = new QGroupBox(tr("Résultat calcul durée"), this);
     auto* resultRows = new QFormLayout(results);
     label_ = new QLineEdit(results);
     label_->setObjectName("3507");
@@ -71,9 +70,9 @@ DurationCalculatorDialog::DurationCalculatorDialog(DurationCalculation& values, 
     totalDuration_->setObjectName("3509");
     for (QLineEdit* e : {label_, totalHeats_, totalDuration_})
         e->setReadOnly(true);
-    resultRows->addRow(QStringLiteral(" Cat\u00E9gorie :"), label_);
-    resultRows->addRow(QStringLiteral("Nombre total de s\u00E9ries :"), totalHeats_);
-    resultRows->addRow(QStringLiteral("Dur\u00E9e totale de course :"), totalDuration_);
+    resultRows->addRow(tr(" Catégorie :"), label_);
+    resultRows->addRow(tr("Nombre total de séries :"), totalHeats_);
+    resultRows->addRow(tr("Durée totale de course :"), totalDuration_);
     column->addWidget(results);
 
     connect(category, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -81,7 +80,7 @@ DurationCalculatorDialog::DurationCalculatorDialog(DurationCalculation& values, 
         showResults();
     });
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName("1");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* okRow = new QHBoxLayout;

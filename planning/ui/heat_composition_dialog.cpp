@@ -46,17 +46,17 @@ HeatCompositionDialog::HeatCompositionDialog(HeatCompositionForm& form, const Wo
     , images_(folder)
 {
     setObjectName(QStringLiteral("CATEGORIEQUALIFSREPARTITION"));
-    setWindowTitle(qs("R\xC3\xA9partition des s\xC3\xA9ries"));
+    setWindowTitle(tr("Répartition des séries"));
     setFixedSize(740, 650);
 
     // A label at least as wide as its text (a larger font setting needs
     // more); returns its right edge.
-    auto label = [this](const char* utf8, int x, int y, int w) {
-        auto* l = new QLabel(qs(utf8), this);
+    auto label = [this](const QString& text, int x, int y, int w) {
+        auto* l = new QLabel(text, this);
         l->setGeometry(x, y, std::max(w, l->sizeHint().width()), 24);
         return l->geometry().right() + 1;
     };
-    label("Cat\xC3\xA9gorie : ", 50, 20, 90);
+    label(tr("Catégorie : "), 50, 20, 90);
     auto* name = new QLineEdit(qs(cp1252ToUtf8(form_.categoryName())), this);
     name->setObjectName(QString::number(F::CategoryName));
     name->setReadOnly(true);
@@ -74,13 +74,13 @@ HeatCompositionDialog::HeatCompositionDialog(HeatCompositionForm& form, const Wo
         connect(e, &QLineEdit::textChanged, this,
             [this, control](const QString& t) { edited(control, t); });
     };
-    const int pilotsEdit = label("Nbre pilotes par s\xC3\xA9rie", 50, 70, 150);
+    const int pilotsEdit = label(tr("Nbre pilotes par série"), 50, 70, 150);
     numeric(F::PilotsPerHeatEdit, pilotsEdit);
-    numeric(F::RoundsEdit, label("Nbre de manches", std::max(280, pilotsEdit + 80), 70, 120));
+    numeric(F::RoundsEdit, label(tr("Nbre de manches"), std::max(280, pilotsEdit + 80), 70, 120));
 
     auto* printButton = new QPushButton(this);
     printButton->setObjectName(QString::number(F::PrintButton));
-    printButton->setToolTip(QStringLiteral("Imprimer"));
+    printButton->setToolTip(tr("Imprimer"));
     printButton->setIcon(QIcon(qs(folder.file("images/impression.bmp").string())));
     printButton->setIconSize(QSize(48, 48));
     printButton->setGeometry(620, 30, 80, 70);
@@ -93,12 +93,12 @@ HeatCompositionDialog::HeatCompositionDialog(HeatCompositionForm& form, const Wo
     scrollBar_->setPageStep(composition_view::kVisibleRows);
     connect(scrollBar_, &QScrollBar::actionTriggered, this, &HeatCompositionDialog::scrollAction);
 
-    generate_ = new QPushButton(qs("G\xC3\xA9n\xC3\xA9rer"), this);
+    generate_ = new QPushButton(tr("Générer"), this);
     generate_->setObjectName(QStringLiteral("1"));
     generate_->setGeometry(480, 605, 100, 30);
     generate_->setEnabled(form_.isEnabled(F::GenerateButton));
     connect(generate_, &QPushButton::clicked, this, &HeatCompositionDialog::generate);
-    auto* cancel = new QPushButton(QStringLiteral("Echap"), this);
+    auto* cancel = new QPushButton(tr("Echap"), this);
     cancel->setObjectName(QStringLiteral("2"));
     cancel->setGeometry(600, 605, 100, 30);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -25,20 +25,20 @@ ParticipantDetailsDialog::ParticipantDetailsDialog(const WorkFolder& folder, Ser
     , form_(folder, port, clock, prompts)
 {
     setObjectName("CATEGORIEPILOTEDETAILS");
-    setWindowTitle(QStringLiteral("D\u00E9tails pilote"));
+    setWindowTitle(tr("Détails pilote"));
     auto* column = new QVBoxLayout(this);
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Pilote :"), this));
+    nameRow->addWidget(new QLabel(tr("Pilote :"), this));
     auto* name = new QLineEdit(QString::fromStdString(cp1252ToUtf8(form_.name())), this);
     name->setObjectName("4301");
     name->setReadOnly(true);
     nameRow->addWidget(name);
     column->addLayout(nameRow);
 
-    auto* personal = new QGroupBox(QStringLiteral("Transpondeur personnel"), this);
+    auto* personal = new QGroupBox(tr("Transpondeur personnel"), this);
     auto* personalRow = new QHBoxLayout(personal);
-    personalRow->addWidget(new QLabel(QStringLiteral("N\u00B0Puce"), personal));
+    personalRow->addWidget(new QLabel(tr("N°Puce"), personal));
     transponder_ = new QLineEdit(QString::fromStdString(form_.transponder()), personal);
     transponder_->setObjectName("4302");
     bindTransponderEdit(transponder_, prompts,
@@ -63,10 +63,10 @@ ParticipantDetailsDialog::ParticipantDetailsDialog(const WorkFolder& folder, Ser
     personalRow->addWidget(indicator_);
     column->addWidget(personal);
 
-    auto* radios = new QGroupBox(QStringLiteral("Fr\u00E9quences radio"), this);
+    auto* radios = new QGroupBox(tr("Fréquences radio"), this);
     auto* radioGrid = new QGridLayout(radios);
     for (int i = 0; i < kFrequenciesPerParticipant; ++i) {
-        radioGrid->addWidget(new QLabel(QStringLiteral("Freq%1").arg(i + 1), radios), i, 0);
+        radioGrid->addWidget(new QLabel(tr("Freq%1").arg(i + 1), radios), i, 0);
         auto* list = new QComboBox(radios);
         list->setObjectName(QString::number(4305 + i));
         for (const std::string& choice : form_.frequencyChoices())
@@ -144,7 +144,7 @@ void ParticipantDetailsDialog::warnSharedTransponder(Prompts& prompts)
 {
     const std::string other = form_.sharedTransponder();
     if (!other.empty())
-        prompts.message("Attention",
+        prompts.message(tr("Attention").toStdString(),
             sharedTransponderWarning(form_.transponder(), cp1252ToUtf8(other)),
             PromptIcon::Exclamation);
 }

@@ -12,7 +12,7 @@ int runParticipantsCommand(
     if (category < 1 || category > kMaxCategories)
         return 0;
     if (!writeRaceSelection(workingRaceFile(folder), selection)) {
-        prompts.error(std::string(kCannotOpenRaceFile));
+        prompts.error(translate("Storage", kCannotOpenRaceFile.data()));
         return 0;
     }
     ParticipantsDialog::edit(parent, folder, category, prompts);

@@ -58,11 +58,11 @@ ParticipantsDialog::ParticipantsDialog(
     , form_(folder, category, prompts)
 {
     setObjectName("CATEGORIEPILOTES");
-    setWindowTitle(QStringLiteral("Liste des pilotes"));
+    setWindowTitle(tr("Liste des pilotes"));
     auto* grid = new QGridLayout(this);
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Cat\u00E9gorie :"), this));
+    nameRow->addWidget(new QLabel(tr("Catégorie :"), this));
     auto* name = new QLineEdit(fromFile(form_.categoryName()), this);
     name->setObjectName("4201");
     name->setReadOnly(true);
@@ -70,8 +70,7 @@ ParticipantsDialog::ParticipantsDialog(
     grid->addLayout(nameRow, 0, 0, 1, 3);
 
     auto* countRow = new QHBoxLayout;
-    countRow->addWidget(
-        new QLabel(QStringLiteral(" Participants \u00E0 la cat\u00E9gorie:"), this));
+    countRow->addWidget(new QLabel(tr(" Participants à la catégorie:"), this));
     count_ = new QLineEdit(this);
     count_->setObjectName("4202");
     count_->setReadOnly(true);
@@ -79,7 +78,7 @@ ParticipantsDialog::ParticipantsDialog(
     countRow->addWidget(count_);
     countRow->addStretch();
     grid->addLayout(countRow, 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral(" Base de donn\u00E9es :"), this), 1, 2);
+    grid->addWidget(new QLabel(tr(" Base de données :"), this), 1, 2);
 
     participants_ = new QListWidget(this);
     participants_->setObjectName("4203");
@@ -95,12 +94,12 @@ ParticipantsDialog::ParticipantsDialog(
     auto* moves = new QVBoxLayout;
     auto* enterButton = button(this, QStringLiteral("<-"), "4205");
     auto* removeButton = button(this, QStringLiteral("->"), "4206");
-    auto* printButton = button(this, QStringLiteral("Imprimer"), "4207");
+    auto* printButton = button(this, tr("Imprimer"), "4207");
     const QString image = QString::fromStdString(folder_.file("images/impression.bmp").string());
     if (QIcon icon(image); !icon.isNull())
         printButton->setIcon(icon);
     auto* pdfButton = button(this, QStringLiteral("PDF"), "pdf");
-    pdfButton->setToolTip(QStringLiteral("Enregistrer la liste en PDF"));
+    pdfButton->setToolTip(tr("Enregistrer la liste en PDF"));
     moves->addStretch();
     moves->addWidget(enterButton);
     moves->addWidget(removeButton);
@@ -113,14 +112,14 @@ ParticipantsDialog::ParticipantsDialog(
     connect(sheetButton, &QPushButton::clicked, this, &ParticipantsDialog::chooseSheetFile);
     auto* importButton = button(this, QString::fromUtf8("Importer la liste…"), "import");
     importButton->setToolTip(
-        QStringLiteral("Noms, transpondeurs et fréquences pris d'une feuille (CSV, .xlsx, .ods)"));
+        tr("Noms, transpondeurs et fréquences pris d'une feuille (CSV, .xlsx, .ods)"));
     moves->addWidget(importButton);
     connect(importButton, &QPushButton::clicked, this, &ParticipantsDialog::chooseList);
     grid->addLayout(moves, 2, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = button(this, QStringLiteral("Valider"), "1");
-    auto* cancel = button(this, QStringLiteral("Echap"), "2");
+    auto* ok = button(this, tr("Valider"), "1");
+    auto* cancel = button(this, tr("Echap"), "2");
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,9 +19,11 @@ namespace {
 
 using F = RaceOptionsForm;
 
+// The texts of the form are marked in the logic, shown here in the
+// official's language.
 QString textOf(int control)
 {
-    return qtText(RaceOptionsTexts::of(control));
+    return QCoreApplication::translate("RaceOptions", RaceOptionsTexts::of(control).data());
 }
 
 } // namespace
@@ -29,7 +32,7 @@ RaceOptionsDialog::RaceOptionsDialog(RaceOptionsForm form, QWidget* parent)
     : QDialog(parent)
     , form_(std::move(form))
 {
-    setWindowTitle(qtText(RaceOptionsTexts::title));
+    setWindowTitle(QCoreApplication::translate("RaceOptions", RaceOptionsTexts::title.data()));
     setObjectName("CATEGORIEQUALIFSPARAMETRES");
     auto* column = new QVBoxLayout(this);
 
@@ -72,12 +75,12 @@ RaceOptionsDialog::RaceOptionsDialog(RaceOptionsForm form, QWidget* parent)
     nameRow->addWidget(name);
     column->addLayout(nameRow);
 
-    auto [ranking, rankingLayout] = group("Classement des pilotes");
+    auto [ranking, rankingLayout] = group(tr("Classement des pilotes"));
     auto* rankingGroup = new QButtonGroup(ranking);
     radio(F::RankLapsTime, rankingLayout, rankingGroup);
     radio(F::RankBestLap, rankingLayout, rankingGroup);
 
-    auto [duration, durationLayout] = group(QString::fromUtf8("Durée série"));
+    auto [duration, durationLayout] = group(tr("Durée série"));
     auto* durationGroup = new QButtonGroup(duration);
     auto* durationRow = new QHBoxLayout;
     radio(F::TimeMode, durationRow, durationGroup);
@@ -92,25 +95,25 @@ RaceOptionsDialog::RaceOptionsDialog(RaceOptionsForm form, QWidget* parent)
     durationRow->addWidget(laps);
     durationLayout->addLayout(durationRow);
 
-    auto [countdown, countdownLayout] = group(QString::fromUtf8("Compte à rebours"));
+    auto [countdown, countdownLayout] = group(tr("Compte à rebours"));
     auto* countdownRow = new QHBoxLayout;
     numericEdit(F::CountdownEdit, countdownRow);
     countdownRow->addWidget(new QLabel("s", countdown));
     countdownLayout->addLayout(countdownRow);
 
-    auto [rest, restLayout] = group(QString::fromUtf8("Repos entre 2 séries"));
+    auto [rest, restLayout] = group(tr("Repos entre 2 séries"));
     auto* restRow = new QHBoxLayout;
     numericEdit(F::RestEdit, restRow);
-    restRow->addWidget(new QLabel("min", rest));
+    restRow->addWidget(new QLabel(tr("min"), rest));
     restLayout->addLayout(restRow);
 
-    auto [start, startLayout] = group(QString::fromUtf8("Type de départ"));
+    auto [start, startLayout] = group(tr("Type de départ"));
     auto* startGroup = new QButtonGroup(start);
     radio(F::StartSignal, startLayout, startGroup);
     radio(F::StartFirstCar, startLayout, startGroup);
     radio(F::StartStaggered, startLayout, startGroup);
 
-    auto [grid, gridLayout] = group(QString::fromUtf8("Grille de départ"));
+    auto [grid, gridLayout] = group(tr("Grille de départ"));
     auto* editable = new QCheckBox(textOf(F::EditableOrder), grid);
     editable->setObjectName(QString::number(F::EditableOrder));
     gridLayout->addWidget(editable);
@@ -130,7 +133,7 @@ RaceOptionsDialog::RaceOptionsDialog(RaceOptionsForm form, QWidget* parent)
     radio(F::LapsAllLaps, lapsLayout, lapsGroup);
 
     auto* buttons = new QHBoxLayout;
-    addOkCancel(this, buttons, "Valider", 1, "Echap", 2);
+    addOkCancel(this, buttons, tr("Valider"), 1, tr("Echap"), 2);
     column->addLayout(buttons);
 
     refresh();

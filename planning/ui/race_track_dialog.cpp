@@ -34,7 +34,7 @@ RaceTrackDialog::RaceTrackDialog(RaceTrackForm form, QWidget* parent)
     : QDialog(parent)
     , form_(std::move(form))
 {
-    setWindowTitle("Piste");
+    setWindowTitle(tr("Piste"));
     setObjectName("COURSEPARCOURS");
     auto* column = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
@@ -61,7 +61,7 @@ RaceTrackDialog::RaceTrackDialog(RaceTrackForm form, QWidget* parent)
 
     auto* name = edit(F::RaceName);
     limitToStorableText(name, F::kRaceNameLimit);
-    fields->addRow("Nom de la course :", name);
+    fields->addRow(tr("Nom de la course :"), name);
     connect(name, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (refreshing_) return;
         form_.typeRaceName(toFile(text));
@@ -76,25 +76,25 @@ RaceTrackDialog::RaceTrackDialog(RaceTrackForm form, QWidget* parent)
         return c;
     };
     clubs_ = combo(F::ClubList, form_.clubNames());
-    fields->addRow("Club organisateur :", clubs_);
+    fields->addRow(tr("Club organisateur :"), clubs_);
     connect(clubs_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (refreshing_) return;
         form_.chooseClub(index);
         refresh();
     });
     courses_ = combo(F::CourseList, form_.courseNames());
-    fields->addRow("Parcours :", courses_);
+    fields->addRow(tr("Parcours :"), courses_);
     connect(courses_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (refreshing_) return;
         form_.chooseCourse(index);
         refresh();
     });
 
-    readOnly(F::CourseName, "Nom parcours :");
-    readOnly(F::CourseLength, "Longueur :", "m");
-    readOnly(F::LapRecord, "Record tour :");
-    readOnly(F::RecordHolder, "par");
-    readOnly(F::Place, "Ville / Plage :");
+    readOnly(F::CourseName, tr("Nom parcours :"));
+    readOnly(F::CourseLength, tr("Longueur :"), "m");
+    readOnly(F::LapRecord, tr("Record tour :"));
+    readOnly(F::RecordHolder, tr("par"));
+    readOnly(F::Place, tr("Ville / Plage :"));
 
     auto* protection = edit(F::LapProtection);
     protection->setMaxLength(F::kLapProtectionLimit);
@@ -103,7 +103,7 @@ RaceTrackDialog::RaceTrackDialog(RaceTrackForm form, QWidget* parent)
     auto* protectionRow = new QHBoxLayout;
     protectionRow->addWidget(protection);
     protectionRow->addWidget(new QLabel("s", this));
-    fields->addRow("Temps de protection tour :", protectionRow);
+    fields->addRow(tr("Temps de protection tour :"), protectionRow);
     connect(protection, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (refreshing_) return;
         form_.typeLapProtection(text.toStdString());
@@ -112,7 +112,7 @@ RaceTrackDialog::RaceTrackDialog(RaceTrackForm form, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    addOkCancel(this, buttons, "Valider", F::Ok, "Echap", F::Cancel);
+    addOkCancel(this, buttons, tr("Valider"), F::Ok, tr("Echap"), F::Cancel);
     column->addLayout(buttons);
 
     refresh();

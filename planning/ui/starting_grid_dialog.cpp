@@ -37,16 +37,15 @@ StartingGridDialog::StartingGridDialog(StartingGridForm& form, QWidget* parent)
     , form_(form)
 {
     setObjectName(QStringLiteral("CATEGORIEQUALIFSGRILLEDEPART"));
-    setWindowTitle(qs("Grilles de d\xC3\xA9parts des qualifications"));
+    setWindowTitle(tr("Grilles de départs des qualifications"));
     auto* column = new QVBoxLayout(this);
-    column->addWidget(
-        new QLabel(qs("Ordre de d\xC3\xA9part des pilotes dans les s\xC3\xA9ries"), this));
-    auto* group = new QGroupBox(qs("Ordre des d\xC3\xA9parts souhait\xC3\xA9"), this);
+    column->addWidget(new QLabel(tr("Ordre de départ des pilotes dans les séries"), this));
+    auto* group = new QGroupBox(tr("Ordre des départs souhaité"), this);
     auto* grid = new QGridLayout(group);
     column->addWidget(group);
     for (int round = 1; round <= kMaxRounds; ++round) {
         const int control = StartingGridForm::roundEdit(round);
-        auto* label = new QLabel(QStringLiteral("Manche %1").arg(round), group);
+        auto* label = new QLabel(tr("Manche %1").arg(round), group);
         auto* edit = new QLineEdit(qs(cp1252ToUtf8(form_.editText(control))), group);
         edit->setObjectName(QString::number(control));
         edit->setMaxLength(std::max(1, form_.maxLength(control)));

@@ -2,6 +2,7 @@
 
 #include "reports/report_export.h"
 #include "reports/ui/report_printer.h"
+#include "services/translate.h"
 
 namespace ksy {
 
@@ -10,8 +11,8 @@ bool saveReportPdf(const ReportDocument& doc, const WorkFolder& folder, FileChoo
 {
     if (doc.pages.empty())
         return false;
-    std::optional<std::string> name =
-        files.saveFile(presetName, FileFilter {"Document PDF (.pdf)", "*.pdf"});
+    std::optional<std::string> name = files.saveFile(
+        presetName, FileFilter {translate("Reports", "Document PDF (.pdf)"), "*.pdf"});
     if (!name || name->empty())
         return false;
     if (name->size() < 4 || name->compare(name->size() - 4, 4, ".pdf") != 0)

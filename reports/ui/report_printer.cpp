@@ -6,6 +6,7 @@
 #include "platform/qt_file_chooser.h"
 #include "reports/report_export.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -102,9 +103,10 @@ bool saveReportAsPdf(
     if (doc.pages.empty())
         return false;
     // Titled as every other save dialog of the program.
-    QString name = QFileDialog::getSaveFileName(parent, QStringLiteral("Enregistrer sous"),
+    QString name = QFileDialog::getSaveFileName(parent,
+        QCoreApplication::translate("Reports", "Enregistrer sous"),
         proposedReportPdf(doc.identity.documentName),
-        QStringLiteral("Document PDF (.pdf) (*.pdf)"));
+        QCoreApplication::translate("Reports", "Document PDF (.pdf) (*.pdf)"));
     if (name.isEmpty())
         return false;
     if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

@@ -23,16 +23,16 @@ GlobalRankingDialog::GlobalRankingDialog(GlobalRankingForm& form, const WorkFold
     , export_(std::move(exportText))
 {
     setObjectName(QStringLiteral("CATEGORIEQUALIFSCLASSEMENTFINAL"));
-    setWindowTitle(QStringLiteral("Classement Global qualifs"));
+    setWindowTitle(tr("Classement Global qualifs"));
     setDialogSize(kWidth, ranking_view::kBodyBottom + 56);
 
-    auto* group = new QGroupBox(qsUtf8("Classement effectu\xC3\xA9 suivant"), this);
+    auto* group = new QGroupBox(tr("Classement effectué suivant"), this);
     group->setGeometry(20, 8, 700, 132);
-    const auto label = [group](const char* utf8, int x, int y, int w) {
-        auto* l = new QLabel(qsUtf8(utf8), group);
-        l->setGeometry(x, y, w, 22);
+    const auto label = [group](const QString& text, int x, int y, int w) {
+        auto* l = new QLabel(text, group);
+        l->setGeometry(x, y, std::max(w, l->sizeHint().width()), 22);
     };
-    label("Crit\xC3\xA8re 1:   somme des points des", 12, 22, 230);
+    label(tr("Critère 1:   somme des points des"), 12, 22, 230);
     best_ = new QLineEdit(qsUtf8(form_.bestRoundsText()), group);
     best_->setObjectName(QString::number(F::BestRoundsEdit));
     best_->setMaxLength(1);
@@ -40,14 +40,14 @@ GlobalRankingDialog::GlobalRankingDialog(GlobalRankingForm& form, const WorkFold
     best_->setAlignment(Qt::AlignRight);
     best_->setGeometry(244, 22, 30, 22);
     connect(best_, &QLineEdit::textChanged, this, &GlobalRankingDialog::edited);
-    label("meilleures manches", 282, 22, 200);
-    label("Crit\xC3\xA8re 2:   points de la meilleure manche", 12, 48, 400);
-    label("Crit\xC3\xA8re 3:   points des meilleures manches suivantes", 12, 74, 400);
-    label("Crit\xC3\xA8re 4:   en cas d'\xC3\xA9galit\xC3\xA9", 12, 100, 200);
+    label(tr("meilleures manches"), 282, 22, 200);
+    label(tr("Critère 2:   points de la meilleure manche"), 12, 48, 400);
+    label(tr("Critère 3:   points des meilleures manches suivantes"), 12, 74, 400);
+    label(tr("Critère 4:   en cas d'égalité"), 12, 100, 200);
 
     auto* radios = new QButtonGroup(this);
-    const auto radio = [&](int control, const char* text, int x, RankingMode mode) {
-        auto* r = new QRadioButton(qsUtf8(text), group);
+    const auto radio = [&](int control, const QString& text, int x, RankingMode mode) {
+        auto* r = new QRadioButton(text, group);
         r->setObjectName(QString::number(control));
         r->setGeometry(x, 100, 190, 22);
         r->setChecked(form_.tie() == mode);
@@ -57,18 +57,18 @@ GlobalRankingDialog::GlobalRankingDialog(GlobalRankingForm& form, const WorkFold
             repaintTable();
         });
     };
-    radio(F::LapsTimeRadio, "meilleur nbTours+temps", 220, RankingMode::LapsThenTime);
-    radio(F::BestLapRadio, "meilleur tour", 420, RankingMode::BestLap);
+    radio(F::LapsTimeRadio, tr("meilleur nbTours+temps"), 220, RankingMode::LapsThenTime);
+    radio(F::BestLapRadio, tr("meilleur tour"), 420, RankingMode::BestLap);
 
     auto* printButton =
-        bitmapButton(F::PrintButton, "images/impression.bmp", QStringLiteral("Imprimer"), 760, 40);
+        bitmapButton(F::PrintButton, "images/impression.bmp", tr("Imprimer"), 760, 40);
     connect(printButton, &QPushButton::clicked, this, [this] {
         const ReportDocument doc = form_.report(reportDateNow());
         if (print_ && !doc.pages.empty())
             print_(doc);
     });
-    auto* exportButton = bitmapButton(
-        F::ExportButton, "images/enregistrer.bmp", QStringLiteral("Sauvegarder"), 810, 40);
+    auto* exportButton =
+        bitmapButton(F::ExportButton, "images/enregistrer.bmp", tr("Sauvegarder"), 810, 40);
     connect(exportButton, &QPushButton::clicked, this, [this] {
         if (export_)
             export_(form_.exportText());

@@ -3,6 +3,7 @@
 #include "platform/dialog_parts.h"
 #include "results/heat_comment_file.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -20,17 +21,18 @@ HeatCommentDialog::HeatCommentDialog(
     , prompts_(prompts)
 {
     setObjectName(QStringLiteral("SERIECOMMENTAIRE"));
-    setWindowTitle(qtText("Commentaire s\xC3\xA9rie"));
+    setWindowTitle(tr("Commentaire série"));
     auto* column = new QVBoxLayout(this);
 
-    auto* group = new QGroupBox(qtText("Etat de la piste"), this);
+    auto* group = new QGroupBox(tr("Etat de la piste"), this);
     auto* radios = new QHBoxLayout(group);
     const std::pair<TrackConditionChoice, const char*> choices[] = {
-        {TrackConditionChoice::Dry, "sec"}, {TrackConditionChoice::Rain, "pluie"},
-        {TrackConditionChoice::Ice, "glace"}};
+        {TrackConditionChoice::Dry, QT_TRANSLATE_NOOP("HeatComment", "sec")},
+        {TrackConditionChoice::Rain, QT_TRANSLATE_NOOP("HeatComment", "pluie")},
+        {TrackConditionChoice::Ice, QT_TRANSLATE_NOOP("HeatComment", "glace")}};
     int id = 6401;
     for (const auto& [choice, label] : choices) {
-        auto* radio = new QRadioButton(qtText(label), group);
+        auto* radio = new QRadioButton(QCoreApplication::translate("HeatComment", label), group);
         radio->setObjectName(QString::number(id++));
         radio->setChecked(form_.choice() == choice);
         const TrackConditionChoice c = choice;
@@ -48,7 +50,7 @@ HeatCommentDialog::HeatCommentDialog(
     column->addWidget(edit_);
 
     auto* buttons = new QHBoxLayout;
-    addOkCancel(this, buttons, QStringLiteral("Valider"), 1, QStringLiteral("Echap"), 2);
+    addOkCancel(this, buttons, tr("Valider"), 1, tr("Echap"), 2);
     column->addLayout(buttons);
     // "Valider" writes the file as the dialog closes.
     connect(this, &QDialog::accepted, this, &HeatCommentDialog::validate);
@@ -75,14 +77,14 @@ void HeatCommentDialog::edited()
 void HeatCommentDialog::validate()
 {
     if (!form_.save(folder_))
-        prompts_.error(std::string(kHeatCommentError));
+        prompts_.error(translate("Results", kHeatCommentError.data()));
 }
 
 bool HeatCommentDialog::run(QWidget* parent, const WorkFolder& folder, Prompts& prompts)
 {
     std::optional<HeatCommentForm> form;
     if (!HeatCommentForm::open(folder, form))
-        prompts.error(std::string(kHeatCommentError));
+        prompts.error(translate("Results", kHeatCommentError.data()));
     HeatCommentDialog dialog(std::move(*form), folder, prompts, parent);
     return dialog.exec() == QDialog::Accepted;
 }

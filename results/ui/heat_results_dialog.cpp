@@ -18,14 +18,14 @@ HeatResultsDialog::HeatResultsDialog(
     , view_(std::move(view))
 {
     setObjectName(QStringLiteral("SERIERESULTATS"));
-    setWindowTitle(qtText("R\xC3\xA9sultats d\xC3\xA9taill\xC3\xA9s s\xC3\xA9rie"));
+    setWindowTitle(tr("Résultats détaillés série"));
     auto* column = new QVBoxLayout(this);
 
     auto* radios = new QHBoxLayout;
-    const std::pair<int, const char*> modes[] = {{6301, "temps de passage"},
-        {6302, "temps au tour"}, {6303, "\xC3\xA9volution des positions"}};
+    const std::pair<int, QString> modes[] = {{6301, tr("temps de passage")},
+        {6302, tr("temps au tour")}, {6303, tr("évolution des positions")}};
     for (const auto& [id, label] : modes) {
-        auto* radio = new QRadioButton(qtText(label), this);
+        auto* radio = new QRadioButton(label, this);
         radio->setObjectName(QString::number(id));
         radio->setChecked(id == 6301);
         const HeatResultsMode mode = id == 6301 ? HeatResultsMode::Passings
@@ -61,7 +61,7 @@ HeatResultsDialog::HeatResultsDialog(
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(tr("Ok"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

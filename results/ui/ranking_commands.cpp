@@ -8,6 +8,7 @@
 #include "results/ui/round_ranking_dialog.h"
 #include "storage/race_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -37,7 +38,8 @@ void addSheetButton(QDialog& dialog, int exportControl, std::function<std::strin
         return;
     auto* b = new QPushButton(QStringLiteral("xlsx"), &dialog);
     b->setObjectName("sheet");
-    b->setToolTip(QStringLiteral("Enregistrer en tableur (.xlsx ou .csv)"));
+    b->setToolTip(
+        QCoreApplication::translate("Rankings", "Enregistrer en tableur (.xlsx ou .csv)"));
     b->setGeometry(beside->geometry().translated(beside->width() + 6, 0));
     QObject::connect(b, &QPushButton::clicked, &dialog, [=, &prompts, &files] {
         saveSheetAs(

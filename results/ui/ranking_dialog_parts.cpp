@@ -90,11 +90,11 @@ void RankingDialogBase::addScrollBar(int control, int tableRight)
 
 QPushButton* RankingDialogBase::addValidateAndCancel(int width)
 {
-    auto* validate = new QPushButton(QStringLiteral("Valider"), this);
+    auto* validate = new QPushButton(tr("Valider"), this);
     validate->setObjectName(QStringLiteral("1"));
     validate->setGeometry(width - 240, ranking_view::kBodyBottom + 12, 100, 30);
     validate->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Echap"), this);
+    auto* cancel = new QPushButton(tr("Echap"), this);
     cancel->setObjectName(QStringLiteral("2"));
     cancel->setGeometry(width - 120, ranking_view::kBodyBottom + 12, 100, 30);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

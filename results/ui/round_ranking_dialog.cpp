@@ -1,6 +1,7 @@
 #include "results/ui/round_ranking_dialog.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,17 +14,12 @@ namespace {
 
 using F = RoundRankingForm;
 
-constexpr const char* kScaleLabels[] = {"1ere place",
-    "\xC3\xA9"
-    "cart 1er/2eme",
-    "\xC3\xA9"
-    "cart 2eme/3eme",
-    "\xC3\xA9"
-    "cart 3eme/4eme",
-    "\xC3\xA9"
-    "cart 4eme/5eme",
-    "\xC3\xA9"
-    "cart 5eme et +"};
+constexpr const char* kScaleLabels[] = {QT_TRANSLATE_NOOP("RoundRanking", "1ere place"),
+    QT_TRANSLATE_NOOP("RoundRanking", "écart 1er/2eme"),
+    QT_TRANSLATE_NOOP("RoundRanking", "écart 2eme/3eme"),
+    QT_TRANSLATE_NOOP("RoundRanking", "écart 3eme/4eme"),
+    QT_TRANSLATE_NOOP("RoundRanking", "écart 4eme/5eme"),
+    QT_TRANSLATE_NOOP("RoundRanking", "écart 5eme et +")};
 
 } // namespace
 
@@ -35,14 +31,14 @@ RoundRankingDialog::RoundRankingDialog(RoundRankingForm& form, const WorkFolder&
     , export_(std::move(exportText))
 {
     setObjectName(QStringLiteral("CATEGORIEQUALIFSCLASSEMENTMANCHE"));
-    setWindowTitle(QStringLiteral("Classement Manche"));
+    setWindowTitle(tr("Classement Manche"));
     setDialogSize(kWidth, ranking_view::kBodyBottom + 56);
 
-    auto* criterion = new QGroupBox(QStringLiteral("Classement des pilotes"), this);
+    auto* criterion = new QGroupBox(tr("Classement des pilotes"), this);
     criterion->setGeometry(20, 8, 250, 84);
     auto* radios = new QButtonGroup(this);
-    const auto radio = [&](int control, const char* text, int y, RankingMode mode) {
-        auto* r = new QRadioButton(qsUtf8(text), criterion);
+    const auto radio = [&](int control, const QString& text, int y, RankingMode mode) {
+        auto* r = new QRadioButton(text, criterion);
         r->setObjectName(QString::number(control));
         r->setGeometry(12, y, 230, 24);
         r->setChecked(form_.criterion() == mode);
@@ -53,16 +49,17 @@ RoundRankingDialog::RoundRankingDialog(RoundRankingForm& form, const WorkFolder&
             repaintTable();
         });
     };
-    radio(F::LapsTimeRadio, "suivant nb tours+temps", 24, RankingMode::LapsThenTime);
-    radio(F::BestLapRadio, "suivant meilleur tour", 52, RankingMode::BestLap);
+    radio(F::LapsTimeRadio, tr("suivant nb tours+temps"), 24, RankingMode::LapsThenTime);
+    radio(F::BestLapRadio, tr("suivant meilleur tour"), 52, RankingMode::BestLap);
 
-    auto* points = new QGroupBox(QStringLiteral("Attribution des points"), this);
+    auto* points = new QGroupBox(tr("Attribution des points"), this);
     points->setGeometry(290, 8, 450, 120);
     for (int i = 0; i < PointsScale::kCount; ++i) {
         const int control = F::FirstPlaceEdit + i;
         const int x = 12 + (i / 3) * 220;
         const int y = 24 + (i % 3) * 30;
-        auto* label = new QLabel(qsUtf8(kScaleLabels[i]), points);
+        auto* label =
+            new QLabel(QCoreApplication::translate("RoundRanking", kScaleLabels[i]), points);
         label->setGeometry(x, y, 120, 24);
         auto* e = new QLineEdit(qsUtf8(form_.editText(control)), points);
         e->setObjectName(QString::number(control));
@@ -76,14 +73,14 @@ RoundRankingDialog::RoundRankingDialog(RoundRankingForm& form, const WorkFolder&
     }
 
     auto* printButton =
-        bitmapButton(F::PrintButton, "images/impression.bmp", QStringLiteral("Imprimer"), 20, 98);
+        bitmapButton(F::PrintButton, "images/impression.bmp", tr("Imprimer"), 20, 98);
     connect(printButton, &QPushButton::clicked, this, [this] {
         const ReportDocument doc = form_.report(reportDateNow());
         if (print_ && !doc.pages.empty())
             print_(doc);
     });
-    auto* exportButton = bitmapButton(
-        F::ExportButton, "images/enregistrer.bmp", QStringLiteral("Sauvegarder"), 70, 98);
+    auto* exportButton =
+        bitmapButton(F::ExportButton, "images/enregistrer.bmp", tr("Sauvegarder"), 70, 98);
     connect(exportButton, &QPushButton::clicked, this, [this] {
         if (export_)
             export_(form_.exportText());

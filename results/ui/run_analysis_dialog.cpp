@@ -6,6 +6,7 @@
 #include "reports/ui/report_pdf.h"
 #include "reports/ui/report_printer.h"
 #include "results/run_analysis_layout.h"
+#include "results/shown_heading.h"
 #include "storage/encoding.h"
 
 #include <QGroupBox>
@@ -40,10 +41,10 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     , prompts_(prompts)
 {
     setObjectName(QStringLiteral("DETAILRESULTATS"));
-    setWindowTitle(qtText("Analyse r\xC3\xA9sultats pilote"));
+    setWindowTitle(tr("Analyse résultats pilote"));
     auto* column = new QVBoxLayout(this);
 
-    auto* title = new QLabel(qtText(cp1252ToUtf8(form_.titleLine())), this);
+    auto* title = new QLabel(qtText(shownHeading(form_.titleLine())), this);
     title->setObjectName(QStringLiteral("title"));
     title->setFont(arial(true));
     column->addWidget(title);
@@ -53,9 +54,10 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     column->addWidget(track);
 
     auto* range = new QHBoxLayout;
-    const std::pair<int, const char*> edits[] = {{6504, " Entre tour "}, {6505, "     et tour "}};
+    const std::pair<int, QString> edits[] = {
+        {6504, tr(" Entre tour ")}, {6505, tr("     et tour ")}};
     for (const auto& [id, label] : edits) {
-        auto* caption = new QLabel(qtText(label), this);
+        auto* caption = new QLabel(label, this);
         caption->setFont(arial(false));
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::number(id));
@@ -74,16 +76,14 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     range->addStretch();
     column->addLayout(range);
 
-    auto* synthesisGroup = new QGroupBox(qtText("Synth\xC3\xA8se du run"), this);
+    auto* synthesisGroup = new QGroupBox(tr("Synthèse du run"), this);
     synthesisGroup->setFont(arial(true));
     auto* synthesisColumn = new QVBoxLayout(synthesisGroup);
     auto* radios = new QHBoxLayout;
-    const std::pair<int, const char*> views[] = {{6501,
-                                                     "Donn\xC3\xA9"
-                                                     "es"},
-        {6502, "Histo"}, {6503, "Courbe"}};
+    const std::pair<int, QString> views[] = {
+        {6501, tr("Données")}, {6502, tr("Histo")}, {6503, tr("Courbe")}};
     for (const auto& [id, label] : views) {
-        auto* radio = new QRadioButton(qtText(label), synthesisGroup);
+        auto* radio = new QRadioButton(label, synthesisGroup);
         radio->setObjectName(QString::number(id));
         radio->setFont(arial(true));
         const AnalysisView view = id == 6501 ? AnalysisView::Data
@@ -106,7 +106,7 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     synthesisColumn->addWidget(synthesis_);
     column->addWidget(synthesisGroup);
 
-    auto* stripGroup = new QGroupBox(qtText("D\xC3\xA9tail tour par tour"), this);
+    auto* stripGroup = new QGroupBox(tr("Détail tour par tour"), this);
     stripGroup->setObjectName(QStringLiteral("6509"));
     stripGroup->setFont(arial(true));
     auto* stripColumn = new QVBoxLayout(stripGroup);
@@ -130,14 +130,14 @@ RunAnalysisDialog::RunAnalysisDialog(RunAnalysisForm form, const WorkFolder& fol
     printButton->setIcon(
         QIcon(QString::fromStdString(folder_.file("images/impression.bmp").string())));
     printButton->setIconSize(QSize(32, 32));
-    printButton->setToolTip(QStringLiteral("Imprimer"));
-    printButton->setAccessibleName(QStringLiteral("Imprimer"));
+    printButton->setToolTip(tr("Imprimer"));
+    printButton->setAccessibleName(tr("Imprimer"));
     // Enter closes the dialog; it never starts a print.
     printButton->setAutoDefault(false);
     connect(printButton, &QPushButton::clicked, this, &RunAnalysisDialog::print);
     auto* pdf = new QPushButton(QStringLiteral("PDF"), this);
     pdf->setObjectName(QStringLiteral("pdf"));
-    pdf->setToolTip(qtText("Enregistrer l'analyse en PDF"));
+    pdf->setToolTip(tr("Enregistrer l'analyse en PDF"));
     pdf->setAutoDefault(false);
     connect(pdf, &QPushButton::clicked, this, &RunAnalysisDialog::savePdf);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -183,7 +183,7 @@ void RunAnalysisDialog::run(QWidget* parent, const WorkFolder& folder, FileChoos
 {
     PilotResult result;
     if (!readPilotResult(folder, result)) {
-        prompts.error(std::string(kPilotResultError));
+        prompts.error(translate("Results", kPilotResultError.data()));
         result = PilotResult {};
     }
     RunAnalysisDialog dialog(

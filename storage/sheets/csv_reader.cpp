@@ -1,6 +1,7 @@
 // CSV as spreadsheet programs save it: French ones write ';' and
 // Windows-1252, English ones ',' and UTF-8, "Unicode text" is UTF-16 with
 // TABs. Nothing in the file says which, so the bytes are read to find out.
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/sheets/sheet_table.h"
 #include "storage/sheets/text_decoding.h"
@@ -48,7 +49,9 @@ SheetRead readCsv(std::string_view bytes)
 {
     const std::optional<std::string> decoded = decodeText(bytes);
     if (!decoded)
-        return {std::nullopt, "Erreur : le fichier n'est pas un texte lisible (UTF-16 invalide)."};
+        return {std::nullopt,
+            translate(
+                "Sheets", "Erreur : le fichier n'est pas un texte lisible (UTF-16 invalide).")};
     const std::string_view text = *decoded;
     const char separator = findSeparator(text);
 
@@ -62,8 +65,8 @@ SheetRead readCsv(std::string_view bytes)
     const auto endRecord = [&]() {
         if (!blank(cells)) {
             if (table.rows.size() >= kSheetMaxRows) {
-                error = "Erreur : le fichier a plus de " + std::to_string(kSheetMaxRows) +
-                    " lignes.";
+                error = fillText(translate("Sheets", "Erreur : le fichier a plus de %1 lignes."),
+                    {std::to_string(kSheetMaxRows)});
                 return false;
             }
             table.rows.push_back({line, std::move(cells)});
@@ -89,8 +92,10 @@ SheetRead readCsv(std::string_view bytes)
             fieldStart = false;
         } else if (c == separator) {
             if (cells.size() >= kSheetMaxColumns || ++cellCount >= kSheetMaxCells)
-                return {std::nullopt, "Erreur : la ligne " + std::to_string(line) +
-                        " a trop de colonnes (" + std::to_string(kSheetMaxColumns) + " au plus)."};
+                return {std::nullopt,
+                    fillText(translate(
+                                 "Sheets", "Erreur : la ligne %1 a trop de colonnes (%2 au plus)."),
+                        {std::to_string(line), std::to_string(kSheetMaxColumns)})};
             cells.emplace_back();
             fieldStart = true;
         } else if (c == '\n' || c == '\r') {

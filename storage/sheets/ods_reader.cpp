@@ -2,6 +2,7 @@
 // shows (its paragraphs joined by line breaks). Repeated rows and cells are
 // expanded only up to the sheet bounds: a row of 16384 empty repeated cells
 // at the end of each line costs nothing.
+#include "services/translate.h"
 #include "storage/sheets/sheet_cells.h"
 #include "storage/sheets/sheet_table.h"
 #include "storage/sheets/xml_reader.h"
@@ -32,11 +33,13 @@ SheetRead readOds(std::string_view bytes)
 {
     const std::optional<ZipArchive> zip = ZipArchive::open(bytes);
     if (!zip)
-        return {std::nullopt, "Erreur : le fichier n'est pas un classeur .ods lisible."};
+        return {std::nullopt,
+            translate("Sheets", "Erreur : le fichier n'est pas un classeur .ods lisible.")};
     ZipArchive::Part content = zip->read("content.xml", kSheetMaxPartBytes);
     if (!content.bytes)
         return {std::nullopt, content.error};
-    const std::string damaged = "Erreur : le classeur est endommagé (XML illisible dans content.xml).";
+    const std::string damaged =
+        translate("Sheets", "Erreur : le classeur est endommagé (XML illisible dans content.xml).");
 
     SheetBuilder builder;
     XmlReader xml(*content.bytes);
@@ -51,11 +54,11 @@ SheetRead readOds(std::string_view bytes)
     std::string fallbackValue;
     int paragraphs = 0;
     int skipDepth = 0; // inside an annotation: its text is not the cell's
-    const std::string tooMuchText =
-        "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.";
+    const std::string tooMuchText = translate(
+        "Sheets", "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.");
     const auto tooMany = [&] {
-        return "Erreur : la feuille a trop de colonnes (" + std::to_string(kSheetMaxColumns) +
-            " au plus).";
+        return fillText(translate("Sheets", "Erreur : la feuille a trop de colonnes (%1 au plus)."),
+            {std::to_string(kSheetMaxColumns)});
     };
     for (auto e = xml.next(); e != XmlReader::Event::Done && !tableDone; e = xml.next()) {
         if (e == XmlReader::Event::Error)
@@ -150,8 +153,9 @@ SheetRead readSheet(std::string_view bytes)
 {
     if (bytes.starts_with("\xD0\xCF\x11\xE0"))
         return {std::nullopt,
-            "Erreur : les classeurs .xls (Excel 97-2003) ne sont pas lus ; enregistrez-le en "
-            ".xlsx, .ods ou CSV."};
+            translate("Sheets",
+                "Erreur : les classeurs .xls (Excel 97-2003) ne sont pas lus ; "
+                "enregistrez-le en .xlsx, .ods ou CSV.")};
     if (!bytes.starts_with("PK\x03\x04"))
         return readCsv(bytes);
     const std::optional<ZipArchive> zip = ZipArchive::open(bytes);
@@ -159,7 +163,9 @@ SheetRead readSheet(std::string_view bytes)
         return readXlsx(bytes);
     if (zip && zip->contains("content.xml"))
         return readOds(bytes);
-    return {std::nullopt, "Erreur : le fichier compressé n'est ni un classeur .xlsx ni un .ods."};
+    return {std::nullopt,
+        translate(
+            "Sheets", "Erreur : le fichier compressé n'est ni un classeur .xlsx ni un .ods.")};
 }
 
 } // namespace ksy

@@ -1,5 +1,7 @@
 #include "storage/sheets/sheet_cells.h"
 
+#include "services/translate.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -88,14 +90,16 @@ std::optional<std::string> SheetBuilder::setCell(std::size_t column, std::string
     if (text.empty())
         return std::nullopt;
     if (column >= kSheetMaxColumns)
-        return "Erreur : la ligne " + std::to_string(row_.line) + " a trop de colonnes (" +
-            std::to_string(kSheetMaxColumns) + " au plus).";
+        return fillText(
+            translate("Sheets", "Erreur : la ligne %1 a trop de colonnes (%2 au plus)."),
+            {std::to_string(row_.line), std::to_string(kSheetMaxColumns)});
     if (++cells_ > kSheetMaxCells)
-        return "Erreur : la feuille a trop de cellules (" + std::to_string(kSheetMaxCells) +
-            " au plus).";
+        return fillText(translate("Sheets", "Erreur : la feuille a trop de cellules (%1 au plus)."),
+            {std::to_string(kSheetMaxCells)});
     bytes_ += text.size();
     if (bytes_ > kSheetMaxPartBytes)
-        return "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.";
+        return translate(
+            "Sheets", "Erreur : la feuille contient plus de 100 Mo de texte ; elle n'est pas lue.");
     if (row_.cells.size() <= column)
         row_.cells.resize(column + 1);
     row_.cells[column] = std::move(text);
@@ -111,7 +115,8 @@ std::optional<std::string> SheetBuilder::endRow()
     if (blank)
         return std::nullopt;
     if (table_.rows.size() >= kSheetMaxRows)
-        return "Erreur : la feuille a plus de " + std::to_string(kSheetMaxRows) + " lignes.";
+        return fillText(translate("Sheets", "Erreur : la feuille a plus de %1 lignes."),
+            {std::to_string(kSheetMaxRows)});
     table_.rows.push_back(std::move(row_));
     row_ = {};
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "storage/sheets/sheet_writer.h"
 
+#include "services/translate.h"
 #include "storage/durable_io.h"
 
 #include <algorithm>
@@ -128,7 +129,7 @@ bool writeSheetFile(const std::filesystem::path& file, const OutSheet& sheet)
 
 std::string sheetWriteFailure(std::string_view fileUtf8)
 {
-    return "Erreur: la sauvegarde a échoué (" + std::string(fileUtf8) + ")";
+    return fillText(translate("Sheets", "Erreur: la sauvegarde a échoué (%1)"), {fileUtf8});
 }
 
 } // namespace ksy

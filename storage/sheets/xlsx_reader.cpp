@@ -1,6 +1,7 @@
 // The first worksheet of an Office Open XML workbook, every cell as the text
 // a spreadsheet program shows by default: shared and inline strings as they
 // are, numbers as written ("4512", not "4512.0"), dates as day/month/year.
+#include "services/translate.h"
 #include "storage/sheets/sheet_cells.h"
 #include "storage/sheets/sheet_table.h"
 #include "storage/sheets/xml_reader.h"
@@ -27,7 +28,9 @@ std::string part(const ZipArchive& zip, std::string_view name)
 
 std::string malformed(std::string_view partName)
 {
-    return "Erreur : le classeur est endommagé (XML illisible dans " + std::string(partName) + ").";
+    return fillText(
+        translate("Sheets", "Erreur : le classeur est endommagé (XML illisible dans %1)."),
+        {partName});
 }
 
 // The part of the first sheet, from the workbook and its relationships.
@@ -164,8 +167,10 @@ std::string cellText(const CellState& c, const std::vector<std::string>& strings
         const auto [end, ec] =
             std::from_chars(c.value.data(), c.value.data() + c.value.size(), index);
         if (ec != std::errc() || index >= strings.size())
-            throw Failure {"Erreur : le classeur est endommagé (texte partagé " + c.value +
-                " absent)."};
+            throw Failure {
+                fillText(translate("Sheets",
+                             "Erreur : le classeur est endommagé (texte partagé %1 absent)."),
+                    {c.value})};
         return strings[index];
     }
     if (c.type == "inlineStr")
@@ -185,7 +190,8 @@ SheetRead readXlsx(std::string_view bytes)
 {
     const std::optional<ZipArchive> zip = ZipArchive::open(bytes);
     if (!zip)
-        return {std::nullopt, "Erreur : le fichier n'est pas un classeur .xlsx lisible."};
+        return {std::nullopt,
+            translate("Sheets", "Erreur : le fichier n'est pas un classeur .xlsx lisible.")};
     try {
         const std::vector<std::string> strings = sharedStrings(*zip);
         const std::vector<bool> dates = dateStyles(*zip);

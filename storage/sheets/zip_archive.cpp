@@ -1,5 +1,7 @@
 #include "storage/sheets/zip_archive.h"
 
+#include "services/translate.h"
+
 #include <cstdint>
 #include <zlib.h>
 
@@ -24,8 +26,10 @@ constexpr std::size_t kMaxEntries = 10000;
 
 std::string tooLarge(std::size_t limit)
 {
-    return "Erreur : le classeur est trop gros une fois décompressé (plus de " +
-        std::to_string(limit / (1024 * 1024)) + " Mo) ; il n'est pas lu.";
+    return fillText(translate("Sheets",
+                        "Erreur : le classeur est trop gros une fois décompressé (plus de %1 "
+                        "Mo) ; il n'est pas lu."),
+        {std::to_string(limit / (1024 * 1024))});
 }
 
 } // namespace
@@ -90,10 +94,11 @@ ZipArchive::Part ZipArchive::read(std::string_view name, std::size_t limit) cons
             entry = &e;
             break;
         }
-    const std::string damaged = "Erreur : le classeur est endommagé (partie " +
-        std::string(name) + " illisible).";
+    const std::string damaged = fillText(
+        translate("Sheets", "Erreur : le classeur est endommagé (partie %1 illisible)."), {name});
     if (!entry)
-        return {std::nullopt, "Erreur : le classeur n'a pas de partie " + std::string(name) + "."};
+        return {std::nullopt,
+            fillText(translate("Sheets", "Erreur : le classeur n'a pas de partie %1."), {name})};
     const std::size_t local = entry->localOffset;
     if (local + kLocalHeaderSize > bytes_.size() || bytes_.compare(local, 4, "PK\x03\x04") != 0)
         return {std::nullopt, damaged};
