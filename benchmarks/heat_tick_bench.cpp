@@ -6,6 +6,7 @@
 #include "timing/heat_journal_replay.h"
 #include "timing/heat_journal_scenario.h"
 #include "timing/heat_run.h"
+#include "steady.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +14,8 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <sys/resource.h>
+#include <time.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -122,7 +125,7 @@ void BM_RunningTickWithOnePassing(benchmark::State& state)
     if (!run.state().running)
         state.SkipWithError("the heat stopped");
 }
-BENCHMARK(BM_RunningTickWithOnePassing);
+BENCHMARK(BM_RunningTickWithOnePassing)->Unit(benchmark::kMicrosecond)->Apply(ksy::bench::steady);
 
 // The journal as it was written before its worker thread: each record
 // written and forced to the disk inside the tick (for comparison only).
@@ -168,6 +171,65 @@ void reportPercentiles(benchmark::State& state, std::vector<double>& micros)
     state.counters["max_us"] = micros.back();
 }
 
+// What the thread did besides running: its processor time, the times it
+// gave the processor up (waiting on a lock or the disk), was taken off it (the
+// machine's other work) and the page faults (memory first touched).
+struct TickUsage {
+    double cpuUs = 0;
+    long waits = 0;
+    long preempted = 0;
+    long faults = 0;
+
+    static TickUsage now()
+    {
+        TickUsage u;
+        timespec cpu {};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu);
+        u.cpuUs = static_cast<double>(cpu.tv_sec) * 1e6 + static_cast<double>(cpu.tv_nsec) / 1e3;
+        rusage r {};
+        getrusage(RUSAGE_THREAD, &r);
+        u.waits = r.ru_nvcsw;
+        u.preempted = r.ru_nivcsw;
+        u.faults = r.ru_minflt + r.ru_majflt;
+        return u;
+    }
+};
+
+// The slowest tick and what it spent its time on: a slow tick whose time is
+// not processor time and that gave nothing up was taken off the processor by
+// the machine; one that waited or faulted points at the program's own work.
+class SlowestTick {
+public:
+    void note(double us, const TickUsage& before, const TickUsage& after)
+    {
+        if (us > 2000)
+            ++over2ms_;
+        if (us <= us_)
+            return;
+        us_ = us;
+        cpuUs_ = after.cpuUs - before.cpuUs;
+        waits_ = after.waits - before.waits;
+        preempted_ = after.preempted - before.preempted;
+        faults_ = after.faults - before.faults;
+    }
+    void report(benchmark::State& state) const
+    {
+        state.counters["slowest_cpu_us"] = cpuUs_;
+        state.counters["slowest_waits"] = static_cast<double>(waits_);
+        state.counters["slowest_preempted"] = static_cast<double>(preempted_);
+        state.counters["slowest_faults"] = static_cast<double>(faults_);
+        state.counters["ticks_over_2ms"] = static_cast<double>(over2ms_);
+    }
+
+private:
+    double us_ = -1;
+    double cpuUs_ = 0;
+    long waits_ = 0;
+    long preempted_ = 0;
+    long faults_ = 0;
+    long over2ms_ = 0;
+};
+
 // A running tick in which one car crosses the line, with the passing journal
 // of the program: HeatJournal as the heat run's listener writing the working
 // folder's "Private/JournalPassages.txt" through a writer (the program's
@@ -204,6 +266,7 @@ void runningTickWithJournal(benchmark::State& state)
     restart();
     std::vector<double> micros;
     micros.reserve(1 << 16);
+    SlowestTick slowest;
     for (auto _ : state) {
         if (tickCount == 20 * 149) {
             state.PauseTiming();
@@ -214,13 +277,23 @@ void runningTickWithJournal(benchmark::State& state)
         }
         decoder.pending = 101 + static_cast<int>(tickCount % 20);
         clock.ms += 10;
+        const TickUsage before = TickUsage::now();
         const auto start = std::chrono::steady_clock::now();
         run.tick(clock.ms);
-        micros.push_back(
+        const double us =
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                .count());
+                .count();
+        slowest.note(us, before, TickUsage::now());
+        if (micros.size() == micros.capacity()) {
+            // Grown outside the timed tick: a copy of the samples is no tick's.
+            state.PauseTiming();
+            micros.reserve(2 * micros.capacity());
+            state.ResumeTiming();
+        }
+        micros.push_back(us);
         ++tickCount;
     }
+    slowest.report(state);
     if (!run.state().running)
         state.SkipWithError("the heat stopped");
     if (journal.failed())
@@ -232,14 +305,15 @@ void BM_RunningTickWithJournalOnDisk(benchmark::State& state)
 {
     runningTickWithJournal<BackgroundJournalWriter>(state);
 }
-// The disk keeps its own pace: a fixed count of ticks, as in a heat.
-BENCHMARK(BM_RunningTickWithJournalOnDisk)->Iterations(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunningTickWithJournalOnDisk)->Unit(benchmark::kMicrosecond)->Apply(ksy::bench::steady);
 
 void BM_RunningTickWithJournalForcedOnTick(benchmark::State& state)
 {
     runningTickWithJournal<ForcedOnTickWriter>(state);
 }
-BENCHMARK(BM_RunningTickWithJournalForcedOnTick)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RunningTickWithJournalForcedOnTick)
+    ->Unit(benchmark::kMicrosecond)
+    ->Apply(ksy::bench::steadyShort);
 
 // From the hand-over of a passing's record by the tick to the record forced
 // to the disk by the program's writer: what a power cut may lose. Records
@@ -268,7 +342,7 @@ void BM_JournalRecordOnDisk(benchmark::State& state)
         state.SkipWithError("the journal could not be written");
     reportPercentiles(state, micros);
 }
-BENCHMARK(BM_JournalRecordOnDisk)->Iterations(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JournalRecordOnDisk)->Unit(benchmark::kMillisecond)->Apply(ksy::bench::steadyShort);
 
 // A whole 60-minute heat of 20 cars, each lapping in about 62 s, replayed
 // tick by tick (360 000 ticks, about 1 160 passings).
@@ -296,6 +370,6 @@ void BM_Replay60MinuteHeatOf20Cars(benchmark::State& state)
     benchmark::DoNotOptimize(size);
     std::filesystem::remove_all(scratch);
 }
-BENCHMARK(BM_Replay60MinuteHeatOf20Cars)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Replay60MinuteHeatOf20Cars)->Unit(benchmark::kMillisecond)->Apply(ksy::bench::steady);
 
 } // namespace

@@ -13,13 +13,16 @@
 #include "storage/race_lifecycle.h"
 #include "storage/section_index.h"
 #include "storage/section_titles.h"
+#include "steady.h"
 
 #include <algorithm>
 #include <array>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -123,6 +126,17 @@ struct LargestRace {
     }
 };
 
+// Drops the file's pages from the page cache (the file must be clean).
+bool dropFromPageCache(const std::filesystem::path& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool dropped = ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) == 0;
+    ::close(fd);
+    return dropped;
+}
+
 LargestRace& largestRace()
 {
     static PosixDurableIo durable;
@@ -185,6 +199,30 @@ void openRace(benchmark::State& state)
         state.ResumeTiming();
         // As "Charger une course": the chosen file checked, copied over the
         // working race, the race loaded, then the heat selected last.
+        benchmark::DoNotOptimize(checkRaceFile(lr.saved));
+        loadIntoWorkingRace(lr.folder, lr.saved);
+        Race race;
+        loadRace(workingRaceFile(lr.folder), race);
+        HeatSession session(lr.folder);
+        benchmark::DoNotOptimize(
+            session.load(race, race.header.selection, TransponderMode::Personal, {}, prompts));
+    }
+}
+
+// The same with the chosen file as a program that has just started finds it:
+// none of its bytes in the page cache (dropped for that file alone, which is
+// clean on the disk), and no index of its titles.
+void openRaceCold(benchmark::State& state)
+{
+    LargestRace& lr = largestRace();
+    SilentPrompts prompts;
+    for (auto _ : state) {
+        state.PauseTiming();
+        awaitFlush(workingRaceFile(lr.folder));
+        indexForget(lr.saved);
+        if (!dropFromPageCache(lr.saved))
+            state.SkipWithError("the page cache cannot be dropped for the file");
+        state.ResumeTiming();
         benchmark::DoNotOptimize(checkRaceFile(lr.saved));
         loadIntoWorkingRace(lr.folder, lr.saved);
         Race race;
@@ -302,28 +340,47 @@ constexpr std::int64_t kSizes[] = {1 << 10, 1 << 20, 10 << 20, 43 << 20};
 
 } // namespace
 
-BENCHMARK(storeLastHeat)->Name("race/store last heat")->Unit(benchmark::kMillisecond);
-BENCHMARK(loadLastHeat)->Name("race/load last heat")->Unit(benchmark::kMillisecond);
-BENCHMARK(openRace)->Name("race/open race")->Unit(benchmark::kMillisecond);
-BENCHMARK(startUp)->Name("race/start-up, crash copy and new race")->Unit(benchmark::kMillisecond);
+BENCHMARK(storeLastHeat)
+    ->Name("race/store last heat")
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(ksy::bench::steady);
+BENCHMARK(loadLastHeat)
+    ->Name("race/load last heat")
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(ksy::bench::steady);
+BENCHMARK(openRace)
+    ->Name("race/open race")
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(ksy::bench::steadyShort);
+BENCHMARK(openRaceCold)
+    ->Name("race/open race, cold page cache")
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(ksy::bench::steadyShort);
+BENCHMARK(startUp)
+    ->Name("race/start-up, crash copy and new race")
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(ksy::bench::steadyShort);
 BENCHMARK(sectionLookupByteByByte)
     ->Name("race/section lookup, byte by byte (before)")
     ->Arg(kSizes[0])
     ->Arg(kSizes[1])
     ->Arg(kSizes[2])
     ->Arg(kSizes[3])
-    ->Unit(benchmark::kMillisecond);
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(ksy::bench::steadyShort);
 BENCHMARK(sectionLookupScan)
     ->Name("race/section lookup, full scan")
     ->Arg(kSizes[0])
     ->Arg(kSizes[1])
     ->Arg(kSizes[2])
     ->Arg(kSizes[3])
-    ->Unit(benchmark::kMillisecond);
+    ->Unit(benchmark::kMillisecond)
+    ->Apply(ksy::bench::steadyShort);
 BENCHMARK(sectionLookupIndexed)
     ->Name("race/section lookup, indexed")
     ->Arg(kSizes[0])
     ->Arg(kSizes[1])
     ->Arg(kSizes[2])
     ->Arg(kSizes[3])
-    ->Unit(benchmark::kMicrosecond);
+    ->Unit(benchmark::kMicrosecond)
+    ->Apply(ksy::bench::steadyShort);

@@ -31,4 +31,9 @@ void replay(const Drawing& drawing, Canvas& canvas)
         std::visit(painter, p.op);
 }
 
+void replay(const Primitive& primitive, Canvas& canvas)
+{
+    std::visit(Painter {canvas}, primitive.op);
+}
+
 } // namespace ksy

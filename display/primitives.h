@@ -88,5 +88,7 @@ using Drawing = std::vector<Primitive>;
 
 // Paints every primitive in order.
 void replay(const Drawing& drawing, Canvas& canvas);
+// Paints one primitive.
+void replay(const Primitive& primitive, Canvas& canvas);
 
 } // namespace ksy

@@ -115,7 +115,16 @@ void QtCanvas::fillRect(const Rect& rect, Colour colour)
 void QtCanvas::gradientRect(const Rect& rect, Colour top, Colour bottom)
 {
     const int height = rect.height();
-    for (int i = 0; i < height; ++i)
+    // Lines outside the clip would paint nothing: a repaint of a few rows
+    // skips the rest of a gradient that runs down the whole board.
+    int first = 0;
+    int last = height;
+    if (painter_.hasClipping() && painter_.deviceTransform().type() <= QTransform::TxTranslate) {
+        const QRect clip = painter_.clipBoundingRect().toAlignedRect();
+        first = std::clamp(clip.top() - rect.top, 0, height);
+        last = std::clamp(clip.bottom() + 1 - rect.top, first, height);
+    }
+    for (int i = first; i < last; ++i)
         painter_.fillRect(QRect(rect.left, rect.top + i, rect.width(), 1),
             toQColor(gradientLineColour(top, bottom, i, height)));
 }

@@ -49,6 +49,16 @@ public:
         pending_[key(file)] = std::async(std::launch::async,
             [&io, file] { return io.syncFile(file) && io.syncFolder(folderOf(file)); });
     }
+    void startRemoval(const std::filesystem::path& file)
+    {
+        await(file);
+        std::lock_guard lock(mutex_);
+        pending_[key(file)] = std::async(std::launch::async, [file] {
+            std::error_code ec;
+            std::filesystem::remove(file, ec);
+            return !ec;
+        });
+    }
     bool await(const std::filesystem::path& file)
     {
         std::future<bool> flush;
@@ -106,6 +116,11 @@ void flushSoon(const std::filesystem::path& file)
 bool awaitFlush(const std::filesystem::path& file)
 {
     return pendingFlushes().await(file);
+}
+
+void removeSoon(const std::filesystem::path& file)
+{
+    pendingFlushes().startRemoval(file);
 }
 
 DurableIo& durableIo()

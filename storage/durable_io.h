@@ -57,4 +57,10 @@ void flushSoon(const std::filesystem::path& file);
 // failed.
 bool awaitFlush(const std::filesystem::path& file);
 
+// Removes a file on another thread: the removal of a file of tens of
+// megabytes frees its blocks and its cached pages, which takes tens of
+// milliseconds. awaitFlush(file) waits for it; the process waits for it
+// before it ends.
+void removeSoon(const std::filesystem::path& file);
+
 } // namespace ksy

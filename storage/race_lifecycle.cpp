@@ -70,8 +70,23 @@ bool copyFile(const std::filesystem::path& from, const std::filesystem::path& to
     if (!forgetRedoLog(to))
         return discard();
     indexForget(to);
+    // Opening a race: the working race replaced, tens of megabytes, is let
+    // go of on another thread, since freeing its blocks and cached pages
+    // inside the rename would keep the official waiting. A second name keeps
+    // it whole through the rename. One that a crash left behind goes first.
+    auto replaced = to;
+    replaced += ".old";
+    bool keptAside = false;
+    if (flush == Flush::Soon) {
+        awaitFlush(replaced);
+        std::filesystem::remove(replaced, ec);
+        std::filesystem::create_hard_link(to, replaced, ec);
+        keptAside = !ec;
+    }
     durableIo().allowedBytes(0);
     std::filesystem::rename(temporary, to, ec);
+    if (keptAside)
+        removeSoon(replaced);
     if (ec)
         return discard();
     indexCopied(from, to);

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
@@ -53,6 +54,7 @@ void BoardWidget::setScreenSize(int w, int h)
     view_.screenWidth = followWidgetSize_ ? std::max(1, width()) : w;
     view_.screenHeight = followWidgetSize_ ? std::max(1, height()) : h;
     view_.rows = measureRows(view_.style, view_.screenWidth, view_.screenHeight, &fonts_);
+    repaint_.invalidate();
     relayout();
 }
 
@@ -60,6 +62,7 @@ void BoardWidget::setStyle(const BoardStyle& style)
 {
     view_.style = style;
     view_.rows = measureRows(style, view_.screenWidth, view_.screenHeight, &fonts_);
+    repaint_.invalidate(); // a new theme: every pixel may change
     relayout();
 }
 
@@ -86,12 +89,10 @@ void BoardWidget::relayout()
     view_.scrollPosition =
         clampScrollPosition(view_.scrollPosition, entries, view_.rows.visibleRows);
     placeScrollBar();
-    Drawing drawing = layoutBoard(view_, QtTextMetrics(&fonts_));
-    if (drawing == drawing_)
+    const QtTextMetrics metrics(&fonts_);
+    if (!repaint_.setDrawing(layoutBoard(view_, metrics), metrics))
         return; // nothing shown has changed: no repaint
-    drawing_ = std::move(drawing);
-    bufferValid_ = false;
-    update();
+    update(repaint_.pending(size()));
 }
 
 void BoardWidget::placeScrollBar()
@@ -116,23 +117,21 @@ void BoardWidget::scrolled(int position)
     Q_EMIT scrollPositionChanged(view_.scrollPosition);
 }
 
-void BoardWidget::paintEvent(QPaintEvent*)
+void BoardWidget::paintEvent(QPaintEvent* event)
 {
-    if (!bufferValid_ || buffer_.size() != size()) {
+    if (buffer_.size() != size()) {
         buffer_ = QPixmap(size());
-        buffer_.fill(toQColor(view_.style.colours[ColourWindow]));
-        QPainter painter(&buffer_);
-        QtCanvas canvas(painter, images_, &fonts_);
-        replay(drawing_, canvas);
-        bufferValid_ = true;
+        repaint_.invalidate();
     }
+    repaint_.paint(buffer_, toQColor(view_.style.colours[ColourWindow]), images_, &fonts_);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, buffer_);
+    for (const QRect& r : event->region())
+        painter.drawPixmap(r, buffer_, r);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent*)
 {
-    bufferValid_ = false;
+    repaint_.invalidate();
     if (followWidgetSize_)
         setScreenSize(0, 0);
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The live board in the main window: paints the board layout, keeps the
 // scroll bar and the column dragging, and opens the result-editing fields.
-// It repaints only when what it shows has changed.
+// It repaints only when what it shows has changed, and only what changed.
 #include "display/board_layout.h"
 #include "display/column_drag.h"
 #include "display/result_edit_form.h"
+#include "display/ui/board_repaint.h"
 #include "platform/qt_canvas.h"
 
 #include <QPixmap>
@@ -78,9 +79,8 @@ private:
     FontCache fonts_; // the screen's: layout and buffer paint measure alike
     bool followWidgetSize_ = true;
     BoardView view_;
-    Drawing drawing_;
+    BoardRepaint repaint_; // what changed since the buffer was last painted
     QPixmap buffer_;
-    bool bufferValid_ = false;
     QScrollBar* scrollBar_ = nullptr;
     ColumnDrag drag_;
     bool resultEditing_ = false;
