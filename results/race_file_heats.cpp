@@ -1,6 +1,7 @@
 #include "results/race_file_heats.h"
 
 #include "results/heat_result_section.h"
+#include "services/translate.h"
 #include "storage/encoding.h"
 #include "storage/section_titles.h"
 
@@ -32,29 +33,34 @@ std::optional<std::string> missingHeatsText(const std::filesystem::path& file, c
                     continue;
                 if (++faults > kNamed)
                     continue;
-                list += "\n- " + cp1252ToUtf8(title) +
+                list += "\n" +
                     (read == HeatResultRead::Absent
-                            ? " : absente"
-                            : " : endommagée (" + cp1252ToUtf8(fault) + ")");
+                            ? fillText(translate("RaceFileHeats", "- %1 : absente"),
+                                  {cp1252ToUtf8(title)})
+                            : fillText(translate("RaceFileHeats", "- %1 : endommagée (%2)"),
+                                  {cp1252ToUtf8(title), cp1252ToUtf8(fault)}));
             }
     if (faults == 0)
         return std::nullopt;
     if (faults > kNamed)
-        list += "\n- et " + std::to_string(faults - kNamed) + " autre(s)";
-    return "Attention: " + std::to_string(faults) +
-        " série(s) courue(s) manquent au fichier de la course ou y sont endommagées (fichier "
-        "coupé ou modifié à la main) :" +
-        list +
-        "\nElles sont montrées sans leurs résultats et ne sont pas réécrites tant qu'elles ne "
-        "sont pas courues ou modifiées.";
+        list += "\n" +
+            fillText(translate("RaceFileHeats", "- et %1 autre(s)"),
+                {std::to_string(faults - kNamed)});
+    return fillText(translate("RaceFileHeats",
+                        "Attention: %1 série(s) courue(s) manquent au fichier de la course ou y "
+                        "sont endommagées (fichier coupé ou modifié à la main) :%2\nElles sont "
+                        "montrées sans leurs résultats et ne sont pas réécrites tant qu'elles ne "
+                        "sont pas courues ou modifiées."),
+        {std::to_string(faults), list});
 }
 
 std::string heatMissingText(std::string_view sectionTitle)
 {
-    return "Attention: la série " + cp1252ToUtf8(sectionTitle) +
-        " est marquée courue mais absente du fichier Course (fichier coupé ou modifié à la "
-        "main). Elle est montrée sans résultats et n'est pas écrite tant qu'elle n'est pas "
-        "courue ou modifiée.";
+    return fillText(translate("RaceFileHeats",
+                        "Attention: la série %1 est marquée courue mais absente du fichier Course "
+                        "(fichier coupé ou modifié à la main). Elle est montrée sans résultats et "
+                        "n'est pas écrite tant qu'elle n'est pas courue ou modifiée."),
+        {cp1252ToUtf8(sectionTitle)});
 }
 
 } // namespace ksy

@@ -377,6 +377,21 @@
     </message>
 </context>
 <context>
+    <name>ParticipantsDialog</name>
+    <message>
+        <source>inscrit</source>
+        <translation>entered</translation>
+    </message>
+    <message>
+        <source>mis à jour</source>
+        <translation>updated</translation>
+    </message>
+    <message>
+        <source>refusé</source>
+        <translation>refused</translation>
+    </message>
+</context>
+<context>
     <name>PilotImport</name>
     <message>
         <source>le champ « %1 » contient une tabulation ou un saut de ligne, que le fichier ne peut pas garder</source>
@@ -457,6 +472,31 @@
     <message>
         <source>Lecture de la liste...</source>
         <translation>Reading the list...</translation>
+    </message>
+</context>
+<context>
+    <name>RaceFileHeats</name>
+    <message>
+        <source>- %1 : absente</source>
+        <translation>- %1: missing</translation>
+    </message>
+    <message>
+        <source>- %1 : endommagée (%2)</source>
+        <translation>- %1: damaged (%2)</translation>
+    </message>
+    <message>
+        <source>- et %1 autre(s)</source>
+        <translation>- and %1 more</translation>
+    </message>
+    <message>
+        <source>Attention: %1 série(s) courue(s) manquent au fichier de la course ou y sont endommagées (fichier coupé ou modifié à la main) :%2
+Elles sont montrées sans leurs résultats et ne sont pas réécrites tant qu&apos;elles ne sont pas courues ou modifiées.</source>
+        <translation>Warning: %1 heat(s) already run are missing from the race file or damaged in it (file cut or edited by hand):%2
+They are shown without their results and are not rewritten until they are run or changed.</translation>
+    </message>
+    <message>
+        <source>Attention: la série %1 est marquée courue mais absente du fichier Course (fichier coupé ou modifié à la main). Elle est montrée sans résultats et n&apos;est pas écrite tant qu&apos;elle n&apos;est pas courue ou modifiée.</source>
+        <translation>Warning: heat %1 is marked as run but is missing from the Course file (file cut or edited by hand). It is shown without results and is not written until it is run or changed.</translation>
     </message>
 </context>
 <context>
@@ -603,10 +643,6 @@
     <message>
         <source>Enregistrer en tableur (.xlsx ou .csv)</source>
         <translation>Save as a spreadsheet (.xlsx or .csv)</translation>
-    </message>
-    <message>
-        <source>Classeur (.xlsx .csv)</source>
-        <translation>Spreadsheet (.xlsx .csv)</translation>
     </message>
 </context>
 <context>
@@ -1093,10 +1129,6 @@
         <translation>the first line does not start with a number</translation>
     </message>
     <message>
-        <source>nombre de catégories hors limites</source>
-        <translation>number of categories out of range</translation>
-    </message>
-    <message>
         <source>%1 introuvable</source>
         <translation>%1 not found</translation>
     </message>
@@ -1147,6 +1179,22 @@
     <message>
         <source>Erreur: impossible d&apos;ouvrir le fichier Course</source>
         <translation>Error: cannot open the race file</translation>
+    </message>
+    <message>
+        <source>ligne 1 : nombre de catégories %1 hors limites (0 à %2)</source>
+        <translation>line 1: number of categories %1 out of range (0 to %2)</translation>
+    </message>
+    <message>
+        <source>ligne 1 : nombre de participants de la catégorie %1 %2 hors limites (0 à %3)</source>
+        <translation>line 1: number of participants of category %1 %2 out of range (0 to %3)</translation>
+    </message>
+    <message>
+        <source>ligne 1 : nombre de manches de la catégorie %1 %2 hors limites (0 à %3)</source>
+        <translation>line 1: number of rounds of category %1 %2 out of range (0 to %3)</translation>
+    </message>
+    <message>
+        <source>ligne 1 : nombre de séries par manche de la catégorie %1 %2 hors limites (0 à %3)</source>
+        <translation>line 1: number of heats per round of category %1 %2 out of range (0 to %3)</translation>
     </message>
 </context>
 <context>
@@ -1351,10 +1399,6 @@
         <translation>Save the list as a spreadsheet (.xlsx or .csv)</translation>
     </message>
     <message>
-        <source>Classeur (.xlsx .csv)</source>
-        <translation>Spreadsheet (.xlsx .csv)</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
@@ -1433,10 +1477,6 @@
         <translation>Save the list as PDF</translation>
     </message>
     <message>
-        <source>Importer la liste…</source>
-        <translation>Import the list…</translation>
-    </message>
-    <message>
         <source>Noms, transpondeurs et fréquences pris d&apos;une feuille (CSV, .xlsx, .ods)</source>
         <translation>Names, transponders and frequencies taken from a sheet (CSV, .xlsx, .ods)</translation>
     </message>
@@ -1449,12 +1489,24 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Erreur : la liste n&apos;a pas de colonne de nom (« Nom », « Nom complet », « Name »...).</source>
-        <translation>Error: the list has no name column (&quot;Nom&quot;, &quot;Nom complet&quot;, &quot;Name&quot;...).</translation>
-    </message>
-    <message>
         <source>Importer la liste</source>
         <translation>Import the list</translation>
+    </message>
+    <message>
+        <source>Enregistrer la liste en tableur (.xlsx ou .csv)</source>
+        <translation>Save the list as a spreadsheet (.xlsx or .csv)</translation>
+    </message>
+    <message>
+        <source>ajouté à la base de données Pilotes</source>
+        <translation>added to the Pilots database</translation>
+    </message>
+    <message>
+        <source>Importer la liste des participants</source>
+        <translation>Import the list of participants</translation>
+    </message>
+    <message>
+        <source>Importer la liste…</source>
+        <translation>Import the list…</translation>
     </message>
 </context>
 <context>

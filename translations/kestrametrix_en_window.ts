@@ -835,6 +835,10 @@ to the phones of the local network. It cannot change anything and does not slow 
         <source>Courses récentes</source>
         <translation>Recent races</translation>
     </message>
+    <message>
+        <source>Feuille de résultats en tableur</source>
+        <translation>Results sheet as a spreadsheet</translation>
+    </message>
 </context>
 <context>
     <name>Prompts</name>
@@ -1080,6 +1084,13 @@ File: %2</translation>
     </message>
 </context>
 <context>
+    <name>SheetSave</name>
+    <message>
+        <source>Classeur (.xlsx .csv)</source>
+        <translation>Spreadsheet (.xlsx .csv)</translation>
+    </message>
+</context>
+<context>
     <name>SoundSettings</name>
     <message>
         <source>Ok</source>
@@ -1167,6 +1178,13 @@ Use the window already open.</translation>
 Le programme ne peut pas y garder la course: vérifiez ce dossier et ses droits, ou choisissez-en un autre avec --workdir.</source>
         <translation>Error: the working folder &quot;%1&quot; can be neither created nor written.
 The program cannot keep the race there: check this folder and its rights, or choose another one with --workdir.</translation>
+    </message>
+</context>
+<context>
+    <name>ksy::MainWindow</name>
+    <message>
+        <source>Erreur: la sélection n&apos;est pas encore enregistrée dans la course (impossible d&apos;écrire le fichier Course, disque plein ?). Elle sera enregistrée de nouveau au prochain enregistrement.</source>
+        <translation>Error: the selection is not stored in the race yet (the Course file cannot be written, disk full?). It will be stored again at the next save.</translation>
     </message>
 </context>
 </TS>

@@ -110,7 +110,7 @@ ParticipantsDialog::ParticipantsDialog(
     sheetButton->setToolTip(tr("Enregistrer la liste en tableur (.xlsx ou .csv)"));
     moves->addWidget(sheetButton);
     connect(sheetButton, &QPushButton::clicked, this, &ParticipantsDialog::chooseSheetFile);
-    auto* importButton = button(this, QString::fromUtf8("Importer la liste…"), "import");
+    auto* importButton = button(this, tr("Importer la liste…"), "import");
     importButton->setToolTip(
         tr("Noms, transpondeurs et fréquences pris d'une feuille (CSV, .xlsx, .ods)"));
     moves->addWidget(importButton);
