@@ -14,7 +14,7 @@
 #include "planning/ui/participants_command.h"
 #include "platform/screen_fit.h"
 #include "support/fake_serial_link.h"
-#include "window_fixture.h"
+#include "race_command_window.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -82,32 +82,12 @@ Seen look(QDialog* d)
     return seen;
 }
 
-class Window : public test::WindowTest {
+class Window : public test::RaceCommandWindow {
 public:
     Window()
-        : WindowTest(QGuiApplication::primaryScreen()->size())
     {
-        RaceSpec spec;
-        spec.raceName = "Championnat de France";
-        spec.trackName = "Plage de la Baie";
-        spec.pilots = {{"ALPHA", "000701"}, {"BRAVO", "000702"}, {"CHARLIE", "000703"}};
-        spec.categories = {{"Classe 5 Standart", {"ALPHA", "BRAVO", "CHARLIE"}, 2, 2, {"B"}}};
-        EXPECT_TRUE(buildRace(folder, spec, prompts));
-        window->reloadRaceTree();
-        const AppServices services {clock, prompts, sounds, files};
-        control = std::make_unique<RaceControl>(*window, folder, services, nullptr);
-        heats = std::make_unique<HeatController>(*window, *control, services);
-        registerDialogCommands(*window, *control, *heats, folder, services);
-        registerResultCommands(*window, *control, folder, services);
-        window->commands().add(
-            cmd::DurationCalculator, [this] { DurationCalculatorDialog::run(window.get(), calc); });
-        window->commands().add(cmd::ParticipantList, [this] {
-            runParticipantsCommand(window.get(), folder, window->race().header.selection, prompts);
-        });
         window->show();
     }
-    void TestBody() override { }
-    using WindowTest::window;
 
     // Runs the action; every dialog it opens is looked at, then closed.
     std::vector<Seen> dialogsOf(const std::function<void()>& action)
@@ -154,9 +134,6 @@ public:
         return all;
     }
 
-    DurationCalculation calc;
-    std::unique_ptr<RaceControl> control;
-    std::unique_ptr<HeatController> heats;
 };
 
 TEST(DialogsOnScreen, EveryDialogFitsWithItsButtonsInSight)

@@ -22,7 +22,7 @@
 #include "support/fake_serial_link.h"
 #include "timing/decoder_link.h"
 #include "timing/ui/interface_dialog.h"
-#include "window_fixture.h"
+#include "race_command_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,41 +87,7 @@ TEST(LanguageSetting, TheLanguageKeptIsReadBackAndTheOptionOverridesIt)
     }
 }
 
-// The window of the dialog walk: a race of three pilots in two rounds of two
-// heats, every command registered as the program does.
-class RaceWindow : public test::WindowTest {
-public:
-    RaceWindow()
-        : WindowTest(QGuiApplication::primaryScreen()->size())
-    {
-        RaceSpec spec;
-        spec.raceName = "Championnat de France";
-        spec.trackName = "Plage de la Baie";
-        spec.pilots = {{"ALPHA", "000701"}, {"BRAVO", "000702"}, {"CHARLIE", "000703"}};
-        spec.categories = {{"Classe 5 Standart", {"ALPHA", "BRAVO", "CHARLIE"}, 2, 2, {"B"}}};
-        EXPECT_TRUE(buildRace(folder, spec, prompts));
-        window->reloadRaceTree();
-        const AppServices services {clock, prompts, sounds, files};
-        control = std::make_unique<RaceControl>(*window, folder, services, nullptr);
-        heats = std::make_unique<HeatController>(*window, *control, services);
-        registerDialogCommands(*window, *control, *heats, folder, services);
-        registerResultCommands(*window, *control, folder, services);
-        window->commands().add(
-            cmd::DurationCalculator, [this] { DurationCalculatorDialog::run(window.get(), calc); });
-        window->commands().add(cmd::ParticipantList, [this] {
-            runParticipantsCommand(window.get(), folder, window->race().header.selection, prompts);
-        });
-    }
-    void TestBody() override { }
-    using WindowTest::clock;
-    using WindowTest::folder;
-    using WindowTest::prompts;
-    using WindowTest::window;
-
-    DurationCalculation calc;
-    std::unique_ptr<RaceControl> control;
-    std::unique_ptr<HeatController> heats;
-};
+using RaceWindow = test::RaceCommandWindow;
 
 // The width a text needs in a widget's font: its longest line, mnemonics aside.
 int textWidth(const QWidget* w, QString text)
