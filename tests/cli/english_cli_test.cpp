@@ -1,7 +1,7 @@
 // kestrametrix-cli --lang en: the help, the messages and the published pages
 // in English; everything else it writes (exports, the race) the same bytes
 // as in French, and French when no language is asked.
-#include "results/ranking_race.h"
+#include "ranking_race_cli.h"
 #include "support/fakes.h"
 
 #include <cstdlib>
@@ -12,35 +12,8 @@
 namespace ksy {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class EnglishCli : public ::testing::Test {
-protected:
-    EnglishCli()
-        : race(dir.path() / "Course.race", {"Ang\xE8le", "Bruno", "Chloe"}, 3, 2)
-    {
-        race.storeHeat(1, 1, {{"Bruno", 5, 300000, 58000}, {"Ang\xE8le", 5, 290000, 59000}});
-    }
-
-    CliRun cli(const std::string& arguments)
-    {
-        const auto out = dir.path() / "out";
-        const auto err = dir.path() / "err";
-        const std::string command = std::string(KSY_CLI_PATH) + " " + arguments + " > " +
-            out.string() + " 2> " + err.string();
-        const int raw = std::system(command.c_str());
-        return {(raw >> 8) & 0xFF, test::readFile(out), test::readFile(err)};
-    }
-    std::string racePath() const { return race.file().string(); }
-    std::string at(const std::string& name) const { return (dir.path() / name).string(); }
-
-    test::TempDir dir;
-    test::RankingRace race;
-};
+using EnglishCli = test::RankingRaceCli;
+using test::CliRun;
 
 // The cells of a page's tables: its data, whatever the language of its words.
 std::vector<std::string> cells(const std::string& page)

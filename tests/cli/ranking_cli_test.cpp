@@ -2,7 +2,7 @@
 // runs them: the export text on standard output, its exact bytes with
 // --export, "Valider" with --store, and one line on standard error with
 // status 2 and nothing else for any bad input.
-#include "results/ranking_race.h"
+#include "ranking_race_cli.h"
 #include "results/ranking_sections.h"
 #include "storage/encoding.h"
 #include "support/fakes.h"
@@ -13,34 +13,8 @@
 namespace ksy {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class RankingCli : public ::testing::Test {
-protected:
-    RankingCli()
-        : race(dir.path() / "Course.race", {"Ang\xE8le", "Bruno", "Chloe"}, 3, 2)
-    {
-        race.storeHeat(1, 1, {{"Bruno", 5, 300000, 58000}, {"Ang\xE8le", 5, 290000, 59000}});
-    }
-
-    CliRun cli(const std::string& arguments)
-    {
-        const auto out = dir.path() / "out";
-        const auto err = dir.path() / "err";
-        const std::string command = std::string(KSY_CLI_PATH) + " " + arguments + " > " +
-            out.string() + " 2> " + err.string();
-        const int raw = std::system(command.c_str());
-        return {(raw >> 8) & 0xFF, test::readFile(out), test::readFile(err)};
-    }
-    std::string racePath() const { return race.file().string(); }
-
-    test::TempDir dir;
-    test::RankingRace race;
-};
+using RankingCli = test::RankingRaceCli;
+using test::CliRun;
 
 TEST_F(RankingCli, PrintsExportsAndStoresAsTheDialogsDo)
 {
