@@ -22,18 +22,7 @@ TEST(CliSheets, HeatSheetAsWorkbookKeepsTheCorrectedAndTheRecordedLaps)
     test::TempDir dir;
     const auto race = test::buildRaceFile(dir.path(), test::threeJuniors());
     ASSERT_FALSE(race.empty());
-    RunEntryTable t;
-    clearToEmptySlots(t);
-    for (int k = 1; k <= 3; ++k) {
-        RunEntry& e = t.slot(k);
-        e.pilotName = "PILOTE " + std::string(1, static_cast<char>('A' + k - 1));
-        e.passingCount = e.laps = 2;
-        e.lapTotals[1] = 60000 + k;
-        e.lapTotals[2] = 120000 + 3 * k;
-        e.totalTime = e.lapTotals[2];
-        e.bestLap = e.lapTotals[2] - e.lapTotals[1];
-    }
-    t.slot(2).passingCount = 3; // corrected by hand
+    RunEntryTable t = test::correctedJuniorsHeat();
     HeatResultTexts texts;
     texts.comment = "Sable mou";
     ASSERT_EQ(storeHeatResult(race, heatResultTitle(1, 1, 1), 3, t, texts), RewriteResult::Written);

@@ -141,4 +141,21 @@ RaceSpec threeJuniors()
     return spec;
 }
 
+RunEntryTable correctedJuniorsHeat()
+{
+    RunEntryTable t;
+    clearToEmptySlots(t);
+    for (int k = 1; k <= 3; ++k) {
+        RunEntry& e = t.slot(k);
+        e.pilotName = "PILOTE " + std::string(1, static_cast<char>('A' + k - 1));
+        e.passingCount = e.laps = 2;
+        e.lapTotals[1] = 60000 + k;
+        e.lapTotals[2] = 120000 + 3 * k;
+        e.totalTime = e.lapTotals[2];
+        e.bestLap = e.lapTotals[2] - e.lapTotals[1];
+    }
+    t.slot(2).passingCount = 3;
+    return t;
+}
+
 } // namespace ksy::test

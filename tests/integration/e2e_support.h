@@ -3,6 +3,7 @@
 // race file pieces the end-to-end tests compare.
 #include "app/demo_race.h"
 #include "decoder_sim_process.h"
+#include "race/run_entry.h"
 #include "storage/work_folder.h"
 
 #include <QProcess>
@@ -58,5 +59,8 @@ CliRun runCli(const QStringList& arguments);
 // A category "Juniors" of three pilots (PILOTE A to C, transponders 000501
 // to 000503) in one heat of one round, on "Plage Sud".
 RaceSpec threeJuniors();
+
+// Their heat of two laps each, PILOTE B's passings corrected by hand to 3.
+RunEntryTable correctedJuniorsHeat();
 
 } // namespace ksy::test
