@@ -81,6 +81,9 @@ TEST(LanguageSetting, TheLanguageKeptIsReadBackAndTheOptionOverridesIt)
     // else is not a language, and the program starts in French.
     test::writeFile(folder.file(kLanguageSettingsFile), "  en \r\n");
     EXPECT_EQ(readLanguageSetting(folder), InterfaceLanguage::English);
+    // A line longer than any language code is none, even if it starts as one.
+    test::writeFile(folder.file(kLanguageSettingsFile), "en" + std::string(100, ' ') + "\n");
+    EXPECT_EQ(readLanguageSetting(folder), std::nullopt);
     for (const char* junk : {"", "\n", "de\n", "english\n", "\xFF\xFE"}) {
         test::writeFile(folder.file(kLanguageSettingsFile), junk);
         EXPECT_EQ(startLanguage(std::nullopt, folder), InterfaceLanguage::French) << junk;
